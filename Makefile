@@ -4,7 +4,7 @@ BUILD_TYPE ?= Debug
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-asan bench clean
 
 all: build
 
@@ -25,8 +25,11 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
+test-asan: deps
+	$(MAKE) test BUILD_DIR=build-asan CMAKE_FLAGS=-DVIDEOFOLD_SANITIZE=ON
+
 bench:
 	@echo "No benchmarks yet."
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) build-asan
