@@ -1,0 +1,160 @@
+#include "probe/movieinfo.h"
+
+#include "common/diagnostics.h"
+#include "json/json.h"
+
+#include <QDateTime>
+
+#include <plist/plist.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+struct PlistFree
+{
+    void operator()(plist_t node) const { plist_free(node); }
+};
+using PlistRoot = std::unique_ptr<std::remove_pointer_t<plist_t>, PlistFree>;
+
+struct MallocFree
+{
+    void operator()(char *text) const { std::free(text); }
+};
+using MallocText = std::unique_ptr<char, MallocFree>;
+
+QString stringOf(plist_t node)
+{
+    char *value = nullptr;
+    plist_get_string_val(node, &value);
+    return QString::fromUtf8(MallocText(value).get());
+}
+
+// Calls visit(key, value) for each entry of a dictionary node.
+template <typename Visit>
+void forEachEntry(plist_t dictionary, Visit visit)
+{
+    plist_dict_iter iterator = nullptr;
+    plist_dict_new_iter(dictionary, &iterator);
+    if (!iterator)
+        return;
+    for (;;) {
+        char *rawKey = nullptr;
+        plist_t value = nullptr;
+        plist_dict_next_item(dictionary, iterator, &rawKey, &value);
+        const MallocText key(rawKey);
+        if (!value)
+            break;
+        visit(QString::fromUtf8(key.get()), value);
+    }
+    std::free(iterator);
+}
+
+// The text of a value nested in a dictionary: strings as they are, numbers in
+// decimal, booleans as true or false, dates in ISO 8601; nothing for the rest.
+std::optional<QString> nestedValueText(plist_t node)
+{
+    switch (plist_get_node_type(node)) {
+    case PLIST_STRING:
+        return stringOf(node);
+    case PLIST_UINT: {
+        uint64_t value = 0;
+        plist_get_uint_val(node, &value);
+        return QString::number(value);
+    }
+    case PLIST_REAL: {
+        double value = 0;
+        plist_get_real_val(node, &value);
+        return JSONNumber::decimal(value).text();
+    }
+    case PLIST_BOOLEAN: {
+        uint8_t value = 0;
+        plist_get_bool_val(node, &value);
+        return value ? QStringLiteral("true") : QStringLiteral("false");
+    }
+    case PLIST_DATE: {
+        int32_t seconds = 0;
+        int32_t microseconds = 0;
+        plist_get_date_val(node, &seconds, &microseconds);
+        // Property-list dates count from 2001-01-01 UTC.
+        const QDateTime epoch(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
+        return epoch.addSecs(seconds).toString(Qt::ISODate);
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+bool isDictionaryOfStrings(plist_t node)
+{
+    if (plist_get_node_type(node) != PLIST_DICT)
+        return false;
+    bool allStrings = true;
+    forEachEntry(node, [&](const QString &, plist_t value) {
+        allStrings = allStrings && plist_get_node_type(value) == PLIST_STRING;
+    });
+    return allStrings;
+}
+
+// The "name" entries of a list of string dictionaries, joined by ", "; nothing
+// when the list holds anything else. Elements without a name are skipped.
+std::optional<QString> joinedNames(plist_t list)
+{
+    QStringList names;
+    const uint32_t size = plist_array_get_size(list);
+    for (uint32_t i = 0; i < size; ++i) {
+        plist_t element = plist_array_get_item(list, i);
+        if (!isDictionaryOfStrings(element))
+            return std::nullopt;
+        if (plist_t name = plist_dict_get_item(element, "name"))
+            names.append(stringOf(name));
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString parseFailure(const QByteArray &bytes)
+{
+    if (plist_is_binary(bytes.constData(), uint32_t(bytes.size())))
+        return QStringLiteral("Could not read the movie information: malformed binary property list");
+    return QStringLiteral("Could not read the movie information: not a valid XML or binary property list");
+}
+
+} // namespace
+
+void unpackMovieInformation(const QString &text, KeyValueMap &entries)
+{
+    const QByteArray bytes = text.toUtf8();
+    plist_t parsed = nullptr;
+    if (!bytes.isEmpty())
+        plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &parsed);
+    const PlistRoot root(parsed);
+    if (!root) {
+        writeDiagnosticLine(parseFailure(bytes));
+        return;
+    }
+    // A top level other than a dictionary is not movie information: skip the tag.
+    if (plist_get_node_type(root.get()) != PLIST_DICT)
+        return;
+
+    forEachEntry(root.get(), [&](const QString &field, plist_t value) {
+        const QString tagName = field + QStringLiteral(".tags");
+        switch (plist_get_node_type(value)) {
+        case PLIST_STRING:
+            entries.insert(tagName, stringOf(value));
+            break;
+        case PLIST_DICT:
+            forEachEntry(value, [&](const QString &key, plist_t inner) {
+                if (const std::optional<QString> innerText = nestedValueText(inner))
+                    entries.insert(key + u'.' + tagName, *innerText);
+            });
+            break;
+        case PLIST_ARRAY:
+            if (const std::optional<QString> names = joinedNames(value))
+                entries.insert(tagName, *names);
+            break;
+        default:
+            break;
+        }
+    });
+}

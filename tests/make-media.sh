@@ -1,0 +1,59 @@
+#!/bin/sh
+# Makes the small media files the probe tests read, with FFmpeg's lavfi sources.
+set -eu
+out=$1
+ffmpeg=${FFMPEG:-ffmpeg}
+rm -rf "$out"
+mkdir -p "$out"
+cd "$out"
+
+make() { "$ffmpeg" -nostdin -hide_banner -loglevel error -y "$@"; }
+
+make -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440:sample_rate=44100 \
+    -t 2 -c:v libx264 -preset ultrafast -c:a aac -b:a 128k h264-aac.mp4
+make -f lavfi -i testsrc=size=640x360:rate=30000/1001 -t 1 -c:v libx264 -preset ultrafast video-only.mp4
+make -f lavfi -i sine=frequency=440 -t 1 -c:a aac audio-only.m4a
+
+# A portrait phone video: the display matrix survives a stream copy.
+make -i video-only.mp4 -c copy -metadata:s:v:0 rotate=90 rotated.mp4
+
+# Anamorphic PAL: 720x576 stored, 16:9 shown.
+make -f lavfi -i testsrc=size=720x576:rate=25 -vf setsar=64/45 -t 1 -c:v libx264 -preset ultrafast anamorphic.mp4
+
+# Motion-JPEG video in Matroska is a video, not a cover picture.
+make -f lavfi -i testsrc=size=320x240:rate=25 -t 1 -c:v mjpeg mjpeg.mkv
+
+# Video, audio and a cover picture.
+make -f lavfi -i testsrc=size=200x200:rate=1 -frames:v 1 cover.png
+make -i h264-aac.mp4 -i cover.png -map 0 -map 1 -c:v:0 copy -c:a copy -c:v:1 png \
+    -disposition:v:1 attached_pic with-cover.mp4
+
+# Subtitles, two audio tracks with languages, and chapters, in Matroska.
+printf '1\n00:00:00,000 --> 00:00:01,000\nHello\n\n2\n00:00:01,000 --> 00:00:02,000\nBonjour\n' > subtitles.srt
+cat > chapters.txt <<'META'
+;FFMETADATA1
+title=Chapter test
+[CHAPTER]
+TIMEBASE=1/1000
+START=0
+END=1200
+title=Opening
+[CHAPTER]
+TIMEBASE=1/1000
+START=1200
+END=2000
+title=Ending
+META
+make -i h264-aac.mp4 -f lavfi -i sine=frequency=880:duration=2 -i subtitles.srt -i chapters.txt \
+    -map 0:v -map 0:a -map 1:a -map 2 -map_metadata 3 -map_chapters 3 \
+    -c:v copy -c:a aac -c:s srt \
+    -metadata:s:a:0 language=eng -metadata:s:a:1 language=ger -metadata:s:s:0 language=fre \
+    subtitles.mkv
+
+make -i h264-aac.mp4 -i chapters.txt -map 0 -map_metadata 1 -map_chapters 1 -c copy chapters.mp4
+
+: > empty.mp4
+printf 'Just some notes.\n' > notes.txt
+cp h264-aac.mp4 "it's a \"clip\" – été.mp4"
+cp h264-aac.mp4 ./-leading-dash.mp4
+ln -s h264-aac.mp4 link.mp4
