@@ -124,7 +124,8 @@ QString parseFailure(const QByteArray &bytes)
 
 void unpackMovieInformation(const QString &text, KeyValueMap &entries)
 {
-    const QByteArray bytes = text.toUtf8();
+    // A binary list arrives one character per byte; XML is text.
+    const QByteArray bytes = text.startsWith(u"bplist") ? text.toLatin1() : text.toUtf8();
     plist_t parsed = nullptr;
     if (!bytes.isEmpty())
         plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &parsed);
