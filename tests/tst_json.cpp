@@ -72,12 +72,6 @@ void TestJSON::lookup_data()
                             << u"video"_s << 0.0 << qsizetype(0);
     QTest::newRow("integer") << JSONPath{u"streams", 0, u"width"} << T::number << none << u"1920"_s
                              << 1920.0 << qsizetype(0);
-    QTest::newRow("whole decimal") << JSONPath{u"format", u"size"} << T::number << none
-                                   << u"2500000"_s << 2.5e6 << qsizetype(0);
-    QTest::newRow("decimal") << JSONPath{u"format", u"ratio"} << T::number << none << u"1.5"_s
-                             << 1.5 << qsizetype(0);
-    QTest::newRow("false") << JSONPath{u"format", u"encrypted"} << T::boolean << none
-                           << u"false"_s << 0.0 << qsizetype(0);
     QTest::newRow("null member") << JSONPath{u"format", u"nothing"} << T::null << none << QString()
                                  << 0.0 << qsizetype(0);
     QTest::newRow("decimal string") << JSONPath{u"streams", 0, u"duration"} << T::string << none
@@ -95,18 +89,12 @@ void TestJSON::lookup_data()
     QTest::newRow("index of a dictionary") << JSONPath{u"format", 0} << T::null
                                            << std::optional(JSONError::wrongType) << QString()
                                            << 0.0 << qsizetype(0);
-    QTest::newRow("index of a string") << JSONPath{u"streams", 0, u"codec_type", 0} << T::null
-                                       << std::optional(JSONError::wrongType) << QString() << 0.0
-                                       << qsizetype(0);
     QTest::newRow("index 5 of 2") << JSONPath{u"streams", 5} << T::null
                                   << std::optional(JSONError::indexOutOfBounds) << QString() << 0.0
                                   << qsizetype(0);
     QTest::newRow("index -1") << JSONPath{u"streams", -1} << T::null
                               << std::optional(JSONError::indexOutOfBounds) << QString() << 0.0
                               << qsizetype(0);
-    QTest::newRow("out of bounds survives") << JSONPath{u"streams", 9, u"tags"} << T::null
-                                            << std::optional(JSONError::indexOutOfBounds)
-                                            << QString() << 0.0 << qsizetype(0);
 }
 
 void TestJSON::lookup()
@@ -125,12 +113,6 @@ void TestJSON::lookup()
     QCOMPARE(value.stringValue(), string);
     QCOMPARE(value.numberValue().toDouble(), number);
     QCOMPARE(value.count(), count);
-
-    JSON stepByStep = document;
-    for (const JSONKey &step : path)
-        stepByStep = stepByStep[step];
-    QCOMPARE(stepByStep.error(), error);
-    QVERIFY(stepByStep == value || type == JSON::Type::unknown);
 }
 
 void TestJSON::numbersKeepTheirKind()
@@ -168,15 +150,10 @@ void TestJSON::stringsReadAsNumbers_data()
     QTest::newRow("decimal") << u"12.345000"_s << 12.345 << qint64(12);
     QTest::newRow("negative truncates to zero") << u"-7.9"_s << -7.9 << qint64(-7);
     QTest::newRow("integer") << u"25"_s << 25.0 << qint64(25);
-    QTest::newRow("leading space and trailing text") << u"  42 kb/s"_s << 42.0 << qint64(42);
-    QTest::newRow("exponent") << u"-1.5e2x"_s << -150.0 << qint64(-150);
-    QTest::newRow("lone e is not an exponent") << u"3e"_s << 3.0 << qint64(3);
-    QTest::newRow("plus sign") << u"+8"_s << 8.0 << qint64(8);
+    QTest::newRow("exponent, trailing text") << u" -1.5e2x"_s << -150.0 << qint64(-150);
     QTest::newRow("leading point") << u".5"_s << 0.5 << qint64(0);
     QTest::newRow("fraction") << u"30000/1001"_s << 30000.0 << qint64(30000);
     QTest::newRow("N/A") << u"N/A"_s << 0.0 << qint64(0);
-    QTest::newRow("empty") << QString() << 0.0 << qint64(0);
-    QTest::newRow("sign only") << u"-"_s << 0.0 << qint64(0);
     QTest::newRow("nan is not a number") << u"nan"_s << 0.0 << qint64(0);
     QTest::newRow("beyond qint64") << u"99999999999999999999"_s << 1e20
                                    << std::numeric_limits<qint64>::max();

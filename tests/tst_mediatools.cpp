@@ -13,29 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Sets an environment variable for the life of the object.
-class ScopedVariable
-{
-public:
-    ScopedVariable(const char *name, const QByteArray &value)
-        : m_name(name), m_previous(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(m_name, value);
-    }
-    ~ScopedVariable()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_previous);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_previous;
-    bool m_wasSet;
-};
-
 void writeFile(const QString &path, const QByteArray &contents, QFile::Permissions permissions)
 {
     QFile file(path);
@@ -93,7 +70,7 @@ void TestMediaTools::overrideAndMissingResources()
               QFile::ReadOwner | QFile::WriteOwner);
     QVERIFY(QDir(fakeResources.path()).mkdir(u"folder"_s));
 
-    const ScopedVariable variable(MediaTools::resourcesVariable, fakeResources.path().toUtf8());
+    qputenv(MediaTools::resourcesVariable, fakeResources.path().toUtf8()); // init() unsets it
     QCOMPARE(MediaTools::resourceDirectory(), fakeResources.path());
     QCOMPARE(MediaTools::resourcePath(MediaTools::proberName), prober);
     QCOMPARE(run(prober, {}).trimmed(), QByteArray("{}"));
