@@ -57,3 +57,6 @@ printf 'Just some notes.\n' > notes.txt
 cp h264-aac.mp4 "it's a \"clip\" – été.mp4"
 cp h264-aac.mp4 ./-leading-dash.mp4
 ln -s h264-aac.mp4 link.mp4
+cp h264-aac.mp4 MOVIE.VOB
+cp h264-aac.mp4 clip.hevc
+mkdir folder

@@ -1,0 +1,356 @@
+#include "app/appdelegate.h"
+
+#include "app/dropviews.h"
+#include "app/links.h"
+#include "app/notificationcenter.h"
+#include "app/posterpreview.h"
+#include "app/preferencesdialog.h"
+#include "common/displaytext.h"
+#include "export/outputsettings.h"
+#include "export/posterframe.h"
+#include "probe/acceptance.h"
+#include "ui_helpsheet.h"
+#include "ui_mainwindow.h"
+#include "ui_progresssheet.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGraphicsOpacityEffect>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QToolButton>
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleDescription(text);
+}
+
+AppDelegate::AppDelegate()
+    : m_mainUi(std::make_unique<Ui::MainWindow>()),
+      m_progressUi(std::make_unique<Ui::ProgressSheet>()),
+      m_helpUi(std::make_unique<Ui::HelpSheet>()),
+      m_window(std::make_unique<QMainWindow>())
+{
+    m_mainUi->setupUi(m_window.get());
+    window = m_window.get();
+    userDefaults = &m_userDefaults;
+    outputResolutionSlider = m_mainUi->outputResolutionSlider;
+    outputResolutionLBL = m_mainUi->outputResolutionLBL;
+    outputFileSizeSlider = m_mainUi->outputFileSizeSlider;
+    outputFileSizeLBL = m_mainUi->outputFileSizeLBL;
+    posterIMGView = m_mainUi->posterIMGView;
+    posterImageSlider = m_mainUi->posterImageSlider;
+    saveToolBarBTN = m_mainUi->saveToolBarBTN;
+    dummyNavigationBarView = m_mainUi->dummyNavigationBarView;
+
+    progressWindow = new QDialog(window);
+    m_progressUi->setupUi(progressWindow);
+    progressWindow->setWindowModality(Qt::WindowModal);
+    progressTitle = m_progressUi->progressTitle;
+    progressBar = m_progressUi->progressBar;
+    progressBarCancelBTN = m_progressUi->progressBarCancelBTN;
+
+    helpWindow = new QDialog(window);
+    m_helpUi->setupUi(helpWindow);
+    helpWindow->setWindowModality(Qt::WindowModal);
+
+    m_posterPreview = new PosterPreview(m_worker, this);
+    connect(m_posterPreview, &PosterPreview::frameReady, this,
+            [this](const QImage &frame) { posterIMGView->setImage(frame); });
+
+    connectActions();
+    setAccessibleNames();
+}
+
+AppDelegate::~AppDelegate() = default;
+
+bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    // Escape or the window manager's close button would take the sheet down
+    // behind the controller's back; only the controller ends it.
+    if (watched == progressWindow) {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return !m_allowProgressClose;
+        }
+        if (event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void AppDelegate::connectActions()
+{
+    connect(m_mainUi->openVideoBTN, &QAction::triggered, this, &AppDelegate::openVideoBTNClicked);
+    connect(saveToolBarBTN, &QAction::triggered, this, &AppDelegate::saveVideoBTNClicked);
+    connect(m_mainUi->helpBTN, &QAction::triggered, this, &AppDelegate::helpBTNClicked);
+    connect(m_mainUi->quitAction, &QAction::triggered, window, &QMainWindow::close);
+    connect(m_mainUi->preferencesAction, &QAction::triggered, this, &AppDelegate::showPreferences);
+    connect(m_mainUi->aboutAction, &QAction::triggered, this, &AppDelegate::showAbout);
+    // valueChanged, so keyboard, mouse and assistive tools all move the settings.
+    connect(outputResolutionSlider, &QSlider::valueChanged, this, &AppDelegate::outputResolutionSLDRChanged);
+    connect(outputFileSizeSlider, &QSlider::valueChanged, this, &AppDelegate::outputFileSizeSLDRChanged);
+    connect(posterImageSlider, &QSlider::valueChanged, this, &AppDelegate::posterImageSLDRChanged);
+    connect(progressBarCancelBTN, &QPushButton::clicked, this, &AppDelegate::closeBTNInsideProgressWindowClicked);
+    connect(m_helpUi->okBTN, &QPushButton::clicked, this, &AppDelegate::okBTNInsideHelpWindowClicked);
+    connect(m_helpUi->quillreelBTN, &QPushButton::clicked, this, &AppDelegate::showQuillreelApp);
+    connect(m_helpUi->otherAppsBTN, &QPushButton::clicked, this, &AppDelegate::checkoutMyOtherAppsBTNClicked);
+    connect(m_helpUi->whatsAppBTN, &QPushButton::clicked, this, &AppDelegate::launchWhatsApp);
+    connect(m_helpUi->rateAppBTN, &QPushButton::clicked, this, &AppDelegate::rateAppBTNClicked);
+    // Escape on a sheet would only hide it behind the controller's back.
+    progressWindow->installEventFilter(this);
+}
+
+void AppDelegate::setAccessibleNames()
+{
+    const QList<QWidget *> outlets = {outputResolutionSlider, outputResolutionLBL, outputFileSizeSlider,
+                                      outputFileSizeLBL,      posterIMGView,       posterImageSlider,
+                                      progressWindow,         progressTitle,       progressBar,
+                                      progressBarCancelBTN,   dummyNavigationBarView, helpWindow};
+    for (QWidget *outlet : outlets)
+        outlet->setAccessibleName(outlet->objectName());
+    for (QAction *action : {m_mainUi->openVideoBTN, saveToolBarBTN, m_mainUi->helpBTN}) {
+        if (QWidget *button = m_mainUi->mainToolBar->widgetForAction(action))
+            button->setAccessibleName(action->objectName());
+    }
+    for (QLabel *label : {outputResolutionLBL, outputFileSizeLBL, progressTitle})
+        label->setAccessibleDescription(label->text());
+}
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    auto *opacity = new QGraphicsOpacityEffect(dummyNavigationBarView);
+    opacity->setOpacity(0.35);
+    dummyNavigationBarView->setGraphicsEffect(opacity);
+    dummyNavigationBarView->setBackgroundRole(QPalette::Highlight);
+    resetControls();
+
+    const QString version = QCoreApplication::applicationVersion();
+    recordLaunch(m_userDefaults, version.isEmpty() ? std::nullopt : std::optional(version));
+
+    NotificationCenter::defaultCenter().addObserver(
+        this, filesAddedByDragAndDrop,
+        [this](const QVariantMap &userInfo) { filesAddedByDragAndDropWithNotification(userInfo); });
+}
+
+void AppDelegate::openVideoBTNClicked()
+{
+    if (m_isAnalysing)
+        return;
+    auto *panel = new QFileDialog(window);
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->setFileMode(QFileDialog::ExistingFile);
+    panel->setWindowModality(Qt::WindowModal);
+    connect(panel, &QFileDialog::accepted, this, [this, panel] {
+        const QList<QUrl> urls = panel->selectedUrls();
+        if (!urls.isEmpty())
+            openSourceVideo(urls.first());
+    });
+    panel->open();
+}
+
+void AppDelegate::filesAddedByDragAndDropWithNotification(const QVariantMap &userInfo)
+{
+    const QVariant files = userInfo.value(QStringLiteral("key"));
+    if (files.metaType() != QMetaType::fromType<QList<QUrl>>())
+        return;
+    const QList<QUrl> urls = files.value<QList<QUrl>>();
+    // Only folders were dropped: nothing to open.
+    if (urls.isEmpty())
+        return;
+    openSourceVideo(urls.first());
+}
+
+void AppDelegate::openSourceVideo(const QUrl &url)
+{
+    // An open while analysing or exporting would pull the description from under it.
+    if (m_isAnalysing || progressWindow->isVisible())
+        return;
+    m_isAnalysing = true;
+    isProcessCancelledByUser = false;
+    showProgressSheet(true, QStringLiteral("Analyzing File..."));
+    const QString path = url.toLocalFile();
+    m_worker.run([path] { return std::make_shared<const FileProbe>(path); },
+                 [this, url](std::shared_ptr<const FileProbe> probe) { finishOpening(url, std::move(probe)); });
+}
+
+void AppDelegate::finishOpening(const QUrl &url, std::shared_ptr<const FileProbe> probe)
+{
+    m_isAnalysing = false;
+    if (const std::optional<QString> refusal = refusalMessage(url.toLocalFile(), *probe)) {
+        showRefusal(*refusal);
+        Q_EMIT sourceVideoOpened(false);
+        return;
+    }
+    sourceURL = url;
+    globalFP = std::move(probe);
+    resetControls();
+    enableControls();
+    hideProgressSheet();
+    Q_EMIT sourceVideoOpened(true);
+}
+
+void AppDelegate::showRefusal(const QString &message)
+{
+    auto *alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Videofold"), message,
+                                  QMessageBox::Ok, window);
+    alert->setObjectName(QStringLiteral("refusalAlert"));
+    alert->setInformativeText(QStringLiteral("Contact: ") + Links::supportEmail);
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    hideProgressSheet();
+    alert->open();
+}
+
+void AppDelegate::resetControls()
+{
+    // Setting a value fires its action, which finds the file and the labels unchanged.
+    const QSignalBlocker resolution(outputResolutionSlider);
+    const QSignalBlocker size(outputFileSizeSlider);
+    const QSignalBlocker poster(posterImageSlider);
+    outputResolutionSlider->setValue(100);
+    outputResolutionSlider->setEnabled(false);
+    outputFileSizeSlider->setValue(100);
+    outputFileSizeSlider->setEnabled(false);
+    posterImageSlider->setValue(50);
+    posterImageSlider->setEnabled(false);
+    saveToolBarBTN->setEnabled(false);
+    dummyNavigationBarView->setVisible(false);
+}
+
+void AppDelegate::enableControls()
+{
+    outputResolutionSlider->setEnabled(true);
+    refreshResolutionLabel();
+    outputFileSizeSlider->setEnabled(true);
+    refreshFileSizeLabel();
+    posterImageSlider->setEnabled(true);
+    refreshPosterPreview();
+    updateSaveAvailability();
+    dummyNavigationBarView->setVisible(true);
+}
+
+void AppDelegate::showProgressSheet(bool indeterminate, const QString &title)
+{
+    progressBarCancelBTN->setVisible(!indeterminate);
+    progressBar->setValue(0);
+    progressBar->setRange(0, indeterminate ? 0 : 100);
+    setLabelText(progressTitle, title);
+    progressWindow->open();
+}
+
+void AppDelegate::hideProgressSheet()
+{
+    progressBarCancelBTN->setVisible(false);
+    progressBar->setValue(0);
+    progressBar->setRange(0, 0);
+    m_allowProgressClose = true;
+    progressWindow->hide();
+    m_allowProgressClose = false;
+}
+
+void AppDelegate::refreshResolutionLabel()
+{
+    if (!globalFP || !globalFP->firstVideoTrackInfo)
+        return;
+    const FrameSize size = outputFrameSize(*globalFP->firstVideoTrackInfo, outputResolutionSlider->value());
+    setLabelText(outputResolutionLBL, frameSizeText(size));
+}
+
+void AppDelegate::refreshFileSizeLabel()
+{
+    if (!globalFP || !globalFP->fileSize)
+        return;
+    const qint64 bytes = targetSizeBytes(*globalFP->fileSize, outputFileSizeSlider->value());
+    setLabelText(outputFileSizeLBL, byteCountText(quint64(std::max<qint64>(bytes, 0))));
+}
+
+void AppDelegate::refreshPosterPreview()
+{
+    if (!globalFP || !sourceURL)
+        return;
+    const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
+    m_posterPreview->request(sourceURL->toLocalFile(), seconds);
+}
+
+void AppDelegate::updateSaveAvailability()
+{
+    // A zero frame size would only fail after a whole encode.
+    const std::optional<FrameSize> size = parseFrameSizeText(outputResolutionLBL->text());
+    saveToolBarBTN->setEnabled(globalFP && size && !size->isEmpty());
+}
+
+void AppDelegate::outputResolutionSLDRChanged()
+{
+    refreshResolutionLabel();
+    if (globalFP)
+        updateSaveAvailability();
+}
+
+void AppDelegate::outputFileSizeSLDRChanged()
+{
+    refreshFileSizeLabel();
+}
+
+void AppDelegate::posterImageSLDRChanged()
+{
+    refreshPosterPreview();
+}
+
+void AppDelegate::saveVideoBTNClicked()
+{
+    // The export arrives with the encoder run.
+}
+
+void AppDelegate::closeBTNInsideProgressWindowClicked()
+{
+    isProcessCancelledByUser = true;
+}
+
+void AppDelegate::helpBTNClicked()
+{
+    helpWindow->open();
+}
+
+void AppDelegate::okBTNInsideHelpWindowClicked()
+{
+    helpWindow->hide();
+}
+
+void AppDelegate::showQuillreelApp()
+{
+    Links::open(Links::quillreelApp);
+}
+
+void AppDelegate::launchWhatsApp()
+{
+    Links::open(Links::messaging);
+}
+
+void AppDelegate::rateAppBTNClicked()
+{
+    Links::requestReview();
+}
+
+void AppDelegate::checkoutMyOtherAppsBTNClicked()
+{
+    Links::open(Links::otherApps);
+}
+
+void AppDelegate::showPreferences()
+{
+    auto *dialog = new PreferencesDialog(m_userDefaults, window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+void AppDelegate::showAbout()
+{
+    QMessageBox::about(window, QStringLiteral("About Videofold"),
+                       QStringLiteral("<h3>Videofold %1</h3><p>Turns a video into a folder ready for "
+                                      "the web: an H.264 video, a poster and a page that plays it.</p>")
+                           .arg(QCoreApplication::applicationVersion()));
+}

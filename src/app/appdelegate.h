@@ -1,0 +1,122 @@
+#pragma once
+
+#include "app/backgroundworker.h"
+#include "app/userdefaults.h"
+#include "probe/fileprobe.h"
+
+#include <QObject>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+class ImageDropView;
+class PosterPreview;
+class QAction;
+class QDialog;
+class QFrame;
+class QLabel;
+class QMainWindow;
+class QProcess;
+class QProgressBar;
+class QPushButton;
+class QSlider;
+
+namespace Ui {
+class MainWindow;
+class ProgressSheet;
+class HelpSheet;
+} // namespace Ui
+
+// The application's one controller: owns the state of the open source file
+// and holds every widget as a named outlet. Each action hands its work to a
+// small unit (the probe, the poster preview, the output settings).
+class AppDelegate : public QObject
+{
+    Q_OBJECT
+public:
+    AppDelegate();
+    ~AppDelegate() override;
+
+    void applicationDidFinishLaunching();
+
+    // Outlets.
+    QMainWindow *window = nullptr;
+    UserDefaults *userDefaults = nullptr;
+    QSlider *outputResolutionSlider = nullptr;
+    QLabel *outputResolutionLBL = nullptr;
+    QSlider *outputFileSizeSlider = nullptr;
+    QLabel *outputFileSizeLBL = nullptr;
+    ImageDropView *posterIMGView = nullptr;
+    QSlider *posterImageSlider = nullptr;
+    QDialog *progressWindow = nullptr;
+    QLabel *progressTitle = nullptr;
+    QProgressBar *progressBar = nullptr;
+    QPushButton *progressBarCancelBTN = nullptr;
+    QAction *saveToolBarBTN = nullptr;
+    QFrame *dummyNavigationBarView = nullptr;
+    QDialog *helpWindow = nullptr;
+
+    // State.
+    std::optional<QUrl> sourceURL;
+    std::shared_ptr<const FileProbe> globalFP;
+    QProcess *globalProcess = nullptr;
+    bool isProcessCancelledByUser = false;
+
+    [[nodiscard]] bool isBusy() const { return m_isAnalysing; }
+    [[nodiscard]] PosterPreview &posterPreview() { return *m_posterPreview; }
+
+public Q_SLOTS:
+    void openVideoBTNClicked();
+    void filesAddedByDragAndDropWithNotification(const QVariantMap &userInfo);
+    void saveVideoBTNClicked();
+    void outputResolutionSLDRChanged();
+    void outputFileSizeSLDRChanged();
+    void posterImageSLDRChanged();
+    void closeBTNInsideProgressWindowClicked();
+    void helpBTNClicked();
+    void okBTNInsideHelpWindowClicked();
+    void showQuillreelApp();
+    void launchWhatsApp();
+    void rateAppBTNClicked();
+    void checkoutMyOtherAppsBTNClicked();
+    void showPreferences();
+    void showAbout();
+
+public:
+    void openSourceVideo(const QUrl &url);
+    void resetControls();
+    void enableControls();
+    void showProgressSheet(bool indeterminate, const QString &title);
+    void hideProgressSheet();
+    void refreshResolutionLabel();
+    void refreshFileSizeLabel();
+    void refreshPosterPreview();
+
+Q_SIGNALS:
+    // An open attempt has ended, accepted or refused.
+    void sourceVideoOpened(bool accepted);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void connectActions();
+    void setAccessibleNames();
+    void finishOpening(const QUrl &url, std::shared_ptr<const FileProbe> probe);
+    void showRefusal(const QString &message);
+    void updateSaveAvailability();
+
+    std::unique_ptr<Ui::MainWindow> m_mainUi;
+    std::unique_ptr<Ui::ProgressSheet> m_progressUi;
+    std::unique_ptr<Ui::HelpSheet> m_helpUi;
+    std::unique_ptr<QMainWindow> m_window;
+    UserDefaults m_userDefaults;
+    BackgroundWorker m_worker;
+    PosterPreview *m_posterPreview = nullptr;
+    bool m_isAnalysing = false;
+    bool m_allowProgressClose = false;
+};
+
+// Sets a label's text and mirrors it for screen readers.
+void setLabelText(QLabel *label, const QString &text);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <optional>
+
+class BackgroundWorker;
+
+// Extracts poster frames off the main thread, one at a time: a request made
+// while one runs replaces any request still waiting, so the latest position wins.
+class PosterPreview : public QObject
+{
+    Q_OBJECT
+public:
+    PosterPreview(BackgroundWorker &worker, QObject *parent = nullptr);
+
+    void request(const QString &source, double seconds);
+    [[nodiscard]] bool isIdle() const { return !m_running; }
+
+Q_SIGNALS:
+    // The frame of the latest request; a null image when none came out.
+    void frameReady(const QImage &frame);
+
+private:
+    struct Request
+    {
+        QString source;
+        double seconds;
+    };
+    void start(const Request &request);
+
+    BackgroundWorker &m_worker;
+    QTemporaryDir m_folder;
+    bool m_running = false;
+    std::optional<Request> m_pending;
+};

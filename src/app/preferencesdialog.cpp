@@ -1,0 +1,26 @@
+#include "app/preferencesdialog.h"
+
+#include "app/userdefaults.h"
+#include "ui_preferences.h"
+
+#include <QCheckBox>
+
+PreferencesDialog::PreferencesDialog(UserDefaults &defaults, QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::PreferencesDialog>())
+{
+    m_ui->setupUi(this);
+    setWindowModality(Qt::WindowModal);
+    const std::pair<QCheckBox *, QString> switches[] = {
+        {m_ui->controlsCheckBox, PreferenceKeys::controls},
+        {m_ui->autoplayCheckBox, PreferenceKeys::autoplay},
+        {m_ui->loopCheckBox, PreferenceKeys::loop},
+        {m_ui->mutedCheckBox, PreferenceKeys::muted},
+    };
+    for (const auto &[box, key] : switches) {
+        box->setChecked(defaults.boolean(key));
+        connect(box, &QCheckBox::toggled, this, [&defaults, key](bool on) { defaults.setValue(key, on); });
+    }
+    connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
+}
+
+PreferencesDialog::~PreferencesDialog() = default;

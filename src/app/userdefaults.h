@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+// The user's preferences, in the per-user settings store. A value of the wrong
+// type reads as absent.
+class UserDefaults
+{
+public:
+    UserDefaults();
+
+    [[nodiscard]] std::optional<qint64> integer(const QString &key) const;
+    [[nodiscard]] std::optional<QString> string(const QString &key) const;
+    // False when absent.
+    [[nodiscard]] bool boolean(const QString &key) const;
+    // An invalid value removes the key.
+    void setValue(const QString &key, const QVariant &value);
+
+private:
+    QSettings m_settings;
+};
+
+namespace PreferenceKeys {
+inline const QString launchCount = QStringLiteral("launchCount");
+inline const QString installedVersion = QStringLiteral("installedVersion");
+inline const QString controls = QStringLiteral("controlsParam");
+inline const QString autoplay = QStringLiteral("autoplayParam");
+inline const QString loop = QStringLiteral("loopParam");
+inline const QString muted = QStringLiteral("mutedParam");
+} // namespace PreferenceKeys
+
+// Counts launches of the running version and, on a new version, starts the
+// count at 1, records the version and turns the page's controls on.
+void recordLaunch(UserDefaults &defaults, const std::optional<QString> &runningVersion);

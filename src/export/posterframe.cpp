@@ -1,0 +1,113 @@
+#include "export/posterframe.h"
+
+#include "common/numbertext.h"
+#include "tools/mediatools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageWriter>
+#include <QPainter>
+#include <QProcess>
+#include <QSaveFile>
+
+namespace PosterFrame {
+
+double positionSeconds(double duration, double percent)
+{
+    // 100 / 0 is infinite, so the slider at 0 gives the position 0.
+    return duration / (100 / percent);
+}
+
+QString seekText(double seconds)
+{
+    if (seconds == 0)
+        return QStringLiteral("5");
+    return shortestDoubleText(seconds * 0.5);
+}
+
+QStringList encoderArguments(const QString &seek, const QString &source, const QString &framePath)
+{
+    return {QStringLiteral("-v"),
+            QStringLiteral("quiet"),
+            QStringLiteral("-ss"),
+            seek,
+            QStringLiteral("-i"),
+            source,
+            QStringLiteral("-vf"),
+            QStringLiteral("scale=") + QString::number(-1) + u':' + QString::number(480)
+                + QStringLiteral(",setsar=1:1"),
+            QStringLiteral("-frames:v"),
+            QStringLiteral("1"),
+            QStringLiteral("-y"),
+            framePath};
+}
+
+namespace {
+
+QImage runEncoderForFrame(const QString &encoder, const QString &seek, const QString &source,
+                          const QString &framePath)
+{
+    QFile::remove(framePath);
+    QProcess process;
+    // An inherited terminal would let ffmpeg read key presses or stop it when in the background.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(encoder, encoderArguments(seek, source, framePath));
+    if (process.waitForStarted(-1))
+        process.waitForFinished(-1);
+    const QImage image(framePath);
+    QFile::remove(framePath);
+    return image;
+}
+
+} // namespace
+
+QImage extract(const QString &source, double seconds, const QString &temporaryFolder)
+{
+    const QString framePath = temporaryFolder + u'/' + temporaryFileName.toString();
+    const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
+    if (!encoder) {
+        QFile::remove(framePath);
+        return {};
+    }
+    const QString seek = seekText(seconds);
+    QImage image = runEncoderForFrame(*encoder, seek, source, framePath);
+    // Five seconds lie past the end of a short source; its first frame will do.
+    if (image.isNull() && seconds == 0)
+        image = runEncoderForFrame(*encoder, shortestDoubleText(0), source, framePath);
+    return image;
+}
+
+QImage scaledImage(const QImage &image, qint64 width, qint64 height)
+{
+    if (image.isNull() || width <= 0 || height <= 0 || width > 32768 || height > 32768)
+        return {};
+    QImage bitmap(int(width), int(height), QImage::Format_RGBA8888);
+    if (bitmap.isNull())
+        return {};
+    bitmap.fill(Qt::transparent);
+    QPainter painter(&bitmap);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(0, 0, int(width), int(height)), image);
+    painter.end();
+    return bitmap;
+}
+
+void writePosterFile(const QImage &image, const QString &path, FrameSize size)
+{
+    const QImage scaled = scaledImage(image, size.width, size.height);
+    if (scaled.isNull())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QImageWriter writer(&file, "jpeg");
+    if (!writer.write(scaled)) {
+        file.cancelWriting();
+        return;
+    }
+    file.commit();
+}
+
+} // namespace PosterFrame

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "export/outputsettings.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// The poster: one frame extracted by the encoder, shown as a preview 480 pixels
+// high and written as poster.jpg at the output frame size.
+namespace PosterFrame {
+
+inline constexpr QStringView temporaryFileName = u"PosterFrame.jpg";
+
+// The position in seconds for the poster slider at percent of a duration.
+[[nodiscard]] double positionSeconds(double duration, double percent);
+
+// The encoder's seek text for a position: half the time in shortest double
+// text, or "5" for a position of exactly 0.
+[[nodiscard]] QString seekText(double seconds);
+
+// The twelve encoder arguments for one frame 480 pixels high.
+[[nodiscard]] QStringList encoderArguments(const QString &seek, const QString &source,
+                                           const QString &framePath);
+
+// Runs the encoder ("creator") once and loads the frame it wrote into
+// temporaryFolder; a null image when there is no encoder or no frame. Blocks
+// the calling thread; extractions into one folder must not overlap.
+[[nodiscard]] QImage extract(const QString &source, double seconds, const QString &temporaryFolder);
+
+// The image stretched to W x H (RGBA, smooth); a null image for a zero size.
+[[nodiscard]] QImage scaledImage(const QImage &image, qint64 width, qint64 height);
+
+// Writes the image stretched to the size as a JPEG file, atomically. Nothing is
+// written for a null image or a zero size; write errors are ignored.
+void writePosterFile(const QImage &image, const QString &path, FrameSize size);
+
+} // namespace PosterFrame
