@@ -1,0 +1,295 @@
+#include "app/appdelegate.h"
+#include "app/dropviews.h"
+#include "app/posterpreview.h"
+#include "app/userdefaults.h"
+#include "common/diagnostics.h"
+#include "common/displaytext.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QTemporaryDir *settingsHome = nullptr;
+
+QString mediaPath(const QString &name)
+{
+    return QDir(qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA")).filePath(name);
+}
+
+void clearSettings()
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Videofold"_s, u"Videofold"_s).clear();
+}
+
+// Opens a file through the controller and waits for the verdict and the poster.
+bool openAndWait(AppDelegate &delegate, const QString &path)
+{
+    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+    delegate.openSourceVideo(QUrl::fromLocalFile(path));
+    if (!opened.wait(20'000))
+        return false;
+    if (opened.first().first().toBool())
+        return QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000);
+    return true;
+}
+
+QMessageBox *takeRefusal(AppDelegate &delegate)
+{
+    QMessageBox *alert = delegate.window->findChild<QMessageBox *>(u"refusalAlert"_s);
+    if (alert)
+        alert->setObjectName(u"answered"_s);
+    return alert;
+}
+
+void drop(QWidget *view, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &enter);
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+    QVERIFY(enter.isAccepted());
+    QDropEvent event(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &event);
+}
+
+} // namespace
+
+class TestAppDelegate : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain()
+    {
+        // A private settings store for the whole run.
+        settingsHome = new QTemporaryDir;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome->path()));
+    }
+
+private Q_SLOTS:
+    void initTestCase();
+    void launchCountsAndVersions();
+    void acceptedFileFillsTheWindow();
+    void refusals_data();
+    void refusals();
+    void drops();
+    void sheets();
+    void screenshot();
+};
+
+void TestAppDelegate::initTestCase()
+{
+    QCoreApplication::setApplicationVersion(u"1.0"_s);
+    QVERIFY(QFileInfo(mediaPath(u"h264-aac.mp4"_s)).size() > 0);
+}
+
+void TestAppDelegate::launchCountsAndVersions()
+{
+    clearSettings();
+    QStringList lines;
+    setDiagnosticSink([&lines](const QString &line) { lines << line; });
+    {
+        AppDelegate first;
+        first.applicationDidFinishLaunching();
+        QCOMPARE(first.userDefaults->integer(u"launchCount"_s), 1);
+        QCOMPARE(first.userDefaults->string(u"installedVersion"_s), u"1.0"_s);
+        QVERIFY(first.userDefaults->boolean(u"controlsParam"_s));
+        QVERIFY(!first.userDefaults->boolean(u"autoplayParam"_s));
+        QVERIFY(!first.outputResolutionSlider->isEnabled());
+        QVERIFY(!first.saveToolBarBTN->isEnabled());
+        QVERIFY(first.dummyNavigationBarView->isHidden());
+        first.userDefaults->setValue(u"controlsParam"_s, false);
+    }
+    {
+        AppDelegate second;
+        second.applicationDidFinishLaunching();
+        QCOMPARE(second.userDefaults->integer(u"launchCount"_s), 2);
+        QVERIFY(!second.userDefaults->boolean(u"controlsParam"_s)); // the user's choice stays
+        // A count stored as text that is no number reads as absent.
+        second.userDefaults->setValue(u"launchCount"_s, u"many"_s);
+    }
+    QCOMPARE(lines, QStringList{u"2"_s});
+    {
+        AppDelegate third;
+        third.applicationDidFinishLaunching();
+        QCOMPARE(third.userDefaults->integer(u"launchCount"_s), 1);
+    }
+    QCoreApplication::setApplicationVersion(u"1.1"_s);
+    {
+        AppDelegate updated;
+        updated.applicationDidFinishLaunching();
+        QCOMPARE(updated.userDefaults->integer(u"launchCount"_s), 1);
+        QCOMPARE(updated.userDefaults->string(u"installedVersion"_s), u"1.1"_s);
+        QVERIFY(updated.userDefaults->boolean(u"controlsParam"_s));
+    }
+    setDiagnosticSink({});
+    QCoreApplication::setApplicationVersion(u"1.0"_s);
+}
+
+void TestAppDelegate::acceptedFileFillsTheWindow()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s)));
+    QVERIFY(delegate.globalFP && delegate.globalFP->isValidMediaFile);
+    QCOMPARE(delegate.outputResolutionSlider->value(), 100);
+    QCOMPARE(delegate.outputFileSizeSlider->value(), 100);
+    QCOMPARE(delegate.posterImageSlider->value(), 50);
+    QVERIFY(delegate.outputResolutionSlider->isEnabled() && delegate.posterImageSlider->isEnabled());
+    QVERIFY(delegate.saveToolBarBTN->isEnabled());
+    QVERIFY(!delegate.dummyNavigationBarView->isHidden());
+    QVERIFY(!delegate.progressWindow->isVisible());
+    QCOMPARE(delegate.outputResolutionLBL->text(), u"320 x 240"_s);
+    QCOMPARE(delegate.outputResolutionLBL->accessibleDescription(), u"320 x 240"_s);
+    QCOMPARE(delegate.outputFileSizeLBL->text(), byteCountText(*delegate.globalFP->fileSize));
+    QCOMPARE(delegate.posterIMGView->image().size(), QSize(640, 480));
+    QCOMPARE(delegate.outputResolutionSlider->accessibleName(), u"outputResolutionSlider"_s);
+
+    // The labels follow the sliders at once.
+    delegate.outputResolutionSlider->setValue(50);
+    QCOMPARE(delegate.outputResolutionLBL->text(), u"160 x 120"_s);
+    delegate.outputFileSizeSlider->setValue(50);
+    QCOMPARE(delegate.outputFileSizeLBL->text(), byteCountText(*delegate.globalFP->fileSize / 2));
+    delegate.outputResolutionSlider->setValue(1);
+    QCOMPARE(delegate.outputResolutionLBL->text(), u"4 x 2"_s);
+    QVERIFY(delegate.saveToolBarBTN->isEnabled());
+
+    // Many poster moves in a row end with the frame of the last one.
+    for (int value = 0; value <= 100; value += 5)
+        delegate.posterImageSlider->setValue(value);
+    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
+    QVERIFY(!delegate.posterIMGView->image().isNull());
+
+    // Opening the same file again starts from fresh slider values.
+    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    QCOMPARE(delegate.outputResolutionSlider->value(), 100);
+    QCOMPARE(delegate.outputResolutionLBL->text(), u"320 x 240"_s);
+}
+
+void TestAppDelegate::refusals_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("message");
+
+    const QString unsupported = u"Seems to be an unsupported file. Does the video play in VLC Player?"_s;
+    QTest::newRow("vob in capitals") << u"MOVIE.VOB"_s << u"App does not support opening of '.vob' files"_s;
+    QTest::newRow("hevc") << u"clip.hevc"_s << u"App does not support opening of '.hevc' files for now."_s;
+    QTest::newRow("audio only") << u"audio-only.m4a"_s << unsupported;
+    QTest::newRow("text") << u"notes.txt"_s << unsupported;
+    QTest::newRow("empty") << u"empty.mp4"_s << unsupported;
+    QTest::newRow("missing") << u"vanished.mp4"_s << unsupported;
+}
+
+void TestAppDelegate::refusals()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"video-only.mp4"_s)));
+    delegate.outputResolutionSlider->setValue(50);
+    const QString label = delegate.outputResolutionLBL->text();
+    const auto probe = delegate.globalFP;
+
+    QVERIFY(openAndWait(delegate, mediaPath(file)));
+    QMessageBox *alert = takeRefusal(delegate);
+    QVERIFY(alert);
+    QCOMPARE(alert->text(), message);
+    QCOMPARE(alert->informativeText(), u"Contact: support@videofold.org"_s);
+    QCOMPARE(alert->icon(), QMessageBox::Information);
+    QCOMPARE(alert->buttons().size(), 1);
+    QVERIFY(!delegate.progressWindow->isVisible());
+
+    // The first file stays loaded, as the user left it.
+    QCOMPARE(delegate.globalFP, probe);
+    QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)));
+    QCOMPARE(delegate.outputResolutionSlider->value(), 50);
+    QCOMPARE(delegate.outputResolutionLBL->text(), label);
+    QVERIFY(delegate.saveToolBarBTN->isEnabled());
+    alert->close();
+}
+
+void TestAppDelegate::drops()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+
+    // A folder is skipped; of several files only the first opens.
+    drop(delegate.posterIMGView, {QUrl::fromLocalFile(mediaPath(u"folder"_s)),
+                                  QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)),
+                                  QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s))});
+    QVERIFY(opened.wait(20'000));
+    QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)));
+
+    // Only folders, or a web link: nothing happens.
+    for (QWidget *view : {static_cast<QWidget *>(delegate.window->findChild<DropView *>()),
+                          delegate.window->findChild<ScrollDropView *>()->viewport()}) {
+        drop(view, {QUrl::fromLocalFile(mediaPath(u"folder"_s))});
+        drop(view, {QUrl(u"https://example.org/video.mp4"_s)});
+    }
+    QTest::qWait(200);
+    QCOMPARE(opened.size(), 1);
+    QVERIFY(!delegate.progressWindow->isVisible());
+
+    // A text file is posted and refused by the open flow.
+    drop(delegate.window->findChild<DropView *>(), {QUrl::fromLocalFile(mediaPath(u"notes.txt"_s))});
+    QVERIFY(opened.wait(20'000));
+    QVERIFY(takeRefusal(delegate));
+}
+
+void TestAppDelegate::sheets()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    delegate.window->show();
+    delegate.helpBTNClicked();
+    QVERIFY(delegate.helpWindow->isVisible());
+    QCOMPARE(delegate.helpWindow->windowModality(), Qt::WindowModal);
+    delegate.rateAppBTNClicked();
+    QVERIFY(delegate.helpWindow->isVisible());
+    delegate.okBTNInsideHelpWindowClicked();
+    QVERIFY(!delegate.helpWindow->isVisible());
+
+    // The analysing sheet cannot be dismissed by Escape, and opens while it is up are ignored.
+    delegate.showProgressSheet(true, u"Analyzing File..."_s);
+    QTest::keyClick(delegate.progressWindow, Qt::Key_Escape);
+    QVERIFY(delegate.progressWindow->isVisible());
+    QVERIFY(delegate.progressBarCancelBTN->isHidden());
+    QCOMPARE(delegate.progressBar->maximum(), 0);
+    delegate.openSourceVideo(QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s)));
+    QVERIFY(!delegate.isBusy());
+    delegate.hideProgressSheet();
+    QVERIFY(!delegate.progressWindow->isVisible());
+}
+
+void TestAppDelegate::screenshot()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    delegate.window->show();
+    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    const QString target = qEnvironmentVariable("VIDEOFOLD_SCREENSHOT");
+    if (!target.isEmpty())
+        QVERIFY(delegate.window->grab().save(target));
+}
+
+QTEST_MAIN(TestAppDelegate)
+#include "tst_appdelegate.moc"
