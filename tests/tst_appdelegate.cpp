@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QMainWindow>
@@ -267,6 +268,14 @@ void TestAppDelegate::sheets()
     QVERIFY(delegate.helpWindow->isVisible());
     delegate.okBTNInsideHelpWindowClicked();
     QVERIFY(!delegate.helpWindow->isVisible());
+
+    // The page switches write the store as they are toggled.
+    delegate.showPreferences();
+    auto *autoplay = delegate.window->findChild<QCheckBox *>(u"autoplayCheckBox"_s);
+    QVERIFY(autoplay && !autoplay->isChecked());
+    autoplay->setChecked(true);
+    QVERIFY(UserDefaults().boolean(u"autoplayParam"_s));
+    autoplay->window()->close();
 
     // The analysing sheet cannot be dismissed by Escape, and opens while it is up are ignored.
     delegate.showProgressSheet(true, u"Analyzing File..."_s);
