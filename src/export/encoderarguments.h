@@ -1,0 +1,50 @@
+#pragma once
+
+#include "json/json.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class FileProbe;
+
+// Everything the encoder's command line depends on, gathered from the loaded
+// file and the sliders.
+struct EncoderInputs
+{
+    QString sourcePath;
+    QString folder;                     // the output folder, no trailing "/"
+    std::optional<double> duration;     // seconds; nothing when unknown
+    quint64 fileSize = 0;
+    qint64 numberOfAudioTracks = 0;
+    std::optional<qint64> firstAudioTrackNumber;
+    std::optional<JSON> firstVideoTrackInfo;
+    QString firstVideoPixelFormat;      // the prober's "pix_fmt", empty when unknown
+    double sizePercent = 100;
+    QString frameSizeText;              // "W x H"
+};
+
+// The inputs for a loaded file. The duration is the container's, else the
+// first video stream's; nothing when neither is a positive finite number.
+[[nodiscard]] EncoderInputs encoderInputs(const FileProbe &probe, const QString &sourcePath,
+                                          const QString &folder, double sizePercent,
+                                          const QString &frameSizeText);
+
+struct BitRates
+{
+    double video = 0; // kilobits per second
+    double audio = 0;
+};
+
+// The whole rate for the target size, split between video and audio.
+[[nodiscard]] std::optional<BitRates> bitRates(double sizePercent, quint64 fileSize,
+                                               std::optional<double> duration, qint64 audioTracks);
+
+// A rate as the encoder reads it: "6426.0k".
+[[nodiscard]] QString rateText(double kilobits);
+
+// The encoder's arguments (without the program) for one export into folder.
+[[nodiscard]] QStringList buildEncoderArguments(const EncoderInputs &inputs);
+
+inline constexpr QStringView videoFileName = u"html5video.mp4";

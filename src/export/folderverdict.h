@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// How a finished, not cancelled export turned out, judged from its folder.
+struct FolderVerdict
+{
+    bool success = false;
+    // folder + "/" + name for every entry, sorted by name: the page comes first.
+    QStringList entries;
+};
+
+// Success needs an encoder that ended normally, exactly three entries, and
+// every ".mp4" entry among them playable (at least one).
+[[nodiscard]] FolderVerdict judgeFolder(const QString &folder, QStringList names, bool encoderEndedNormally,
+                                        const std::function<bool(const QString &path)> &isPlayable);
+
+// The folder's entries, hidden ones included; an empty list and a diagnostic
+// line when it cannot be listed.
+[[nodiscard]] QStringList folderEntryNames(const QString &folder);

@@ -1,0 +1,25 @@
+#include "export/playability.h"
+
+#include "json/json.h"
+#include "probe/proberrun.h"
+#include "tools/mediatools.h"
+
+bool isPlayableVideo(const QString &path)
+{
+    const std::optional<QString> prober = MediaTools::resourcePath(MediaTools::proberName);
+    if (!prober)
+        return false;
+    const QStringList arguments = {
+        QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-select_streams"), QStringLiteral("v:0"),
+        QStringLiteral("-read_intervals"), QStringLiteral("%+#1"), QStringLiteral("-count_frames"),
+        QStringLiteral("-show_entries"), QStringLiteral("stream=codec_name,nb_read_frames,duration:format=duration"),
+        QStringLiteral("-print_format"), QStringLiteral("json"), path};
+    const std::optional<JSON> answer = JSON::fromBytes(runProber(*prober, arguments));
+    if (!answer)
+        return false;
+    const JSON stream = (*answer)[u"streams"][0];
+    const double duration = std::max(stream[u"duration"].numberValue().toDouble(),
+                                     (*answer)[u"format"][u"duration"].numberValue().toDouble());
+    return stream[u"codec_name"].stringValue() == u"h264" && stream[u"nb_read_frames"].numberValue().toInt64() >= 1
+        && duration > 0;
+}

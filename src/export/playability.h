@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// Whether a browser can play the file: the prober ("sniffer") finds an H.264
+// video stream in it, decodes its first frame, and reads a positive duration.
+// Blocks while the prober runs.
+[[nodiscard]] bool isPlayableVideo(const QString &path);
