@@ -10,8 +10,8 @@ cd "$out"
 make() { "$ffmpeg" -nostdin -hide_banner -loglevel error -y "$@"; }
 
 make -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440:sample_rate=44100 \
-    -t 2 -c:v libx264 -preset ultrafast -c:a aac -b:a 128k h264-aac.mp4
-make -f lavfi -i testsrc=size=640x360:rate=30000/1001 -t 1 -c:v libx264 -preset ultrafast video-only.mp4
+    -t 2 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -c:a aac -b:a 128k h264-aac.mp4
+make -f lavfi -i testsrc=size=640x360:rate=30000/1001 -t 1 -pix_fmt yuv420p -c:v libx264 -preset ultrafast video-only.mp4
 make -f lavfi -i sine=frequency=440 -t 1 -c:a aac audio-only.m4a
 
 # A portrait phone video: the display matrix survives a stream copy.
@@ -51,6 +51,14 @@ make -i h264-aac.mp4 -f lavfi -i sine=frequency=880:duration=2 -i subtitles.srt 
     subtitles.mkv
 
 make -i h264-aac.mp4 -i chapters.txt -map 0 -map_metadata 1 -map_chapters 1 -c copy chapters.mp4
+
+# Formats browsers cannot decode in hardware, a raw stream without a duration,
+# and a longer source to cancel.
+make -f lavfi -i testsrc=size=320x240:rate=25 -t 1 -pix_fmt yuv420p10le -c:v libx264 -preset ultrafast ten-bit.mp4
+make -f lavfi -i testsrc=size=320x240:rate=25 -t 1 -pix_fmt yuv444p -c:v libx264 -preset ultrafast yuv444.mp4
+make -f lavfi -i testsrc=size=320x240:rate=25 -t 1 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -f h264 raw.h264
+make -f lavfi -i testsrc=size=640x360:rate=25 -f lavfi -i sine=frequency=440 -t 60 -pix_fmt yuv420p \
+    -c:v libx264 -preset ultrafast -c:a aac long.mp4
 
 : > empty.mp4
 printf 'Just some notes.\n' > notes.txt

@@ -1,6 +1,5 @@
-#include "app/appdelegate.h"
 #include "app/dropviews.h"
-#include "app/posterpreview.h"
+#include "apptesting.h"
 #include "app/userdefaults.h"
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
@@ -26,34 +25,9 @@ namespace {
 
 QTemporaryDir *settingsHome = nullptr;
 
-QString mediaPath(const QString &name)
-{
-    return QDir(qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA")).filePath(name);
-}
-
 void clearSettings()
 {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Videofold"_s, u"Videofold"_s).clear();
-}
-
-// Opens a file through the controller and waits for the verdict and the poster.
-bool openAndWait(AppDelegate &delegate, const QString &path)
-{
-    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
-    delegate.openSourceVideo(QUrl::fromLocalFile(path));
-    if (!opened.wait(20'000))
-        return false;
-    if (opened.first().first().toBool())
-        return QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000);
-    return true;
-}
-
-QMessageBox *takeRefusal(AppDelegate &delegate)
-{
-    QMessageBox *alert = delegate.window->findChild<QMessageBox *>(u"refusalAlert"_s);
-    if (alert)
-        alert->setObjectName(u"answered"_s);
-    return alert;
 }
 
 void drop(QWidget *view, const QList<QUrl> &urls)
@@ -210,7 +184,7 @@ void TestAppDelegate::refusals()
     const auto probe = delegate.globalFP;
 
     QVERIFY(openAndWait(delegate, mediaPath(file)));
-    QMessageBox *alert = takeRefusal(delegate);
+    QMessageBox *alert = takeAlert(delegate);
     QVERIFY(alert);
     QCOMPARE(alert->text(), message);
     QCOMPARE(alert->informativeText(), u"Contact: support@videofold.org"_s);
@@ -253,7 +227,7 @@ void TestAppDelegate::drops()
     // A text file is posted and refused by the open flow.
     drop(delegate.window->findChild<DropView *>(), {QUrl::fromLocalFile(mediaPath(u"notes.txt"_s))});
     QVERIFY(opened.wait(20'000));
-    QVERIFY(takeRefusal(delegate));
+    QVERIFY(takeAlert(delegate));
 }
 
 void TestAppDelegate::sheets()

@@ -4,12 +4,14 @@
 #include "app/userdefaults.h"
 #include "probe/fileprobe.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QUrl>
 
 #include <memory>
 #include <optional>
 
+class EncoderRun;
 class ImageDropView;
 class PosterPreview;
 class QAction;
@@ -63,7 +65,7 @@ public:
     QProcess *globalProcess = nullptr;
     bool isProcessCancelledByUser = false;
 
-    [[nodiscard]] bool isBusy() const { return m_isAnalysing; }
+    [[nodiscard]] bool isBusy() const { return m_isAnalysing || m_isExporting; }
     [[nodiscard]] PosterPreview &posterPreview() { return *m_posterPreview; }
 
 public Q_SLOTS:
@@ -93,9 +95,18 @@ public:
     void refreshFileSizeLabel();
     void refreshPosterPreview();
 
+    void askForOutputFolder();
+    void prepareOutputFolder(const QString &path);
+    void startExport(const QString &folder);
+    void runExport(const QStringList &arguments, const QString &folder, std::optional<double> duration);
+    void finishExport(const QString &folder, bool encoderEndedNormally);
+    void handleSuccessAlertResponse(int response, const QString &pagePath, const QStringList &entries);
+
 Q_SIGNALS:
     // An open attempt has ended, accepted or refused.
     void sourceVideoOpened(bool accepted);
+    // An export's outcome is on screen (or its folder is gone, when cancelled).
+    void exportFinished(bool success);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -106,6 +117,10 @@ private:
     void finishOpening(const QUrl &url, std::shared_ptr<const FileProbe> probe);
     void showRefusal(const QString &message);
     void updateSaveAvailability();
+    void showExportProgress(double percent);
+    void showExportVerdict(const QString &folder, bool success, const QStringList &entries);
+    void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative);
+    bool confirmQuitDuringExport();
 
     std::unique_ptr<Ui::MainWindow> m_mainUi;
     std::unique_ptr<Ui::ProgressSheet> m_progressUi;
@@ -116,6 +131,10 @@ private:
     PosterPreview *m_posterPreview = nullptr;
     bool m_isAnalysing = false;
     bool m_allowProgressClose = false;
+    bool m_isExporting = false;
+    bool m_quitAfterExport = false;
+    std::unique_ptr<EncoderRun> m_export;
+    QString m_exportFolder;
 };
 
 // Sets a label's text and mirrors it for screen readers.

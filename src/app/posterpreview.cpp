@@ -47,5 +47,17 @@ void PosterPreview::start(const Request &request)
                          return;
                      }
                      Q_EMIT frameReady(frame);
+                     const QList<std::function<void()>> callbacks = std::exchange(m_idleCallbacks, {});
+                     for (const auto &callback : callbacks)
+                         callback();
                  });
+}
+
+void PosterPreview::whenIdle(std::function<void()> then)
+{
+    if (!m_running) {
+        then();
+        return;
+    }
+    m_idleCallbacks.append(std::move(then));
 }

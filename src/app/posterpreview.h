@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 class BackgroundWorker;
@@ -19,6 +20,8 @@ public:
 
     void request(const QString &source, double seconds);
     [[nodiscard]] bool isIdle() const { return !m_running; }
+    // Runs then once no extraction is running or waiting, after its frame is shown.
+    void whenIdle(std::function<void()> then);
 
 Q_SIGNALS:
     // The frame of the latest request; a null image when none came out.
@@ -36,4 +39,5 @@ private:
     QTemporaryDir m_folder;
     bool m_running = false;
     std::optional<Request> m_pending;
+    QList<std::function<void()>> m_idleCallbacks;
 };

@@ -27,10 +27,10 @@ QString seekText(double seconds)
 
 QStringList encoderArguments(const QString &seek, const QString &source, const QString &framePath)
 {
-    return {QStringLiteral("-v"),
-            QStringLiteral("quiet"),
-            QStringLiteral("-ss"),
-            seek,
+    QStringList arguments = {QStringLiteral("-v"), QStringLiteral("quiet")};
+    if (!seek.isEmpty())
+        arguments << QStringLiteral("-ss") << seek;
+    return arguments + QStringList{
             QStringLiteral("-i"),
             source,
             QStringLiteral("-vf"),
@@ -73,8 +73,9 @@ QImage extract(const QString &source, double seconds, const QString &temporaryFo
     const QString seek = seekText(seconds);
     QImage image = runEncoderForFrame(*encoder, seek, source, framePath);
     // Five seconds lie past the end of a short source; its first frame will do.
+    // No seek at all reaches it: a raw stream has no time stamps to seek by.
     if (image.isNull() && seconds == 0)
-        image = runEncoderForFrame(*encoder, shortestDoubleText(0), source, framePath);
+        image = runEncoderForFrame(*encoder, QString(), source, framePath);
     return image;
 }
 

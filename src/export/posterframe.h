@@ -19,7 +19,8 @@ inline constexpr QStringView temporaryFileName = u"PosterFrame.jpg";
 // text, or "5" for a position of exactly 0.
 [[nodiscard]] QString seekText(double seconds);
 
-// The twelve encoder arguments for one frame 480 pixels high.
+// The twelve encoder arguments for one frame 480 pixels high; without a seek
+// text, the first frame (ten arguments).
 [[nodiscard]] QStringList encoderArguments(const QString &seek, const QString &source,
                                            const QString &framePath);
 

@@ -1,0 +1,79 @@
+#include "export/encoderrun.h"
+
+#include "common/diagnostics.h"
+#include "export/progress.h"
+
+#include <sys/prctl.h>
+
+#include <csignal>
+
+EncoderRun::EncoderRun(QObject *parent) : QObject(parent)
+{
+    // A stray key press on an inherited terminal would end the encode early.
+    m_process.setStandardInputFile(QProcess::nullDevice());
+    m_process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    connect(&m_process, &QProcess::readyReadStandardError, this, &EncoderRun::readDiagnostics);
+    connect(&m_process, &QProcess::finished, this, &EncoderRun::processFinished);
+    connect(&m_process, &QProcess::errorOccurred, this, &EncoderRun::processFailed);
+}
+
+EncoderRun::~EncoderRun()
+{
+    if (!isRunning())
+        return;
+    m_process.disconnect(this);
+    m_process.terminate();
+    if (!m_process.waitForFinished(3000)) {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+}
+
+void EncoderRun::start(const QString &program, const QStringList &arguments, std::optional<double> duration)
+{
+    m_duration = duration;
+    writeDiagnosticLine(QStringLiteral("Encoder arguments: ") + arguments.join(u' '));
+    writeDiagnosticLine(QStringLiteral("Duration: ") + (duration ? QString::number(*duration) : QStringLiteral("unknown")));
+    if (m_cancelled) {
+        // Cancelled before the encoder could start: it never does.
+        m_done = true;
+        QMetaObject::invokeMethod(this, [this] { Q_EMIT finished(true, false); }, Qt::QueuedConnection);
+        return;
+    }
+    m_clock.start();
+    m_process.start(program, arguments);
+}
+
+void EncoderRun::cancel()
+{
+    m_cancelled = true;
+    if (isRunning())
+        m_process.terminate();
+}
+
+void EncoderRun::readDiagnostics()
+{
+    const QByteArray chunk = m_process.readAllStandardError();
+    if (!m_duration)
+        return;
+    if (const std::optional<double> percent = progressPercent(chunk, *m_duration))
+        Q_EMIT progressChanged(*percent);
+}
+
+void EncoderRun::processFinished(int exitCode, QProcess::ExitStatus status)
+{
+    if (m_done)
+        return;
+    m_done = true;
+    Q_EMIT finished(m_cancelled, status == QProcess::NormalExit && exitCode == 0);
+}
+
+void EncoderRun::processFailed(QProcess::ProcessError error)
+{
+    // A failed start ends the run at once; other errors are followed by finished.
+    if (error != QProcess::FailedToStart || m_done)
+        return;
+    m_done = true;
+    Q_EMIT finished(m_cancelled, false);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+
+#include <optional>
+
+// One run of the encoder for an export. Reads its diagnostic output as it
+// arrives and reports the position as a percentage of the duration. The encoder
+// dies with the application and is stopped when the run is destroyed.
+class EncoderRun : public QObject
+{
+    Q_OBJECT
+public:
+    explicit EncoderRun(QObject *parent = nullptr);
+    ~EncoderRun() override;
+
+    // Starts the encoder unless the run was cancelled first. An unknown duration
+    // gives no progress readings.
+    void start(const QString &program, const QStringList &arguments, std::optional<double> duration);
+    // A polite termination request to an encoder that still runs; safe at any time.
+    void cancel();
+
+    [[nodiscard]] bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
+    [[nodiscard]] bool wasCancelled() const { return m_cancelled; }
+    [[nodiscard]] QProcess *process() { return &m_process; }
+    [[nodiscard]] qint64 elapsedMilliseconds() const { return m_clock.isValid() ? m_clock.elapsed() : 0; }
+
+Q_SIGNALS:
+    void progressChanged(double percent);
+    // endedNormally: the encoder ran and exited by itself with status 0.
+    void finished(bool cancelled, bool endedNormally);
+
+private:
+    void readDiagnostics();
+    void processFinished(int exitCode, QProcess::ExitStatus status);
+    void processFailed(QProcess::ProcessError error);
+
+    QProcess m_process;
+    QElapsedTimer m_clock;
+    std::optional<double> m_duration;
+    bool m_cancelled = false;
+    bool m_done = false;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+// Helpers shared by the widget tests.
+
+#include "app/appdelegate.h"
+#include "app/posterpreview.h"
+
+#include <QDir>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+inline QString mediaPath(const QString &name)
+{
+    return QDir(qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA")).filePath(name);
+}
+
+// Opens a file through the controller; waits for the verdict and, when it is
+// accepted, for the poster preview.
+inline bool openAndWait(AppDelegate &delegate, const QString &path)
+{
+    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+    delegate.openSourceVideo(QUrl::fromLocalFile(path));
+    if (!opened.wait(20'000))
+        return false;
+    if (opened.first().first().toBool())
+        return QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000);
+    return true;
+}
+
+// The alert on the window, taken so the next call finds the next one.
+inline QMessageBox *takeAlert(AppDelegate &delegate)
+{
+    QMessageBox *alert = delegate.window->findChild<QMessageBox *>(QStringLiteral("alert"));
+    if (alert)
+        alert->setObjectName(QStringLiteral("answered"));
+    return alert;
+}

@@ -1,0 +1,293 @@
+#include "apptesting.h"
+#include "app/outputfolderdialog.h"
+#include "app/userdefaults.h"
+#include "export/htmlpage.h"
+#include "json/json.h"
+#include "tools/mediatools.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QApplication>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QTemporaryDir *settingsHome = nullptr;
+
+QByteArray sha256(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+// The prober's view of the exported video's streams.
+JSON probeStreams(const QString &path)
+{
+    QProcess prober;
+    prober.start(*MediaTools::resourcePath(MediaTools::proberName),
+                 {u"-v"_s, u"quiet"_s, u"-print_format"_s, u"json"_s, u"-show_streams"_s, path});
+    prober.waitForFinished(30'000);
+    return JSON::fromBytes(prober.readAllStandardOutput()).value_or(JSON());
+}
+
+// Exports into folder through the controller and waits for the outcome.
+bool exportAndWait(AppDelegate &delegate, const QString &folder, int timeout = 60'000)
+{
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    delegate.prepareOutputFolder(folder);
+    return finished.wait(timeout);
+}
+
+QStringList entryNames(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain()
+    {
+        settingsHome = new QTemporaryDir;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome->path()));
+    }
+
+private Q_SLOTS:
+    void init();
+    void exportsAWholeFolder();
+    void browserSafePixels_data();
+    void browserSafePixels();
+    void cancel();
+    void failures();
+    void unsafeFolders();
+    void saveDialog();
+
+private:
+    QTemporaryDir m_out;
+};
+
+void TestExport::init()
+{
+    qunsetenv(MediaTools::resourcesVariable);
+}
+
+void TestExport::exportsAWholeFolder()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    const QString source = mediaPath(u"h264-aac.mp4"_s);
+    const QByteArray sourceHash = sha256(source);
+    QVERIFY(openAndWait(delegate, source));
+    delegate.outputResolutionSlider->setValue(50);
+    delegate.userDefaults->setValue(u"controlsParam"_s, true);
+    delegate.userDefaults->setValue(u"loopParam"_s, false);
+
+    // An existing folder of that name is replaced, contents and all.
+    const QString folder = m_out.filePath(u"HTML5Video"_s);
+    QDir().mkpath(folder + u"/old"_s);
+    QVERIFY(exportAndWait(delegate, folder));
+
+    QCOMPARE(entryNames(folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
+    QFile page(folder + u"/html5Video.html"_s);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QCOMPARE(page.readAll(), html5PageBytes(160, 120, {true, false, false, false}));
+    QCOMPARE(QImageReader(folder + u"/poster.jpg"_s).size(), QSize(160, 120));
+
+    const JSON streams = probeStreams(folder + u"/html5video.mp4"_s)[u"streams"];
+    QCOMPARE(streams[0][u"codec_name"].stringValue(), u"h264"_s);
+    QCOMPARE(streams[0][u"width"].numberValue().toInt64(), 160);
+    QCOMPARE(streams[0][u"height"].numberValue().toInt64(), 120);
+    QCOMPARE(streams[1][u"codec_name"].stringValue(), u"aac"_s);
+    QCOMPARE(streams[1][u"channels"].numberValue().toInt64(), 2);
+
+    QMessageBox *alert = takeAlert(delegate);
+    QVERIFY(alert);
+    QCOMPARE(alert->text(), u"HTML5 Video created Successfully!"_s);
+    QCOMPARE(alert->informativeText(), folder);
+    QCOMPARE(alert->icon(), QMessageBox::Information);
+    QStringList buttons;
+    for (QAbstractButton *button : alert->buttons())
+        buttons << button->text();
+    QCOMPARE(buttons.size(), 3);
+    QVERIFY(buttons.contains(u"Launch in Safari"_s) && buttons.contains(u"Show in Finder"_s));
+    QVERIFY(!delegate.progressWindow->isVisible());
+    alert->close();
+
+    // The settings stay for another export at once; the source is untouched.
+    QCOMPARE(delegate.outputResolutionSlider->value(), 50);
+    QVERIFY(delegate.saveToolBarBTN->isEnabled());
+    QCOMPARE(sha256(source), sourceHash);
+}
+
+void TestExport::browserSafePixels_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("10-bit") << u"ten-bit.mp4"_s;
+    QTest::newRow("4:4:4") << u"yuv444.mp4"_s;
+    QTest::newRow("raw stream without a duration") << u"raw.h264"_s;
+}
+
+void TestExport::browserSafePixels()
+{
+    QFETCH(QString, file);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(file)));
+    const QString folder = m_out.filePath(file + u".out"_s);
+    QVERIFY(exportAndWait(delegate, folder));
+    QMessageBox *alert = takeAlert(delegate);
+    QVERIFY(alert);
+    QCOMPARE(alert->text(), u"HTML5 Video created Successfully!"_s);
+    const JSON video = probeStreams(folder + u"/html5video.mp4"_s)[u"streams"][0];
+    QCOMPARE(video[u"pix_fmt"].stringValue(), u"yuv420p"_s);
+    QVERIFY((QStringList{u"High"_s, u"Main"_s, u"Baseline"_s, u"Constrained Baseline"_s})
+                .contains(video[u"profile"].stringValue()));
+    alert->close();
+}
+
+void TestExport::cancel()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+    const QString folder = m_out.filePath(u"cancelled"_s);
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+
+    // Mid-way: after the first progress reading.
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(delegate.progressWindow->isVisible());
+    QVERIFY(!delegate.progressBarCancelBTN->isHidden());
+    QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > 0; }, 30'000));
+    QVERIFY(delegate.progressBar->value() <= 100);
+    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
+    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton); // twice is harmless
+    QVERIFY(finished.wait(30'000));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(!takeAlert(delegate));
+    QCOMPARE(delegate.globalProcess->state(), QProcess::NotRunning);
+
+    // At once, before the encoder could start.
+    delegate.prepareOutputFolder(folder);
+    delegate.closeBTNInsideProgressWindowClicked();
+    QVERIFY(finished.wait(30'000));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(!takeAlert(delegate));
+    QVERIFY(!delegate.progressWindow->isVisible());
+}
+
+void TestExport::failures()
+{
+    // An encoder that fails, leaves a plausible file behind, and exits with an error.
+    QTemporaryDir tools;
+    QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::proberName), tools.filePath(u"sniffer"_s)));
+    QFile creator(tools.filePath(u"creator"_s));
+    QVERIFY(creator.open(QIODevice::WriteOnly));
+    creator.write("#!/bin/sh\nfor last; do :; done\necho 'time=garbage time=00:00:01.00' >&2\n"
+                  "echo 'not a video' > \"$last\"\nexit 1\n");
+    creator.close();
+    creator.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    qputenv(MediaTools::resourcesVariable, QFile::encodeName(tools.path()));
+    const QString folder = m_out.filePath(u"failed"_s);
+    QVERIFY(exportAndWait(delegate, folder));
+    QMessageBox *alert = takeAlert(delegate);
+    QVERIFY(alert);
+    QCOMPARE(alert->text(), u"Oops! Something went wrong!"_s);
+    QCOMPARE(alert->informativeText(), u"Contact: support@videofold.org"_s);
+    QCOMPARE(alert->icon(), QMessageBox::Critical);
+    QCOMPARE(alert->buttons().size(), 1);
+    QCOMPARE(entryNames(folder).size(), 3); // left in place
+    alert->close();
+
+    // No encoder at all.
+    QFile::remove(tools.filePath(u"creator"_s));
+    QVERIFY(exportAndWait(delegate, folder));
+    alert = takeAlert(delegate);
+    QVERIFY(alert && alert->text() == u"Oops! Something went wrong!"_s);
+    alert->close();
+}
+
+void TestExport::unsafeFolders()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QTemporaryDir sourceFolder;
+    const QString source = sourceFolder.filePath(u"clip.mp4"_s);
+    QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), source));
+    QVERIFY(openAndWait(delegate, source));
+
+    for (const QString &path : {sourceFolder.path(), source, QDir::homePath(), QDir::rootPath()}) {
+        delegate.prepareOutputFolder(path);
+        QMessageBox *alert = takeAlert(delegate);
+        QVERIFY2(alert, qPrintable(path));
+        QCOMPARE(alert->icon(), QMessageBox::Warning);
+        QVERIFY(!delegate.isBusy());
+        alert->close();
+    }
+    QVERIFY(QFileInfo(source).size() > 0);
+
+    // A link inside the replaced folder goes, not what it points to.
+    const QString folder = m_out.filePath(u"with-link"_s);
+    QDir().mkpath(folder);
+    QVERIFY(QFile::link(sourceFolder.path(), folder + u"/link"_s));
+    QVERIFY(exportAndWait(delegate, folder));
+    QVERIFY(QFileInfo(source).size() > 0);
+    if (QMessageBox *alert = takeAlert(delegate))
+        alert->close();
+}
+
+void TestExport::saveDialog()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    delegate.window->show();
+    delegate.saveVideoBTNClicked();
+    auto *panel = delegate.window->findChild<OutputFolderDialog *>();
+    QVERIFY(panel && panel->isVisible());
+    QCOMPARE(panel->windowTitle(), u"Create Folder"_s);
+    QCOMPARE(panel->labelText(QFileDialog::Accept), u"Create HTML5 Video"_s);
+    QCOMPARE(panel->labelText(QFileDialog::FileName), u"Named:"_s);
+    QCOMPARE(panel->windowModality(), Qt::WindowModal);
+    auto *name = panel->findChild<QLineEdit *>(u"fileNameEdit"_s);
+    QVERIFY(name);
+    QCOMPARE(name->text(), u"HTML5Video"_s);
+
+    // An existing folder's name returns that folder, once the user agrees to replace it.
+    const QString existing = m_out.filePath(u"Existing"_s);
+    QDir().mkpath(existing);
+    panel->setDirectory(m_out.path());
+    name->setText(u"Existing"_s);
+    QTimer::singleShot(200, [] {
+        if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            question->button(QMessageBox::Yes)->click();
+    });
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    panel->accept();
+    QVERIFY(finished.wait(60'000));
+    QCOMPARE(entryNames(existing).size(), 3);
+    if (QMessageBox *alert = takeAlert(delegate))
+        alert->close();
+}
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
