@@ -60,6 +60,9 @@ make -f lavfi -i testsrc=size=320x240:rate=25 -t 1 -pix_fmt yuv420p -c:v libx264
 make -f lavfi -i testsrc=size=640x360:rate=25 -f lavfi -i sine=frequency=440 -t 60 -pix_fmt yuv420p \
     -c:v libx264 -preset ultrafast -c:a aac long.mp4
 
+# MPEG-4 Part 2: a video stream browsers cannot decode, beside audio they can.
+make -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 -t 3 -c:v mpeg4 -c:a aac mpeg4-part2.mp4
+
 : > empty.mp4
 printf 'Just some notes.\n' > notes.txt
 cp h264-aac.mp4 "it's a \"clip\" – été.mp4"
