@@ -182,6 +182,21 @@ void TestExport::cancel()
     QVERIFY(!takeAlert(delegate));
     QCOMPARE(delegate.globalProcess->state(), QProcess::NotRunning);
 
+    // Closing the window mid-way asks first; stopping removes the partial folder.
+    delegate.window->show();
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+    QVERIFY(!delegate.window->close());
+    auto *question = delegate.window->findChild<QMessageBox *>();
+    QVERIFY(question && question->icon() == QMessageBox::Question);
+    for (QAbstractButton *button : question->buttons()) {
+        if (button->text() == u"Stop and Quit")
+            button->click();
+    }
+    QVERIFY(finished.wait(30'000));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(QTest::qWaitFor([&] { return !delegate.window->isVisible(); }, 5'000));
+
     // At once, before the encoder could start.
     delegate.prepareOutputFolder(folder);
     delegate.closeBTNInsideProgressWindowClicked();
