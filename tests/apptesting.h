@@ -9,8 +9,17 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+
+// Points the settings store at a private folder for the whole run; call before
+// the application object exists.
+inline void usePrivateSettingsStore()
+{
+    static QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+}
 
 inline QString mediaPath(const QString &name)
 {

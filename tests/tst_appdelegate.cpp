@@ -23,8 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QTemporaryDir *settingsHome = nullptr;
-
 void clearSettings()
 {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Videofold"_s, u"Videofold"_s).clear();
@@ -49,12 +47,7 @@ class TestAppDelegate : public QObject
     Q_OBJECT
 
 public:
-    static void initMain()
-    {
-        // A private settings store for the whole run.
-        settingsHome = new QTemporaryDir;
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome->path()));
-    }
+    static void initMain() { usePrivateSettingsStore(); }
 
 private Q_SLOTS:
     void initTestCase();

@@ -14,8 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QTemporaryDir *settingsHome = nullptr;
-
 struct PlayCheck
 {
     int exitCode = -1;
@@ -97,8 +95,7 @@ int main(int argc, char *argv[])
         std::puts("chromium is not installed: skipped");
         return 77;
     }
-    settingsHome = new QTemporaryDir;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome->path()));
+    usePrivateSettingsStore();
     QApplication application(argc, argv);
     TestBrowser test;
     return QTest::qExec(&test, argc, argv);

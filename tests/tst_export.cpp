@@ -23,8 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QTemporaryDir *settingsHome = nullptr;
-
 QByteArray sha256(const QString &path)
 {
     QFile file(path);
@@ -62,11 +60,7 @@ class TestExport : public QObject
     Q_OBJECT
 
 public:
-    static void initMain()
-    {
-        settingsHome = new QTemporaryDir;
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsHome->path()));
-    }
+    static void initMain() { usePrivateSettingsStore(); }
 
 private Q_SLOTS:
     void init();

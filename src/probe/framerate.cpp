@@ -6,16 +6,24 @@
 
 #include <memory>
 
+std::optional<std::pair<double, double>> numberPair(QStringView text, QChar separator)
+{
+    const qsizetype at = text.indexOf(separator);
+    if (at < 0)
+        return std::nullopt;
+    const std::optional<double> first = parseDouble(text.first(at));
+    const std::optional<double> second = parseDouble(text.sliced(at + 1));
+    if (!first || !second)
+        return std::nullopt;
+    return std::pair(*first, *second);
+}
+
 std::optional<double> rateOfFraction(QStringView fraction)
 {
-    const qsizetype slash = fraction.indexOf(u'/');
-    if (slash < 0)
+    const auto pair = numberPair(fraction, u'/');
+    if (!pair)
         return std::nullopt;
-    const std::optional<double> numerator = parseDouble(fraction.first(slash));
-    const std::optional<double> denominator = parseDouble(fraction.sliced(slash + 1));
-    if (!numerator || !denominator)
-        return std::nullopt;
-    return *numerator / *denominator;
+    return pair->first / pair->second;
 }
 
 QByteArray numericLocaleName()

@@ -4,6 +4,10 @@
 #include <QStringView>
 
 #include <optional>
+#include <utility>
+
+// The two decimal numbers around the first separator ("30000/1001", "64:45").
+[[nodiscard]] std::optional<std::pair<double, double>> numberPair(QStringView text, QChar separator);
 
 // The rate N/D of a fraction text such as "30000/1001", in floating point
 // (so "0/0" gives NaN); nothing when the text is not two decimal numbers around "/".

@@ -117,15 +117,10 @@ bool isQuarterTurned(const JSON &stream)
 // The stored width stretched by a non-square sample aspect ratio N:D.
 qint64 displayWidth(qint64 storedWidth, const JSON &stream)
 {
-    const QString ratio = stream[u"sample_aspect_ratio"].stringValue();
-    const qsizetype colon = ratio.indexOf(u':');
-    if (colon < 0)
+    const auto ratio = numberPair(stream[u"sample_aspect_ratio"].stringValue(), u':');
+    if (!ratio || ratio->first <= 0 || ratio->second <= 0 || ratio->first == ratio->second)
         return storedWidth;
-    const std::optional<double> numerator = parseDouble(QStringView(ratio).first(colon));
-    const std::optional<double> denominator = parseDouble(QStringView(ratio).sliced(colon + 1));
-    if (!numerator || !denominator || *numerator <= 0 || *denominator <= 0 || *numerator == *denominator)
-        return storedWidth;
-    return saturatingInt64(std::round(double(storedWidth) * *numerator / *denominator));
+    return saturatingInt64(std::round(double(storedWidth) * ratio->first / ratio->second));
 }
 
 QString resolutionClass(qint64 shorterSide)
