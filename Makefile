@@ -4,7 +4,7 @@ BUILD_TYPE ?= Debug
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build run test test-asan bench package clean
 
 all: build
 
@@ -28,8 +28,14 @@ test: build
 test-asan: deps
 	$(MAKE) test BUILD_DIR=build-asan CMAKE_FLAGS=-DVIDEOFOLD_SANITIZE=ON
 
+# A Release build of its own, packaged as a .deb in build-package/.
+package: deps
+	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build build-package --parallel $(JOBS)
+	cd build-package && cpack
+
 bench:
 	@echo "No benchmarks yet."
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) build-asan build-package

@@ -19,6 +19,7 @@
 #include "export/posterframe.h"
 #include "probe/acceptance.h"
 #include "tools/mediatools.h"
+#include "tools/toolversion.h"
 #include "ui_helpsheet.h"
 #include "ui_mainwindow.h"
 #include "ui_progresssheet.h"
@@ -28,6 +29,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsOpacityEffect>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QToolButton>
@@ -88,9 +90,12 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
 {
     // Escape or the window manager's close button would take the sheet down
     // behind the controller's back; only the controller ends it.
-    if (watched == window && event->type() == QEvent::Close && m_isExporting && !confirmQuitDuringExport()) {
-        event->ignore();
-        return true;
+    if (watched == window && event->type() == QEvent::Close) {
+        if (m_isExporting && !confirmQuitDuringExport()) {
+            event->ignore();
+            return true;
+        }
+        m_userDefaults.setValue(PreferenceKeys::windowGeometry, window->saveGeometry());
     }
     if (watched == progressWindow) {
         if (event->type() == QEvent::Close) {
@@ -146,6 +151,9 @@ void AppDelegate::setAccessibleNames()
 
 void AppDelegate::applicationDidFinishLaunching()
 {
+    window->setWindowIcon(QIcon::fromTheme(QStringLiteral("org.videofold.Videofold"),
+                                           QIcon(QStringLiteral(":/icons/org.videofold.Videofold.svg"))));
+    window->restoreGeometry(m_userDefaults.bytes(PreferenceKeys::windowGeometry));
     auto *opacity = new QGraphicsOpacityEffect(dummyNavigationBarView);
     opacity->setOpacity(0.35);
     dummyNavigationBarView->setGraphicsEffect(opacity);
@@ -379,10 +387,29 @@ void AppDelegate::showPreferences()
 
 void AppDelegate::showAbout()
 {
-    QMessageBox::about(window, QStringLiteral("About Videofold"),
-                       QStringLiteral("<h3>Videofold %1</h3><p>Turns a video into a folder ready for "
-                                      "the web: an H.264 video, a poster and a page that plays it.</p>")
-                           .arg(QCoreApplication::applicationVersion()));
+    m_worker.run([] { return MediaTools::encoderVersion(); }, [this](const QString &ffmpeg) {
+        auto *about = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About Videofold"),
+                                      aboutText(QCoreApplication::applicationVersion(), ffmpeg),
+                                      QMessageBox::Ok, window);
+        about->setObjectName(QStringLiteral("aboutBox"));
+        about->setIconPixmap(window->windowIcon().pixmap(64, 64));
+        about->setWindowModality(Qt::WindowModal);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->open();
+    });
+}
+
+QString aboutText(const QString &version, const QString &ffmpegVersion)
+{
+    const QString tools = ffmpegVersion.isEmpty() ? QStringLiteral("FFmpeg was not found.")
+                                                  : ffmpegVersion.toHtmlEscaped();
+    return QStringLiteral("<h3>Videofold %1</h3>"
+                          "<p>Turns a video into a folder ready for the web: an H.264 video, a poster "
+                          "and a page that plays it.</p>"
+                          "<p>Media work by %2</p>"
+                          "<p>Videofold is free software under the GNU General Public License, "
+                          "version 3 or later.</p>")
+        .arg(version.toHtmlEscaped(), tools);
 }
 
 void AppDelegate::askForOutputFolder()
@@ -425,8 +452,9 @@ void AppDelegate::startExport(const QString &folder)
         writeFileAtomically(folder + u'/' + pageFileName.toString(),
                             html5PageBytes(size.width, size.height, options));
         PosterFrame::writePosterFile(posterIMGView->image(), folder + QStringLiteral("/poster.jpg"), size);
-        const EncoderInputs inputs = encoderInputs(*globalFP, sourceURL->toLocalFile(), folder,
-                                                   outputFileSizeSlider->value(), outputResolutionLBL->text());
+        EncoderInputs inputs = encoderInputs(*globalFP, sourceURL->toLocalFile(), folder,
+                                             outputFileSizeSlider->value(), outputResolutionLBL->text());
+        inputs.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
         runExport(buildEncoderArguments(inputs), folder, inputs.duration);
     });
 }

@@ -137,5 +137,8 @@ private:
     QString m_exportFolder;
 };
 
+// The About box's text: the version, the FFmpeg in use and the licence.
+[[nodiscard]] QString aboutText(const QString &version, const QString &ffmpegVersion);
+
 // Sets a label's text and mirrors it for screen readers.
 void setLabelText(QLabel *label, const QString &text);

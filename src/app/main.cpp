@@ -1,4 +1,5 @@
 #include "app/appdelegate.h"
+#include "app/toolcheck.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -9,6 +10,11 @@ int main(int argc, char *argv[])
 {
     // Diagnostic lines reach a pipe or a log one line at a time.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
+
+    if (argc > 1 && qstrcmp(argv[1], "--check-tools") == 0) {
+        QCoreApplication core(argc, argv);
+        return checkTools(QCoreApplication::arguments());
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Videofold"));

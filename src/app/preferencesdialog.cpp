@@ -15,6 +15,7 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, QWidget *parent)
         {m_ui->autoplayCheckBox, PreferenceKeys::autoplay},
         {m_ui->loopCheckBox, PreferenceKeys::loop},
         {m_ui->mutedCheckBox, PreferenceKeys::muted},
+        {m_ui->fastStartCheckBox, PreferenceKeys::fastStart},
     };
     for (const auto &[box, key] : switches) {
         box->setChecked(defaults.boolean(key));

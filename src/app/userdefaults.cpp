@@ -54,6 +54,12 @@ void UserDefaults::setValue(const QString &key, const QVariant &value)
     m_settings.sync();
 }
 
+QByteArray UserDefaults::bytes(const QString &key) const
+{
+    const QVariant value = m_settings.value(key);
+    return value.metaType().id() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
+}
+
 void recordLaunch(UserDefaults &defaults, const std::optional<QString> &runningVersion)
 {
     if (runningVersion == defaults.string(PreferenceKeys::installedVersion)) {

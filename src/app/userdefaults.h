@@ -19,6 +19,7 @@ public:
     [[nodiscard]] bool boolean(const QString &key) const;
     // An invalid value removes the key.
     void setValue(const QString &key, const QVariant &value);
+    [[nodiscard]] QByteArray bytes(const QString &key) const;
 
 private:
     QSettings m_settings;
@@ -31,6 +32,8 @@ inline const QString controls = QStringLiteral("controlsParam");
 inline const QString autoplay = QStringLiteral("autoplayParam");
 inline const QString loop = QStringLiteral("loopParam");
 inline const QString muted = QStringLiteral("mutedParam");
+inline const QString fastStart = QStringLiteral("fastStartParam");
+inline const QString windowGeometry = QStringLiteral("windowGeometry");
 } // namespace PreferenceKeys
 
 // Counts launches of the running version and, on a new version, starts the

@@ -112,6 +112,8 @@ QStringList buildEncoderArguments(const EncoderInputs &inputs)
                   << QStringLiteral("0:") + QString::number(*inputs.firstAudioTrackNumber) << QStringLiteral("-c:a")
                   << QStringLiteral("aac");
     }
+    if (inputs.fastStart)
+        arguments << QStringLiteral("-movflags") << QStringLiteral("+faststart");
     arguments << QStringLiteral("-y") << inputs.folder + u'/' + videoFileName.toString();
     return arguments;
 }

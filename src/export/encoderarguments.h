@@ -23,6 +23,7 @@ struct EncoderInputs
     QString firstVideoPixelFormat;      // the prober's "pix_fmt", empty when unknown
     double sizePercent = 100;
     QString frameSizeText;              // "W x H"
+    bool fastStart = false;             // index before the media data, for progressive playback
 };
 
 // The inputs for a loaded file. The duration is the container's, else the

@@ -1,0 +1,20 @@
+#!/bin/sh
+# Builds the .deb from this build tree, extracts it (no installation) and runs
+# the extracted binary: it must find its media tools and probe a real video.
+set -eu
+build=$1
+video=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+(cd "$build" && cpack -G DEB -B "$work/package" > "$work/cpack.log") || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/package/*.deb)
+dpkg-deb -f "$deb" Depends | grep -q 'ffmpeg' || { echo "Depends lacks ffmpeg"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "Depends lacks the shared libraries"; exit 1; }
+dpkg-deb -x "$deb" "$work/root"
+
+unset VIDEOFOLD_RESOURCES
+report=$(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/videofold" --check-tools "$video")
+echo "$report"
+echo "$report" | grep -qx "resources: $work/root/usr/lib/videofold/resources"
+echo "$report" | grep -q '^probe: .*accepted$'
