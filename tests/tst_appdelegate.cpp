@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QTreeView>
 #include <QDir>
 #include <QLabel>
 #include <QMainWindow>
@@ -57,6 +58,8 @@ private Q_SLOTS:
     void refusals();
     void drops();
     void sheets();
+    void mediaInformationPane();
+    void geometryAndAbout();
     void screenshot();
 };
 
@@ -256,12 +259,62 @@ void TestAppDelegate::sheets()
     QVERIFY(!delegate.progressWindow->isVisible());
 }
 
+void TestAppDelegate::mediaInformationPane()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"subtitles.mkv"_s)));
+    auto *view = delegate.window->findChild<QTreeView *>(u"mediaInfoView"_s);
+    QVERIFY(view && view->model());
+    const QAbstractItemModel *model = view->model();
+    QStringList groups;
+    for (int row = 0; row < model->rowCount(); ++row)
+        groups << model->index(row, 0).data().toString();
+    QCOMPARE(groups, (QStringList{u"File"_s, u"Tracks"_s, u"Container"_s, u"Chapters"_s}));
+    QCOMPARE(model->index(0, 1).data().toString(), u"subtitles.mkv"_s);
+
+    const QModelIndex tracks = model->index(1, 0);
+    QCOMPARE(model->rowCount(tracks), 4);
+    QStringList languages;
+    for (int track = 0; track < 4; ++track) {
+        const QModelIndex item = model->index(track, 0, tracks);
+        for (int row = 0; row < model->rowCount(item); ++row) {
+            if (model->index(row, 0, item).data() == u"Language"_s)
+                languages << model->index(row, 1, item).data().toString();
+        }
+    }
+    QCOMPARE(languages, (QStringList{u"English"_s, u"German"_s, u"French"_s}));
+    const QModelIndex chapters = model->index(3, 0);
+    QCOMPARE(model->index(0, 0, chapters).data().toString(), u"Opening"_s);
+    QCOMPARE(model->index(0, 1, chapters).data().toString(), u"00:00:00.000 - 00:00:01.000"_s);
+}
+
+void TestAppDelegate::geometryAndAbout()
+{
+    {
+        AppDelegate first;
+        first.applicationDidFinishLaunching();
+        first.window->show();
+        first.window->setGeometry(40, 50, 700, 600);
+        first.window->close();
+    }
+    AppDelegate second;
+    second.applicationDidFinishLaunching();
+    QCOMPARE(second.window->size(), QSize(700, 600));
+    QVERIFY(!second.window->windowIcon().isNull());
+
+    const QString about = aboutText(u"1.0"_s, u"ffmpeg version 5.1"_s);
+    QVERIFY(about.contains(u"Videofold 1.0"_s) && about.contains(u"ffmpeg version 5.1"_s));
+    QVERIFY(about.contains(u"General Public License"_s));
+    QVERIFY(aboutText(u"1.0"_s, QString()).contains(u"FFmpeg was not found"_s));
+}
+
 void TestAppDelegate::screenshot()
 {
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     delegate.window->show();
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
     const QString target = qEnvironmentVariable("VIDEOFOLD_SCREENSHOT");
     if (!target.isEmpty())
         QVERIFY(delegate.window->grab().save(target));

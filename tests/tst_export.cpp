@@ -6,6 +6,7 @@
 #include "tools/mediatools.h"
 
 #include <QCryptographicHash>
+#include <QtEndian>
 #include <QFile>
 #include <QApplication>
 #include <QFileDialog>
@@ -48,6 +49,29 @@ bool exportAndWait(AppDelegate &delegate, const QString &folder, int timeout = 6
     return finished.wait(timeout);
 }
 
+// The types of the top-level boxes of an MP4 file, in file order.
+QStringList topLevelBoxes(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    QStringList boxes;
+    while (!file.atEnd()) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            break;
+        quint64 size = qFromBigEndian<quint32>(header.constData());
+        qint64 headerSize = 8;
+        if (size == 1) {
+            size = qFromBigEndian<quint64>(file.read(8).constData());
+            headerSize = 16;
+        }
+        boxes << QString::fromLatin1(header.mid(4, 4));
+        if (size == 0 || !file.seek(file.pos() - headerSize + qint64(size)))
+            break;
+    }
+    return boxes;
+}
+
 QStringList entryNames(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -65,6 +89,7 @@ public:
 private Q_SLOTS:
     void init();
     void exportsAWholeFolder();
+    void fastStart();
     void browserSafePixels_data();
     void browserSafePixels();
     void cancel();
@@ -127,6 +152,23 @@ void TestExport::exportsAWholeFolder()
     QCOMPARE(delegate.outputResolutionSlider->value(), 50);
     QVERIFY(delegate.saveToolBarBTN->isEnabled());
     QCOMPARE(sha256(source), sourceHash);
+}
+
+void TestExport::fastStart()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    for (bool on : {false, true}) {
+        delegate.userDefaults->setValue(u"fastStartParam"_s, on);
+        const QString folder = m_out.filePath(on ? u"fast"_s : u"plain"_s);
+        QVERIFY(exportAndWait(delegate, folder));
+        if (QMessageBox *alert = takeAlert(delegate))
+            alert->close();
+        const QStringList boxes = topLevelBoxes(folder + u"/html5video.mp4"_s);
+        QVERIFY2(boxes.contains(u"moov"_s) && boxes.contains(u"mdat"_s), qPrintable(boxes.join(u' ')));
+        QCOMPARE(boxes.indexOf(u"moov"_s) < boxes.indexOf(u"mdat"_s), on);
+    }
 }
 
 void TestExport::browserSafePixels_data()

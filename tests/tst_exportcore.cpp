@@ -98,6 +98,10 @@ void TestExportCore::argumentVariants()
     QCOMPARE(three.count(u"-map 0:"), 2);
     QVERIFY(three.contains(u"-ac 2 -map 0:2 -c:a aac"));
 
+    // Fast start moves the index to the front, just before "-y".
+    QVERIFY(arguments([](EncoderInputs &in) { in.fastStart = true; })
+                .endsWith(u"-c:a aac -movflags +faststart -y FOLDER/html5video.mp4"));
+
     // An unknown duration leaves the rates to the encoders, never "infk".
     const QString unknown = arguments([](EncoderInputs &in) { in.duration.reset(); });
     QVERIFY(!unknown.contains(u"-b:v") && !unknown.contains(u"-b:a") && !unknown.contains(u"inf"));

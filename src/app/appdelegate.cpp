@@ -4,6 +4,7 @@
 #include "app/filemanager.h"
 #include "app/outputfolderdialog.h"
 #include "app/links.h"
+#include "app/mediainfomodel.h"
 #include "app/notificationcenter.h"
 #include "app/posterpreview.h"
 #include "app/preferencesdialog.h"
@@ -31,6 +32,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QTreeView>
 #include <QMessageBox>
 #include <QToolButton>
 
@@ -68,6 +70,12 @@ AppDelegate::AppDelegate()
     helpWindow = new QDialog(window);
     m_helpUi->setupUi(helpWindow);
     helpWindow->setWindowModality(Qt::WindowModal);
+
+    // The information pane starts hidden; View › Media Information shows it.
+    QAction *infoToggle = m_mainUi->mediaInfoDock->toggleViewAction();
+    infoToggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_mainUi->viewMenu->addAction(infoToggle);
+    m_mainUi->mediaInfoDock->hide();
 
     m_posterPreview = new PosterPreview(m_worker, this);
     connect(m_posterPreview, &PosterPreview::frameReady, this,
@@ -222,6 +230,7 @@ void AppDelegate::finishOpening(const QUrl &url, std::shared_ptr<const FileProbe
     resetControls();
     enableControls();
     hideProgressSheet();
+    showMediaInformation();
     Q_EMIT sourceVideoOpened(true);
 }
 
@@ -573,4 +582,16 @@ bool AppDelegate::confirmQuitDuringExport()
     });
     question->open();
     return false;
+}
+
+void AppDelegate::showMediaInformation()
+{
+    std::unique_ptr<QStandardItemModel> model = buildMediaInfoModel(*globalFP);
+    QTreeView *view = m_mainUi->mediaInfoView;
+    QAbstractItemModel *previous = view->model();
+    view->setModel(model.release());
+    view->model()->setParent(view);
+    delete previous;
+    view->expandToDepth(0);
+    view->resizeColumnToContents(0);
 }

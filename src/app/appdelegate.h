@@ -117,6 +117,7 @@ private:
     void finishOpening(const QUrl &url, std::shared_ptr<const FileProbe> probe);
     void showRefusal(const QString &message);
     void updateSaveAvailability();
+    void showMediaInformation();
     void showExportProgress(double percent);
     void showExportVerdict(const QString &folder, bool success, const QStringList &entries);
     void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative);
