@@ -34,8 +34,11 @@ package: deps
 	cmake --build build-package --parallel $(JOBS)
 	cd build-package && cpack
 
-bench:
-	@echo "No benchmarks yet."
+# A Release build of its own; prints the table and writes bench/results.json.
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build build-bench --parallel $(JOBS) --target videofold videofold_bench
+	build-bench/videofold_bench bench/results.json
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-package
+	rm -rf $(BUILD_DIR) build-asan build-package build-bench

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One measured figure: its samples, its unit and the upper bound it should stay under.
+struct Figure
+{
+    QString name;
+    QString unit;
+    double target = 0;
+    QList<double> samples;
+
+    [[nodiscard]] double min() const;
+    [[nodiscard]] double median() const;
+    [[nodiscard]] double max() const;
+    [[nodiscard]] bool meetsTarget() const { return !samples.isEmpty() && median() <= target; }
+};
+
+// The table on standard output, with a header naming the machine and FFmpeg.
+void printTable(const QList<Figure> &figures, const QString &header);
+
+// {"figures": [{"name", "unit", "min", "median", "max", "runs", "target"}], ...}
+bool writeResults(const QList<Figure> &figures, const QString &machine, const QString &ffmpeg,
+                  const QString &path);
