@@ -9,46 +9,33 @@
 #include <QPainter>
 #include <QUrl>
 
-// A translucent frame over a drop view while a drag hovers over it.
-class DropHighlight : public QWidget
+DropHighlight::DropHighlight(QWidget *view) : QWidget(view)
 {
-public:
-    explicit DropHighlight(QWidget *view) : QWidget(view)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        hide();
-    }
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
 
-    void setActive(bool active)
-    {
-        if (active) {
-            setGeometry(parentWidget()->rect());
-            raise();
-        }
-        setVisible(active);
+void DropHighlight::setActive(bool active)
+{
+    if (active) {
+        setGeometry(parentWidget()->rect());
+        raise();
     }
+    setVisible(active);
+}
 
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        QColor fill = palette().color(QPalette::Highlight);
-        fill.setAlpha(40);
-        painter.setBrush(fill);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 3, Qt::DashLine));
-        painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
-    }
-};
+void DropHighlight::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor fill = palette().color(QPalette::Highlight);
+    fill.setAlpha(40);
+    painter.setBrush(fill);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 3, Qt::DashLine));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 8, 8);
+}
 
 namespace {
-
-void acceptDrag(QDragEnterEvent *event, DropHighlight *highlight)
-{
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
-    highlight->setActive(true);
-}
 
 // The dropped files that are not folders, in drag order; nothing when the
 // drop carries no local file at all (a web link, text).
@@ -69,6 +56,17 @@ std::optional<QList<QUrl>> droppedFiles(const QMimeData *data)
     return files;
 }
 
+} // namespace
+
+namespace DropSupport {
+
+void acceptDrag(QDragEnterEvent *event, DropHighlight *highlight)
+{
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    highlight->setActive(true);
+}
+
 void performDrop(QDropEvent *event, DropHighlight *highlight)
 {
     highlight->setActive(false);
@@ -83,32 +81,7 @@ void performDrop(QDropEvent *event, DropHighlight *highlight)
                                              {{QStringLiteral("key"), QVariant::fromValue(*files)}});
 }
 
-} // namespace
-
-DropView::DropView(QWidget *parent) : QWidget(parent), m_highlight(new DropHighlight(this))
-{
-    setAcceptDrops(true);
-}
-
-void DropView::dragEnterEvent(QDragEnterEvent *event)
-{
-    acceptDrag(event, m_highlight);
-}
-
-void DropView::dragLeaveEvent(QDragLeaveEvent *)
-{
-    m_highlight->setActive(false);
-}
-
-void DropView::dropEvent(QDropEvent *event)
-{
-    performDrop(event, m_highlight);
-}
-
-ImageDropView::ImageDropView(QWidget *parent) : QLabel(parent), m_highlight(new DropHighlight(this))
-{
-    setAcceptDrops(true);
-}
+} // namespace DropSupport
 
 void ImageDropView::setImage(const QImage &image)
 {
@@ -130,41 +103,4 @@ void ImageDropView::paintEvent(QPaintEvent *event)
     QRect target(QPoint(0, 0), fitted);
     target.moveCenter(room.center());
     painter.drawImage(target, m_image);
-}
-
-void ImageDropView::dragEnterEvent(QDragEnterEvent *event)
-{
-    acceptDrag(event, m_highlight);
-}
-
-void ImageDropView::dragLeaveEvent(QDragLeaveEvent *)
-{
-    m_highlight->setActive(false);
-}
-
-void ImageDropView::dropEvent(QDropEvent *event)
-{
-    performDrop(event, m_highlight);
-}
-
-ScrollDropView::ScrollDropView(QWidget *parent)
-    : QScrollArea(parent), m_highlight(new DropHighlight(this))
-{
-    setAcceptDrops(true);
-    viewport()->setAcceptDrops(true);
-}
-
-void ScrollDropView::dragEnterEvent(QDragEnterEvent *event)
-{
-    acceptDrag(event, m_highlight);
-}
-
-void ScrollDropView::dragLeaveEvent(QDragLeaveEvent *)
-{
-    m_highlight->setActive(false);
-}
-
-void ScrollDropView::dropEvent(QDropEvent *event)
-{
-    performDrop(event, m_highlight);
 }
