@@ -1,7 +1,9 @@
 #include "probe/fileprobe.h"
+#include "probe/proberrun.h"
 #include "probetesting.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void chapters();
     void movieInformation();
     void largeAnswer();
+    void hangingProber();
 
 private:
     FileProbe probeAnswerFile(const QString &answerFile, const QString &file = u"clip.mp4"_s);
@@ -463,6 +466,34 @@ void TestProbeAnswers::largeAnswer()
     QCOMPARE(chapters.size(), 5000);
     QCOMPARE(chapters.last(), keyValueEntry(u"Chapter 4999"_s, u"01:23:19.000 - 01:23:20.000"_s));
     QCOMPARE(probe.tracksInfo.at(199).value(u"trackKeyValue"_s).toList().size(), 5002);
+}
+
+void TestProbeAnswers::hangingProber()
+{
+    // A prober that never answers is stopped at the limit; the file reads as not media.
+    QTemporaryDir tools;
+    QFile prober(tools.filePath(u"sniffer"_s));
+    QVERIFY(prober.open(QIODevice::WriteOnly));
+    prober.write("#!/bin/sh\necho \"$$\" > \"$FAKE_PROBER_PID\"\nexec sleep 600\n");
+    prober.close();
+    prober.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("VIDEOFOLD_RESOURCES", QFile::encodeName(tools.path()));
+    qputenv("FAKE_PROBER_PID", QFile::encodeName(tools.filePath(u"pid"_s)));
+    setProberTimeLimit(std::chrono::milliseconds(500));
+
+    const DiagnosticLines diagnostics;
+    QElapsedTimer clock;
+    clock.start();
+    const FileProbe probe(m_folder.filePath(u"clip.mp4"_s));
+    setProberTimeLimit(std::chrono::minutes(2));
+    qputenv("VIDEOFOLD_RESOURCES", qgetenv("VIDEOFOLD_FAKE_TOOLS"));
+
+    QVERIFY(clock.elapsed() < 10'000);
+    QVERIFY(!probe.isValidMediaFile && !probe.json);
+    QCOMPARE(diagnostics.lines.size(), 1);
+    QFile pid(tools.filePath(u"pid"_s));
+    QVERIFY(pid.open(QIODevice::ReadOnly));
+    QVERIFY(!QFileInfo::exists(u"/proc/"_s + QString::fromLatin1(pid.readAll().trimmed())));
 }
 
 QTEST_GUILESS_MAIN(TestProbeAnswers)

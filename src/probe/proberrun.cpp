@@ -4,6 +4,19 @@
 
 #include <QProcess>
 
+#include <atomic>
+
+namespace {
+
+std::atomic<qint64> timeLimitMs{120'000};
+
+} // namespace
+
+void setProberTimeLimit(std::chrono::milliseconds limit)
+{
+    timeLimitMs = limit.count();
+}
+
 QByteArray runProber(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -16,6 +29,12 @@ QByteArray runProber(const QString &program, const QStringList &arguments)
     }
     // waitForFinished keeps draining the pipe, so an answer far larger than
     // the pipe's capacity never blocks the prober.
-    process.waitForFinished(-1);
+    if (!process.waitForFinished(int(timeLimitMs.load()))) {
+        writeDiagnosticLine(QStringLiteral("The prober gave no answer within %1 s and was stopped")
+                                .arg(timeLimitMs.load() / 1000.0));
+        process.kill();
+        process.waitForFinished(-1);
+        return {};
+    }
     return process.readAllStandardOutput();
 }
