@@ -4,7 +4,7 @@ BUILD_TYPE ?= Debug
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan bench package clean
+.PHONY: all deps configure build run test test-asan bench package fuzz clean
 
 all: build
 
@@ -35,10 +35,28 @@ package: deps
 	cd build-package && cpack
 
 # A Release build of its own; prints the table and writes bench/results.json.
+# Each fuzz target for FUZZ_SECONDS, from the seeds in fuzz/corpus/; what it
+# learns stays in build-fuzz/corpus/, crashes in build-fuzz/crashes/.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = json probe_answer progress movie_information frame_size
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DBUILD_TESTING=OFF -DVIDEOFOLD_FUZZ=ON
+	cmake --build build-fuzz --parallel $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	@mkdir -p build-fuzz/crashes
+	@for target in $(FUZZ_TARGETS); do \
+		mkdir -p build-fuzz/corpus/$$target; \
+		echo "fuzzing $$target for $(FUZZ_SECONDS) s"; \
+		build-fuzz/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+			-artifact_prefix=build-fuzz/crashes/$$target- \
+			build-fuzz/corpus/$$target fuzz/corpus/$$target > build-fuzz/$$target.log 2>&1; \
+		status=$$?; tail -n 12 build-fuzz/$$target.log; [ $$status -eq 0 ] || exit $$status; \
+	done
+
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build build-bench --parallel $(JOBS) --target videofold videofold_bench
 	build-bench/videofold_bench bench/results.json
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-package build-bench
+	rm -rf $(BUILD_DIR) build-asan build-package build-bench build-fuzz

@@ -18,3 +18,11 @@ if(VIDEOFOLD_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(videofold_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# make fuzz: clang's libFuzzer over the core, with the sanitizers watching.
+option(VIDEOFOLD_FUZZ "Build the fuzz targets for libFuzzer (clang)" OFF)
+if(VIDEOFOLD_FUZZ)
+    target_compile_options(videofold_options INTERFACE
+        -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    target_link_options(videofold_options INTERFACE -fsanitize=address,undefined)
+endif()

@@ -26,9 +26,10 @@ using MallocText = std::unique_ptr<char, MallocFree>;
 
 QString stringOf(plist_t node)
 {
-    char *value = nullptr;
-    plist_get_string_val(node, &value);
-    return QString::fromUtf8(MallocText(value).get());
+    // The length-aware reader: plist_get_string_val aborts on a string that holds a NUL.
+    uint64_t length = 0;
+    const char *value = plist_get_string_ptr(node, &length);
+    return value ? QString::fromUtf8(value, qsizetype(length)) : QString();
 }
 
 // Calls visit(key, value) for each entry of a dictionary node.
@@ -124,8 +125,14 @@ QString parseFailure(const QByteArray &bytes)
 
 void unpackMovieInformation(const QString &text, KeyValueMap &entries)
 {
-    // A binary list arrives one character per byte; XML is text.
-    const QByteArray bytes = text.startsWith(u"bplist") ? text.toLatin1() : text.toUtf8();
+    // A binary list arrives one character per byte; XML is text, which never holds
+    // a NUL (libplist would abort on one inside a key).
+    const bool binary = text.startsWith(u"bplist");
+    if (!binary && text.contains(QChar(u'\0'))) {
+        writeDiagnosticLine(QStringLiteral("Could not read the movie information: a NUL character in XML"));
+        return;
+    }
+    const QByteArray bytes = binary ? text.toLatin1() : text.toUtf8();
     plist_t parsed = nullptr;
     if (!bytes.isEmpty())
         plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &parsed);
