@@ -50,9 +50,17 @@ struct Classification
     QString subtitleKind; // for "Subtitle" only
 };
 
+// Whether the container is a single image (image2, png_pipe, ...), not a video.
+bool isImageContainer(const JSON &answer)
+{
+    const QString format = answer[u"format"][u"format_name"].stringValue();
+    return format == u"image2" || format.endsWith(u"_pipe");
+}
+
 // An attached cover picture, unless the stream says it is no attachment and
-// runs at a real frame rate: Motion-JPEG video in Matroska carries the same tag.
-bool isCoverPicture(const JSON &stream)
+// runs at a real frame rate in a video container: Motion-JPEG video in Matroska
+// carries the same tag. A lone still image stays a picture.
+bool isCoverPicture(const JSON &stream, const JSON &answer)
 {
     if (!isText(stream[u"codec_tag_string"], u"[0][0][0][0]"))
         return false;
@@ -63,10 +71,10 @@ bool isCoverPicture(const JSON &stream)
     const bool notAttached = !attached.error() && attached.numberValue().toDouble() == 0;
     const std::optional<double> rate = rateOfFraction(stream[u"avg_frame_rate"].stringValue());
     const bool realRate = rate && std::isfinite(*rate) && *rate > 0;
-    return !(notAttached && realRate);
+    return !(notAttached && realRate && !isImageContainer(answer));
 }
 
-Classification classify(const JSON &stream)
+Classification classify(const JSON &stream, const JSON &answer)
 {
     const JSON codecType = stream[u"codec_type"];
     const JSON codecName = stream[u"codec_name"];
@@ -86,7 +94,7 @@ Classification classify(const JSON &stream)
             return {u"Closed Caption"_s, {}};
         return {u"Other"_s, {}};
     }
-    if (isText(codecType, u"video") && isCoverPicture(stream))
+    if (isText(codecType, u"video") && isCoverPicture(stream, answer))
         return {u"Poster"_s, {}};
     if (isText(codecType, u"video") && !isText(stream[u"avg_frame_rate"], u"0/0")
         && !isText(codecName, u"ansi") && !(isText(codecName, u"mjpeg") && isText(codecTag, u"jpeg"))) {
@@ -229,7 +237,7 @@ void FileProbe::buildTrackTable(const JSON &answer)
 
     for (qsizetype i = 0; i < streams.count(); ++i) {
         const JSON stream = streams[i];
-        const Classification kind = classify(stream);
+        const Classification kind = classify(stream, answer);
         const double trackDuration = stream[u"duration"].numberValue().toDouble();
         const QString longName = stream[u"codec_long_name"].stringValue();
 
