@@ -8,6 +8,7 @@
 #include <plist/plist.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -114,6 +115,23 @@ std::optional<QString> joinedNames(plist_t list)
     return names.join(QStringLiteral(", "));
 }
 
+// A binary list can hold keys with a NUL inside, on which libplist's key reader
+// aborts. Written out as XML they show; such a list is refused (nothing returned),
+// any other is read back from its XML form.
+plist_t asCheckedXml(plist_t binaryList)
+{
+    const PlistRoot original(binaryList);
+    char *xml = nullptr;
+    uint32_t length = 0;
+    plist_to_xml(binaryList, &xml, &length);
+    const MallocText text(xml);
+    if (!xml || std::memchr(xml, 0, length) != nullptr)
+        return nullptr;
+    plist_t reread = nullptr;
+    plist_from_xml(xml, length, &reread);
+    return reread;
+}
+
 QString parseFailure(const QByteArray &bytes)
 {
     if (plist_is_binary(bytes.constData(), uint32_t(bytes.size())))
@@ -136,6 +154,8 @@ void unpackMovieInformation(const QString &text, KeyValueMap &entries)
     plist_t parsed = nullptr;
     if (!bytes.isEmpty())
         plist_from_memory(bytes.constData(), uint32_t(bytes.size()), &parsed);
+    if (parsed && binary)
+        parsed = asCheckedXml(parsed);
     const PlistRoot root(parsed);
     if (!root) {
         writeDiagnosticLine(parseFailure(bytes));
