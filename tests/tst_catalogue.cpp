@@ -126,7 +126,8 @@ void TestCatalogue::settings_data()
     QTest::newRow("count as text") << "[General]\nlaunchCount=many\n" + version << qint64(1);
     QTest::newRow("negative count") << "[General]\nlaunchCount=-5\n" + version << qint64(-4);
     QTest::newRow("huge count") << "[General]\nlaunchCount=99999999999999999999999\n" + version << qint64(1);
-    QTest::newRow("corrupt file") << QByteArray("\x00\xff[[[=\n\x01garbage", 18) << qint64(1);
+    static const char corrupt[] = "\x00\xff[[[=\n\x01garbage";
+    QTest::newRow("corrupt file") << QByteArray(corrupt, sizeof corrupt - 1) << qint64(1);
     QTest::newRow("wrong types") << "[General]\nlaunchCount=@Variant(\\0\\0\\0\\x7f)\ncontrolsParam=maybe\n" + version
                                  << qint64(1);
 }
