@@ -1,8 +1,6 @@
 #include "app/appdelegate.h"
 
 #include "app/dropviews.h"
-#include "app/filemanager.h"
-#include "app/outputfolderdialog.h"
 #include "app/links.h"
 #include "app/mediainfomodel.h"
 #include "app/notificationcenter.h"
@@ -10,13 +8,8 @@
 #include "app/preferencesdialog.h"
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
-#include "export/encoderarguments.h"
 #include "export/encoderrun.h"
-#include "export/folderverdict.h"
-#include "export/htmlpage.h"
-#include "export/outputfolder.h"
 #include "export/outputsettings.h"
-#include "export/playability.h"
 #include "export/posterframe.h"
 #include "probe/acceptance.h"
 #include "tools/mediatools.h"
@@ -26,7 +19,6 @@
 #include "ui_progresssheet.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsOpacityEffect>
@@ -419,169 +411,6 @@ QString aboutText(const QString &version, const QString &ffmpegVersion)
                           "<p>Videofold is free software under the GNU General Public License, "
                           "version 3 or later.</p>")
         .arg(version.toHtmlEscaped(), tools);
-}
-
-void AppDelegate::askForOutputFolder()
-{
-    if (!globalFP || isBusy())
-        return;
-    auto *panel = new OutputFolderDialog(window);
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    connect(panel, &QFileDialog::accepted, this, [this, panel] {
-        if (!panel->chosenPath().isEmpty())
-            prepareOutputFolder(panel->chosenPath());
-    });
-    panel->open();
-}
-
-void AppDelegate::prepareOutputFolder(const QString &path)
-{
-    const QString source = sourceURL ? sourceURL->toLocalFile() : QString();
-    if (const std::optional<QString> refusal = replacementRefusal(path, source, QDir::homePath())) {
-        showAlert(QMessageBox::Warning, QStringLiteral("Please choose another name for the HTML5 video folder."),
-                  *refusal);
-        return;
-    }
-    recreateFolder(path);
-    startExport(path);
-}
-
-void AppDelegate::startExport(const QString &folder)
-{
-    isProcessCancelledByUser = false;
-    m_isExporting = true;
-    m_exportFolder = folder;
-    // The poster is the frame of the slider's final position: let a pending extraction finish.
-    m_posterPreview->whenIdle([this, folder] {
-        const FrameSize size = parseFrameSizeText(outputResolutionLBL->text()).value_or(FrameSize{});
-        const PageOptions options{m_userDefaults.boolean(PreferenceKeys::controls),
-                                  m_userDefaults.boolean(PreferenceKeys::autoplay),
-                                  m_userDefaults.boolean(PreferenceKeys::loop),
-                                  m_userDefaults.boolean(PreferenceKeys::muted)};
-        writeFileAtomically(folder + u'/' + pageFileName.toString(),
-                            html5PageBytes(size.width, size.height, options));
-        PosterFrame::writePosterFile(posterIMGView->image(), folder + QStringLiteral("/poster.jpg"), size);
-        EncoderInputs inputs = encoderInputs(*globalFP, sourceURL->toLocalFile(), folder,
-                                             outputFileSizeSlider->value(), outputResolutionLBL->text());
-        inputs.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
-        runExport(buildEncoderArguments(inputs), folder, inputs.duration);
-    });
-}
-
-void AppDelegate::runExport(const QStringList &arguments, const QString &folder, std::optional<double> duration)
-{
-    showProgressSheet(false, QStringLiteral("Creating HTML5 Video..."));
-    if (!duration)
-        progressBar->setRange(0, 0); // no duration, no percentage
-    setLabelText(m_progressUi->progressDetail, QString());
-    writeDiagnosticLine(QStringLiteral("Output folder: ") + folder);
-
-    m_export = std::make_unique<EncoderRun>();
-    globalProcess = m_export->process();
-    connect(m_export.get(), &EncoderRun::progressChanged, this, &AppDelegate::showExportProgress);
-    connect(m_export.get(), &EncoderRun::finished, this, [this, folder](bool, bool endedNormally) {
-        hideProgressSheet();
-        finishExport(folder, endedNormally);
-    });
-    // A cancel pressed before the launch is not lost.
-    if (isProcessCancelledByUser)
-        m_export->cancel();
-    const QString encoder = MediaTools::resourcePath(MediaTools::encoderName).value_or(QString());
-    m_export->start(encoder, arguments, duration);
-}
-
-void AppDelegate::showExportProgress(double percent)
-{
-    progressBar->setValue(int(std::lround(percent)));
-    const qint64 elapsed = m_export ? m_export->elapsedMilliseconds() / 1000 : 0;
-    auto clock = [](qint64 seconds) {
-        return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    };
-    QString detail = QStringLiteral("Elapsed %1").arg(clock(elapsed));
-    if (percent >= 1)
-        detail += QStringLiteral(", about %1 left").arg(clock(qint64(double(elapsed) * (100 - percent) / percent)));
-    setLabelText(m_progressUi->progressDetail, detail);
-}
-
-void AppDelegate::finishExport(const QString &folder, bool encoderEndedNormally)
-{
-    if (isProcessCancelledByUser) {
-        QDir(folder).removeRecursively();
-        m_isExporting = false;
-        Q_EMIT exportFinished(false);
-        if (m_quitAfterExport)
-            window->close();
-        return;
-    }
-    const QStringList names = folderEntryNames(folder);
-    m_worker.run(
-        [folder, names, encoderEndedNormally] {
-            return judgeFolder(folder, names, encoderEndedNormally, isPlayableVideo);
-        },
-        [this, folder](const FolderVerdict &verdict) { showExportVerdict(folder, verdict.success, verdict.entries); });
-}
-
-void AppDelegate::showExportVerdict(const QString &folder, bool success, const QStringList &entries)
-{
-    m_isExporting = false;
-    if (!success) {
-        showAlert(QMessageBox::Critical, QStringLiteral("Oops! Something went wrong!"),
-                  QStringLiteral("Contact: ") + Links::supportEmail);
-        Q_EMIT exportFinished(false);
-        return;
-    }
-    auto *alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Videofold"),
-                                  QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton, window);
-    alert->setObjectName(QStringLiteral("alert"));
-    alert->setTextFormat(Qt::PlainText);
-    alert->setInformativeText(folder);
-    // A folder named like markup must read as its name.
-    if (auto *informative = alert->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
-        informative->setTextFormat(Qt::PlainText);
-    const QList<QAbstractButton *> buttons = {
-        alert->addButton(QStringLiteral("Launch in Safari"), QMessageBox::AcceptRole),
-        alert->addButton(QStringLiteral("Show in Finder"), QMessageBox::ActionRole),
-        alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole),
-    };
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    const QString pagePath = folder + u'/' + pageFileName.toString();
-    connect(alert, &QMessageBox::finished, this, [this, alert, buttons, pagePath, entries] {
-        const qsizetype index = buttons.indexOf(alert->clickedButton());
-        handleSuccessAlertResponse(int(1000 + (index < 0 ? 2 : index)), pagePath, entries);
-    });
-    alert->open();
-    Q_EMIT exportFinished(true);
-}
-
-void AppDelegate::handleSuccessAlertResponse(int response, const QString &pagePath, const QStringList &entries)
-{
-    if (response == 1000)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(pagePath));
-    else if (response == 1001 && !entries.isEmpty())
-        showInFileManager(entries.first());
-    if (m_userDefaults.integer(PreferenceKeys::launchCount).value_or(0) % 10 == 0)
-        Links::requestReview();
-}
-
-bool AppDelegate::confirmQuitDuringExport()
-{
-    if (m_quitAfterExport)
-        return false;
-    auto *question = new QMessageBox(QMessageBox::Question, QStringLiteral("Videofold"),
-                                     QStringLiteral("An HTML5 video is being created. Stop it and quit?"),
-                                     QMessageBox::Cancel, window);
-    QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
-    question->setWindowModality(Qt::WindowModal);
-    question->setAttribute(Qt::WA_DeleteOnClose);
-    connect(question, &QMessageBox::finished, this, [this, question, stop] {
-        if (question->clickedButton() != stop || !m_isExporting)
-            return;
-        m_quitAfterExport = true;
-        closeBTNInsideProgressWindowClicked();
-    });
-    question->open();
-    return false;
 }
 
 void AppDelegate::showMediaInformation()
