@@ -2,12 +2,16 @@
 // the visible outcome checked and nothing lost.
 #include "apptesting.h"
 #include "app/userdefaults.h"
+#include "tools/mediatools.h"
 
 #include <QCryptographicHash>
+#include <QProcess>
 #include <QFile>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -54,6 +58,9 @@ private Q_SLOTS:
     void inputs();
     void settings_data();
     void settings();
+    void encoderFaults_data();
+    void encoderFaults();
+    void savesInARow();
 
 private:
     QTemporaryDir m_folder;
@@ -150,6 +157,81 @@ void TestCatalogue::settings()
     QCOMPARE(delegate.userDefaults->integer(u"launchCount"_s), launchCount);
     QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
     QVERIFY(delegate.globalFP);
+}
+
+void TestCatalogue::encoderFaults_data()
+{
+    QTest::addColumn<QByteArray>("creator"); // a scripted encoder; empty: the real one, killed mid-way
+    QTest::addColumn<QString>("alert");
+
+    const QString failure = u"Oops! Something went wrong!"_s;
+    QTest::newRow("killed from outside") << QByteArray() << failure;
+    // Copies the source (argument 2, after "-i") to the output without a word of progress.
+    QTest::newRow("no progress at all")
+        << QByteArray("#!/bin/sh\nfor last; do :; done\ncp \"$2\" \"$last\"\n") << u"HTML5 Video created Successfully!"_s;
+    QTest::newRow("exits at once") << QByteArray("#!/bin/sh\nexit 0\n") << failure;
+    QTest::newRow("garbage on standard error")
+        << QByteArray("#!/bin/sh\nhead -c 100000 /dev/urandom >&2\nexit 0\n") << failure;
+}
+
+void TestCatalogue::encoderFaults()
+{
+    QFETCH(QByteArray, creator);
+    QFETCH(QString, alert);
+
+    QTemporaryDir tools;
+    QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::proberName), tools.filePath(u"sniffer"_s)));
+    if (creator.isEmpty()) {
+        QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::encoderName), tools.filePath(u"creator"_s)));
+    } else {
+        QFile script(tools.filePath(u"creator"_s));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(creator);
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    const QString source = mediaPath(creator.isEmpty() ? u"long.mp4"_s : u"h264-aac.mp4"_s);
+    const QByteArray before = checksum(source);
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, source));
+    qputenv("VIDEOFOLD_RESOURCES", QFile::encodeName(tools.path()));
+    const QString folder = m_folder.filePath(u"out-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    delegate.prepareOutputFolder(folder);
+    if (creator.isEmpty()) {
+        QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+        QTest::qWait(300);
+        ::kill(pid_t(delegate.globalProcess->processId()), SIGTERM);
+    }
+    QVERIFY(finished.wait(60'000));
+    qunsetenv("VIDEOFOLD_RESOURCES");
+    QMessageBox *shown = takeAlert(delegate);
+    QVERIFY(shown);
+    QCOMPARE(shown->text(), alert);
+    QVERIFY(QFileInfo(folder).isDir()); // a failed export's folder stays for the user to see
+    QCOMPARE(checksum(source), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    shown->close();
+}
+
+void TestCatalogue::savesInARow()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    for (const QString &name : {u"first"_s, u"second"_s}) {
+        delegate.prepareOutputFolder(m_folder.filePath(name));
+        QVERIFY(finished.wait(60'000));
+        QCOMPARE(finished.last().first().toBool(), true);
+        if (QMessageBox *shown = takeAlert(delegate))
+            shown->close();
+        // A cancel after the encoder ended changes nothing, not even the next save.
+        delegate.closeBTNInsideProgressWindowClicked();
+        QVERIFY(QFileInfo(m_folder.filePath(name) + u"/html5video.mp4"_s).size() > 0);
+    }
 }
 
 QTEST_MAIN(TestCatalogue)
