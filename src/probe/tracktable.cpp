@@ -131,24 +131,24 @@ qint64 displayWidth(qint64 storedWidth, const JSON &stream)
     return saturatingInt64(std::round(double(storedWidth) * ratio->first / ratio->second));
 }
 
+// Each standard height names itself; the sides between two of them take the
+// name of the range below the upper one.
 QString resolutionClass(qint64 shorterSide)
 {
-    if (shorterSide < 480)
-        return u"LD"_s;
-    if (shorterSide == 480)
-        return u"480p"_s;
-    if (shorterSide < 720)
-        return u"SD"_s;
-    if (shorterSide == 720)
-        return u"720p"_s;
-    if (shorterSide < 1080)
-        return u"HD"_s;
-    if (shorterSide == 1080)
-        return u"1080p"_s;
-    if (shorterSide < 2160)
-        return u"SHD"_s;
-    if (shorterSide == 2160)
-        return u"4K"_s;
+    struct Step
+    {
+        qint64 height;
+        QStringView below;
+        QStringView exactly;
+    };
+    static constexpr Step steps[] = {
+        {480, u"LD", u"480p"}, {720, u"SD", u"720p"}, {1080, u"HD", u"1080p"}, {2160, u"SHD", u"4K"}};
+    for (const Step &step : steps) {
+        if (shorterSide < step.height)
+            return step.below.toString();
+        if (shorterSide == step.height)
+            return step.exactly.toString();
+    }
     return u"UHD"_s;
 }
 
