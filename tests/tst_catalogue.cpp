@@ -1,17 +1,29 @@
 // Bad inputs, one family per table: each tried through the controller, with
 // the visible outcome checked and nothing lost.
 #include "apptesting.h"
+#include "app/dropviews.h"
 #include "app/userdefaults.h"
+#include "export/posterframe.h"
 #include "tools/mediatools.h"
 
 #include <QCryptographicHash>
 #include <QProcess>
+#include <QDockWidget>
+#include <QTreeView>
+#include <QScopeGuard>
 #include <QFile>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 
 #include <csignal>
+
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +56,39 @@ QStringList childProcesses()
     return children;
 }
 
+qsizetype entryCount(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size();
+}
+
+// Root reads and writes past file permissions, which the users of this
+// application cannot: give that up for this process and every child it starts.
+void giveUpPermissionOverrides()
+{
+    if (::geteuid() != 0)
+        return;
+    const int overrides[] = {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH};
+    for (int capability : overrides)
+        ::prctl(PR_CAPBSET_DROP, capability, 0, 0, 0);
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct sets[_LINUX_CAPABILITY_U32S_3]{};
+    if (::syscall(SYS_capget, &header, sets) != 0)
+        return;
+    for (int capability : overrides) {
+        const quint32 bit = 1u << (capability % 32);
+        sets[capability / 32].effective &= ~bit;
+        sets[capability / 32].permitted &= ~bit;
+        sets[capability / 32].inheritable &= ~bit;
+    }
+    ::syscall(SYS_capset, &header, sets);
+}
+
+// Stands between a file and its contents so that a row can make it unreadable,
+// make it vanish or make it a folder.
+const QByteArray asFolder = "<folder>";
+const QByteArray vanished = "<vanished>";
+const QByteArray unreadable = "<unreadable>";
+
 } // namespace
 
 class TestCatalogue : public QObject
@@ -51,16 +96,27 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
 public:
-    static void initMain() { usePrivateSettingsStore(); }
+    static void initMain()
+    {
+        usePrivateSettingsStore();
+        giveUpPermissionOverrides();
+    }
 
 private Q_SLOTS:
     void inputs_data();
     void inputs();
+    void nonUtf8Name();
+    void largeAnswers_data();
+    void largeAnswers();
     void settings_data();
     void settings();
     void encoderFaults_data();
     void encoderFaults();
     void savesInARow();
+    void unwritableFolder();
+    void diskFillsUp();
+    void rapidPosterChanges();
+    void manyOpens();
 
 private:
     QTemporaryDir m_folder;
@@ -90,6 +146,9 @@ void TestCatalogue::inputs_data()
     QTest::newRow("leading dash") << u"-y.mp4"_s << video << QString();
     QTest::newRow("non-ASCII") << u"Ünïcødé – 日本語.mp4"_s << video << QString();
     QTest::newRow("percent and hash") << u"100% #1.mp4"_s << video << QString();
+    QTest::newRow("a folder") << u"folder.mp4"_s << asFolder << unsupported;
+    QTest::newRow("vanished before opening") << u"gone.mp4"_s << vanished << unsupported;
+    QTest::newRow("no read permission") << u"locked.mp4"_s << unreadable << unsupported;
 }
 
 void TestCatalogue::inputs()
@@ -99,20 +158,29 @@ void TestCatalogue::inputs()
     QFETCH(QString, alert);
 
     const QString path = m_folder.filePath(name);
-    if (bytes.startsWith('@')) {
-        QVERIFY(QFile::copy(mediaPath(QString::fromUtf8(bytes.mid(1))), path));
-    } else {
+    if (bytes.startsWith('@') || bytes == unreadable) {
+        QVERIFY(QFile::copy(mediaPath(bytes == unreadable ? u"h264-aac.mp4"_s : QString::fromUtf8(bytes.mid(1))), path));
+    } else if (bytes == asFolder) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (bytes != vanished) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
     const QByteArray before = checksum(path);
+    if (bytes == unreadable) {
+        QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+        if (::access(QFile::encodeName(path).constData(), R_OK) == 0)
+            QSKIP("This user reads files past their permissions.");
+    }
 
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     QVERIFY(openAndWait(delegate, path));
     QMessageBox *shown = takeAlert(delegate);
     QCOMPARE(shown ? shown->text() : QString(), alert);
+    if (bytes == unreadable)
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(delegate.globalFP != nullptr, alert.isEmpty());
     if (alert.isEmpty())
         QVERIFY(delegate.saveToolBarBTN->isEnabled());
@@ -122,6 +190,105 @@ void TestCatalogue::inputs()
     QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
     if (shown)
         shown->close();
+}
+
+void TestCatalogue::nonUtf8Name()
+{
+    // Qt names files in UTF-8 only, so a name with other bytes can come only
+    // from a file manager's drop, as percent-encoded bytes it cannot name.
+    const QString copy = m_folder.filePath(u"latin1.mp4"_s);
+    QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), copy));
+    const QByteArray rawName = QFile::encodeName(m_folder.path()) + "/caf\xe9 \xff.mp4";
+    QCOMPARE(::link(QFile::encodeName(copy).constData(), rawName.constData()), 0);
+    const auto removeLink = qScopeGuard([&] { ::unlink(rawName.constData()); }); // invisible to QDir
+    const QByteArray before = checksum(copy);
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+    delegate.openSourceVideo(QUrl::fromEncoded("file://" + rawName.toPercentEncoding("/")));
+    QVERIFY(opened.wait(20'000));
+    QMessageBox *shown = takeAlert(delegate);
+    QVERIFY(shown);
+    QCOMPARE(shown->text(), unsupported);
+    QVERIFY(!delegate.globalFP);
+    QCOMPARE(::access(rawName.constData(), F_OK), 0);
+    QCOMPARE(checksum(copy), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    shown->close();
+}
+
+void TestCatalogue::largeAnswers_data()
+{
+    QTest::addColumn<QByteArray>("answer"); // what the prober says of a real video
+    QTest::addColumn<qsizetype>("tracks");
+
+    const QByteArray video = R"({"index": 0, "codec_type": "video", "codec_name": "h264", "width": 320,
+        "height": 240, "r_frame_rate": "25/1", "duration": "2.000000", "pix_fmt": "yuv420p"})";
+    const QByteArray format = R"("format": {"format_name": "mov,mp4,m4a,3gp,3g2,mj2", "duration": "2.000000")";
+
+    QByteArray manyStreams = "{\"streams\": [" + video;
+    for (int index = 1; index < 10'000; ++index)
+        manyStreams += R"(, {"index": )" + QByteArray::number(index)
+                       + R"(, "codec_type": "audio", "codec_name": "aac", "channels": 2, "sample_rate": "44100",
+                            "tags": {"language": "eng", "title": "Commentary"}})";
+    manyStreams += "], " + format + "}}";
+    QTest::newRow("10,000 streams") << manyStreams << qsizetype(10'000);
+
+    // 50 MB of container tags and chapters, as a damaged or hostile file could claim.
+    QByteArray huge = "{\"streams\": [" + video + "], \"chapters\": [";
+    for (int index = 0; index < 100'000; ++index)
+        huge += (index ? ", " : "") + QByteArray(R"({"id": )") + QByteArray::number(index)
+                + R"(, "start_time": "0.000000", "end_time": "1.000000", "tags": {"title": "Chapter"}})";
+    huge += "], " + format + R"(, "tags": {"comment": ")" + QByteArray(40 * 1024 * 1024, 'x') + "\"}}}";
+    QVERIFY(huge.size() > 50'000'000);
+    QTest::newRow("50 MB") << huge << qsizetype(1);
+}
+
+void TestCatalogue::largeAnswers()
+{
+    QFETCH(QByteArray, answer);
+    QFETCH(qsizetype, tracks);
+
+    QTemporaryDir tools;
+    QVERIFY(QFile::link(qEnvironmentVariable("VIDEOFOLD_FAKE_TOOLS") + u"/sniffer"_s, tools.filePath(u"sniffer"_s)));
+    QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::encoderName), tools.filePath(u"creator"_s)));
+    QFile answerFile(tools.filePath(u"answer.json"_s));
+    QVERIFY(answerFile.open(QIODevice::WriteOnly));
+    answerFile.write(answer);
+    answerFile.close();
+    const QString source = mediaPath(u"h264-aac.mp4"_s);
+    const QByteArray before = checksum(source);
+
+    qputenv("VIDEOFOLD_RESOURCES", QFile::encodeName(tools.path()));
+    qputenv("FAKE_PROBER_ANSWER", QFile::encodeName(answerFile.fileName()));
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    const bool opened = openAndWait(delegate, source);
+    qunsetenv("VIDEOFOLD_RESOURCES");
+    qunsetenv("FAKE_PROBER_ANSWER");
+    QVERIFY(opened);
+    QVERIFY(!takeAlert(delegate));
+    QVERIFY(delegate.globalFP);
+    QCOMPARE(delegate.globalFP->tracksInfo.size(), tracks);
+    QVERIFY(delegate.saveToolBarBTN->isEnabled());
+    QVERIFY(!delegate.posterIMGView->image().isNull());
+
+    // The information pane stays readable: a tag of megabytes shows only its beginning.
+    delegate.window->findChild<QDockWidget *>(u"mediaInfoDock"_s)->show();
+    delegate.window->show();
+    QVERIFY(!delegate.window->grab().isNull());
+    const QAbstractItemModel *pane = delegate.window->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
+    qsizetype longest = 0;
+    for (const QModelIndex &container : pane->match(pane->index(0, 0), Qt::DisplayRole, u"Container"_s)) {
+        for (int row = 0; row < pane->rowCount(container); ++row) {
+            const QModelIndex value = pane->index(row, 1, container);
+            longest = std::max({longest, value.data().toString().size(), value.data(Qt::ToolTipRole).toString().size()});
+        }
+    }
+    QCOMPARE_LE(longest, 2'000);
+    QCOMPARE(checksum(source), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
 }
 
 void TestCatalogue::settings_data()
@@ -232,6 +399,112 @@ void TestCatalogue::savesInARow()
         delegate.closeBTNInsideProgressWindowClicked();
         QVERIFY(QFileInfo(m_folder.filePath(name) + u"/html5video.mp4"_s).size() > 0);
     }
+}
+
+void TestCatalogue::unwritableFolder()
+{
+    const QString parent = m_folder.filePath(u"read-only"_s);
+    QVERIFY(QDir().mkdir(parent));
+    QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::ExeOwner));
+    const auto restore = qScopeGuard([&] { QFile::setPermissions(parent, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    if (::access(QFile::encodeName(parent).constData(), W_OK) == 0)
+        QSKIP("This user writes past folder permissions.");
+    const QString source = mediaPath(u"h264-aac.mp4"_s);
+    const QByteArray before = checksum(source);
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, source));
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    delegate.prepareOutputFolder(parent + u"/HTML5Video"_s);
+    QVERIFY(finished.wait(60'000));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QMessageBox *shown = takeAlert(delegate);
+    QVERIFY(shown);
+    QCOMPARE(shown->text(), u"Oops! Something went wrong!"_s);
+    QCOMPARE(entryCount(parent), 0);
+    QCOMPARE(checksum(source), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    shown->close();
+}
+
+void TestCatalogue::diskFillsUp()
+{
+    const QString source = mediaPath(u"long.mp4"_s);
+    const QByteArray before = checksum(source);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, source));
+    const QString folder = m_folder.filePath(u"full-disk"_s);
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+    // From now on the encoder's writes fail past 64 KiB, as on a full disk.
+    const rlimit limit{64 * 1024, 64 * 1024};
+    QCOMPARE(::prlimit(pid_t(delegate.globalProcess->processId()), RLIMIT_FSIZE, &limit, nullptr), 0);
+    QVERIFY(finished.wait(60'000));
+    QCOMPARE(finished.first().first().toBool(), false);
+    QMessageBox *shown = takeAlert(delegate);
+    QVERIFY(shown);
+    QCOMPARE(shown->text(), u"Oops! Something went wrong!"_s);
+    QVERIFY(QFileInfo::exists(folder + u"/html5Video.html"_s));
+    QCOMPARE(checksum(source), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    shown->close();
+}
+
+void TestCatalogue::rapidPosterChanges()
+{
+    const QString source = mediaPath(u"long.mp4"_s);
+    const QByteArray before = checksum(source);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, source));
+
+    // 200 moves as fast as events arrive: one extraction at a time, never a queue of them.
+    qsizetype mostChildren = 0;
+    int value = 0;
+    for (int move = 0; move < 200; ++move) {
+        value = 1 + (move * 37) % 99;
+        delegate.posterImageSlider->setValue(value);
+        QCoreApplication::processEvents();
+        mostChildren = std::max(mostChildren, childProcesses().size());
+    }
+    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 30'000));
+    QCOMPARE_LE(mostChildren, 1);
+
+    // The view shows the frame of the last position, as one extraction of it gives.
+    QTemporaryDir frames;
+    const double seconds = PosterFrame::positionSeconds(delegate.globalFP->duration, value);
+    const QImage last = PosterFrame::extract(source, seconds, frames.path());
+    QVERIFY(!last.isNull());
+    QCOMPARE(delegate.posterIMGView->image().convertToFormat(QImage::Format_RGB32), last.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(checksum(source), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+}
+
+void TestCatalogue::manyOpens()
+{
+    const QStringList names = {u"h264-aac.mp4"_s, u"subtitles.mkv"_s, u"audio-only.m4a"_s, u"rotated.mp4"_s};
+    auto descriptors = [] { return entryCount(u"/proc/self/fd"_s); };
+    auto threads = [] { return entryCount(u"/proc/self/task"_s); };
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(names.first())));
+    const qsizetype descriptorsAtStart = descriptors();
+    const qsizetype threadsAtStart = threads();
+
+    for (int open = 1; open <= 20; ++open) {
+        const QString path = mediaPath(names.at(open % names.size()));
+        const QByteArray before = checksum(path);
+        QVERIFY(openAndWait(delegate, path));
+        if (QMessageBox *shown = takeAlert(delegate))
+            shown->close();
+        QCOMPARE(checksum(path), before);
+    }
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QCOMPARE_LE(descriptors(), descriptorsAtStart);
+    QCOMPARE_LE(threads(), threadsAtStart);
 }
 
 QTEST_MAIN(TestCatalogue)

@@ -4,13 +4,25 @@
 
 namespace {
 
+// A tag may hold megabytes (a damaged or hostile file): laying out all of it
+// would stall the window, so the pane shows its beginning.
+constexpr qsizetype longestShownText = 1'000;
+
+QString shownText(const QString &text)
+{
+    if (text.size() <= longestShownText)
+        return text;
+    const qsizetype length = text.at(longestShownText - 1).isHighSurrogate() ? longestShownText - 1 : longestShownText;
+    return text.first(length) + u'\u2026';
+}
+
 QList<QStandardItem *> row(const QString &name, const QString &value = {})
 {
-    auto *nameItem = new QStandardItem(name);
-    auto *valueItem = new QStandardItem(value);
+    auto *nameItem = new QStandardItem(shownText(name));
+    auto *valueItem = new QStandardItem(shownText(value));
     nameItem->setEditable(false);
     valueItem->setEditable(false);
-    valueItem->setToolTip(value);
+    valueItem->setToolTip(valueItem->text());
     return {nameItem, valueItem};
 }
 
