@@ -4,10 +4,13 @@
 #include "app/dropviews.h"
 #include "app/userdefaults.h"
 #include "export/posterframe.h"
+#include "probe/proberrun.h"
 #include "tools/mediatools.h"
 
 #include <QCryptographicHash>
 #include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QDockWidget>
 #include <QTreeView>
 #include <QScopeGuard>
@@ -112,7 +115,11 @@ private Q_SLOTS:
     void settings();
     void encoderFaults_data();
     void encoderFaults();
+    void proberFaults_data();
+    void proberFaults();
     void savesInARow();
+    void cancels();
+    void unsafeFolders();
     void unwritableFolder();
     void diskFillsUp();
     void rapidPosterChanges();
@@ -333,6 +340,7 @@ void TestCatalogue::encoderFaults_data()
 
     const QString failure = u"Oops! Something went wrong!"_s;
     QTest::newRow("killed from outside") << QByteArray() << failure;
+    QTest::newRow("missing") << QByteArray("<none>") << failure;
     // Copies the source (argument 2, after "-i") to the output without a word of progress.
     QTest::newRow("no progress at all")
         << QByteArray("#!/bin/sh\nfor last; do :; done\ncp \"$2\" \"$last\"\n") << u"HTML5 Video created Successfully!"_s;
@@ -350,7 +358,7 @@ void TestCatalogue::encoderFaults()
     QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::proberName), tools.filePath(u"sniffer"_s)));
     if (creator.isEmpty()) {
         QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::encoderName), tools.filePath(u"creator"_s)));
-    } else {
+    } else if (creator != "<none>") {
         QFile script(tools.filePath(u"creator"_s));
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write(creator);
@@ -378,6 +386,49 @@ void TestCatalogue::encoderFaults()
     QVERIFY(shown);
     QCOMPARE(shown->text(), alert);
     QVERIFY(QFileInfo(folder).isDir()); // a failed export's folder stays for the user to see
+    QCOMPARE(checksum(source), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    shown->close();
+}
+
+void TestCatalogue::proberFaults_data()
+{
+    QTest::addColumn<QByteArray>("sniffer"); // a scripted prober; empty: none at all
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("hangs") << QByteArray("#!/bin/sh\nexec sleep 600\n");
+}
+
+void TestCatalogue::proberFaults()
+{
+    QFETCH(QByteArray, sniffer);
+
+    QTemporaryDir tools;
+    QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::encoderName), tools.filePath(u"creator"_s)));
+    if (!sniffer.isEmpty()) {
+        QFile script(tools.filePath(u"sniffer"_s));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(sniffer);
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    const QString source = mediaPath(u"h264-aac.mp4"_s);
+    const QByteArray before = checksum(source);
+
+    qputenv("VIDEOFOLD_RESOURCES", QFile::encodeName(tools.path()));
+    setProberTimeLimit(std::chrono::seconds(2));
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    const bool answered = openAndWait(delegate, source);
+    setProberTimeLimit(std::chrono::minutes(2));
+    qunsetenv("VIDEOFOLD_RESOURCES");
+    QVERIFY(answered);
+
+    // The analysing sheet goes away and the file is refused.
+    QVERIFY(!delegate.progressWindow->isVisible());
+    QMessageBox *shown = takeAlert(delegate);
+    QVERIFY(shown);
+    QCOMPARE(shown->text(), unsupported);
+    QVERIFY(!delegate.globalFP);
     QCOMPARE(checksum(source), before);
     QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
     shown->close();
@@ -505,6 +556,93 @@ void TestCatalogue::manyOpens()
     QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
     QCOMPARE_LE(descriptors(), descriptorsAtStart);
     QCOMPARE_LE(threads(), threadsAtStart);
+}
+
+void TestCatalogue::cancels()
+{
+    const QString source = mediaPath(u"long.mp4"_s);
+    const QByteArray before = checksum(source);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, source));
+    const QString folder = m_folder.filePath(u"cancelled"_s);
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+
+    // Mid-way: after the first progress reading.
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(delegate.progressWindow->isVisible());
+    QVERIFY(!delegate.progressBarCancelBTN->isHidden());
+    QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > 0; }, 30'000));
+    QVERIFY(delegate.progressBar->value() <= 100);
+    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
+    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton); // twice is harmless
+    QVERIFY(finished.wait(30'000));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(!takeAlert(delegate));
+    QCOMPARE(delegate.globalProcess->state(), QProcess::NotRunning);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+
+    // At once, before the encoder could start.
+    delegate.prepareOutputFolder(folder);
+    delegate.closeBTNInsideProgressWindowClicked();
+    QVERIFY(finished.wait(30'000));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(!takeAlert(delegate));
+    QVERIFY(!delegate.progressWindow->isVisible());
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+
+    // Quitting mid-way asks first; stopping removes the partial folder and closes the window.
+    delegate.window->show();
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+    QVERIFY(!delegate.window->close());
+    auto *question = delegate.window->findChild<QMessageBox *>();
+    QVERIFY(question && question->icon() == QMessageBox::Question);
+    for (QAbstractButton *button : question->buttons()) {
+        if (button->text() == u"Stop and Quit")
+            button->click();
+    }
+    QVERIFY(finished.wait(30'000));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(QTest::qWaitFor([&] { return !delegate.window->isVisible(); }, 5'000));
+    QCOMPARE(checksum(source), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+}
+
+void TestCatalogue::unsafeFolders()
+{
+    QTemporaryDir sourceFolder;
+    const QString source = sourceFolder.filePath(u"clip.mp4"_s);
+    QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), source));
+    const QByteArray before = checksum(source);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, source));
+
+    // The source's own folder, the source itself, home and the root are refused.
+    for (const QString &path : {sourceFolder.path(), source, QDir::homePath(), QDir::rootPath()}) {
+        delegate.prepareOutputFolder(path);
+        QMessageBox *shown = takeAlert(delegate);
+        QVERIFY2(shown, qPrintable(path));
+        QCOMPARE(shown->icon(), QMessageBox::Warning);
+        QVERIFY(!delegate.isBusy());
+        shown->close();
+    }
+    QCOMPARE(checksum(source), before);
+
+    // An existing folder is replaced; a link inside it goes, not what it points to.
+    const QString folder = m_folder.filePath(u"existing"_s);
+    QDir().mkpath(folder + u"/old"_s);
+    QVERIFY(QFile::link(sourceFolder.path(), folder + u"/link"_s));
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(finished.wait(60'000));
+    QCOMPARE(finished.first().first().toBool(), true);
+    QCOMPARE(entryCount(folder), 3);
+    QCOMPARE(checksum(source), before);
+    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    if (QMessageBox *shown = takeAlert(delegate))
+        shown->close();
 }
 
 QTEST_MAIN(TestCatalogue)

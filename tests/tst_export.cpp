@@ -92,9 +92,7 @@ private Q_SLOTS:
     void fastStart();
     void browserSafePixels_data();
     void browserSafePixels();
-    void cancel();
     void failures();
-    void unsafeFolders();
     void saveDialog();
 
 private:
@@ -197,51 +195,6 @@ void TestExport::browserSafePixels()
     alert->close();
 }
 
-void TestExport::cancel()
-{
-    AppDelegate delegate;
-    delegate.applicationDidFinishLaunching();
-    QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-    const QString folder = m_out.filePath(u"cancelled"_s);
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-
-    // Mid-way: after the first progress reading.
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(delegate.progressWindow->isVisible());
-    QVERIFY(!delegate.progressBarCancelBTN->isHidden());
-    QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > 0; }, 30'000));
-    QVERIFY(delegate.progressBar->value() <= 100);
-    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
-    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton); // twice is harmless
-    QVERIFY(finished.wait(30'000));
-    QVERIFY(!QFileInfo::exists(folder));
-    QVERIFY(!takeAlert(delegate));
-    QCOMPARE(delegate.globalProcess->state(), QProcess::NotRunning);
-
-    // Closing the window mid-way asks first; stopping removes the partial folder.
-    delegate.window->show();
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
-    QVERIFY(!delegate.window->close());
-    auto *question = delegate.window->findChild<QMessageBox *>();
-    QVERIFY(question && question->icon() == QMessageBox::Question);
-    for (QAbstractButton *button : question->buttons()) {
-        if (button->text() == u"Stop and Quit")
-            button->click();
-    }
-    QVERIFY(finished.wait(30'000));
-    QVERIFY(!QFileInfo::exists(folder));
-    QVERIFY(QTest::qWaitFor([&] { return !delegate.window->isVisible(); }, 5'000));
-
-    // At once, before the encoder could start.
-    delegate.prepareOutputFolder(folder);
-    delegate.closeBTNInsideProgressWindowClicked();
-    QVERIFY(finished.wait(30'000));
-    QVERIFY(!QFileInfo::exists(folder));
-    QVERIFY(!takeAlert(delegate));
-    QVERIFY(!delegate.progressWindow->isVisible());
-}
-
 void TestExport::failures()
 {
     // An encoder that fails, leaves a plausible file behind, and exits with an error.
@@ -268,42 +221,6 @@ void TestExport::failures()
     QCOMPARE(alert->buttons().size(), 1);
     QCOMPARE(entryNames(folder).size(), 3); // left in place
     alert->close();
-
-    // No encoder at all.
-    QFile::remove(tools.filePath(u"creator"_s));
-    QVERIFY(exportAndWait(delegate, folder));
-    alert = takeAlert(delegate);
-    QVERIFY(alert && alert->text() == u"Oops! Something went wrong!"_s);
-    alert->close();
-}
-
-void TestExport::unsafeFolders()
-{
-    AppDelegate delegate;
-    delegate.applicationDidFinishLaunching();
-    QTemporaryDir sourceFolder;
-    const QString source = sourceFolder.filePath(u"clip.mp4"_s);
-    QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), source));
-    QVERIFY(openAndWait(delegate, source));
-
-    for (const QString &path : {sourceFolder.path(), source, QDir::homePath(), QDir::rootPath()}) {
-        delegate.prepareOutputFolder(path);
-        QMessageBox *alert = takeAlert(delegate);
-        QVERIFY2(alert, qPrintable(path));
-        QCOMPARE(alert->icon(), QMessageBox::Warning);
-        QVERIFY(!delegate.isBusy());
-        alert->close();
-    }
-    QVERIFY(QFileInfo(source).size() > 0);
-
-    // A link inside the replaced folder goes, not what it points to.
-    const QString folder = m_out.filePath(u"with-link"_s);
-    QDir().mkpath(folder);
-    QVERIFY(QFile::link(sourceFolder.path(), folder + u"/link"_s));
-    QVERIFY(exportAndWait(delegate, folder));
-    QVERIFY(QFileInfo(source).size() > 0);
-    if (QMessageBox *alert = takeAlert(delegate))
-        alert->close();
 }
 
 void TestExport::saveDialog()
