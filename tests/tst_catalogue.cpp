@@ -59,6 +59,12 @@ QStringList childProcesses()
     return children;
 }
 
+// Children end a moment after the outcome shows; none may stay.
+bool noChildLeft()
+{
+    return QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000);
+}
+
 qsizetype entryCount(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size();
@@ -194,7 +200,7 @@ void TestCatalogue::inputs()
     QVERIFY(!delegate.progressWindow->isVisible());
 
     QCOMPARE(checksum(path), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
     if (shown)
         shown->close();
 }
@@ -221,7 +227,7 @@ void TestCatalogue::nonUtf8Name()
     QVERIFY(!delegate.globalFP);
     QCOMPARE(::access(rawName.constData(), F_OK), 0);
     QCOMPARE(checksum(copy), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
     shown->close();
 }
 
@@ -295,7 +301,7 @@ void TestCatalogue::largeAnswers()
     }
     QCOMPARE_LE(longest, 2'000);
     QCOMPARE(checksum(source), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
 }
 
 void TestCatalogue::settings_data()
@@ -326,11 +332,15 @@ void TestCatalogue::settings()
     settings.write(file);
     settings.close();
 
+    const QString source = mediaPath(u"h264-aac.mp4"_s);
+    const QByteArray before = checksum(source);
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     QCOMPARE(delegate.userDefaults->integer(u"launchCount"_s), launchCount);
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    QVERIFY(openAndWait(delegate, source));
     QVERIFY(delegate.globalFP);
+    QCOMPARE(checksum(source), before);
+    QVERIFY(noChildLeft());
 }
 
 void TestCatalogue::encoderFaults_data()
@@ -387,7 +397,7 @@ void TestCatalogue::encoderFaults()
     QCOMPARE(shown->text(), alert);
     QVERIFY(QFileInfo(folder).isDir()); // a failed export's folder stays for the user to see
     QCOMPARE(checksum(source), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
     shown->close();
 }
 
@@ -430,15 +440,17 @@ void TestCatalogue::proberFaults()
     QCOMPARE(shown->text(), unsupported);
     QVERIFY(!delegate.globalFP);
     QCOMPARE(checksum(source), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
     shown->close();
 }
 
 void TestCatalogue::savesInARow()
 {
+    const QString source = mediaPath(u"h264-aac.mp4"_s);
+    const QByteArray before = checksum(source);
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+    QVERIFY(openAndWait(delegate, source));
     QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
     for (const QString &name : {u"first"_s, u"second"_s}) {
         delegate.prepareOutputFolder(m_folder.filePath(name));
@@ -450,6 +462,8 @@ void TestCatalogue::savesInARow()
         delegate.closeBTNInsideProgressWindowClicked();
         QVERIFY(QFileInfo(m_folder.filePath(name) + u"/html5video.mp4"_s).size() > 0);
     }
+    QCOMPARE(checksum(source), before);
+    QVERIFY(noChildLeft());
 }
 
 void TestCatalogue::unwritableFolder()
@@ -475,7 +489,7 @@ void TestCatalogue::unwritableFolder()
     QCOMPARE(shown->text(), u"Oops! Something went wrong!"_s);
     QCOMPARE(entryCount(parent), 0);
     QCOMPARE(checksum(source), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
     shown->close();
 }
 
@@ -500,7 +514,7 @@ void TestCatalogue::diskFillsUp()
     QCOMPARE(shown->text(), u"Oops! Something went wrong!"_s);
     QVERIFY(QFileInfo::exists(folder + u"/html5Video.html"_s));
     QCOMPARE(checksum(source), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
     shown->close();
 }
 
@@ -531,7 +545,7 @@ void TestCatalogue::rapidPosterChanges()
     QVERIFY(!last.isNull());
     QCOMPARE(delegate.posterIMGView->image().convertToFormat(QImage::Format_RGB32), last.convertToFormat(QImage::Format_RGB32));
     QCOMPARE(checksum(source), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
 }
 
 void TestCatalogue::manyOpens()
@@ -553,7 +567,7 @@ void TestCatalogue::manyOpens()
             shown->close();
         QCOMPARE(checksum(path), before);
     }
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
     QCOMPARE_LE(descriptors(), descriptorsAtStart);
     QCOMPARE_LE(threads(), threadsAtStart);
 }
@@ -580,7 +594,7 @@ void TestCatalogue::cancels()
     QVERIFY(!QFileInfo::exists(folder));
     QVERIFY(!takeAlert(delegate));
     QCOMPARE(delegate.globalProcess->state(), QProcess::NotRunning);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
 
     // At once, before the encoder could start.
     delegate.prepareOutputFolder(folder);
@@ -589,7 +603,7 @@ void TestCatalogue::cancels()
     QVERIFY(!QFileInfo::exists(folder));
     QVERIFY(!takeAlert(delegate));
     QVERIFY(!delegate.progressWindow->isVisible());
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
 
     // Quitting mid-way asks first; stopping removes the partial folder and closes the window.
     delegate.window->show();
@@ -606,7 +620,7 @@ void TestCatalogue::cancels()
     QVERIFY(!QFileInfo::exists(folder));
     QVERIFY(QTest::qWaitFor([&] { return !delegate.window->isVisible(); }, 5'000));
     QCOMPARE(checksum(source), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
 }
 
 void TestCatalogue::unsafeFolders()
@@ -640,7 +654,7 @@ void TestCatalogue::unsafeFolders()
     QCOMPARE(finished.first().first().toBool(), true);
     QCOMPARE(entryCount(folder), 3);
     QCOMPARE(checksum(source), before);
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    QVERIFY(noChildLeft());
     if (QMessageBox *shown = takeAlert(delegate))
         shown->close();
 }
