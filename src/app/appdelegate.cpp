@@ -205,24 +205,35 @@ void AppDelegate::openSourceVideo(const QUrl &url)
     isProcessCancelledByUser = false;
     showProgressSheet(true, QStringLiteral("Analyzing File..."));
     const QString path = url.toLocalFile();
-    m_worker.run([path] { return std::make_shared<const FileProbe>(path); },
-                 [this, url](std::shared_ptr<const FileProbe> probe) { finishOpening(url, std::move(probe)); });
+    m_worker.run([path] { return analyse(path); },
+                 [this, url](Analysis analysis) { finishOpening(url, std::move(analysis)); });
 }
 
-void AppDelegate::finishOpening(const QUrl &url, std::shared_ptr<const FileProbe> probe)
+AppDelegate::Analysis AppDelegate::analyse(const QString &path)
+{
+    Analysis analysis;
+    analysis.probe = std::make_shared<const FileProbe>(path);
+    if (analysis.probe->isValidMediaFile) {
+        analysis.information = buildMediaInfoModel(*analysis.probe);
+        analysis.information->moveToThread(QCoreApplication::instance()->thread());
+    }
+    return analysis;
+}
+
+void AppDelegate::finishOpening(const QUrl &url, Analysis analysis)
 {
     m_isAnalysing = false;
-    if (const std::optional<QString> refusal = refusalMessage(url.toLocalFile(), *probe)) {
+    if (const std::optional<QString> refusal = refusalMessage(url.toLocalFile(), *analysis.probe)) {
         showRefusal(*refusal);
         Q_EMIT sourceVideoOpened(false);
         return;
     }
     sourceURL = url;
-    globalFP = std::move(probe);
+    globalFP = std::move(analysis.probe);
     resetControls();
     enableControls();
     hideProgressSheet();
-    showMediaInformation();
+    showMediaInformation(std::move(analysis.information));
     Q_EMIT sourceVideoOpened(true);
 }
 
@@ -413,9 +424,10 @@ QString aboutText(const QString &version, const QString &ffmpegVersion)
         .arg(version.toHtmlEscaped(), tools);
 }
 
-void AppDelegate::showMediaInformation()
+void AppDelegate::showMediaInformation(std::unique_ptr<QStandardItemModel> model)
 {
-    std::unique_ptr<QStandardItemModel> model = buildMediaInfoModel(*globalFP);
+    if (!model)
+        model = buildMediaInfoModel(*globalFP);
     QTreeView *view = m_mainUi->mediaInfoView;
     QAbstractItemModel *previous = view->model();
     view->setModel(model.release());

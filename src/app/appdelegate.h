@@ -6,6 +6,7 @@
 
 #include <QMessageBox>
 #include <QObject>
+#include <QStandardItemModel>
 #include <QUrl>
 
 #include <memory>
@@ -114,10 +115,17 @@ protected:
 private:
     void connectActions();
     void setAccessibleNames();
-    void finishOpening(const QUrl &url, std::shared_ptr<const FileProbe> probe);
+    // What the background analysis of a file hands to the window.
+    struct Analysis
+    {
+        std::shared_ptr<const FileProbe> probe;
+        std::unique_ptr<QStandardItemModel> information; // built off the window's thread: it can be huge
+    };
+    static Analysis analyse(const QString &path);
+    void finishOpening(const QUrl &url, Analysis analysis);
     void showRefusal(const QString &message);
     void updateSaveAvailability();
-    void showMediaInformation();
+    void showMediaInformation(std::unique_ptr<QStandardItemModel> model);
     void showExportProgress(double percent);
     void showExportVerdict(const QString &folder, bool success, const QStringList &entries);
     void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative);
