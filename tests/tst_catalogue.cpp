@@ -252,7 +252,7 @@ void TestCatalogue::largeAnswers_data()
     QByteArray huge = "{\"streams\": [" + video + "], \"chapters\": [";
     for (int index = 0; index < 100'000; ++index)
         huge += (index ? ", " : "") + QByteArray(R"({"id": )") + QByteArray::number(index)
-                + R"(, "start_time": "0.000000", "end_time": "1.000000", "tags": {"title": "Chapter"}})";
+                + R"(, "start_time": "0.000000", "end_time": "1.000000", "tags": {"title": "Chapter )" + QByteArray::number(index) + "\"}}";
     huge += "], " + format + R"(, "tags": {"comment": ")" + QByteArray(40 * 1024 * 1024, 'x') + "\"}}}";
     QVERIFY(huge.size() > 50'000'000);
     QTest::newRow("50 MB") << huge << qsizetype(1);
