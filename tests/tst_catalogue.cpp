@@ -77,8 +77,12 @@ void giveUpPermissionOverrides()
     if (::geteuid() != 0)
         return;
     const int overrides[] = {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH};
-    for (int capability : overrides)
-        ::prctl(PR_CAPBSET_DROP, capability, 0, 0, 0);
+    // Children must lose them too, or the rows that need them would test nothing:
+    // keep them all (and let those rows skip) unless the bounding set drops them.
+    for (int capability : overrides) {
+        if (::prctl(PR_CAPBSET_DROP, capability, 0, 0, 0) != 0)
+            return;
+    }
     __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
     __user_cap_data_struct sets[_LINUX_CAPABILITY_U32S_3]{};
     if (::syscall(SYS_capget, &header, sets) != 0)
