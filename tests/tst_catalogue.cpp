@@ -8,20 +8,19 @@
 #include "tools/mediatools.h"
 
 #include <QCryptographicHash>
+#include <QDockWidget>
+#include <QFile>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QDockWidget>
-#include <QTreeView>
 #include <QScopeGuard>
-#include <QFile>
 #include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 #include <csignal>
 
-#include <fcntl.h>
 #include <linux/capability.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -96,8 +95,9 @@ void giveUpPermissionOverrides()
     ::syscall(SYS_capset, &header, sets);
 }
 
-// Stands between a file and its contents so that a row can make it unreadable,
-// make it vanish or make it a folder.
+// Contents that stand for no ordinary file: the row makes a folder there, leaves
+// nothing there (the file went between choosing and opening), or puts a video
+// there and takes away the permission to read it.
 const QByteArray asFolder = "<folder>";
 const QByteArray vanished = "<vanished>";
 const QByteArray unreadable = "<unreadable>";
