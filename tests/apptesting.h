@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <optional>
+
 // Points the settings store at a private folder for the whole run; call before
 // the application object exists.
 inline void usePrivateSettingsStore()
@@ -46,4 +48,25 @@ inline QMessageBox *takeAlert(AppDelegate &delegate)
     if (alert)
         alert->setObjectName(QStringLiteral("answered"));
     return alert;
+}
+
+// The text of the alert on the window, which is then answered; empty when none is up.
+inline QString answerAlert(AppDelegate &delegate)
+{
+    QMessageBox *alert = takeAlert(delegate);
+    if (!alert)
+        return {};
+    const QString text = alert->text();
+    alert->close();
+    return text;
+}
+
+// Exports into folder through the controller; the outcome, or nothing when it never came.
+inline std::optional<bool> exportAndWait(AppDelegate &delegate, const QString &folder, int timeout = 60'000)
+{
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    delegate.prepareOutputFolder(folder);
+    if (!finished.wait(timeout))
+        return std::nullopt;
+    return finished.first().first().toBool();
 }

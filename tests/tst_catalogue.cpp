@@ -32,6 +32,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString unsupported = u"Seems to be an unsupported file. Does the video play in VLC Player?"_s;
+const QString failure = u"Oops! Something went wrong!"_s;
 
 QByteArray checksum(const QString &path)
 {
@@ -194,8 +195,7 @@ void TestCatalogue::inputs()
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     QVERIFY(openAndWait(delegate, path));
-    QMessageBox *shown = takeAlert(delegate);
-    QCOMPARE(shown ? shown->text() : QString(), alert);
+    QCOMPARE(answerAlert(delegate), alert);
     if (bytes == unreadable)
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(delegate.globalFP != nullptr, alert.isEmpty());
@@ -205,8 +205,6 @@ void TestCatalogue::inputs()
 
     QCOMPARE(checksum(path), before);
     QVERIFY(noChildLeft());
-    if (shown)
-        shown->close();
 }
 
 void TestCatalogue::nonUtf8Name()
@@ -225,14 +223,11 @@ void TestCatalogue::nonUtf8Name()
     QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
     delegate.openSourceVideo(QUrl::fromEncoded("file://" + rawName.toPercentEncoding("/")));
     QVERIFY(opened.wait(20'000));
-    QMessageBox *shown = takeAlert(delegate);
-    QVERIFY(shown);
-    QCOMPARE(shown->text(), unsupported);
+    QCOMPARE(answerAlert(delegate), unsupported);
     QVERIFY(!delegate.globalFP);
     QCOMPARE(::access(rawName.constData(), F_OK), 0);
     QCOMPARE(checksum(copy), before);
     QVERIFY(noChildLeft());
-    shown->close();
 }
 
 void TestCatalogue::largeAnswers_data()
@@ -352,7 +347,6 @@ void TestCatalogue::encoderFaults_data()
     QTest::addColumn<QByteArray>("creator"); // a scripted encoder; empty: the real one, killed mid-way
     QTest::addColumn<QString>("alert");
 
-    const QString failure = u"Oops! Something went wrong!"_s;
     QTest::newRow("killed from outside") << QByteArray() << failure;
     QTest::newRow("missing") << QByteArray("<none>") << failure;
     // Copies the source (argument 2, after "-i") to the output without a word of progress.
@@ -396,13 +390,10 @@ void TestCatalogue::encoderFaults()
     }
     QVERIFY(finished.wait(60'000));
     qunsetenv("VIDEOFOLD_RESOURCES");
-    QMessageBox *shown = takeAlert(delegate);
-    QVERIFY(shown);
-    QCOMPARE(shown->text(), alert);
+    QCOMPARE(answerAlert(delegate), alert);
     QVERIFY(QFileInfo(folder).isDir()); // a failed export's folder stays for the user to see
     QCOMPARE(checksum(source), before);
     QVERIFY(noChildLeft());
-    shown->close();
 }
 
 void TestCatalogue::proberFaults_data()
@@ -439,13 +430,10 @@ void TestCatalogue::proberFaults()
 
     // The analysing sheet goes away and the file is refused.
     QVERIFY(!delegate.progressWindow->isVisible());
-    QMessageBox *shown = takeAlert(delegate);
-    QVERIFY(shown);
-    QCOMPARE(shown->text(), unsupported);
+    QCOMPARE(answerAlert(delegate), unsupported);
     QVERIFY(!delegate.globalFP);
     QCOMPARE(checksum(source), before);
     QVERIFY(noChildLeft());
-    shown->close();
 }
 
 void TestCatalogue::savesInARow()
@@ -455,13 +443,9 @@ void TestCatalogue::savesInARow()
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     QVERIFY(openAndWait(delegate, source));
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
     for (const QString &name : {u"first"_s, u"second"_s}) {
-        delegate.prepareOutputFolder(m_folder.filePath(name));
-        QVERIFY(finished.wait(60'000));
-        QCOMPARE(finished.last().first().toBool(), true);
-        if (QMessageBox *shown = takeAlert(delegate))
-            shown->close();
+        QCOMPARE(exportAndWait(delegate, m_folder.filePath(name)), std::optional(true));
+        answerAlert(delegate);
         // A cancel after the encoder ended changes nothing, not even the next save.
         delegate.closeBTNInsideProgressWindowClicked();
         QVERIFY(QFileInfo(m_folder.filePath(name) + u"/html5video.mp4"_s).size() > 0);
@@ -484,17 +468,11 @@ void TestCatalogue::unwritableFolder()
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     QVERIFY(openAndWait(delegate, source));
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-    delegate.prepareOutputFolder(parent + u"/HTML5Video"_s);
-    QVERIFY(finished.wait(60'000));
-    QCOMPARE(finished.first().first().toBool(), false);
-    QMessageBox *shown = takeAlert(delegate);
-    QVERIFY(shown);
-    QCOMPARE(shown->text(), u"Oops! Something went wrong!"_s);
+    QCOMPARE(exportAndWait(delegate, parent + u"/HTML5Video"_s), std::optional(false));
+    QCOMPARE(answerAlert(delegate), failure);
     QCOMPARE(entryCount(parent), 0);
     QCOMPARE(checksum(source), before);
     QVERIFY(noChildLeft());
-    shown->close();
 }
 
 void TestCatalogue::diskFillsUp()
@@ -513,13 +491,10 @@ void TestCatalogue::diskFillsUp()
     QCOMPARE(::prlimit(pid_t(delegate.globalProcess->processId()), RLIMIT_FSIZE, &limit, nullptr), 0);
     QVERIFY(finished.wait(60'000));
     QCOMPARE(finished.first().first().toBool(), false);
-    QMessageBox *shown = takeAlert(delegate);
-    QVERIFY(shown);
-    QCOMPARE(shown->text(), u"Oops! Something went wrong!"_s);
+    QCOMPARE(answerAlert(delegate), failure);
     QVERIFY(QFileInfo::exists(folder + u"/html5Video.html"_s));
     QCOMPARE(checksum(source), before);
     QVERIFY(noChildLeft());
-    shown->close();
 }
 
 void TestCatalogue::rapidPosterChanges()
@@ -567,8 +542,7 @@ void TestCatalogue::manyOpens()
         const QString path = mediaPath(names.at(open % names.size()));
         const QByteArray before = checksum(path);
         QVERIFY(openAndWait(delegate, path));
-        if (QMessageBox *shown = takeAlert(delegate))
-            shown->close();
+        answerAlert(delegate);
         QCOMPARE(checksum(path), before);
     }
     QVERIFY(noChildLeft());
@@ -652,15 +626,11 @@ void TestCatalogue::unsafeFolders()
     const QString folder = m_folder.filePath(u"existing"_s);
     QDir().mkpath(folder + u"/old"_s);
     QVERIFY(QFile::link(sourceFolder.path(), folder + u"/link"_s));
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(finished.wait(60'000));
-    QCOMPARE(finished.first().first().toBool(), true);
+    QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+    answerAlert(delegate);
     QCOMPARE(entryCount(folder), 3);
     QCOMPARE(checksum(source), before);
     QVERIFY(noChildLeft());
-    if (QMessageBox *shown = takeAlert(delegate))
-        shown->close();
 }
 
 QTEST_MAIN(TestCatalogue)

@@ -41,14 +41,6 @@ JSON probeStreams(const QString &path)
     return JSON::fromBytes(prober.readAllStandardOutput()).value_or(JSON());
 }
 
-// Exports into folder through the controller and waits for the outcome.
-bool exportAndWait(AppDelegate &delegate, const QString &folder, int timeout = 60'000)
-{
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-    delegate.prepareOutputFolder(folder);
-    return finished.wait(timeout);
-}
-
 // The types of the top-level boxes of an MP4 file, in file order.
 QStringList topLevelBoxes(const QString &path)
 {

@@ -213,6 +213,7 @@ AppDelegate::Analysis AppDelegate::analyse(const QString &path)
 {
     Analysis analysis;
     analysis.probe = std::make_shared<const FileProbe>(path);
+    // Only valid media can be accepted, and only an accepted file shows its information.
     if (analysis.probe->isValidMediaFile) {
         analysis.information = buildMediaInfoModel(*analysis.probe);
         analysis.information->moveToThread(QCoreApplication::instance()->thread());
@@ -426,8 +427,6 @@ QString aboutText(const QString &version, const QString &ffmpegVersion)
 
 void AppDelegate::showMediaInformation(std::unique_ptr<QStandardItemModel> model)
 {
-    if (!model)
-        model = buildMediaInfoModel(*globalFP);
     QTreeView *view = m_mainUi->mediaInfoView;
     QAbstractItemModel *previous = view->model();
     view->setModel(model.release());
