@@ -154,6 +154,8 @@ void TestCatalogue::inputs_data()
     QTest::newRow("audio only") << u"audio.m4a"_s << QByteArray("@audio-only.m4a") << unsupported;
     QTest::newRow("still PNG") << u"still.png"_s << QByteArray("@cover.png") << unsupported;
     QTest::newRow("still JPEG") << u"still.jpg"_s << QByteArray("@still.jpg") << unsupported;
+    QTest::newRow("still BMP") << u"still.bmp"_s << QByteArray("@still.bmp") << unsupported;
+    QTest::newRow("still WebP") << u"still.webp"_s << QByteArray("@still.webp") << unsupported;
     QTest::newRow("text") << u"notes.txt"_s << QByteArray("Just notes.\n") << unsupported;
     QTest::newRow("vob") << u"DVD.VOB"_s << video << u"App does not support opening of '.vob' files"_s;
     QTest::newRow("hevc") << u"clip.hevc"_s << video << u"App does not support opening of '.hevc' files for now."_s;

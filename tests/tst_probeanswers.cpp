@@ -400,6 +400,9 @@ void TestProbeAnswers::movieInformation()
     QCOMPARE(detail(metadata, u"rank.ratings.tags"_s), u"5"_s);
     QCOMPARE(detail(metadata, u"score.ratings.tags"_s), u"4.5"_s);
     QCOMPARE(detail(metadata, u"source.ratings.tags"_s), u"critics"_s);
+    QCOMPARE(detail(metadata, u"delta.ratings.tags"_s), u"-1"_s);
+    QCOMPARE(detail(metadata, u"genres.ratings.tags"_s), u"Drama, History"_s);
+    QCOMPARE(detail(metadata, u"region.ratings.tags"_s), u"code: GB, year: 1843"_s);
     QCOMPARE(detail(metadata, u"released.tags"_s), u"<none>"_s);
     QCOMPARE(detail(metadata, u"mixed.tags"_s), u"<none>"_s);
     QCOMPARE(detail(metadata, u"iTunMOVI.tags"_s), u"<none>"_s);

@@ -115,6 +115,13 @@ void TestProbeText::byteCounts()
     QCOMPARE(byteCountText(12'345'678), u"12.3 MB"_s);
     QCOMPARE(byteCountText(999), u"999 bytes"_s);
     QCOMPARE(byteCountText(1'500), u"1.5 kB"_s);
+    // Rounded before the unit is chosen; one byte is singular.
+    QCOMPARE(byteCountText(999'950), u"1.0 MB"_s);
+    QCOMPARE(byteCountText(999'949), u"999.9 kB"_s);
+    QCOMPARE(byteCountText(999'950'000), u"1.0 GB"_s);
+    QCOMPARE(byteCountText(1), u"1 byte"_s);
+    QCOMPARE(byteCountText(0), u"0 bytes"_s);
+    QCOMPARE(byteCountText(std::numeric_limits<quint64>::max()), u"18.4 EB"_s);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QCOMPARE(byteCountText(12'345'678), u"12,3 MB"_s);
     QLocale::setDefault(QLocale::system());

@@ -4,6 +4,7 @@
 #include "app/links.h"
 #include "app/mediainfomodel.h"
 #include "app/notificationcenter.h"
+#include "app/plaintextalert.h"
 #include "app/posterpreview.h"
 #include "app/preferencesdialog.h"
 #include "common/diagnostics.h"
@@ -62,6 +63,8 @@ AppDelegate::AppDelegate()
     helpWindow = new QDialog(window);
     m_helpUi->setupUi(helpWindow);
     helpWindow->setWindowModality(Qt::WindowModal);
+    // This platform has no store prompt to rate the application from.
+    m_helpUi->rateAppBTN->hide();
 
     // The information pane starts hidden; View › Media Information shows it.
     QAction *infoToggle = m_mainUi->mediaInfoDock->toggleViewAction();
@@ -243,6 +246,7 @@ void AppDelegate::showAlert(QMessageBox::Icon icon, const QString &message, cons
     auto *alert = new QMessageBox(icon, QStringLiteral("Videofold"), message, QMessageBox::Ok, window);
     alert->setObjectName(QStringLiteral("alert"));
     alert->setInformativeText(informative);
+    showTextsPlainly(alert);
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->open();
@@ -352,13 +356,6 @@ void AppDelegate::posterImageSLDRChanged()
 void AppDelegate::saveVideoBTNClicked()
 {
     askForOutputFolder();
-}
-
-void AppDelegate::closeBTNInsideProgressWindowClicked()
-{
-    isProcessCancelledByUser = true;
-    if (m_export)
-        m_export->cancel();
 }
 
 void AppDelegate::helpBTNClicked()

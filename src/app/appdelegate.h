@@ -130,6 +130,9 @@ private:
     void showExportVerdict(const QString &folder, bool success, const QStringList &entries);
     void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative);
     bool confirmQuitDuringExport();
+    // Leaves the exporting state; true when a quit was asked for meanwhile, and the window then closes.
+    bool endExport();
+    void setSettingsFrozen(bool frozen);
 
     std::unique_ptr<Ui::MainWindow> m_mainUi;
     std::unique_ptr<Ui::ProgressSheet> m_progressUi;
@@ -142,6 +145,8 @@ private:
     bool m_allowProgressClose = false;
     bool m_isExporting = false;
     bool m_quitAfterExport = false;
+    bool m_isWaitingForPoster = false;
+    quint64 m_exportTicket = 0; // tells a waiting export's poster callback whether it still counts
     std::unique_ptr<EncoderRun> m_export;
     QString m_exportFolder;
 };

@@ -6,6 +6,7 @@
 #include "app/filemanager.h"
 #include "app/links.h"
 #include "app/outputfolderdialog.h"
+#include "app/plaintextalert.h"
 #include "app/posterpreview.h"
 #include "common/diagnostics.h"
 #include "export/encoderarguments.h"
@@ -56,8 +57,16 @@ void AppDelegate::startExport(const QString &folder)
     isProcessCancelledByUser = false;
     m_isExporting = true;
     m_exportFolder = folder;
+    setSettingsFrozen(true);
+    // The sheet comes at once, so cancel works while the poster is still being extracted.
+    showProgressSheet(false, QStringLiteral("Creating HTML5 Video..."));
+    setLabelText(m_progressUi->progressDetail, QString());
+    m_isWaitingForPoster = true;
+    const quint64 ticket = ++m_exportTicket;
     // The poster is the frame of the slider's final position: let a pending extraction finish.
-    m_posterPreview->whenIdle([this, folder] {
+    m_posterPreview->whenIdle([this, folder, ticket] {
+        if (ticket != m_exportTicket || !std::exchange(m_isWaitingForPoster, false))
+            return; // cancelled while waiting
         const FrameSize size = parseFrameSizeText(outputResolutionLBL->text()).value_or(FrameSize{});
         const PageOptions options{m_userDefaults.boolean(PreferenceKeys::controls),
                                   m_userDefaults.boolean(PreferenceKeys::autoplay),
@@ -78,7 +87,6 @@ void AppDelegate::runExport(const QStringList &arguments, const QString &folder,
     showProgressSheet(false, QStringLiteral("Creating HTML5 Video..."));
     if (!duration)
         progressBar->setRange(0, 0); // no duration, no percentage
-    setLabelText(m_progressUi->progressDetail, QString());
     writeDiagnosticLine(QStringLiteral("Output folder: ") + folder);
 
     m_export = std::make_unique<EncoderRun>();
@@ -112,10 +120,8 @@ void AppDelegate::finishExport(const QString &folder, bool encoderEndedNormally)
 {
     if (isProcessCancelledByUser) {
         QDir(folder).removeRecursively();
-        m_isExporting = false;
+        endExport();
         Q_EMIT exportFinished(false);
-        if (m_quitAfterExport)
-            window->close();
         return;
     }
     const QStringList names = folderEntryNames(folder);
@@ -126,9 +132,24 @@ void AppDelegate::finishExport(const QString &folder, bool encoderEndedNormally)
         [this, folder](const FolderVerdict &verdict) { showExportVerdict(folder, verdict.success, verdict.entries); });
 }
 
-void AppDelegate::showExportVerdict(const QString &folder, bool success, const QStringList &entries)
+bool AppDelegate::endExport()
 {
     m_isExporting = false;
+    m_isWaitingForPoster = false;
+    setSettingsFrozen(false);
+    if (!std::exchange(m_quitAfterExport, false))
+        return false;
+    window->close();
+    return true;
+}
+
+void AppDelegate::showExportVerdict(const QString &folder, bool success, const QStringList &entries)
+{
+    // The user asked to quit while the result was being checked: the folder stays, the window goes.
+    if (endExport()) {
+        Q_EMIT exportFinished(success);
+        return;
+    }
     if (!success) {
         showAlert(QMessageBox::Critical, QStringLiteral("Oops! Something went wrong!"),
                   QStringLiteral("Contact: ") + Links::supportEmail);
@@ -138,11 +159,8 @@ void AppDelegate::showExportVerdict(const QString &folder, bool success, const Q
     auto *alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Videofold"),
                                   QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton, window);
     alert->setObjectName(QStringLiteral("alert"));
-    alert->setTextFormat(Qt::PlainText);
     alert->setInformativeText(folder);
-    // A folder named like markup must read as its name.
-    if (auto *informative = alert->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel")))
-        informative->setTextFormat(Qt::PlainText);
+    showTextsPlainly(alert);
     const QList<QAbstractButton *> buttons = {
         alert->addButton(QStringLiteral("Launch in Safari"), QMessageBox::AcceptRole),
         alert->addButton(QStringLiteral("Show in Finder"), QMessageBox::ActionRole),
@@ -180,11 +198,42 @@ bool AppDelegate::confirmQuitDuringExport()
     question->setWindowModality(Qt::WindowModal);
     question->setAttribute(Qt::WA_DeleteOnClose);
     connect(question, &QMessageBox::finished, this, [this, question, stop] {
-        if (question->clickedButton() != stop || !m_isExporting)
+        if (question->clickedButton() != stop)
             return;
+        if (!m_isExporting) {
+            window->close(); // the export ended while the question was up
+            return;
+        }
+        // The export's end quits, whether the encoder still runs or has just finished.
         m_quitAfterExport = true;
-        closeBTNInsideProgressWindowClicked();
+        if (m_isWaitingForPoster || (m_export && m_export->isRunning()))
+            closeBTNInsideProgressWindowClicked();
     });
     question->open();
     return false;
+}
+
+void AppDelegate::closeBTNInsideProgressWindowClicked()
+{
+    isProcessCancelledByUser = true;
+    if (m_isWaitingForPoster) {
+        // Nothing was started yet: end the export now, not when the extraction does.
+        m_isWaitingForPoster = false;
+        hideProgressSheet();
+        finishExport(m_exportFolder, false);
+        return;
+    }
+    if (m_export)
+        m_export->cancel();
+}
+
+void AppDelegate::setSettingsFrozen(bool frozen)
+{
+    const bool enabled = !frozen && globalFP;
+    for (QSlider *slider : {outputResolutionSlider, outputFileSizeSlider, posterImageSlider})
+        slider->setEnabled(enabled);
+    if (enabled)
+        updateSaveAvailability();
+    else
+        saveToolBarBTN->setEnabled(false);
 }

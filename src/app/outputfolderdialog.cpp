@@ -1,12 +1,19 @@
 #include "app/outputfolderdialog.h"
 
+#include "app/plaintextalert.h"
+
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
+
+const QString defaultName = QStringLiteral("HTML5Video");
+const QString acceptLabel = QStringLiteral("Create HTML5 Video");
 
 QString initialDirectory()
 {
@@ -14,6 +21,20 @@ QString initialDirectory()
     if (!desktop.isEmpty() && QFileInfo(desktop).isDir())
         return desktop;
     return QDir::homePath();
+}
+
+// What a user types to go somewhere rather than to name something: a path
+// (anything with a separator, or starting with "~"), "." or "..".
+bool isNavigationText(const QString &typed)
+{
+    return typed == u"." || typed == u".." || typed.contains(u'/') || typed.startsWith(u'~');
+}
+
+QString expandedHome(const QString &typed)
+{
+    if (typed == u"~" || typed.startsWith(u"~/"))
+        return QDir::homePath() + typed.sliced(1);
+    return typed;
 }
 
 } // namespace
@@ -25,29 +46,60 @@ OutputFolderDialog::OutputFolderDialog(QWidget *parent) : QFileDialog(parent)
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     setOption(QFileDialog::DontConfirmOverwrite);
-    selectFile(QStringLiteral("HTML5Video"));
-    setLabelText(QFileDialog::Accept, QStringLiteral("Create HTML5 Video"));
+    selectFile(defaultName);
+    setLabelText(QFileDialog::Accept, acceptLabel);
     setWindowTitle(QStringLiteral("Create Folder"));
     setLabelText(QFileDialog::FileName, QStringLiteral("Named:"));
     setDirectory(initialDirectory());
     setWindowModality(Qt::WindowModal);
+    // Qt's dialog renames the button "Open" whenever the name field holds a
+    // folder's name; here that name would be replaced, not opened.
+    if (QLineEdit *field = nameField())
+        connect(field, &QLineEdit::textChanged, this, &OutputFolderDialog::keepAcceptLabel, Qt::QueuedConnection);
+    connect(this, &QFileDialog::currentChanged, this, &OutputFolderDialog::keepAcceptLabel, Qt::QueuedConnection);
+    connect(this, &QFileDialog::directoryEntered, this, &OutputFolderDialog::keepAcceptLabel, Qt::QueuedConnection);
+}
+
+QLineEdit *OutputFolderDialog::nameField() const
+{
+    return findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+}
+
+void OutputFolderDialog::keepAcceptLabel()
+{
+    if (auto *buttons = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))) {
+        for (QAbstractButton *button : buttons->buttons()) {
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole && button->text() != acceptLabel)
+                button->setText(acceptLabel);
+        }
+    }
 }
 
 void OutputFolderDialog::accept()
 {
-    const QLineEdit *nameField = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-    const QString name = nameField ? nameField->text().trimmed() : QString();
-    if (name.isEmpty())
+    QLineEdit *field = nameField();
+    const QString typed = field ? field->text().trimmed() : QString();
+    if (typed.isEmpty())
         return;
-    const QString path = QDir::cleanPath(QDir(directory().absolutePath()).absoluteFilePath(name));
-    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink()) {
-        const auto answer = QMessageBox::warning(
-            this, QStringLiteral("Replace"),
-            QStringLiteral("“%1” already exists. Do you want to replace it?").arg(QFileInfo(path).fileName()),
-            QMessageBox::Cancel | QMessageBox::Yes, QMessageBox::Cancel);
-        if (answer != QMessageBox::Yes)
-            return;
+    const QString path = QDir::cleanPath(QDir(directory().absolutePath()).absoluteFilePath(expandedHome(typed)));
+    const QFileInfo info(path);
+    if (isNavigationText(typed) && info.isDir()) {
+        setDirectory(path);
+        field->setText(defaultName);
+        return;
     }
+    if ((info.exists() || info.isSymLink()) && !agreesToReplace(path))
+        return;
     m_chosenPath = path;
     done(QDialog::Accepted);
+}
+
+bool OutputFolderDialog::agreesToReplace(const QString &path)
+{
+    QMessageBox question(QMessageBox::Warning, QStringLiteral("Replace"),
+                         QStringLiteral("“%1” already exists. Do you want to replace it?").arg(QFileInfo(path).fileName()),
+                         QMessageBox::Cancel | QMessageBox::Yes, this);
+    question.setDefaultButton(QMessageBox::Cancel);
+    showTextsPlainly(&question);
+    return question.exec() == QMessageBox::Yes;
 }

@@ -2,9 +2,12 @@
 
 #include <QFileDialog>
 
-// The save panel for a new output folder. Unlike a plain save dialog, choosing
-// the name of an existing folder returns that folder (after the user agrees to
-// replace it) instead of stepping into it.
+class QLineEdit;
+
+// The save panel for a new output folder. It behaves as a platform save panel:
+// a typed path of an existing folder, "." or ".." moves the panel there; a plain
+// name that exists in the folder on display is returned once the user agrees to
+// replace it; any name or path whose last part does not exist yet is a choice.
 class OutputFolderDialog : public QFileDialog
 {
     Q_OBJECT
@@ -17,5 +20,9 @@ public Q_SLOTS:
     void accept() override;
 
 private:
+    [[nodiscard]] QLineEdit *nameField() const;
+    [[nodiscard]] bool agreesToReplace(const QString &path);
+    void keepAcceptLabel();
+
     QString m_chosenPath;
 };

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <iterator>
 
 QString formatDuration(double seconds)
 {
@@ -17,10 +18,19 @@ QString formatDuration(double seconds)
 
 QString byteCountText(quint64 bytes)
 {
-    const qint64 size = bytes > quint64(std::numeric_limits<qint64>::max())
-        ? std::numeric_limits<qint64>::max()
-        : qint64(bytes);
-    return QLocale().formattedDataSize(size, 1, QLocale::DataSizeSIFormat);
+    const QLocale locale;
+    if (bytes < 1000)
+        return locale.toString(bytes) + (bytes == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes"));
+    // Round to one decimal first, then pick the unit: 999,950 bytes are 1.0 MB,
+    // never 1,000.0 kB.
+    static constexpr const char16_t *units[] = {u"kB", u"MB", u"GB", u"TB", u"PB", u"EB"};
+    double value = double(bytes) / 1000;
+    std::size_t unit = 0;
+    while (std::round(value * 10) / 10 >= 1000 && unit + 1 < std::size(units)) {
+        value /= 1000;
+        ++unit;
+    }
+    return locale.toString(value, 'f', 1) + u' ' + QString::fromUtf16(units[unit]);
 }
 
 QString bitrateText(qint64 bitsPerSecond)

@@ -3,6 +3,8 @@
 #include "common/diagnostics.h"
 #include "export/progress.h"
 
+#include <QTimer>
+
 #include <sys/prctl.h>
 
 #include <csignal>
@@ -48,8 +50,15 @@ void EncoderRun::start(const QString &program, const QStringList &arguments, std
 void EncoderRun::cancel()
 {
     m_cancelled = true;
-    if (isRunning())
-        m_process.terminate();
+    if (!isRunning())
+        return;
+    m_process.terminate();
+    // Asked politely, the encoder finishes its file, and with fast start rewrites
+    // all of it, for a folder about to be deleted: it gets a moment, not minutes.
+    QTimer::singleShot(killDelay, this, [this] {
+        if (isRunning())
+            m_process.kill();
+    });
 }
 
 void EncoderRun::readDiagnostics()

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 // One run of the encoder for an export. Reads its diagnostic output as it
@@ -20,8 +21,10 @@ public:
     // Starts the encoder unless the run was cancelled first. An unknown duration
     // gives no progress readings.
     void start(const QString &program, const QStringList &arguments, std::optional<double> duration);
-    // A polite termination request to an encoder that still runs; safe at any time.
+    // A polite termination request to an encoder that still runs, and a kill if
+    // it has not ended after killDelay; safe at any time.
     void cancel();
+    static constexpr std::chrono::milliseconds killDelay{2000};
 
     [[nodiscard]] bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
     [[nodiscard]] bool wasCancelled() const { return m_cancelled; }

@@ -4,31 +4,69 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
+#include <vector>
+
 namespace {
 
-// The path with links resolved as far as it exists.
-QString resolvedPath(const QString &path)
+// What a path names on disk, whatever its spelling: a case-insensitive file
+// system, a bind mount or a link can give one folder several paths.
+struct Identity
 {
-    const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+    dev_t device;
+    ino_t inode;
+    bool operator==(const Identity &) const = default;
+};
+
+std::optional<Identity> identityOf(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return std::nullopt;
+    return Identity{status.st_dev, status.st_ino};
 }
 
-bool isSameOrInside(const QString &inner, const QString &outer)
+// The identities of a path and of every folder above it, up to the root, by
+// its own spelling and by its resolved one (which may take other folders).
+std::vector<Identity> identitiesUpFrom(const QString &path)
 {
-    return inner == outer || outer == u"/" || inner.startsWith(outer + u'/');
+    std::vector<Identity> identities;
+    QStringList spellings = {QDir::cleanPath(QFileInfo(path).absoluteFilePath())};
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical != spellings.first())
+        spellings << canonical;
+    for (QString current : std::as_const(spellings)) {
+        for (;;) {
+            if (const std::optional<Identity> identity = identityOf(current))
+                identities.push_back(*identity);
+            if (current == u"/" || current.isEmpty())
+                break;
+            const qsizetype slash = current.lastIndexOf(u'/');
+            current = slash <= 0 ? QStringLiteral("/") : current.first(slash);
+        }
+    }
+    return identities;
+}
+
+bool isAmong(const Identity &identity, const std::vector<Identity> &identities)
+{
+    return std::find(identities.begin(), identities.end(), identity) != identities.end();
 }
 
 } // namespace
 
 std::optional<QString> replacementRefusal(const QString &path, const QString &sourcePath, const QString &homePath)
 {
-    const QString target = resolvedPath(path);
-    if (target == u"/")
+    // Nothing there, nothing to lose: a new folder is made.
+    const std::optional<Identity> target = identityOf(path);
+    if (!target)
+        return std::nullopt;
+    if (identityOf(QStringLiteral("/")) == target)
         return QStringLiteral("The top folder of the computer can't be replaced.");
-    if (isSameOrInside(resolvedPath(homePath), target))
+    if (isAmong(*target, identitiesUpFrom(homePath)))
         return QStringLiteral("“%1” holds your home folder and can't be replaced.").arg(path);
-    if (!sourcePath.isEmpty() && isSameOrInside(resolvedPath(sourcePath), target))
+    if (!sourcePath.isEmpty() && isAmong(*target, identitiesUpFrom(sourcePath)))
         return QStringLiteral("“%1” holds the video you are converting and can't be replaced.").arg(path);
     return std::nullopt;
 }

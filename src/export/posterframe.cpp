@@ -1,5 +1,6 @@
 #include "export/posterframe.h"
 
+#include "common/diagnostics.h"
 #include "common/numbertext.h"
 #include "tools/mediatools.h"
 
@@ -9,6 +10,8 @@
 #include <QPainter>
 #include <QProcess>
 #include <QSaveFile>
+
+#include <atomic>
 
 namespace PosterFrame {
 
@@ -44,6 +47,8 @@ QStringList encoderArguments(const QString &seek, const QString &source, const Q
 
 namespace {
 
+std::atomic<qint64> extractionTimeLimitMs{120'000};
+
 QImage runEncoderForFrame(const QString &encoder, const QString &seek, const QString &source,
                           const QString &framePath)
 {
@@ -53,14 +58,25 @@ QImage runEncoderForFrame(const QString &encoder, const QString &seek, const QSt
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(encoder, encoderArguments(seek, source, framePath));
-    if (process.waitForStarted(-1))
+    if (process.waitForStarted(-1) && !process.waitForFinished(int(extractionTimeLimitMs.load()))) {
+        writeDiagnosticLine(QStringLiteral("The encoder gave no poster frame within %1 s and was stopped")
+                                .arg(extractionTimeLimitMs.load() / 1000.0));
+        process.kill();
         process.waitForFinished(-1);
+        QFile::remove(framePath);
+        return {};
+    }
     const QImage image(framePath);
     QFile::remove(framePath);
     return image;
 }
 
 } // namespace
+
+void setExtractionTimeLimit(std::chrono::milliseconds limit)
+{
+    extractionTimeLimitMs = limit.count();
+}
 
 QImage extract(const QString &source, double seconds, const QString &temporaryFolder)
 {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+
 // The poster: one frame extracted by the encoder, shown as a preview 480 pixels
 // high and written as poster.jpg at the output frame size.
 namespace PosterFrame {
@@ -28,6 +30,10 @@ inline constexpr QStringView temporaryFileName = u"PosterFrame.jpg";
 // temporaryFolder; a null image when there is no encoder or no frame. Blocks
 // the calling thread; extractions into one folder must not overlap.
 [[nodiscard]] QImage extract(const QString &source, double seconds, const QString &temporaryFolder);
+
+// The time limit of one extraction, after which the encoder is killed and no
+// frame comes out: generous (two minutes), as for the prober. Tests shorten it.
+void setExtractionTimeLimit(std::chrono::milliseconds limit);
 
 // The image stretched to W x H (RGBA, smooth); a null image for a zero size.
 [[nodiscard]] QImage scaledImage(const QImage &image, qint64 width, qint64 height);

@@ -25,6 +25,10 @@ struct MallocFree
 };
 using MallocText = std::unique_ptr<char, MallocFree>;
 
+// Deeper lists and dictionaries are not described: a crafted list could nest
+// far enough to exhaust the stack.
+constexpr int maximumDescriptionDepth = 8;
+
 QString stringOf(plist_t node)
 {
     // The length-aware reader: plist_get_string_val aborts on a string that holds a NUL.
@@ -53,9 +57,12 @@ void forEachEntry(plist_t dictionary, Visit visit)
     std::free(iterator);
 }
 
-// The text of a value nested in a dictionary: strings as they are, numbers in
-// decimal, booleans as true or false, dates in ISO 8601; nothing for the rest.
-std::optional<QString> nestedValueText(plist_t node)
+// The text of a value nested in a dictionary: strings as they are, integers
+// (signed, as property lists store them) and reals in decimal, booleans as true
+// or false, dates in ISO 8601; lists as their items joined by ", " and
+// dictionaries as "key: value" pairs, so far down as depth allows. Nothing for
+// raw data.
+std::optional<QString> nestedValueText(plist_t node, int depth = 0)
 {
     switch (plist_get_node_type(node)) {
     case PLIST_STRING:
@@ -63,7 +70,7 @@ std::optional<QString> nestedValueText(plist_t node)
     case PLIST_UINT: {
         uint64_t value = 0;
         plist_get_uint_val(node, &value);
-        return QString::number(value);
+        return QString::number(qint64(value));
     }
     case PLIST_REAL: {
         double value = 0;
@@ -82,6 +89,27 @@ std::optional<QString> nestedValueText(plist_t node)
         // Property-list dates count from 2001-01-01 UTC.
         const QDateTime epoch(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
         return epoch.addSecs(seconds).toString(Qt::ISODate);
+    }
+    case PLIST_ARRAY: {
+        if (depth >= maximumDescriptionDepth)
+            return std::nullopt;
+        QStringList items;
+        const uint32_t size = plist_array_get_size(node);
+        for (uint32_t i = 0; i < size; ++i) {
+            if (const std::optional<QString> item = nestedValueText(plist_array_get_item(node, i), depth + 1))
+                items.append(*item);
+        }
+        return items.join(QStringLiteral(", "));
+    }
+    case PLIST_DICT: {
+        if (depth >= maximumDescriptionDepth)
+            return std::nullopt;
+        QStringList pairs;
+        forEachEntry(node, [&](const QString &key, plist_t value) {
+            if (const std::optional<QString> text = nestedValueText(value, depth + 1))
+                pairs.append(key + QStringLiteral(": ") + *text);
+        });
+        return pairs.join(QStringLiteral(", "));
     }
     default:
         return std::nullopt;

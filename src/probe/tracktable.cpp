@@ -64,6 +64,9 @@ bool isCoverPicture(const JSON &stream, const JSON &answer)
 {
     if (!isText(stream[u"codec_tag_string"], u"[0][0][0][0]"))
         return false;
+    // Alone in an image container, a picture is a still whatever its codec (BMP, WebP, TIFF ...).
+    if (isImageContainer(answer))
+        return true;
     const JSON codec = stream[u"codec_name"];
     if (!isText(codec, u"mjpeg") && !isText(codec, u"png"))
         return false;
@@ -71,7 +74,7 @@ bool isCoverPicture(const JSON &stream, const JSON &answer)
     const bool notAttached = !attached.error() && attached.numberValue().toDouble() == 0;
     const std::optional<double> rate = rateOfFraction(stream[u"avg_frame_rate"].stringValue());
     const bool realRate = rate && std::isfinite(*rate) && *rate > 0;
-    return !(notAttached && realRate && !isImageContainer(answer));
+    return !(notAttached && realRate);
 }
 
 Classification classify(const JSON &stream, const JSON &answer)
