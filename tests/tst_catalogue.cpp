@@ -131,6 +131,8 @@ private Q_SLOTS:
     void savesInARow();
     void cancels();
     void unsafeFolders();
+    void unsafeFoldersByIdentity_data();
+    void unsafeFoldersByIdentity();
     void unwritableFolder();
     void diskFillsUp();
     void rapidPosterChanges();
@@ -633,6 +635,61 @@ void TestCatalogue::unsafeFolders()
     QCOMPARE(entryCount(folder), 3);
     QCOMPARE(checksum(source), before);
     QVERIFY(noChildLeft());
+}
+
+namespace {
+
+bool runsCleanly(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program, arguments);
+    return process.waitForFinished(30'000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+} // namespace
+
+void TestCatalogue::unsafeFoldersByIdentity_data()
+{
+    QTest::addColumn<bool>("caseInsensitive");
+    QTest::newRow("bind mount") << false;     // one folder at two paths
+    QTest::newRow("FAT memory card") << true; // "dcim" is "DCIM"
+}
+
+void TestCatalogue::unsafeFoldersByIdentity()
+{
+    QFETCH(bool, caseInsensitive);
+    QTemporaryDir place;
+    const QString card = place.filePath(u"card"_s);
+    const QString alias = place.filePath(u"alias"_s);
+    QDir().mkpath(card);
+    QDir().mkpath(alias);
+    if (caseInsensitive) {
+        const QString image = place.filePath(u"card.img"_s);
+        QFile(image).open(QIODevice::WriteOnly);
+        QFile::resize(image, 16 * 1024 * 1024);
+        if (!runsCleanly(u"mkfs.vfat"_s, {image}) || !runsCleanly(u"mount"_s, {u"-o"_s, u"loop"_s, image, card}))
+            QSKIP("A FAT image cannot be made or mounted here");
+    } else if (!runsCleanly(u"mount"_s, {u"--bind"_s, card, alias})) {
+        QSKIP("Bind mounts are not allowed here");
+    }
+    const auto unmount = qScopeGuard([&] { runsCleanly(u"umount"_s, {caseInsensitive ? card : alias}); });
+    QVERIFY(QDir().mkpath(card + u"/DCIM"_s));
+    const QString source = card + u"/DCIM/clip.mp4"_s;
+    QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), source));
+    const QByteArray before = checksum(source);
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, source));
+    const QString target = caseInsensitive ? card + u"/dcim"_s : alias + u"/DCIM"_s;
+    delegate.prepareOutputFolder(target);
+    QMessageBox *shown = takeAlert(delegate);
+    QVERIFY(shown);
+    QCOMPARE(shown->icon(), QMessageBox::Warning);
+    QVERIFY(!delegate.isBusy());
+    shown->close();
+    QCOMPARE(checksum(source), before);
 }
 
 QTEST_MAIN(TestCatalogue)

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QListView>
 #include <QTimer>
 #include <QLabel>
 #include <QProcess>
@@ -232,16 +233,94 @@ void TestExport::saveDialog()
     QVERIFY(name);
     QCOMPARE(name->text(), u"HTML5Video"_s);
 
-    // An existing folder's name returns that folder, once the user agrees to replace it.
-    const QString existing = m_out.filePath(u"Existing"_s);
+    // Going somewhere is never a choice: a typed path of an existing folder, "." and
+    // ".." move the panel, and no replacement is offered.
+    QPushButton *acceptButton = nullptr;
+    for (QPushButton *button : panel->findChildren<QPushButton *>()) {
+        if (button->text() == u"Create HTML5 Video")
+            acceptButton = button;
+    }
+    QVERIFY(acceptButton);
+    const QString clips = m_out.filePath(u"Desktop/clips"_s);
+    QDir().mkpath(clips);
+    QSignalSpy accepted(panel, &QDialog::accepted);
+    bool questionShown = false;
+    QTimer questionGuard; // answers a question that must not come, so the test goes on to fail
+    connect(&questionGuard, &QTimer::timeout, [&questionShown] {
+        if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            questionShown = true;
+            question->button(QMessageBox::Cancel)->click();
+        }
+    });
+    questionGuard.start(200);
+    panel->setDirectory(clips);
+    for (const auto &[typed, destination] :
+         {std::pair(u".."_s, m_out.filePath(u"Desktop"_s)), std::pair(clips, clips), std::pair(u"."_s, clips),
+          std::pair(u"../clips/"_s, clips), std::pair(m_out.path(), m_out.path())}) {
+        name->setText(typed);
+        QCoreApplication::processEvents();
+        QCOMPARE(acceptButton->text(), u"Create HTML5 Video"_s); // never "Open"
+        QTest::keyClick(name, Qt::Key_Return);
+        QVERIFY2(!questionShown, qPrintable(typed));
+        QCOMPARE(panel->directory().absolutePath(), destination);
+        QVERIFY(panel->isVisible());
+    }
+    QCOMPARE(accepted.count(), 0);
+
+    // A double click on a folder in the list enters it.
+    panel->setDirectory(m_out.filePath(u"Desktop"_s));
+    auto *list = panel->findChild<QListView *>(u"listView"_s);
+    QVERIFY(list);
+    QModelIndex clipsIndex;
+    QVERIFY(QTest::qWaitFor([&] {
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+            const QModelIndex index = list->model()->index(row, 0, list->rootIndex());
+            if (index.data().toString() == u"clips")
+                clipsIndex = index;
+        }
+        return clipsIndex.isValid();
+    }, 5'000));
+    const QPoint centre = list->visualRect(clipsIndex).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QCOMPARE(panel->directory().absolutePath(), clips);
+    QVERIFY(!questionShown && accepted.isEmpty());
+    questionGuard.stop();
+
+    // A plain name that exists asks first, with Cancel as the default; a name, or a
+    // path whose last part is new, is chosen at once.
+    const QString existing = m_out.filePath(u"<b>Existing"_s);
     QDir().mkpath(existing);
     panel->setDirectory(m_out.path());
-    name->setText(u"Existing"_s);
-    QTimer::singleShot(200, [] {
+    name->setText(u"<b>Existing"_s);
+    QTimer::singleShot(500, [] {
+        auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(question);
+        QCOMPARE(question->defaultButton(), question->button(QMessageBox::Cancel));
+        QCOMPARE(question->textFormat(), Qt::PlainText);
+        question->button(QMessageBox::Cancel)->click();
+    });
+    panel->accept();
+    QVERIFY(panel->isVisible() && accepted.isEmpty());
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    name->setText(u"New/Deeper"_s);
+    panel->accept();
+    QCOMPARE(panel->chosenPath(), m_out.filePath(u"New/Deeper"_s));
+    QCOMPARE(accepted.count(), 1);
+    QVERIFY(finished.wait(60'000));
+    answerAlert(delegate);
+
+    // Agreeing to replace returns that folder.
+    delegate.saveVideoBTNClicked();
+    panel = delegate.window->findChild<OutputFolderDialog *>();
+    QVERIFY(panel);
+    name = panel->findChild<QLineEdit *>(u"fileNameEdit"_s);
+    panel->setDirectory(m_out.path());
+    name->setText(u"<b>Existing"_s);
+    QTimer::singleShot(500, [] {
         if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
             question->button(QMessageBox::Yes)->click();
     });
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
     panel->accept();
     QVERIFY(finished.wait(60'000));
     QCOMPARE(entryNames(existing).size(), 3);
