@@ -10,6 +10,7 @@
 #include <QCryptographicHash>
 #include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -103,6 +104,32 @@ const QByteArray asFolder = "<folder>";
 const QByteArray vanished = "<vanished>";
 const QByteArray unreadable = "<unreadable>";
 
+// Fills folder with the two tools: each script where one is given, with "@real@"
+// standing for the real tool's path, otherwise a link to the real tool. Ends
+// any earlier redirection of the tools.
+bool makeTools(const QString &folder, const QByteArray &sniffer, const QByteArray &creator)
+{
+    qunsetenv(MediaTools::resourcesVariable);
+    const std::pair<QStringView, const QByteArray &> tools[] = {{MediaTools::proberName, sniffer},
+                                                                {MediaTools::encoderName, creator}};
+    for (const auto &[name, script] : tools) {
+        const QString real = *MediaTools::resourcePath(name.toString());
+        const QString path = folder + u'/' + name.toString();
+        if (script.isEmpty()) {
+            if (!QFile::link(real, path))
+                return false;
+            continue;
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write(QByteArray(script).replace("@real@", QFile::encodeName(real)));
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    return true;
+}
+
 } // namespace
 
 class TestCatalogue : public QObject
@@ -130,6 +157,7 @@ private Q_SLOTS:
     void proberFaults();
     void savesInARow();
     void cancels();
+    void quitAndCancelEdges();
     void unsafeFolders();
     void unsafeFoldersByIdentity_data();
     void unsafeFoldersByIdentity();
@@ -605,9 +633,102 @@ void TestCatalogue::cancels()
     QVERIFY(noChildLeft());
 }
 
+void TestCatalogue::quitAndCancelEdges()
+{
+    const QString source = mediaPath(u"h264-aac.mp4"_s);
+    const QByteArray before = checksum(source);
+    const QString folder = m_folder.filePath(u"edges"_s);
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    delegate.window->show();
+    QVERIFY(openAndWait(delegate, source));
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    auto stopAndQuit = [&] {
+        QVERIFY(!delegate.window->close());
+        auto *question = delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(question && question->icon() == QMessageBox::Question);
+        for (QAbstractButton *button : question->buttons()) {
+            if (button->text() == u"Stop and Quit")
+                button->click();
+        }
+    };
+
+    // An encoder deaf to the termination request is killed soon after a cancel.
+    QTemporaryDir deaf;
+    QVERIFY(makeTools(deaf.path(), {}, "#!/bin/sh\ntrap '' TERM\nwhile :; do sleep 0.1; done\n"));
+    qputenv(MediaTools::resourcesVariable, QFile::encodeName(deaf.path()));
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
+    QVERIFY(finished.wait(10'000));
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(noChildLeft());
+
+    // A poster extraction that hangs: the sheet comes at once, the settings freeze,
+    // cancel ends the export at once, and the extraction is stopped at its time limit.
+    QTemporaryDir stuck;
+    QVERIFY(makeTools(stuck.path(), {}, "#!/bin/sh\ncase \"$*\" in *-frames:v*) exec sleep 600;; esac\nexec @real@ \"$@\"\n"));
+    qputenv(MediaTools::resourcesVariable, QFile::encodeName(stuck.path()));
+    PosterFrame::setExtractionTimeLimit(std::chrono::seconds(2));
+    delegate.posterImageSlider->setValue(30);
+    QVERIFY(!delegate.posterPreview().isIdle());
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(delegate.progressWindow->isVisible());
+    QVERIFY(!delegate.progressBarCancelBTN->isHidden());
+    for (QSlider *slider : {delegate.outputResolutionSlider, delegate.outputFileSizeSlider, delegate.posterImageSlider})
+        QVERIFY(!slider->isEnabled());
+    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
+    QCOMPARE(finished.size(), 2);
+    QVERIFY(!QFileInfo::exists(folder));
+    QVERIFY(!delegate.progressWindow->isVisible() && !takeAlert(delegate));
+    QVERIFY(delegate.posterImageSlider->isEnabled() && delegate.saveToolBarBTN->isEnabled());
+    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 10'000));
+    PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2));
+    QVERIFY(noChildLeft());
+
+    // "Stop and Quit" answered while the finished video is being checked quits once the check ends.
+    QTemporaryDir slowCheck;
+    QVERIFY(makeTools(slowCheck.path(), "#!/bin/sh\nsleep 2\nexec @real@ \"$@\"\n", {}));
+    qputenv(MediaTools::resourcesVariable, QFile::encodeName(slowCheck.path()));
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(QTest::qWaitFor([&] {
+        return finished.size() == 2 && delegate.globalProcess->state() == QProcess::NotRunning;
+    }, 30'000));
+    QVERIFY(delegate.isBusy());
+    stopAndQuit();
+    QVERIFY(finished.wait(30'000));
+    QVERIFY(!delegate.window->isVisible());
+    QVERIFY(!takeAlert(delegate));
+    qunsetenv(MediaTools::resourcesVariable);
+
+    // The wish to quit ends with that export: a later cancel keeps the window.
+    delegate.window->show();
+    delegate.prepareOutputFolder(folder);
+    delegate.closeBTNInsideProgressWindowClicked();
+    QVERIFY(finished.wait(30'000));
+    QVERIFY(delegate.window->isVisible());
+
+    // Answered after the export has ended by itself: it quits all the same.
+    delegate.prepareOutputFolder(folder);
+    QVERIFY(!delegate.window->close());
+    QVERIFY(finished.wait(30'000));
+    answerAlert(delegate);
+    QVERIFY(delegate.window->isVisible());
+    auto *question = delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly);
+    QVERIFY(question);
+    for (QAbstractButton *button : question->buttons()) {
+        if (button->text() == u"Stop and Quit")
+            button->click();
+    }
+    QVERIFY(!delegate.window->isVisible());
+    QCOMPARE(checksum(source), before);
+    QVERIFY(noChildLeft());
+}
+
 void TestCatalogue::unsafeFolders()
 {
-    QTemporaryDir sourceFolder;
+    // Named like markup, which the refusal must show as written.
+    QTemporaryDir sourceFolder(m_folder.filePath(u"<i>clips-XXXXXX"_s));
     const QString source = sourceFolder.filePath(u"clip.mp4"_s);
     QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), source));
     const QByteArray before = checksum(source);
@@ -621,6 +742,8 @@ void TestCatalogue::unsafeFolders()
         QMessageBox *shown = takeAlert(delegate);
         QVERIFY2(shown, qPrintable(path));
         QCOMPARE(shown->icon(), QMessageBox::Warning);
+        const auto *informative = shown->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
+        QVERIFY(informative && informative->textFormat() == Qt::PlainText);
         QVERIFY(!delegate.isBusy());
         shown->close();
     }
