@@ -53,6 +53,11 @@ make -i h264-aac.mp4 -f lavfi -i sine=frequency=880:duration=2 -i subtitles.srt 
     -metadata:s:a:0 language=eng -metadata:s:a:1 language=ger -metadata:s:s:0 language=fre \
     subtitles.mkv
 
+# Captions for visitors: English (the default) and German, as text subtitles.
+make -i h264-aac.mp4 -i subtitles.srt -i subtitles.srt -map 0 -map 1 -map 2 -c:v copy -c:a copy -c:s srt \
+    -metadata:s:s:0 language=eng -metadata:s:s:1 language=ger -disposition:s:0 default -disposition:s:1 0 \
+    captions.mkv
+
 make -i h264-aac.mp4 -i chapters.txt -map 0 -map_metadata 1 -map_chapters 1 -c copy chapters.mp4
 
 # Formats browsers cannot decode in hardware, a raw stream without a duration,

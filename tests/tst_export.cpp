@@ -82,6 +82,7 @@ public:
 private Q_SLOTS:
     void init();
     void exportsAWholeFolder();
+    void captions();
     void fastStart();
     void browserSafePixels_data();
     void browserSafePixels();
@@ -116,7 +117,7 @@ void TestExport::exportsAWholeFolder()
     QCOMPARE(entryNames(folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
     QFile page(folder + u"/html5Video.html"_s);
     QVERIFY(page.open(QIODevice::ReadOnly));
-    QCOMPARE(page.readAll(), html5PageBytes(160, 120, {true, false, false, false}));
+    QCOMPARE(page.readAll(), visitorPageBytes(160, 120, {true, false, false, false}, {u"h264-aac"_s, {}, {}}));
     QCOMPARE(QImageReader(folder + u"/poster.jpg"_s).size(), QSize(160, 120));
 
     const JSON streams = probeStreams(folder + u"/html5video.mp4"_s)[u"streams"];
@@ -143,6 +144,44 @@ void TestExport::exportsAWholeFolder()
     QCOMPARE(delegate.outputResolutionSlider->value(), 50);
     QVERIFY(delegate.saveToolBarBTN->isEnabled());
     QCOMPARE(sha256(source), sourceHash);
+
+    // The minimal page is one switch away, byte for byte.
+    delegate.userDefaults->setValue(u"minimalPageParam"_s, true);
+    QVERIFY(exportAndWait(delegate, folder));
+    answerAlert(delegate);
+    QFile minimal(folder + u"/html5Video.html"_s);
+    QVERIFY(minimal.open(QIODevice::ReadOnly));
+    QCOMPARE(minimal.readAll(), html5PageBytes(160, 120, {true, false, false, false}));
+    delegate.userDefaults->setValue(u"minimalPageParam"_s, QVariant());
+}
+
+void TestExport::captions()
+{
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"captions.mkv"_s)));
+    const QString folder = m_out.filePath(u"captioned"_s);
+    QCOMPARE(exportAndWait(delegate, folder), std::optional(true)); // the folder check counts them in
+    answerAlert(delegate);
+    QCOMPARE(entryNames(folder), (QStringList{u"captions.de.vtt"_s, u"captions.en.vtt"_s, u"html5Video.html"_s,
+                                              u"html5video.mp4"_s, u"poster.jpg"_s}));
+    for (const QString &name : {u"captions.en.vtt"_s, u"captions.de.vtt"_s}) {
+        QFile caption(folder + u'/' + name);
+        QVERIFY(caption.open(QIODevice::ReadOnly));
+        const QByteArray text = caption.readAll();
+        QVERIFY2(text.startsWith("WEBVTT") && text.contains("Bonjour"), text.constData());
+    }
+    QFile page(folder + u"/html5Video.html"_s);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    const QByteArray html = page.readAll();
+    QVERIFY(html.contains("<track kind=\"captions\" src=\"captions.en.vtt\" srclang=\"en\" label=\"English\" default>"));
+    QVERIFY(html.contains("<track kind=\"captions\" src=\"captions.de.vtt\" srclang=\"de\" label=\"German\">"));
+
+    // A cancelled export takes its caption files away with the folder.
+    delegate.prepareOutputFolder(folder);
+    delegate.closeBTNInsideProgressWindowClicked();
+    QVERIFY(QTest::qWaitFor([&] { return !delegate.isBusy(); }, 30'000));
+    QVERIFY(!QFileInfo::exists(folder));
 }
 
 void TestExport::fastStart()

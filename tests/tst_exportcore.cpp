@@ -1,6 +1,7 @@
 #include "export/encoderarguments.h"
 #include "export/folderverdict.h"
 #include "export/htmlpage.h"
+#include "export/pagecontent.h"
 #include "export/playability.h"
 #include "export/progress.h"
 #include "probe/fileprobe.h"
@@ -51,6 +52,7 @@ private Q_SLOTS:
     void progressChunks();
     void timestamps();
     void pages();
+    void captionsAndLanguages();
     void folderVerdicts_data();
     void folderVerdicts();
     void playability();
@@ -219,6 +221,31 @@ void TestExportCore::pages()
     QCOMPARE(none.size(), 209);
     QVERIFY(none.contains("poster=\"poster.jpg\"    >"));
 
+    // The page for visitors: language, an escaped title, a viewport, a shrinking
+    // video that plays inline when it starts by itself, and its caption tracks.
+    PageContent content{u"Tom & \"Jerry\" <3"_s, u"pt-BR"_s, {}};
+    QCOMPARE(visitorPageBytes(640, 360, {true, true, false, true}, content),
+             QByteArray("<!DOCTYPE html>\n<html lang=\"pt-BR\">\n\t<head>\n\t\t<meta charset=\"UTF-8\">\n"
+                        "\t\t<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                        "\t\t<title>Tom &amp; &quot;Jerry&quot; &lt;3</title>\n\t</head>\n\t<body>\n"
+                        "\t\t<video width=\"640\" height=\"360\" poster=\"poster.jpg\" "
+                        "style=\"max-width: 100%; height: auto;\" controls autoplay playsinline muted>\n"
+                        "\t\t\t<source src=\"html5video.mp4\" type=\"video/mp4\">\n"
+                        "\t\t</video>\n\t</body>\n</html>\n"));
+    content = {u"clip"_s, QString(),
+               {{2, u"captions.en.vtt"_s, u"en"_s, u"English"_s, true},
+                {3, u"captions.de.vtt"_s, u"de"_s, u"German"_s, false}}};
+    const QByteArray captioned = visitorPageBytes(640, 360, {}, content);
+    QVERIFY(captioned.startsWith("<!DOCTYPE html>\n<html>\n"));
+    QVERIFY(captioned.contains("poster=\"poster.jpg\" style=\"max-width: 100%; height: auto;\">\n"));
+    QVERIFY(captioned.contains(
+        "\t\t\t<source src=\"html5video.mp4\" type=\"video/mp4\">\n"
+        "\t\t\t<track kind=\"captions\" src=\"captions.en.vtt\" srclang=\"en\" label=\"English\" default>\n"
+        "\t\t\t<track kind=\"captions\" src=\"captions.de.vtt\" srclang=\"de\" label=\"German\">\n"
+        "\t\t</video>\n"));
+    content.captions.removeLast();
+    QCOMPARE(visitorPageBytes(640, 360, {}, content).count("<track "), 1);
+
     QTemporaryDir folder;
     QVERIFY(writeFileAtomically(folder.filePath(u"page.html"_s), none));
     QFile written(folder.filePath(u"page.html"_s));
@@ -227,24 +254,54 @@ void TestExportCore::pages()
     QVERIFY(!writeFileAtomically(folder.filePath(u"missing/page.html"_s), none));
 }
 
+void TestExportCore::captionsAndLanguages()
+{
+    QCOMPARE(languageTag(u"eng"), std::optional(u"en"_s));
+    QCOMPARE(languageTag(u"ger"), std::optional(u"de"_s));
+    QCOMPARE(languageTag(u"pt-BR"), std::optional(u"pt-BR"_s));
+    QCOMPARE(languageTag(u"por_br"), std::optional(u"pt-BR"_s));
+    QCOMPARE(languageTag(u"spa-419"), std::optional(u"es-419"_s));
+    QCOMPARE(languageTag(u"und"), std::nullopt);
+    QCOMPARE(languageTag(u""), std::nullopt);
+
+    // Text subtitles become captions, pictures do not; a second language twin is numbered.
+    QFile file(QStringLiteral(VIDEOFOLD_TEST_DATA) + u"/answers/subtitle-kinds.json"_s);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<CaptionTrack> tracks = captionTracks(JSON::fromBytes(file.readAll()).value_or(JSON()));
+    const QList<CaptionTrack> expected = {
+        {2, u"captions.en.vtt"_s, u"en"_s, u"English"_s, false},
+        {4, u"captions.und.vtt"_s, u"und"_s, u"Captions"_s, false},
+        {5, u"captions.en.2.vtt"_s, u"en"_s, u"English 2"_s, false},
+        {6, u"captions.fr.vtt"_s, u"fr"_s, u"French"_s, false},
+    };
+    QCOMPARE(tracks, expected); // stream 6 is marked default, but only the first may be
+}
+
 void TestExportCore::folderVerdicts_data()
 {
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<bool>("encoderEndedNormally");
     QTest::addColumn<bool>("success");
+    QTest::addColumn<QStringList>("captions"); // the caption files the export wrote
 
     const QStringList complete = {u"poster.jpg"_s, u"html5video.mp4"_s, u"html5Video.html"_s};
-    QTest::newRow("complete") << complete << true << true;
-    QTest::newRow("encoder failed") << complete << false << false;
-    QTest::newRow("no video") << QStringList{u"html5Video.html"_s, u"poster.jpg"_s} << true << false;
-    QTest::newRow("no poster") << QStringList{u"html5Video.html"_s, u"html5video.mp4"_s} << true << false;
+    QTest::newRow("complete") << complete << true << true << QStringList();
+    QTest::newRow("encoder failed") << complete << false << false << QStringList();
+    QTest::newRow("no video") << QStringList{u"html5Video.html"_s, u"poster.jpg"_s} << true << false << QStringList();
+    QTest::newRow("no poster") << QStringList{u"html5Video.html"_s, u"html5video.mp4"_s} << true << false << QStringList();
     QTest::newRow("unplayable video") << QStringList{u"html5Video.html"_s, u"bad.mp4"_s, u"poster.jpg"_s} << true
-                                      << false;
-    QTest::newRow("hidden extra entry") << complete + QStringList{u".DS_Store"_s} << true << false;
-    QTest::newRow("no mp4") << QStringList{u"html5Video.html"_s, u"poster.jpg"_s, u"video.MP4"_s} << true << false;
+                                      << false << QStringList();
+    QTest::newRow("hidden extra entry") << complete + QStringList{u".DS_Store"_s} << true << false << QStringList();
+    QTest::newRow("no mp4") << QStringList{u"html5Video.html"_s, u"poster.jpg"_s, u"video.MP4"_s} << true << false << QStringList();
     QTest::newRow("two videos, one bad") << QStringList{u"bad.mp4"_s, u"html5video.mp4"_s, u"poster.jpg"_s} << true
-                                         << false;
-    QTest::newRow("empty folder") << QStringList{} << true << false;
+                                         << false << QStringList();
+    QTest::newRow("empty folder") << QStringList{} << true << false << QStringList();
+    const QStringList captions = {u"captions.en.vtt"_s, u"captions.de.vtt"_s};
+    QTest::newRow("with its captions") << complete + captions << true << true << captions;
+    QTest::newRow("a caption missing") << complete + captions.first(1) << true << false << captions;
+    QTest::newRow("captions not written here") << complete + captions << true << false << QStringList();
+    QTest::newRow("another in a caption's place")
+        << complete + QStringList{u"captions.en.vtt"_s, u"notes.vtt"_s} << true << false << captions;
 }
 
 void TestExportCore::folderVerdicts()
@@ -252,12 +309,13 @@ void TestExportCore::folderVerdicts()
     QFETCH(QStringList, names);
     QFETCH(bool, encoderEndedNormally);
     QFETCH(bool, success);
+    QFETCH(QStringList, captions);
     const FolderVerdict verdict = judgeFolder(u"/out"_s, names, encoderEndedNormally,
-                                              [](const QString &path) { return !path.endsWith(u"bad.mp4"); });
+                                              [](const QString &path) { return !path.endsWith(u"bad.mp4"); }, captions);
     QCOMPARE(verdict.success, success);
     QCOMPARE(verdict.entries.size(), names.size());
     if (success)
-        QCOMPARE(verdict.entries.first(), u"/out/html5Video.html"_s);
+        QVERIFY(verdict.entries.contains(u"/out/html5Video.html"_s));
 }
 
 void TestExportCore::playability()

@@ -149,6 +149,7 @@ private:
     quint64 m_exportTicket = 0; // tells a waiting export's poster callback whether it still counts
     std::unique_ptr<EncoderRun> m_export;
     QString m_exportFolder;
+    QStringList m_exportCaptionNames; // what the folder holds beside the three entries
 };
 
 // The About box's text: the version, the FFmpeg in use and the licence.

@@ -15,6 +15,7 @@
 #include "export/htmlpage.h"
 #include "export/outputfolder.h"
 #include "export/outputsettings.h"
+#include "export/pagecontent.h"
 #include "export/playability.h"
 #include "export/posterframe.h"
 #include "tools/mediatools.h"
@@ -72,12 +73,20 @@ void AppDelegate::startExport(const QString &folder)
                                   m_userDefaults.boolean(PreferenceKeys::autoplay),
                                   m_userDefaults.boolean(PreferenceKeys::loop),
                                   m_userDefaults.boolean(PreferenceKeys::muted)};
+        const QString source = sourceURL->toLocalFile();
+        const bool minimal = m_userDefaults.boolean(PreferenceKeys::minimalPage);
+        const PageContent content = minimal ? PageContent{} : pageContent(*globalFP, source);
         writeFileAtomically(folder + u'/' + pageFileName.toString(),
-                            html5PageBytes(size.width, size.height, options));
+                            minimal ? html5PageBytes(size.width, size.height, options)
+                                    : visitorPageBytes(size.width, size.height, options, content));
         PosterFrame::writePosterFile(posterIMGView->image(), folder + QStringLiteral("/poster.jpg"), size);
-        EncoderInputs inputs = encoderInputs(*globalFP, sourceURL->toLocalFile(), folder,
-                                             outputFileSizeSlider->value(), outputResolutionLBL->text());
+        EncoderInputs inputs = encoderInputs(*globalFP, source, folder, outputFileSizeSlider->value(),
+                                             outputResolutionLBL->text());
         inputs.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
+        inputs.captions = content.captions;
+        m_exportCaptionNames.clear();
+        for (const CaptionTrack &caption : content.captions)
+            m_exportCaptionNames << caption.fileName;
         runExport(buildEncoderArguments(inputs), folder, inputs.duration);
     });
 }
@@ -126,8 +135,8 @@ void AppDelegate::finishExport(const QString &folder, bool encoderEndedNormally)
     }
     const QStringList names = folderEntryNames(folder);
     m_worker.run(
-        [folder, names, encoderEndedNormally] {
-            return judgeFolder(folder, names, encoderEndedNormally, isPlayableVideo);
+        [folder, names, encoderEndedNormally, captions = m_exportCaptionNames] {
+            return judgeFolder(folder, names, encoderEndedNormally, isPlayableVideo, captions);
         },
         [this, folder](const FolderVerdict &verdict) { showExportVerdict(folder, verdict.success, verdict.entries); });
 }
@@ -181,8 +190,8 @@ void AppDelegate::handleSuccessAlertResponse(int response, const QString &pagePa
 {
     if (response == 1000)
         QDesktopServices::openUrl(QUrl::fromLocalFile(pagePath));
-    else if (response == 1001 && !entries.isEmpty())
-        showInFileManager(entries.first());
+    else if (response == 1001 && entries.contains(pagePath))
+        showInFileManager(pagePath); // the page, even where caption files sort before it
     if (m_userDefaults.integer(PreferenceKeys::launchCount).value_or(0) % 10 == 0)
         Links::requestReview();
 }

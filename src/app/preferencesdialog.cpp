@@ -16,11 +16,17 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, QWidget *parent)
         {m_ui->loopCheckBox, PreferenceKeys::loop},
         {m_ui->mutedCheckBox, PreferenceKeys::muted},
         {m_ui->fastStartCheckBox, PreferenceKeys::fastStart},
+        {m_ui->minimalPageCheckBox, PreferenceKeys::minimalPage},
     };
     for (const auto &[box, key] : switches) {
         box->setChecked(defaults.boolean(key));
         connect(box, &QCheckBox::toggled, this, [&defaults, key](bool on) { defaults.setValue(key, on); });
     }
+    // Browsers start a video by themselves only when it is muted; Muted can still be turned off again.
+    connect(m_ui->autoplayCheckBox, &QCheckBox::toggled, this, [this](bool on) {
+        if (on)
+            m_ui->mutedCheckBox->setChecked(true);
+    });
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
 }
 

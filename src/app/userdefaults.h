@@ -33,6 +33,7 @@ inline const QString autoplay = QStringLiteral("autoplayParam");
 inline const QString loop = QStringLiteral("loopParam");
 inline const QString muted = QStringLiteral("mutedParam");
 inline const QString fastStart = QStringLiteral("fastStartParam");
+inline const QString minimalPage = QStringLiteral("minimalPageParam");
 inline const QString windowGeometry = QStringLiteral("windowGeometry");
 } // namespace PreferenceKeys
 

@@ -115,5 +115,9 @@ QStringList buildEncoderArguments(const EncoderInputs &inputs)
     if (inputs.fastStart)
         arguments << QStringLiteral("-movflags") << QStringLiteral("+faststart");
     arguments << QStringLiteral("-y") << inputs.folder + u'/' + videoFileName.toString();
+    for (const CaptionTrack &caption : inputs.captions) {
+        arguments << QStringLiteral("-map") << QStringLiteral("0:") + QString::number(caption.streamIndex)
+                  << QStringLiteral("-c:s") << QStringLiteral("webvtt") << inputs.folder + u'/' + caption.fileName;
+    }
     return arguments;
 }

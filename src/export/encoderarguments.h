@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/pagecontent.h"
 #include "json/json.h"
 
 #include <QString>
@@ -24,6 +25,7 @@ struct EncoderInputs
     double sizePercent = 100;
     QString frameSizeText;              // "W x H"
     bool fastStart = false;             // index before the media data, for progressive playback
+    QList<CaptionTrack> captions;       // written as WebVTT beside the video, by the same run
 };
 
 // The inputs for a loaded file. The duration is the container's, else the

@@ -8,14 +8,19 @@
 #include <algorithm>
 
 FolderVerdict judgeFolder(const QString &folder, QStringList names, bool encoderEndedNormally,
-                          const std::function<bool(const QString &path)> &isPlayable)
+                          const std::function<bool(const QString &path)> &isPlayable,
+                          const QStringList &captionNames)
 {
     std::sort(names.begin(), names.end()); // by character code
     FolderVerdict verdict;
     for (const QString &name : std::as_const(names))
         verdict.entries << folder + u'/' + name;
-    if (!encoderEndedNormally || verdict.entries.size() != 3)
+    if (!encoderEndedNormally || verdict.entries.size() != 3 + captionNames.size())
         return verdict;
+    for (const QString &caption : captionNames) {
+        if (!names.contains(caption))
+            return verdict;
+    }
 
     int videos = 0;
     for (const QString &entry : std::as_const(verdict.entries)) {

@@ -13,10 +13,12 @@ struct FolderVerdict
     QStringList entries;
 };
 
-// Success needs an encoder that ended normally, exactly three entries, and
-// every ".mp4" entry among them playable (at least one).
+// Success needs an encoder that ended normally, exactly three entries plus the
+// caption files the export wrote (each of them there), and every ".mp4" entry
+// among them playable (at least one).
 [[nodiscard]] FolderVerdict judgeFolder(const QString &folder, QStringList names, bool encoderEndedNormally,
-                                        const std::function<bool(const QString &path)> &isPlayable);
+                                        const std::function<bool(const QString &path)> &isPlayable,
+                                        const QStringList &captionNames = {});
 
 // The folder's entries, hidden ones included; an empty list and a diagnostic
 // line when it cannot be listed.

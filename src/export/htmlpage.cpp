@@ -15,6 +15,39 @@ QByteArray html5PageBytes(qint64 width, qint64 height, PageOptions options)
         + word(options.muted, "muted") + tail;
 }
 
+QByteArray visitorPageBytes(qint64 width, qint64 height, PageOptions options, const PageContent &content)
+{
+    auto escaped = [](const QString &text) { return text.toHtmlEscaped().toUtf8(); };
+    QByteArrayList attributes = {"width=\"" + QByteArray::number(width) + '"',
+                                 "height=\"" + QByteArray::number(height) + '"', "poster=\"poster.jpg\"",
+                                 "style=\"max-width: 100%; height: auto;\""};
+    const std::pair<bool, const char *> words[] = {{options.controls, "controls"},
+                                                   {options.autoplay, "autoplay"},
+                                                   {options.autoplay, "playsinline"}, // iPhones play it in the page
+                                                   {options.loop, "loop"},
+                                                   {options.muted, "muted"}};
+    for (const auto &[set, word] : words) {
+        if (set)
+            attributes << word;
+    }
+    QByteArray page = "<!DOCTYPE html>\n<html";
+    if (!content.language.isEmpty())
+        page += " lang=\"" + escaped(content.language) + '"';
+    page += ">\n\t<head>\n\t\t<meta charset=\"UTF-8\">\n"
+            "\t\t<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+            "\t\t<title>" + escaped(content.title) + "</title>\n"
+            "\t</head>\n\t<body>\n"
+            "\t\t<video " + attributes.join(' ') + ">\n"
+            "\t\t\t<source src=\"html5video.mp4\" type=\"video/mp4\">\n";
+    for (const CaptionTrack &track : content.captions) {
+        page += "\t\t\t<track kind=\"captions\" src=\"" + escaped(track.fileName) + "\" srclang=\""
+            + escaped(track.language) + "\" label=\"" + escaped(track.label) + '"'
+            + (track.isDefault ? " default" : "") + ">\n";
+    }
+    page += "\t\t</video>\n\t</body>\n</html>\n";
+    return page;
+}
+
 bool writeFileAtomically(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);

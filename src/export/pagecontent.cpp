@@ -1,0 +1,87 @@
+#include "export/pagecontent.h"
+
+#include "json/json.h"
+#include "probe/fileprobe.h"
+#include "probe/languages.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace {
+
+// The subtitle codecs that hold text, which WebVTT can carry; pictures (DVD,
+// Blu-ray) cannot be turned into captions.
+bool isTextSubtitle(const JSON &stream)
+{
+    static const QStringList codecs = {QStringLiteral("subrip"), QStringLiteral("ass"),     QStringLiteral("ssa"),
+                                       QStringLiteral("mov_text"), QStringLiteral("webvtt"), QStringLiteral("text")};
+    return stream[u"codec_type"].stringValue() == u"subtitle" && codecs.contains(stream[u"codec_name"].stringValue());
+}
+
+QString streamLanguageCode(const JSON &stream)
+{
+    const QString code = stream[u"tags"][u"language"].stringValue();
+    return code.isEmpty() ? stream[u"tags"][u"LANGUAGE"].stringValue() : code;
+}
+
+} // namespace
+
+std::optional<QString> languageTag(QStringView code)
+{
+    const qsizetype separator = code.indexOf(QRegularExpression(QStringLiteral("[-_]")));
+    const QStringView primary = separator < 0 ? code : code.first(separator);
+    const IsoLocaleInfo language = IsoLocaleCodes::find(primary);
+    if (language.isEmpty())
+        return std::nullopt;
+    QString tag = language.alpha1.toString();
+    if (separator >= 0) {
+        // A region ("BR", "419") keeps its conventional letter case; anything else is dropped.
+        const QString region = code.sliced(separator + 1).toString();
+        static const QRegularExpression regionPattern(QStringLiteral("^([A-Za-z]{2}|[0-9]{3})$"));
+        if (regionPattern.match(region).hasMatch())
+            tag += u'-' + region.toUpper();
+    }
+    return tag;
+}
+
+QList<CaptionTrack> captionTracks(const JSON &answer)
+{
+    QList<CaptionTrack> tracks;
+    QHash<QString, int> uses;
+    for (const auto &[position, stream] : answer[u"streams"]) {
+        if (!isTextSubtitle(stream))
+            continue;
+        const QString code = streamLanguageCode(stream);
+        CaptionTrack track;
+        track.streamIndex = stream[u"index"].numberValue().toInt64();
+        track.language = languageTag(code).value_or(QStringLiteral("und"));
+        const QString name = IsoLocaleCodes::find(track.language.section(u'-', 0, 0)).name.toString();
+        track.label = name.isEmpty() ? QStringLiteral("Captions") : name;
+        const int use = ++uses[track.language];
+        track.fileName = QStringLiteral("captions.") + track.language
+            + (use > 1 ? u'.' + QString::number(use) : QString()) + QStringLiteral(".vtt");
+        if (use > 1)
+            track.label += u' ' + QString::number(use);
+        track.isDefault = tracks.isEmpty() && stream[u"disposition"][u"default"].numberValue().toInt64() == 1;
+        tracks.append(track);
+    }
+    return tracks;
+}
+
+PageContent pageContent(const FileProbe &probe, const QString &sourcePath)
+{
+    PageContent content;
+    const QFileInfo source(sourcePath);
+    content.title = source.completeBaseName().isEmpty() ? source.fileName() : source.completeBaseName();
+    if (!probe.json)
+        return content;
+    for (const auto &[position, stream] : (*probe.json)[u"streams"]) {
+        if (stream[u"codec_type"].stringValue() == u"audio") {
+            content.language = languageTag(streamLanguageCode(stream)).value_or(QString());
+            break;
+        }
+    }
+    content.captions = captionTracks(*probe.json);
+    return content;
+}
