@@ -53,6 +53,9 @@ make -i h264-aac.mp4 -f lavfi -i sine=frequency=880:duration=2 -i subtitles.srt 
     -metadata:s:a:0 language=eng -metadata:s:a:1 language=ger -metadata:s:s:0 language=fre \
     subtitles.mkv
 
+# Wider than any phone.
+make -f lavfi -i testsrc=size=1280x720:rate=25 -t 2 -pix_fmt yuv420p -c:v libx264 -preset ultrafast wide.mp4
+
 # Captions for visitors: English (the default) and German, as text subtitles.
 make -i h264-aac.mp4 -i subtitles.srt -i subtitles.srt -map 0 -map 1 -map 2 -c:v copy -c:a copy -c:s srt \
     -metadata:s:s:0 language=eng -metadata:s:s:1 language=ger -disposition:s:0 default -disposition:s:1 0 \

@@ -245,6 +245,15 @@ void TestAppDelegate::sheets()
     QVERIFY(autoplay && !autoplay->isChecked());
     autoplay->setChecked(true);
     QVERIFY(UserDefaults().boolean(u"autoplayParam"_s));
+    // Browsers start only muted videos by themselves: Muted comes along, and may go again.
+    QVERIFY(UserDefaults().boolean(u"mutedParam"_s));
+    auto *muted = delegate.window->findChild<QCheckBox *>(u"mutedCheckBox"_s);
+    muted->setChecked(false);
+    QVERIFY(!UserDefaults().boolean(u"mutedParam"_s) && autoplay->isChecked());
+    auto *minimal = delegate.window->findChild<QCheckBox *>(u"minimalPageCheckBox"_s);
+    minimal->setChecked(true);
+    QVERIFY(UserDefaults().boolean(u"minimalPageParam"_s));
+    minimal->setChecked(false);
     autoplay->window()->close();
 
     // The analysing sheet cannot be dismissed by Escape, and opens while it is up are ignored.

@@ -7,7 +7,11 @@
 #include "probe/fileprobe.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -53,6 +57,7 @@ private Q_SLOTS:
     void timestamps();
     void pages();
     void captionsAndLanguages();
+    void pageValidates();
     void folderVerdicts_data();
     void folderVerdicts();
     void playability();
@@ -275,6 +280,43 @@ void TestExportCore::captionsAndLanguages()
         {6, u"captions.fr.vtt"_s, u"fr"_s, u"French"_s, false},
     };
     QCOMPARE(tracks, expected); // stream 6 is marked default, but only the first may be
+}
+
+// The W3C's checker as scripts/install-deps puts it in the cache; empty when missing.
+QString htmlChecker()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + u"/videofold"_s;
+    const QStringList versions = QDir(cache).entryList({u"vnu-jar-*"_s}, QDir::Dirs, QDir::Name);
+    if (versions.isEmpty())
+        return {};
+    const QString jar = cache + u'/' + versions.last() + u"/node_modules/vnu-jar/build/dist/vnu.jar"_s;
+    return QFileInfo::exists(jar) ? jar : QString();
+}
+
+void TestExportCore::pageValidates()
+{
+    const QString checker = htmlChecker();
+    const QString java = QStandardPaths::findExecutable(u"java"_s);
+    if (checker.isEmpty() || java.isEmpty())
+        QSKIP("Java or the Nu HTML Checker is missing");
+    const PageContent content{u"Tom & \"Jerry\" <3"_s, u"en"_s,
+                              {{2, u"captions.en.vtt"_s, u"en"_s, u"English"_s, true},
+                               {3, u"captions.de.vtt"_s, u"de"_s, u"German"_s, false}}};
+    QTemporaryDir folder;
+    const QString page = folder.filePath(u"html5Video.html"_s);
+    QVERIFY(writeFileAtomically(page, visitorPageBytes(1280, 720, {true, true, true, true}, content)));
+    QProcess check;
+    check.setProcessChannelMode(QProcess::MergedChannels);
+    check.start(java, {u"-jar"_s, checker, u"--also-check-css"_s, page});
+    QVERIFY(check.waitForFinished(120'000));
+    const QByteArray report = check.readAll();
+    QVERIFY2(check.exitCode() == 0 && report.trimmed().isEmpty(), report.constData()); // no error, no warning
+
+    // The negative control: the minimal page lacks the title the checker requires.
+    QVERIFY(writeFileAtomically(page, html5PageBytes(1280, 720, {true, false, false, false})));
+    check.start(java, {u"-jar"_s, checker, u"--errors-only"_s, page});
+    QVERIFY(check.waitForFinished(120'000));
+    QVERIFY(check.readAll().contains("title"));
 }
 
 void TestExportCore::folderVerdicts_data()

@@ -2,10 +2,16 @@
 """Loads an exported folder's page in headless Chromium and reports whether its
 video really plays: served from 127.0.0.1, driven over the DevTools pipe.
 
-usage: playcheck.py CHROMIUM FOLDER WIDTH
+usage: playcheck.py CHROMIUM FOLDER WIDTH [--phone] [--by-itself]
 Prints the page's findings as JSON; exits 0 when the video plays at WIDTH
 (currentTime reaches 1 s, at least one frame decoded), 1 when it does not,
 2 when the browser could not be driven.
+
+--phone      lays the page out on a 375-pixel-wide phone screen
+--by-itself  keeps the browser's own autoplay policy and never calls play():
+             the video must start by itself
+The findings also give the layout (innerWidth, scrollWidth, videoBoxWidth) and
+each caption track with the number of cues it loaded.
 """
 import functools
 import http.server
@@ -20,15 +26,21 @@ import time
 DEADLINE = 30  # seconds for the whole check
 
 PLAY_SCRIPT = r"""
-(async () => {
+(async (byItself) => {
   const video = document.querySelector('video');
   const source = video.querySelector('source');
-  video.muted = true;
   const pause = ms => new Promise(resolve => setTimeout(resolve, ms));
-  // play() never settles for some sources that cannot be decoded.
-  await Promise.race([video.play().catch(() => {}), pause(3000)]);
+  if (!byItself) {
+    video.muted = true;
+    // play() never settles for some sources that cannot be decoded.
+    await Promise.race([video.play().catch(() => {}), pause(3000)]);
+  }
+  // Tracks load their cues only when not disabled.
+  for (const track of video.textTracks)
+    if (track.mode === 'disabled') track.mode = 'hidden';
   const start = performance.now();
-  while (video.currentTime < 1 && performance.now() - start < 6000)
+  const tracksSettled = () => [...video.querySelectorAll('track')].every(t => t.readyState >= 2);
+  while ((video.currentTime < 1 || !tracksSettled()) && performance.now() - start < 8000)
     await pause(100);
   const quality = video.getVideoPlaybackQuality ? video.getVideoPlaybackQuality() : {};
   return {
@@ -41,10 +53,16 @@ PLAY_SCRIPT = r"""
     currentTime: video.currentTime,
     decodedFrames: quality.totalVideoFrames || video.webkitDecodedFrameCount || 0,
     source: source ? source.getAttribute('src') : null,
+    innerWidth: window.innerWidth,
+    scrollWidth: document.documentElement.scrollWidth,
+    videoBoxWidth: video.getBoundingClientRect().width,
+    tracks: [...video.querySelectorAll('track')].map(t => ({
+      srclang: t.srclang, label: t.label, isDefault: t.default, readyState: t.readyState,
+      cues: t.track.cues ? t.track.cues.length : 0,
+    })),
   };
-})()
+})(BY_ITSELF)
 """
-
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
@@ -93,7 +111,7 @@ class DevTools:
                 return message
 
 
-def check(chromium, folder, width):
+def check(chromium, folder, width, phone, by_itself):
     server = http.server.ThreadingHTTPServer(
         ("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -107,9 +125,10 @@ def check(chromium, folder, width):
         os.dup2(from_browser_write, 4)
 
     with tempfile.TemporaryDirectory() as profile:
+        policy = [] if by_itself else ["--autoplay-policy=no-user-gesture-required"]
         browser = subprocess.Popen(
-            [chromium, "--headless=new", "--no-sandbox", "--disable-gpu", "--mute-audio",
-             "--autoplay-policy=no-user-gesture-required", f"--user-data-dir={profile}",
+            [chromium, "--headless=new", "--no-sandbox", "--disable-gpu", "--mute-audio", *policy,
+             f"--user-data-dir={profile}",
              "--remote-debugging-pipe", "--no-first-run", "--disable-background-networking",
              "--disable-component-update", "--disable-sync", "--disable-quic", "about:blank"],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
@@ -124,10 +143,15 @@ def check(chromium, folder, width):
             session = tools.call("Target.attachToTarget",
                                  {"targetId": target, "flatten": True})["sessionId"]
             tools.call("Page.enable", session=session)
+            if phone:
+                tools.call("Emulation.setDeviceMetricsOverride",
+                           {"width": 375, "height": 667, "deviceScaleFactor": 2, "mobile": True},
+                           session=session)
             tools.call("Page.navigate", {"url": url}, session=session)
             tools.wait_for("Page.loadEventFired", session)
             result = tools.call("Runtime.evaluate",
-                                {"expression": PLAY_SCRIPT, "awaitPromise": True,
+                                {"expression": PLAY_SCRIPT.replace("BY_ITSELF", json.dumps(by_itself)),
+                                 "awaitPromise": True,
                                  "returnByValue": True}, session=session)
             findings = result["result"]["value"]
         finally:
@@ -144,8 +168,9 @@ def check(chromium, folder, width):
 
 def main():
     chromium, folder, width = sys.argv[1], sys.argv[2], int(sys.argv[3])
+    options = sys.argv[4:]
     try:
-        plays, findings = check(chromium, folder, width)
+        plays, findings = check(chromium, folder, width, "--phone" in options, "--by-itself" in options)
     except Exception as error:  # the browser could not be driven
         print(json.dumps({"failure": str(error)}))
         return 2
