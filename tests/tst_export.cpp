@@ -162,7 +162,9 @@ void TestExport::captions()
     QVERIFY(openAndWait(delegate, mediaPath(u"captions.mkv"_s)));
     const QString folder = m_out.filePath(u"captioned"_s);
     QCOMPARE(exportAndWait(delegate, folder), std::optional(true)); // the folder check counts them in
-    answerAlert(delegate);
+    QMessageBox *alert = takeAlert(delegate);
+    QVERIFY(alert && alert->informativeText().contains(u"web site"));
+    alert->close();
     QCOMPARE(entryNames(folder), (QStringList{u"captions.de.vtt"_s, u"captions.en.vtt"_s, u"html5Video.html"_s,
                                               u"html5video.mp4"_s, u"poster.jpg"_s}));
     for (const QString &name : {u"captions.en.vtt"_s, u"captions.de.vtt"_s}) {

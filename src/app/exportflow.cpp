@@ -168,7 +168,11 @@ void AppDelegate::showExportVerdict(const QString &folder, bool success, const Q
     auto *alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Videofold"),
                                   QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton, window);
     alert->setObjectName(QStringLiteral("alert"));
-    alert->setInformativeText(folder);
+    // Browsers load caption files for a page from a web site, but Chromium not for one opened as a file.
+    alert->setInformativeText(m_exportCaptionNames.isEmpty()
+                                  ? folder
+                                  : folder + QStringLiteral("\n\nCaptions show once the folder is on a web site; "
+                                                            "some browsers do not load them for a page opened from disk."));
     showTextsPlainly(alert);
     const QList<QAbstractButton *> buttons = {
         alert->addButton(QStringLiteral("Launch in Safari"), QMessageBox::AcceptRole),
