@@ -5,8 +5,8 @@ data=$1
 version=$2
 desktop-file-validate "$data/org.videofold.Videofold.desktop"
 appstreamcli validate --no-net "$data/org.videofold.Videofold.metainfo.xml"
-# The application takes no files from its command line.
-! grep -q '^MimeType=' "$data/org.videofold.Videofold.desktop"
-grep -qx 'Exec=videofold' "$data/org.videofold.Videofold.desktop"
+# File managers offer it for videos under Open With, and hand it the file.
+grep -q '^MimeType=.*video/mp4;' "$data/org.videofold.Videofold.desktop"
+grep -qx 'Exec=videofold %U' "$data/org.videofold.Videofold.desktop"
 grep -q "<release version=\"$version\"" "$data/org.videofold.Videofold.metainfo.xml" \
     || { echo "the metainfo has no release $version"; exit 1; }

@@ -7,11 +7,13 @@
 #include "app/plaintextalert.h"
 #include "app/posterpreview.h"
 #include "app/preferencesdialog.h"
+#include "app/recentfiles.h"
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
 #include "export/encoderrun.h"
 #include "export/outputsettings.h"
 #include "export/posterframe.h"
+#include "export/sourcefacts.h"
 #include "probe/acceptance.h"
 #include "tools/mediatools.h"
 #include "tools/toolversion.h"
@@ -21,6 +23,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGraphicsOpacityEffect>
 #include <QIcon>
@@ -28,6 +31,11 @@
 #include <QTreeView>
 #include <QMessageBox>
 #include <QToolButton>
+
+QString sourceShareText(const QString &sourceValue, int percent)
+{
+    return QStringLiteral("of %1 (%2 %)").arg(sourceValue).arg(percent);
+}
 
 void setLabelText(QLabel *label, const QString &text)
 {
@@ -76,8 +84,23 @@ AppDelegate::AppDelegate()
     connect(m_posterPreview, &PosterPreview::frameReady, this,
             [this](const QImage &frame) { posterIMGView->setImage(frame); });
 
+    m_recentFiles = new RecentFiles(m_userDefaults, m_mainUi->recentMenu, this);
+    connect(m_recentFiles, &RecentFiles::chosen, this,
+            [this](const QString &path) { openSourceVideo(QUrl::fromLocalFile(path)); });
+
+    setThemeIcons();
     connectActions();
     setAccessibleNames();
+}
+
+void AppDelegate::setThemeIcons()
+{
+    // The user's icon theme first; the bundled icons where there is none.
+    const std::pair<QAction *, QString> icons[] = {{m_mainUi->openVideoBTN, QStringLiteral("document-open")},
+                                                   {saveToolBarBTN, QStringLiteral("document-save")},
+                                                   {m_mainUi->helpBTN, QStringLiteral("help-contents")}};
+    for (const auto &[action, name] : icons)
+        action->setIcon(QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/actions/") + name + QStringLiteral(".svg"))));
 }
 
 AppDelegate::~AppDelegate()
@@ -187,6 +210,21 @@ void AppDelegate::openVideoBTNClicked()
     panel->open();
 }
 
+void AppDelegate::openLaunchArguments(const QStringList &arguments, const QString &workingDirectory)
+{
+    // A file manager's Open With passes paths or file URLs; as with a drop, only the first counts.
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(u'-'))
+            continue; // an option, such as Qt's own
+        const QUrl url = argument.contains(QStringLiteral("://")) || argument.startsWith(QStringLiteral("file:"))
+            ? QUrl(argument)
+            : QUrl::fromLocalFile(QDir(workingDirectory).absoluteFilePath(argument));
+        if (url.isLocalFile())
+            openSourceVideo(url);
+        return;
+    }
+}
+
 void AppDelegate::filesAddedByDragAndDropWithNotification(const QVariantMap &userInfo)
 {
     const QVariant files = userInfo.value(QStringLiteral("key"));
@@ -228,17 +266,30 @@ void AppDelegate::finishOpening(const QUrl &url, Analysis analysis)
 {
     m_isAnalysing = false;
     if (const std::optional<QString> refusal = refusalMessage(url.toLocalFile(), *analysis.probe)) {
+        // A recent file that is gone leaves the list.
+        if (!QFileInfo::exists(url.toLocalFile()))
+            m_recentFiles->remove(url.toLocalFile());
         showRefusal(*refusal);
         Q_EMIT sourceVideoOpened(false);
         return;
     }
     sourceURL = url;
     globalFP = std::move(analysis.probe);
+    showOpenFile(url.toLocalFile());
     resetControls();
     enableControls();
     hideProgressSheet();
     showMediaInformation(std::move(analysis.information));
     Q_EMIT sourceVideoOpened(true);
+}
+
+void AppDelegate::showOpenFile(const QString &path)
+{
+    // The file path goes to the window manager; the title names the file first.
+    window->setWindowFilePath(path);
+    window->setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" – Videofold"));
+    m_recentFiles->add(path);
+    setLabelText(m_mainUi->sourceFactsLBL, sourceFactsText(*globalFP));
 }
 
 void AppDelegate::showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative)
@@ -311,6 +362,9 @@ void AppDelegate::refreshResolutionLabel()
         return;
     const FrameSize size = outputFrameSize(*globalFP->firstVideoTrackInfo, outputResolutionSlider->value());
     setLabelText(outputResolutionLBL, frameSizeText(size));
+    setLabelText(m_mainUi->outputResolutionSourceLBL,
+                 sourceShareText(frameSizeText(outputFrameSize(*globalFP->firstVideoTrackInfo, 100)),
+                                 outputResolutionSlider->value()));
 }
 
 void AppDelegate::refreshFileSizeLabel()
@@ -319,6 +373,8 @@ void AppDelegate::refreshFileSizeLabel()
         return;
     const qint64 bytes = targetSizeBytes(*globalFP->fileSize, outputFileSizeSlider->value());
     setLabelText(outputFileSizeLBL, byteCountText(quint64(std::max<qint64>(bytes, 0))));
+    setLabelText(m_mainUi->outputFileSizeSourceLBL,
+                 sourceShareText(byteCountText(*globalFP->fileSize), outputFileSizeSlider->value()));
 }
 
 void AppDelegate::refreshPosterPreview()

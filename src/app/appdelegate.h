@@ -16,6 +16,7 @@ class EncoderRun;
 class ImageDropView;
 class PosterPreview;
 class QAction;
+class RecentFiles;
 class QDialog;
 class QFrame;
 class QLabel;
@@ -88,6 +89,8 @@ public Q_SLOTS:
 
 public:
     void openSourceVideo(const QUrl &url);
+    // Opens the first file or file URL given at launch, as a drop would.
+    void openLaunchArguments(const QStringList &arguments, const QString &workingDirectory);
     void resetControls();
     void enableControls();
     void showProgressSheet(bool indeterminate, const QString &title);
@@ -114,6 +117,8 @@ protected:
 
 private:
     void connectActions();
+    void setThemeIcons();
+    void showOpenFile(const QString &path);
     void setAccessibleNames();
     // What the background analysis of a file hands to the window.
     struct Analysis
@@ -141,6 +146,7 @@ private:
     UserDefaults m_userDefaults;
     BackgroundWorker m_worker;
     PosterPreview *m_posterPreview = nullptr;
+    RecentFiles *m_recentFiles = nullptr;
     bool m_isAnalysing = false;
     bool m_allowProgressClose = false;
     bool m_isExporting = false;
@@ -154,6 +160,9 @@ private:
 
 // The About box's text: the version, the FFmpeg in use and the licence.
 [[nodiscard]] QString aboutText(const QString &version, const QString &ffmpegVersion);
+
+// What a slider's 100 % stands for: "of 1280 x 720 (50 %)".
+[[nodiscard]] QString sourceShareText(const QString &sourceValue, int percent);
 
 // Sets a label's text and mirrors it for screen readers.
 void setLabelText(QLabel *label, const QString &text);

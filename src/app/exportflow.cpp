@@ -175,8 +175,8 @@ void AppDelegate::showExportVerdict(const QString &folder, bool success, const Q
                                                             "some browsers do not load them for a page opened from disk."));
     showTextsPlainly(alert);
     const QList<QAbstractButton *> buttons = {
-        alert->addButton(QStringLiteral("Launch in Safari"), QMessageBox::AcceptRole),
-        alert->addButton(QStringLiteral("Show in Finder"), QMessageBox::ActionRole),
+        alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole),
+        alert->addButton(QStringLiteral("Show in Folder"), QMessageBox::ActionRole),
         alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole),
     };
     alert->setWindowModality(Qt::WindowModal);

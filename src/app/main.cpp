@@ -2,6 +2,7 @@
 #include "app/toolcheck.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMainWindow>
 
 #include <cstdio>
@@ -25,5 +26,6 @@ int main(int argc, char *argv[])
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
     delegate.window->show();
+    delegate.openLaunchArguments(QCoreApplication::arguments().mid(1), QDir::currentPath());
     return application.exec();
 }

@@ -60,6 +60,19 @@ QByteArray UserDefaults::bytes(const QString &key) const
     return value.metaType().id() == QMetaType::QByteArray ? value.toByteArray() : QByteArray();
 }
 
+QStringList UserDefaults::stringList(const QString &key) const
+{
+    const QVariant value = m_settings.value(key);
+    switch (value.metaType().id()) {
+    case QMetaType::QStringList:
+        return value.toStringList();
+    case QMetaType::QString:
+        return {value.toString()}; // the settings file keeps a list of one as its text
+    default:
+        return {};
+    }
+}
+
 void recordLaunch(UserDefaults &defaults, const std::optional<QString> &runningVersion)
 {
     if (runningVersion == defaults.string(PreferenceKeys::installedVersion)) {

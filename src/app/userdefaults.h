@@ -20,6 +20,8 @@ public:
     // An invalid value removes the key.
     void setValue(const QString &key, const QVariant &value);
     [[nodiscard]] QByteArray bytes(const QString &key) const;
+    // A list of texts; a single text is a list of one. Empty when absent or of another type.
+    [[nodiscard]] QStringList stringList(const QString &key) const;
 
 private:
     QSettings m_settings;
@@ -35,6 +37,7 @@ inline const QString muted = QStringLiteral("mutedParam");
 inline const QString fastStart = QStringLiteral("fastStartParam");
 inline const QString minimalPage = QStringLiteral("minimalPageParam");
 inline const QString windowGeometry = QStringLiteral("windowGeometry");
+inline const QString recentFiles = QStringLiteral("recentFiles");
 } // namespace PreferenceKeys
 
 // Counts launches of the running version and, on a new version, starts the
