@@ -12,7 +12,9 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
+#include <QToolBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -57,6 +59,7 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void drops();
+    void titleFactsAndRecentFiles();
     void sheets();
     void mediaInformationPane();
     void geometryAndAbout();
@@ -128,15 +131,18 @@ void TestAppDelegate::acceptedFileFillsTheWindow()
     QVERIFY(!delegate.progressWindow->isVisible());
     QCOMPARE(delegate.outputResolutionLBL->text(), u"320 x 240"_s);
     QCOMPARE(delegate.outputResolutionLBL->accessibleDescription(), u"320 x 240"_s);
-    QCOMPARE(delegate.outputFileSizeLBL->text(), byteCountText(*delegate.globalFP->fileSize));
     QCOMPARE(delegate.posterIMGView->image().size(), QSize(640, 480));
     QCOMPARE(delegate.outputResolutionSlider->accessibleName(), u"outputResolutionSlider"_s);
 
     // The labels follow the sliders at once.
     delegate.outputResolutionSlider->setValue(50);
     QCOMPARE(delegate.outputResolutionLBL->text(), u"160 x 120"_s);
+    QCOMPARE(delegate.window->findChild<QLabel *>(u"outputResolutionSourceLBL"_s)->text(), u"of 320 x 240 (50 %)"_s);
+    const QString sourceSize = byteCountText(*delegate.globalFP->fileSize);
     delegate.outputFileSizeSlider->setValue(50);
     QCOMPARE(delegate.outputFileSizeLBL->text(), byteCountText(*delegate.globalFP->fileSize / 2));
+    QCOMPARE(delegate.window->findChild<QLabel *>(u"outputFileSizeSourceLBL"_s)->text(),
+             u"of "_s + sourceSize + u" (50 %)"_s);
     delegate.outputResolutionSlider->setValue(1);
     QCOMPARE(delegate.outputResolutionLBL->text(), u"4 x 2"_s);
     QVERIFY(delegate.saveToolBarBTN->isEnabled());
@@ -195,6 +201,88 @@ void TestAppDelegate::refusals()
     QCOMPARE(delegate.outputResolutionLBL->text(), label);
     QVERIFY(delegate.saveToolBarBTN->isEnabled());
     alert->close();
+}
+
+void TestAppDelegate::titleFactsAndRecentFiles()
+{
+    clearSettings();
+    QTemporaryDir folder;
+    // Eleven files, one named like markup and mnemonics.
+    QStringList files;
+    for (int i = 0; i < 11; ++i) {
+        files << folder.filePath(i == 10 ? u"<b>Tom & Jerry.mp4"_s : u"clip%1.mp4"_s.arg(i));
+        QVERIFY(QFile::copy(mediaPath(i % 2 ? u"video-only.mp4"_s : u"h264-aac.mp4"_s), files.last()));
+    }
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QCOMPARE(delegate.window->windowTitle(), u"Videofold"_s);
+    auto *facts = delegate.window->findChild<QLabel *>(u"sourceFactsLBL"_s);
+    QVERIFY(facts && facts->text().isEmpty());
+
+    // The title and the facts line name the accepted file; a source without audio has no audio fact.
+    QVERIFY(openAndWait(delegate, files[0]));
+    QCOMPARE(delegate.window->windowTitle(), u"clip0.mp4 – Videofold"_s);
+    QCOMPARE(delegate.window->windowFilePath(), files[0]);
+    QCOMPARE(facts->text(), u"320 x 240 · 00:00:02 · "_s + byteCountText(*delegate.globalFP->fileSize)
+                                + u" · H.264 · AAC mono"_s);
+    QVERIFY(openAndWait(delegate, files[1]));
+    QCOMPARE(facts->text(), u"640 x 360 · 00:00:01 · "_s + byteCountText(*delegate.globalFP->fileSize) + u" · H.264"_s);
+    QVERIFY(openAndWait(delegate, mediaPath(u"notes.txt"_s)));
+    answerAlert(delegate);
+    QCOMPARE(delegate.window->windowTitle(), u"clip1.mp4 – Videofold"_s); // a refusal changes nothing
+
+    // Open Recent: newest first, ten at most, names as text.
+    for (int i = 2; i < 11; ++i)
+        QVERIFY(openAndWait(delegate, files[i]));
+    auto *recent = delegate.window->findChild<QMenu *>(u"recentMenu"_s);
+    QVERIFY(recent);
+    auto recentTexts = [recent] {
+        QStringList texts;
+        for (QAction *action : recent->actions()) {
+            if (!action->isSeparator())
+                texts << action->text();
+        }
+        return texts;
+    };
+    QStringList expected = {u"<b>Tom && Jerry.mp4"_s};
+    for (int i = 9; i >= 1; --i)
+        expected << u"clip%1.mp4"_s.arg(i);
+    QCOMPARE(recentTexts(), expected + QStringList{u"Clear Menu"_s});
+    QCOMPARE(UserDefaults().stringList(u"recentFiles"_s).size(), 10);
+
+    // Choosing one runs the open flow; one that is gone is refused and leaves the list.
+    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+    recent->actions().at(3)->trigger();
+    QVERIFY(opened.wait(20'000));
+    QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[7]));
+    QCOMPARE(recentTexts().first(), u"clip7.mp4"_s);
+    QTest::qWait(100);
+    QVERIFY(QFile::remove(files[5]));
+    recent->actions().at(recentTexts().indexOf(u"clip5.mp4"_s))->trigger();
+    QVERIFY(opened.wait(20'000));
+    QVERIFY(!opened.last().first().toBool());
+    answerAlert(delegate);
+    QVERIFY(!recentTexts().contains(u"clip5.mp4"_s));
+    recent->actions().last()->trigger(); // Clear Menu
+    QCOMPARE(recentTexts(), QStringList{u"Clear Menu"_s});
+    QVERIFY(UserDefaults().stringList(u"recentFiles"_s).isEmpty());
+
+    // A launch with files opens the first, as a drop would; a refused one gets the refusal.
+    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
+    delegate.openLaunchArguments({u"--some-option"_s, u"clip3.mp4"_s, files[4]}, folder.path());
+    QVERIFY(opened.wait(20'000));
+    QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[3]));
+    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
+    delegate.openLaunchArguments({QUrl::fromLocalFile(mediaPath(u"notes.txt"_s)).toString()}, folder.path());
+    QVERIFY(opened.wait(20'000));
+    QVERIFY(!opened.last().first().toBool());
+    QVERIFY(takeAlert(delegate));
+
+    // The toolbar's icons come from the theme, or from the bundle where there is none.
+    for (QAction *action : delegate.window->findChild<QToolBar *>()->actions()) {
+        if (!action->isSeparator())
+            QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName()));
+    }
 }
 
 void TestAppDelegate::drops()
