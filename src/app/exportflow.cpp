@@ -2,6 +2,7 @@
 // encoder run and the verdict.
 #include "app/appdelegate.h"
 
+#include "app/desktopnotices.h"
 #include "app/dropviews.h"
 #include "app/filemanager.h"
 #include "app/links.h"
@@ -23,6 +24,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
@@ -115,6 +117,7 @@ void AppDelegate::runExport(const QStringList &arguments, const QString &folder,
 void AppDelegate::showExportProgress(double percent)
 {
     progressBar->setValue(int(std::lround(percent)));
+    DesktopNotices::showProgress(percent / 100);
     const qint64 elapsed = m_export ? m_export->elapsedMilliseconds() / 1000 : 0;
     auto clock = [](qint64 seconds) {
         return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
@@ -146,6 +149,7 @@ bool AppDelegate::endExport()
     m_isExporting = false;
     m_isWaitingForPoster = false;
     setSettingsFrozen(false);
+    DesktopNotices::clearProgress();
     if (!std::exchange(m_quitAfterExport, false))
         return false;
     window->close();
@@ -158,6 +162,11 @@ void AppDelegate::showExportVerdict(const QString &folder, bool success, const Q
     if (endExport()) {
         Q_EMIT exportFinished(success);
         return;
+    }
+    // Someone who looked away from a long export learns of its end from the desktop.
+    if (!window->isActiveWindow()) {
+        DesktopNotices::notify(success ? QStringLiteral("HTML5 video created") : QStringLiteral("Oops! Something went wrong!"),
+                               QFileInfo(folder).fileName());
     }
     if (!success) {
         showAlert(QMessageBox::Critical, QStringLiteral("Oops! Something went wrong!"),
