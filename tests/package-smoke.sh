@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds the .deb from this build tree, extracts it (no installation) and runs
-# the extracted binary: it must find its media tools and probe a real video.
+# Builds the .deb from this build tree, checks it with lintian, extracts it (no
+# installation) and runs the extracted binary: it must find its media tools,
+# through their relative links, and probe a real video.
 set -eu
 build=$1
 video=$2
@@ -12,6 +13,13 @@ deb=$(ls "$work"/package/*.deb)
 dpkg-deb -f "$deb" Depends | grep -q 'ffmpeg' || { echo "Depends lacks ffmpeg"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "Depends lacks the shared libraries"; exit 1; }
 dpkg-deb -x "$deb" "$work/root"
+
+# Debian's standard: no error and no warning from lintian.
+if command -v lintian >/dev/null 2>&1; then
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>/dev/null || {
+        echo "lintian reports errors or warnings:"; lintian --tag-display-limit 0 "$deb"; exit 1; }
+fi
+grep -q '^MimeType=.*video/mp4' "$work/root/usr/share/applications/org.videofold.Videofold.desktop"
 
 unset VIDEOFOLD_RESOURCES
 report=$(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/videofold" --check-tools "$video")
