@@ -21,6 +21,12 @@ if command -v lintian >/dev/null 2>&1; then
 fi
 grep -q '^MimeType=.*video/mp4' "$work/root/usr/share/applications/org.videofold.Videofold.desktop"
 
+# The tool links are relative, to where the ffmpeg package puts the tools: stand
+# the system's tools in there, as installing the dependency would.
+for tool in ffmpeg ffprobe; do
+    [ -e "$work/root/usr/bin/$tool" ] || ln -s "$(command -v $tool)" "$work/root/usr/bin/$tool"
+done
+
 unset VIDEOFOLD_RESOURCES
 report=$(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/videofold" --check-tools "$video")
 echo "$report"
