@@ -109,6 +109,12 @@ void TestExportCore::argumentVariants()
     QVERIFY(arguments([](EncoderInputs &in) { in.fastStart = true; })
                 .endsWith(u"-c:a aac -movflags +faststart -y FOLDER/html5video.mp4"));
 
+    // A rate below 1 kb/s, which libx264 refuses, is raised to 1 kb/s; 0 stays.
+    QVERIFY(arguments([](EncoderInputs &in) { in.fileSize = 1'000'000; in.sizePercent = 1; })
+                .contains(u"-b:v 1.0k -b:a 0.31999999999999995k"));
+    QVERIFY(arguments([](EncoderInputs &in) { in.fileSize = 100'000; in.sizePercent = 1; })
+                .contains(u"-b:v 0.0k -b:a 0.0k"));
+
     // An unknown duration leaves the rates to the encoders, never "infk".
     const QString unknown = arguments([](EncoderInputs &in) { in.duration.reset(); });
     QVERIFY(!unknown.contains(u"-b:v") && !unknown.contains(u"-b:a") && !unknown.contains(u"inf"));

@@ -96,7 +96,9 @@ QStringList buildEncoderArguments(const EncoderInputs &inputs)
         arguments << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
     // Without a duration there is no rate to aim for: the encoders' default quality serves.
     if (rates) {
-        arguments << QStringLiteral("-b:v") << rateText(rates->video);
+        // libx264 reads a rate below 1 kb/s as none and refuses to start; 0 leaves it at its default quality.
+        const double video = rates->video > 0 && rates->video < 1 ? 1.0 : rates->video;
+        arguments << QStringLiteral("-b:v") << rateText(video);
         if (hasAudio)
             arguments << QStringLiteral("-b:a") << rateText(rates->audio);
     }
