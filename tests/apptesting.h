@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +40,12 @@ inline bool openAndWait(AppDelegate &delegate, const QString &path)
     if (opened.first().first().toBool())
         return QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000);
     return true;
+}
+
+// Whether the export's encoder runs now (it starts once the poster is extracted).
+inline bool encoderRunning(const AppDelegate &delegate)
+{
+    return delegate.globalProcess && delegate.globalProcess->state() == QProcess::Running;
 }
 
 // The alert on the window, taken so the next call finds the next one.

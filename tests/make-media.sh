@@ -56,6 +56,19 @@ make -i h264-aac.mp4 -f lavfi -i sine=frequency=880:duration=2 -i subtitles.srt 
 # Wider than any phone.
 make -f lavfi -i testsrc=size=1280x720:rate=25 -t 2 -pix_fmt yuv420p -c:v libx264 -preset ultrafast wide.mp4
 
+# A sharp 1080p test pattern, for the poster's sharpness.
+make -f lavfi -i testsrc2=size=1920x1080:rate=25 -t 1 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -crf 8 sharp1080.mp4
+
+# HDR as phones record it, 10-bit BT.2020 in HLG and in PQ, and the same picture in SDR.
+sdr_to() {
+    make -f lavfi -i testsrc2=size=320x240:rate=25 -t 1 \
+        -vf "zscale=rin=full:tin=bt709:pin=bt709:min=bt709:t=$1:p=bt2020:m=bt2020nc:r=tv:npl=100,format=yuv420p10le" \
+        -c:v libx264 -preset ultrafast -color_primaries bt2020 -color_trc "$1" -colorspace bt2020nc "$2"
+}
+sdr_to arib-std-b67 hlg.mp4
+sdr_to smpte2084 pq.mp4
+make -f lavfi -i testsrc2=size=320x240:rate=25 -t 1 -pix_fmt yuv420p -c:v libx264 -preset ultrafast sdr.mp4
+
 # Captions for visitors: English (the default) and German, as text subtitles.
 make -i h264-aac.mp4 -i subtitles.srt -i subtitles.srt -map 0 -map 1 -map 2 -c:v copy -c:a copy -c:s srt \
     -metadata:s:s:0 language=eng -metadata:s:s:1 language=ger -disposition:s:0 default -disposition:s:1 0 \

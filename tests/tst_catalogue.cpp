@@ -416,7 +416,7 @@ void TestCatalogue::encoderFaults()
     QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
     delegate.prepareOutputFolder(folder);
     if (creator.isEmpty()) {
-        QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
         QTest::qWait(300);
         ::kill(pid_t(delegate.globalProcess->processId()), SIGTERM);
     }
@@ -517,7 +517,7 @@ void TestCatalogue::diskFillsUp()
     const QString folder = m_folder.filePath(u"full-disk"_s);
     QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
     delegate.prepareOutputFolder(folder);
-    QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+    QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
     // From now on the encoder's writes fail past 64 KiB, as on a full disk.
     const rlimit limit{64 * 1024, 64 * 1024};
     QCOMPARE(::prlimit(pid_t(delegate.globalProcess->processId()), RLIMIT_FSIZE, &limit, nullptr), 0);
@@ -606,10 +606,10 @@ void TestCatalogue::cancels()
     QCOMPARE(delegate.globalProcess->state(), QProcess::NotRunning);
     QVERIFY(noChildLeft());
 
-    // At once, before the encoder could start.
+    // At once, before the encoder could start: the export ends there and then.
     delegate.prepareOutputFolder(folder);
     delegate.closeBTNInsideProgressWindowClicked();
-    QVERIFY(finished.wait(30'000));
+    QCOMPARE(finished.size(), 2);
     QVERIFY(!QFileInfo::exists(folder));
     QVERIFY(!takeAlert(delegate));
     QVERIFY(!delegate.progressWindow->isVisible());
@@ -618,7 +618,7 @@ void TestCatalogue::cancels()
     // Quitting mid-way asks first; stopping removes the partial folder and closes the window.
     delegate.window->show();
     delegate.prepareOutputFolder(folder);
-    QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+    QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
     QVERIFY(!delegate.window->close());
     auto *question = delegate.window->findChild<QMessageBox *>();
     QVERIFY(question && question->icon() == QMessageBox::Question);
@@ -643,6 +643,10 @@ void TestCatalogue::quitAndCancelEdges()
     delegate.window->show();
     QVERIFY(openAndWait(delegate, source));
     QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+    const auto restoreTools = qScopeGuard([] {
+        qunsetenv(MediaTools::resourcesVariable);
+        PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2));
+    });
     auto stopAndQuit = [&] {
         QVERIFY(!delegate.window->close());
         auto *question = delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly);
@@ -655,10 +659,11 @@ void TestCatalogue::quitAndCancelEdges()
 
     // An encoder deaf to the termination request is killed soon after a cancel.
     QTemporaryDir deaf;
-    QVERIFY(makeTools(deaf.path(), {}, "#!/bin/sh\ntrap '' TERM\nwhile :; do sleep 0.1; done\n"));
+    QVERIFY(makeTools(deaf.path(), {}, "#!/bin/sh\ncase \"$*\" in *-frames:v*) exec @real@ \"$@\";; esac\n"
+                                      "trap '' TERM\nwhile :; do sleep 0.1; done\n"));
     qputenv(MediaTools::resourcesVariable, QFile::encodeName(deaf.path()));
     delegate.prepareOutputFolder(folder);
-    QVERIFY(QTest::qWaitFor([&] { return delegate.globalProcess->state() == QProcess::Running; }, 10'000));
+    QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
     QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
     QVERIFY(finished.wait(10'000));
     QVERIFY(!QFileInfo::exists(folder));
@@ -690,9 +695,11 @@ void TestCatalogue::quitAndCancelEdges()
     QTemporaryDir slowCheck;
     QVERIFY(makeTools(slowCheck.path(), "#!/bin/sh\nsleep 2\nexec @real@ \"$@\"\n", {}));
     qputenv(MediaTools::resourcesVariable, QFile::encodeName(slowCheck.path()));
+    const QProcess *earlier = delegate.globalProcess;
     delegate.prepareOutputFolder(folder);
     QVERIFY(QTest::qWaitFor([&] {
-        return finished.size() == 2 && delegate.globalProcess->state() == QProcess::NotRunning;
+        return finished.size() == 2 && delegate.globalProcess != earlier
+            && delegate.globalProcess->state() == QProcess::NotRunning;
     }, 30'000));
     QVERIFY(delegate.isBusy());
     stopAndQuit();
@@ -704,6 +711,7 @@ void TestCatalogue::quitAndCancelEdges()
     // The wish to quit ends with that export: a later cancel keeps the window.
     delegate.window->show();
     delegate.prepareOutputFolder(folder);
+    QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
     delegate.closeBTNInsideProgressWindowClicked();
     QVERIFY(finished.wait(30'000));
     QVERIFY(delegate.window->isVisible());

@@ -2,10 +2,12 @@
 #include "app/outputfolderdialog.h"
 #include "app/userdefaults.h"
 #include "export/htmlpage.h"
+#include "export/posterframe.h"
 #include "json/json.h"
 #include "tools/mediatools.h"
 
 #include <QCryptographicHash>
+#include <algorithm>
 #include <QtEndian>
 #include <QDesktopServices>
 #include <QFile>
@@ -71,6 +73,41 @@ QStringList entryNames(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// Runs the real encoder to its end; its standard output, or its standard error when asked.
+QByteArray runEncoder(const QStringList &arguments, bool standardError = false)
+{
+    QProcess encoder;
+    encoder.start(*MediaTools::resourcePath(MediaTools::encoderName), arguments);
+    encoder.waitForFinished(60'000);
+    return standardError ? encoder.readAllStandardError() : encoder.readAllStandardOutput();
+}
+
+// The structural similarity of two pictures (1 for the same), as FFmpeg measures it.
+double ssim(const QString &picture, const QString &reference)
+{
+    const QByteArray report = runEncoder({u"-i"_s, picture, u"-i"_s, reference, u"-lavfi"_s, u"ssim"_s,
+                                          u"-f"_s, u"null"_s, u"-"_s}, true);
+    const qsizetype at = report.lastIndexOf("All:");
+    return at < 0 ? 0 : report.mid(at + 4).split(' ').first().toDouble();
+}
+
+// How colourful a picture is: the mean of max - min over the RGB of its pixels,
+// as a screen without HDR shows it.
+double colourfulness(const QString &picture, double seconds = 0)
+{
+    // No seek at all for a still: FFmpeg finds no frame at 0 s in a JPEG.
+    const QStringList seek = seconds > 0 ? QStringList{u"-ss"_s, QString::number(seconds)} : QStringList();
+    const QByteArray pixels = runEncoder(QStringList{u"-v"_s, u"error"_s} + seek
+                                         + QStringList{u"-i"_s, picture, u"-frames:v"_s, u"1"_s, u"-vf"_s,
+                                                       u"format=rgb24"_s, u"-f"_s, u"rawvideo"_s, u"-"_s});
+    double sum = 0;
+    for (qsizetype i = 0; i + 2 < pixels.size(); i += 3) {
+        const auto [low, high] = std::minmax({quint8(pixels[i]), quint8(pixels[i + 1]), quint8(pixels[i + 2])});
+        sum += high - low;
+    }
+    return pixels.isEmpty() ? 0 : sum / double(pixels.size() / 3);
+}
+
 void clickButton(QMessageBox *box, const QString &text)
 {
     QVERIFY(box);
@@ -104,6 +141,8 @@ private Q_SLOTS:
     void init();
     void exportsAWholeFolder();
     void captions();
+    void sharpPoster();
+    void hdrToSdr();
     void fastStart();
     void browserSafePixels_data();
     void browserSafePixels();
@@ -209,6 +248,50 @@ void TestExport::captions()
     delegate.closeBTNInsideProgressWindowClicked();
     QVERIFY(QTest::qWaitFor([&] { return !delegate.isBusy(); }, 30'000));
     QVERIFY(!QFileInfo::exists(folder));
+}
+
+void TestExport::sharpPoster()
+{
+    // The poster is the frame taken at the output size, not the preview stretched to it.
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    const QString source = mediaPath(u"sharp1080.mp4"_s);
+    QVERIFY(openAndWait(delegate, source));
+    const QString folder = m_out.filePath(u"sharp"_s);
+    QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+    answerAlert(delegate);
+    const QString poster = folder + u"/poster.jpg"_s;
+    QCOMPARE(QImageReader(poster).size(), QSize(1920, 1080));
+    const QString reference = m_out.filePath(u"reference.png"_s);
+    const double seconds = PosterFrame::positionSeconds(delegate.globalFP->duration, 50);
+    runEncoder({u"-v"_s, u"error"_s, u"-ss"_s, PosterFrame::seekText(seconds), u"-i"_s, source, u"-vf"_s,
+                u"scale=1920:1080,setsar=1:1"_s, u"-frames:v"_s, u"1"_s, u"-y"_s, reference});
+    const double similarity = ssim(poster, reference);
+    QVERIFY2(similarity >= 0.98, qPrintable(QString::number(similarity)));
+}
+
+void TestExport::hdrToSdr()
+{
+    // HLG and PQ from a phone: SDR BT.709 video and poster, as colourful as the same picture made in SDR.
+    const double sdr = colourfulness(mediaPath(u"sdr.mp4"_s), 0.5);
+    QVERIFY(sdr > 100);
+    for (const QString &name : {u"hlg.mp4"_s, u"pq.mp4"_s}) {
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+        QVERIFY(openAndWait(delegate, mediaPath(name)));
+        QVERIFY2(colourfulness(mediaPath(name), 0.5) < 0.5 * sdr, "the source looks washed out on SDR");
+        const QString folder = m_out.filePath(u"sdr-"_s + name);
+        QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+        answerAlert(delegate);
+        const JSON video = probeStreams(folder + u"/html5video.mp4"_s)[u"streams"][0];
+        QCOMPARE(video[u"pix_fmt"].stringValue(), u"yuv420p"_s);
+        for (const char16_t *key : {u"color_transfer", u"color_primaries", u"color_space"})
+            QCOMPARE(video[key].stringValue(), u"bt709"_s);
+        const double exported = colourfulness(folder + u"/html5video.mp4"_s, 0.5);
+        QVERIFY2(exported > 0.6 * sdr, qPrintable(name + u": "_s + QString::number(exported)));
+        const double poster = colourfulness(folder + u"/poster.jpg"_s);
+        QVERIFY2(poster > 0.6 * sdr, qPrintable(name + u" poster: "_s + QString::number(poster)));
+    }
 }
 
 void TestExport::fastStart()

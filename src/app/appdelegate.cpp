@@ -10,6 +10,7 @@
 #include "app/recentfiles.h"
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
+#include "export/colour.h"
 #include "export/encoderrun.h"
 #include "export/outputsettings.h"
 #include "export/posterframe.h"
@@ -382,7 +383,8 @@ void AppDelegate::refreshPosterPreview()
     if (!globalFP || !sourceURL)
         return;
     const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
-    m_posterPreview->request(sourceURL->toLocalFile(), seconds);
+    m_posterPreview->request(sourceURL->toLocalFile(), seconds,
+                             PosterFrame::previewFilters(toneMapFilters(firstVideoTransfer(*globalFP))));
 }
 
 void AppDelegate::updateSaveAvailability()

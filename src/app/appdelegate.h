@@ -23,6 +23,7 @@ class QLabel;
 class QMainWindow;
 class QProcess;
 class QProgressBar;
+class QTemporaryDir;
 class QPushButton;
 class QSlider;
 
@@ -137,6 +138,8 @@ private:
     bool confirmQuitDuringExport();
     // Leaves the exporting state; true when a quit was asked for meanwhile, and the window then closes.
     bool endExport();
+    // Writes the page and the poster, then starts the encoder.
+    void writeFolderAndEncode(const QString &folder, const QImage &poster);
     void setSettingsFrozen(bool frozen);
 
     std::unique_ptr<Ui::MainWindow> m_mainUi;
@@ -155,7 +158,8 @@ private:
     quint64 m_exportTicket = 0; // tells a waiting export's poster callback whether it still counts
     std::unique_ptr<EncoderRun> m_export;
     QString m_exportFolder;
-    QStringList m_exportCaptionNames; // what the folder holds beside the three entries
+    QStringList m_exportCaptionNames;
+    std::unique_ptr<QTemporaryDir> m_exportTemporary; // the export's own files, gone with it // what the folder holds beside the three entries
 };
 
 // The About box's text: the version, the FFmpeg in use and the licence.

@@ -10,6 +10,8 @@
 #include "app/plaintextalert.h"
 #include "app/posterpreview.h"
 #include "common/diagnostics.h"
+#include "common/temporaryfolder.h"
+#include "export/colour.h"
 #include "export/encoderarguments.h"
 #include "export/encoderrun.h"
 #include "export/folderverdict.h"
@@ -29,6 +31,7 @@
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QSlider>
+#include <QTemporaryDir>
 
 void AppDelegate::askForOutputFolder()
 {
@@ -45,6 +48,8 @@ void AppDelegate::askForOutputFolder()
 
 void AppDelegate::prepareOutputFolder(const QString &path)
 {
+    if (!globalFP || !sourceURL || isBusy())
+        return;
     const QString source = sourceURL ? sourceURL->toLocalFile() : QString();
     if (const std::optional<QString> refusal = replacementRefusal(path, source, QDir::homePath())) {
         showAlert(QMessageBox::Warning, QStringLiteral("Please choose another name for the HTML5 video folder."),
@@ -65,32 +70,53 @@ void AppDelegate::startExport(const QString &folder)
     showProgressSheet(false, QStringLiteral("Creating HTML5 Video..."));
     setLabelText(m_progressUi->progressDetail, QString());
     m_isWaitingForPoster = true;
+    m_exportTemporary = std::make_unique<QTemporaryDir>(privateTemporaryTemplate());
     const quint64 ticket = ++m_exportTicket;
     // The poster is the frame of the slider's final position: let a pending extraction finish.
     m_posterPreview->whenIdle([this, folder, ticket] {
-        if (ticket != m_exportTicket || !std::exchange(m_isWaitingForPoster, false))
+        if (ticket != m_exportTicket || !m_isWaitingForPoster)
             return; // cancelled while waiting
+        // The poster at the output size, sharper than the preview stretched to it.
         const FrameSize size = parseFrameSizeText(outputResolutionLBL->text()).value_or(FrameSize{});
-        const PageOptions options{m_userDefaults.boolean(PreferenceKeys::controls),
-                                  m_userDefaults.boolean(PreferenceKeys::autoplay),
-                                  m_userDefaults.boolean(PreferenceKeys::loop),
-                                  m_userDefaults.boolean(PreferenceKeys::muted)};
         const QString source = sourceURL->toLocalFile();
-        const bool minimal = m_userDefaults.boolean(PreferenceKeys::minimalPage);
-        const PageContent content = minimal ? PageContent{} : pageContent(*globalFP, source);
-        writeFileAtomically(folder + u'/' + pageFileName.toString(),
-                            minimal ? html5PageBytes(size.width, size.height, options)
-                                    : visitorPageBytes(size.width, size.height, options, content));
-        PosterFrame::writePosterFile(posterIMGView->image(), folder + QStringLiteral("/poster.jpg"), size);
-        EncoderInputs inputs = encoderInputs(*globalFP, source, folder, outputFileSizeSlider->value(),
-                                             outputResolutionLBL->text());
-        inputs.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
-        inputs.captions = content.captions;
-        m_exportCaptionNames.clear();
-        for (const CaptionTrack &caption : content.captions)
-            m_exportCaptionNames << caption.fileName;
-        runExport(buildEncoderArguments(inputs), folder, inputs.duration);
+        const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
+        const QString filters = PosterFrame::posterFilters(size, toneMapFilters(firstVideoTransfer(*globalFP)));
+        const QString temporary = m_exportTemporary->path();
+        m_worker.run(
+            [source, seconds, temporary, filters] {
+                return PosterFrame::extract(source, seconds, temporary, filters,
+                                            PosterFrame::fullSizeFileName.toString());
+            },
+            [this, folder, ticket](const QImage &poster) {
+                if (ticket != m_exportTicket || !std::exchange(m_isWaitingForPoster, false))
+                    return; // cancelled while extracting
+                writeFolderAndEncode(folder, poster.isNull() ? posterIMGView->image() : poster);
+            });
     });
+}
+
+void AppDelegate::writeFolderAndEncode(const QString &folder, const QImage &poster)
+{
+    const FrameSize size = parseFrameSizeText(outputResolutionLBL->text()).value_or(FrameSize{});
+    const PageOptions options{m_userDefaults.boolean(PreferenceKeys::controls),
+                              m_userDefaults.boolean(PreferenceKeys::autoplay),
+                              m_userDefaults.boolean(PreferenceKeys::loop),
+                              m_userDefaults.boolean(PreferenceKeys::muted)};
+    const QString source = sourceURL->toLocalFile();
+    const bool minimal = m_userDefaults.boolean(PreferenceKeys::minimalPage);
+    const PageContent content = minimal ? PageContent{} : pageContent(*globalFP, source);
+    writeFileAtomically(folder + u'/' + pageFileName.toString(),
+                        minimal ? html5PageBytes(size.width, size.height, options)
+                                : visitorPageBytes(size.width, size.height, options, content));
+    PosterFrame::writePosterFile(poster, folder + QStringLiteral("/poster.jpg"), size);
+    EncoderInputs inputs = encoderInputs(*globalFP, source, folder, outputFileSizeSlider->value(),
+                                         outputResolutionLBL->text());
+    inputs.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
+    inputs.captions = content.captions;
+    m_exportCaptionNames.clear();
+    for (const CaptionTrack &caption : content.captions)
+        m_exportCaptionNames << caption.fileName;
+    runExport(buildEncoderArguments(inputs), folder, inputs.duration);
 }
 
 void AppDelegate::runExport(const QStringList &arguments, const QString &folder, std::optional<double> duration)
@@ -148,6 +174,7 @@ bool AppDelegate::endExport()
 {
     m_isExporting = false;
     m_isWaitingForPoster = false;
+    m_exportTemporary.reset();
     setSettingsFrozen(false);
     DesktopNotices::clearProgress();
     if (!std::exchange(m_quitAfterExport, false))

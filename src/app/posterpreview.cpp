@@ -1,43 +1,30 @@
 #include "app/posterpreview.h"
 
 #include "app/backgroundworker.h"
+#include "common/temporaryfolder.h"
 #include "export/posterframe.h"
 
 #include <QDir>
 
-namespace {
-
-// A private folder (mode 0700) for the frame file, whose path holds no "%":
-// ffmpeg's image writer would read it as a frame-number pattern.
-QString temporaryTemplate()
-{
-    QString base = QDir::tempPath();
-    if (base.contains(u'%'))
-        base = QStringLiteral("/tmp");
-    return base + QStringLiteral("/videofold-XXXXXX");
-}
-
-} // namespace
-
 PosterPreview::PosterPreview(BackgroundWorker &worker, QObject *parent)
-    : QObject(parent), m_worker(worker), m_folder(temporaryTemplate())
+    : QObject(parent), m_worker(worker), m_folder(privateTemporaryTemplate())
 {
 }
 
-void PosterPreview::request(const QString &source, double seconds)
+void PosterPreview::request(const QString &source, double seconds, const QString &filters)
 {
     if (m_running) {
-        m_pending = Request{source, seconds};
+        m_pending = Request{source, seconds, filters};
         return;
     }
-    start({source, seconds});
+    start({source, seconds, filters});
 }
 
 void PosterPreview::start(const Request &request)
 {
     m_running = true;
     const QString folder = m_folder.path();
-    m_worker.run([request, folder] { return PosterFrame::extract(request.source, request.seconds, folder); },
+    m_worker.run([request, folder] { return PosterFrame::extract(request.source, request.seconds, folder, request.filters); },
                  [this](QImage frame) {
                      m_running = false;
                      if (m_pending) {

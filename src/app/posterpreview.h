@@ -18,7 +18,8 @@ class PosterPreview : public QObject
 public:
     PosterPreview(BackgroundWorker &worker, QObject *parent = nullptr);
 
-    void request(const QString &source, double seconds);
+    // filters: the encoder's, for the preview (PosterFrame::previewFilters).
+    void request(const QString &source, double seconds, const QString &filters);
     [[nodiscard]] bool isIdle() const { return !m_running; }
     // Runs then once no extraction is running or waiting, after its frame is shown.
     void whenIdle(std::function<void()> then);
@@ -32,6 +33,7 @@ private:
     {
         QString source;
         double seconds;
+        QString filters;
     };
     void start(const Request &request);
 

@@ -1,6 +1,7 @@
 #include "export/encoderarguments.h"
 
 #include "common/numbertext.h"
+#include "export/colour.h"
 #include "probe/fileprobe.h"
 
 #include <cmath>
@@ -58,6 +59,7 @@ EncoderInputs encoderInputs(const FileProbe &probe, const QString &sourcePath, c
         if (probe.json) {
             const qint64 index = video[u"index"].numberValue().toInt64();
             inputs.firstVideoPixelFormat = (*probe.json)[u"streams"][index][u"pix_fmt"].stringValue();
+            inputs.firstVideoTransfer = (*probe.json)[u"streams"][index][u"color_transfer"].stringValue();
         }
     }
     return inputs;
@@ -104,7 +106,14 @@ QStringList buildEncoderArguments(const EncoderInputs &inputs)
     }
     QString frameSize = inputs.frameSizeText;
     frameSize.replace(QStringLiteral(" x "), QStringLiteral(":"));
-    arguments << QStringLiteral("-vf") << QStringLiteral("scale=") + frameSize + QStringLiteral(",setsar=1:1");
+    arguments << QStringLiteral("-vf")
+              << toneMapFilters(inputs.firstVideoTransfer) + QStringLiteral("scale=") + frameSize
+            + QStringLiteral(",setsar=1:1");
+    // Mapped to SDR, the video says so, or players would still treat it as HDR.
+    if (isHdrTransfer(inputs.firstVideoTransfer)) {
+        arguments << QStringLiteral("-color_primaries") << QStringLiteral("bt709") << QStringLiteral("-color_trc")
+                  << QStringLiteral("bt709") << QStringLiteral("-colorspace") << QStringLiteral("bt709");
+    }
     if (inputs.firstVideoTrackInfo) {
         arguments << QStringLiteral("-map") << QStringLiteral("0:") + (*inputs.firstVideoTrackInfo)[u"index"].stringValue()
                   << QStringLiteral("-c:v") << QStringLiteral("libx264");

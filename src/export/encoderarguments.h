@@ -22,6 +22,7 @@ struct EncoderInputs
     std::optional<qint64> firstAudioTrackNumber;
     std::optional<JSON> firstVideoTrackInfo;
     QString firstVideoPixelFormat;      // the prober's "pix_fmt", empty when unknown
+    QString firstVideoTransfer;         // the prober's "color_transfer"; PQ and HLG are mapped to SDR
     double sizePercent = 100;
     QString frameSizeText;              // "W x H"
     bool fastStart = false;             // index before the media data, for progressive playback

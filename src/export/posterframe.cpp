@@ -28,21 +28,26 @@ QString seekText(double seconds)
     return shortestDoubleText(seconds * 0.5);
 }
 
-QStringList encoderArguments(const QString &seek, const QString &source, const QString &framePath)
+QString previewFilters(const QString &toneMap)
+{
+    return toneMap + QStringLiteral("scale=") + QString::number(-1) + u':' + QString::number(480)
+        + QStringLiteral(",setsar=1:1");
+}
+
+QString posterFilters(FrameSize size, const QString &toneMap)
+{
+    return toneMap + QStringLiteral("scale=") + QString::number(size.width) + u':' + QString::number(size.height)
+        + QStringLiteral(",setsar=1:1");
+}
+
+QStringList encoderArguments(const QString &seek, const QString &source, const QString &framePath,
+                             const QString &filters)
 {
     QStringList arguments = {QStringLiteral("-v"), QStringLiteral("quiet")};
     if (!seek.isEmpty())
         arguments << QStringLiteral("-ss") << seek;
-    return arguments + QStringList{
-            QStringLiteral("-i"),
-            source,
-            QStringLiteral("-vf"),
-            QStringLiteral("scale=") + QString::number(-1) + u':' + QString::number(480)
-                + QStringLiteral(",setsar=1:1"),
-            QStringLiteral("-frames:v"),
-            QStringLiteral("1"),
-            QStringLiteral("-y"),
-            framePath};
+    return arguments + QStringList{QStringLiteral("-i"), source, QStringLiteral("-vf"), filters,
+                                   QStringLiteral("-frames:v"), QStringLiteral("1"), QStringLiteral("-y"), framePath};
 }
 
 namespace {
@@ -50,14 +55,14 @@ namespace {
 std::atomic<qint64> extractionTimeLimitMs{120'000};
 
 QImage runEncoderForFrame(const QString &encoder, const QString &seek, const QString &source,
-                          const QString &framePath)
+                          const QString &framePath, const QString &filters)
 {
     QFile::remove(framePath);
     QProcess process;
     // An inherited terminal would let ffmpeg read key presses or stop it when in the background.
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(encoder, encoderArguments(seek, source, framePath));
+    process.start(encoder, encoderArguments(seek, source, framePath, filters));
     if (process.waitForStarted(-1) && !process.waitForFinished(int(extractionTimeLimitMs.load()))) {
         writeDiagnosticLine(QStringLiteral("The encoder gave no poster frame within %1 s and was stopped")
                                 .arg(extractionTimeLimitMs.load() / 1000.0));
@@ -78,20 +83,21 @@ void setExtractionTimeLimit(std::chrono::milliseconds limit)
     extractionTimeLimitMs = limit.count();
 }
 
-QImage extract(const QString &source, double seconds, const QString &temporaryFolder)
+QImage extract(const QString &source, double seconds, const QString &temporaryFolder, const QString &filters,
+               const QString &fileName)
 {
-    const QString framePath = temporaryFolder + u'/' + temporaryFileName.toString();
+    const QString framePath = temporaryFolder + u'/' + fileName;
     const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
     if (!encoder) {
         QFile::remove(framePath);
         return {};
     }
     const QString seek = seekText(seconds);
-    QImage image = runEncoderForFrame(*encoder, seek, source, framePath);
+    QImage image = runEncoderForFrame(*encoder, seek, source, framePath, filters);
     // Five seconds lie past the end of a short source; its first frame will do.
     // No seek at all reaches it: a raw stream has no time stamps to seek by.
     if (image.isNull() && seconds == 0)
-        image = runEncoderForFrame(*encoder, QString(), source, framePath);
+        image = runEncoderForFrame(*encoder, QString(), source, framePath, filters);
     return image;
 }
 
@@ -120,6 +126,7 @@ void writePosterFile(const QImage &image, const QString &path, FrameSize size)
     if (!file.open(QIODevice::WriteOnly))
         return;
     QImageWriter writer(&file, "jpeg");
+    writer.setQuality(90);
     if (!writer.write(scaled)) {
         file.cancelWriting();
         return;

@@ -21,15 +21,27 @@ inline constexpr QStringView temporaryFileName = u"PosterFrame.jpg";
 // text, or "5" for a position of exactly 0.
 [[nodiscard]] QString seekText(double seconds);
 
-// The twelve encoder arguments for one frame 480 pixels high; without a seek
-// text, the first frame (ten arguments).
-[[nodiscard]] QStringList encoderArguments(const QString &seek, const QString &source,
-                                           const QString &framePath);
+// The preview's filters: a frame 480 pixels high with square pixels, after the
+// tone mapping of an HDR source (toneMapFilters, empty for SDR).
+[[nodiscard]] QString previewFilters(const QString &toneMap = {});
+// The poster's: the frame at the output size, as the video shows it.
+[[nodiscard]] QString posterFilters(FrameSize size, const QString &toneMap = {});
+
+// The twelve encoder arguments for one frame through the filters; without a
+// seek text, the first frame (ten arguments).
+[[nodiscard]] QStringList encoderArguments(const QString &seek, const QString &source, const QString &framePath,
+                                           const QString &filters = previewFilters());
 
 // Runs the encoder ("creator") once and loads the frame it wrote into
-// temporaryFolder; a null image when there is no encoder or no frame. Blocks
-// the calling thread; extractions into one folder must not overlap.
-[[nodiscard]] QImage extract(const QString &source, double seconds, const QString &temporaryFolder);
+// temporaryFolder under fileName; a null image when there is no encoder or no
+// frame. Blocks the calling thread; extractions into one file must not overlap.
+[[nodiscard]] QImage extract(const QString &source, double seconds, const QString &temporaryFolder,
+                             const QString &filters = previewFilters(),
+                             const QString &fileName = temporaryFileName.toString());
+
+// The file name of the export's full-size extraction: lossless, as it is
+// compressed once more into poster.jpg.
+inline constexpr QStringView fullSizeFileName = u"PosterFrame.png";
 
 // The time limit of one extraction, after which the encoder is killed and no
 // frame comes out: generous (two minutes), as for the prober. Tests shorten it.
@@ -38,7 +50,7 @@ void setExtractionTimeLimit(std::chrono::milliseconds limit);
 // The image stretched to W x H (RGBA, smooth); a null image for a zero size.
 [[nodiscard]] QImage scaledImage(const QImage &image, qint64 width, qint64 height);
 
-// Writes the image stretched to the size as a JPEG file, atomically. Nothing is
+// Writes the image stretched to the size as a JPEG file (quality 90), atomically. Nothing is
 // written for a null image or a zero size; write errors are ignored.
 void writePosterFile(const QImage &image, const QString &path, FrameSize size);
 
