@@ -56,6 +56,18 @@ make -i h264-aac.mp4 -f lavfi -i sine=frequency=880:duration=2 -i subtitles.srt 
 # Wider than any phone.
 make -f lavfi -i testsrc=size=1280x720:rate=25 -t 2 -pix_fmt yuv420p -c:v libx264 -preset ultrafast wide.mp4
 
+# Hard to compress (moving noise), so an exact size is really spent: with
+# stereo sound, with a quiet mono track, and with jittered frame times (a phone's
+# variable frame rate).
+make -f lavfi -i "testsrc2=size=320x180:rate=25,noise=alls=20:allf=t" -f lavfi -i sine=frequency=300:sample_rate=48000 \
+    -t 3 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -crf 24 -c:a aac -ac 2 -b:a 128k noisy.mp4
+make -f lavfi -i "testsrc2=size=320x180:rate=25,noise=alls=20:allf=t" \
+    -f lavfi -i "sine=frequency=200:sample_rate=24000,volume=0.01" \
+    -t 3 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -crf 24 -c:a aac -ac 1 -b:a 24k quiet-mono.mp4
+make -f lavfi -i "testsrc2=size=320x180:rate=30,noise=alls=20:allf=t" \
+    -vf "settb=1/1000,setpts='(N+0.4*mod(N\\,2)+0.3*mod(N\\,3))/30/TB'" -fps_mode passthrough -enc_time_base 1/1000 \
+    -t 3 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -crf 24 vfr.mp4
+
 # A sharp 1080p test pattern, for the poster's sharpness.
 make -f lavfi -i testsrc2=size=1920x1080:rate=25 -t 1 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -crf 8 sharp1080.mp4
 

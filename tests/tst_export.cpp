@@ -1,7 +1,9 @@
 #include "apptesting.h"
 #include "app/outputfolderdialog.h"
 #include "app/userdefaults.h"
+#include "common/diagnostics.h"
 #include "export/htmlpage.h"
+#include "export/outputsettings.h"
 #include "export/posterframe.h"
 #include "json/json.h"
 #include "tools/mediatools.h"
@@ -21,6 +23,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QTemporaryDir>
 
@@ -135,13 +138,22 @@ class TestExport : public QObject
     Q_OBJECT
 
 public:
-    static void initMain() { usePrivateSettingsStore(); }
+    static void initMain()
+    {
+        usePrivateSettingsStore();
+        // A temporary directory of its own, so that leftovers found there are this test's.
+        static QTemporaryDir temporary;
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    }
 
 private Q_SLOTS:
     void init();
     void exportsAWholeFolder();
     void captions();
     void sharpPoster();
+    void exactSize_data();
+    void exactSize();
+    void exactSizeRunsAndCancels();
     void hdrToSdr();
     void fastStart();
     void browserSafePixels_data();
@@ -248,6 +260,96 @@ void TestExport::captions()
     delegate.closeBTNInsideProgressWindowClicked();
     QVERIFY(QTest::qWaitFor([&] { return !delegate.isBusy(); }, 30'000));
     QVERIFY(!QFileInfo::exists(folder));
+}
+
+void TestExport::exactSize_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<int>("percent");
+    for (const QString &source : {u"noisy.mp4"_s, u"quiet-mono.mp4"_s, u"vfr.mp4"_s}) {
+        for (int percent : {100, 50, 25})
+            QTest::addRow("%s at %d %%", qPrintable(source), percent) << source << percent;
+    }
+}
+
+void TestExport::exactSize()
+{
+    QFETCH(QString, source);
+    QFETCH(int, percent);
+    QStringList diagnostics;
+    setDiagnosticSink([&diagnostics](const QString &line) { diagnostics << line; });
+    const auto restore = qScopeGuard([] { setDiagnosticSink({}); });
+
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(source)));
+    delegate.outputFileSizeSlider->setValue(percent);
+    const QString folder = m_out.filePath(u"exact"_s);
+    QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+    answerAlert(delegate);
+
+    // Within the label's bytes: at most 2 % above, and at most 10 % below unless the encoder says it could spend no more.
+    const double label = double(targetSizeBytes(*delegate.globalFP->fileSize, percent));
+    const double written = double(QFileInfo(folder + u"/html5video.mp4"_s).size());
+    const QString ratio = u"%1 of %2 bytes: %3"_s.arg(written).arg(label).arg(written / label);
+    qInfo("%s", qPrintable(ratio));
+    QVERIFY2(written <= 1.02 * label, qPrintable(ratio));
+    const bool ceiling = diagnostics.filter(u"quality ceiling"_s).size() == 1;
+    QVERIFY2(written >= 0.9 * label || ceiling, qPrintable(ratio));
+    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3); // no pass log or temporary file in it
+    const qsizetype runs = diagnostics.filter(u"Encoder arguments"_s).size();
+    QVERIFY(runs == 2 || runs == 3); // analysis and final pass, and one more where the final pass missed
+}
+
+// The private temporary files of exports (pass logs, audio), wherever they are left.
+QStringList exportLeftovers()
+{
+    QStringList found;
+    for (const QFileInfo &folder : QDir(QDir::tempPath()).entryInfoList({u"videofold-*"_s}, QDir::Dirs)) {
+        for (const QString &name : QDir(folder.filePath()).entryList(QDir::Files)) {
+            if (name.startsWith(u"pass") || name == u"audio.m4a" || name == u"analysis.mp4")
+                found << folder.filePath() + u'/' + name;
+        }
+    }
+    return found;
+}
+
+void TestExport::exactSizeRunsAndCancels()
+{
+    QStringList diagnostics;
+    setDiagnosticSink([&diagnostics](const QString &line) { diagnostics << line; });
+    const auto restore = qScopeGuard([] { setDiagnosticSink({}); });
+    AppDelegate delegate;
+    delegate.applicationDidFinishLaunching();
+    QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+    const QString folder = m_out.filePath(u"runs"_s);
+    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+
+    // Cancel in the analysis and in the final pass: the folder and the temporary files go.
+    for (int cancelAbove : {5, 60}) {
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > cancelAbove; }, 60'000));
+        QVERIFY(delegate.progressBar->value() <= 100);
+        delegate.closeBTNInsideProgressWindowClicked();
+        QVERIFY(finished.wait(30'000));
+        QVERIFY(!QFileInfo::exists(folder));
+        QVERIFY2(exportLeftovers().isEmpty(), qPrintable(exportLeftovers().join(u' ')));
+        QVERIFY(!encoderRunning(delegate));
+    }
+    QVERIFY(diagnostics.filter(u"-pass 2"_s).size() >= 1);
+
+    // "Faster export (approximate size)": the one run of old, its arguments as they were.
+    delegate.userDefaults->setValue(u"approximateSizeParam"_s, true);
+    delegate.outputResolutionSlider->setValue(25);
+    delegate.outputFileSizeSlider->setValue(10);
+    diagnostics.clear();
+    QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+    answerAlert(delegate);
+    const QStringList runs = diagnostics.filter(u"Encoder arguments"_s);
+    QCOMPARE(runs.size(), 1);
+    QVERIFY(!runs.first().contains(u"-pass"));
+    QVERIFY(exportLeftovers().isEmpty());
+    delegate.userDefaults->setValue(u"approximateSizeParam"_s, QVariant());
 }
 
 void TestExport::sharpPoster()

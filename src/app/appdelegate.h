@@ -2,8 +2,10 @@
 
 #include "app/backgroundworker.h"
 #include "app/userdefaults.h"
+#include "export/encoderarguments.h"
 #include "probe/fileprobe.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QObject>
 #include <QStandardItemModel>
@@ -140,6 +142,11 @@ private:
     bool endExport();
     // Writes the page and the poster, then starts the encoder.
     void writeFolderAndEncode(const QString &folder, const QImage &poster);
+    // The second of the two runs for an exact size, with the rate the first one allows.
+    void runFinalPass(const QString &folder);
+    // Once more when the final pass missed the target; false when it did not.
+    bool runCorrectedPass(const QString &folder);
+    void reportSizeShortfall(const QString &folder) const;
     void setSettingsFrozen(bool frozen);
 
     std::unique_ptr<Ui::MainWindow> m_mainUi;
@@ -159,7 +166,15 @@ private:
     std::unique_ptr<EncoderRun> m_export;
     QString m_exportFolder;
     QStringList m_exportCaptionNames;
-    std::unique_ptr<QTemporaryDir> m_exportTemporary; // the export's own files, gone with it // what the folder holds beside the three entries
+    std::unique_ptr<QTemporaryDir> m_exportTemporary; // the export's own files, gone with it
+    EncoderInputs m_exportInputs;
+    int m_exportRunIndex = 0;
+    int m_exportRunCount = 1;
+    double m_exportPercent = 0;
+    qint64 m_exportAudioBytes = 0;
+    qint64 m_exportOverheadBytes = 0;
+    double m_exportVideoKilobits = 0;
+    QElapsedTimer m_exportClock; // across the runs of one export // what the folder holds beside the three entries
 };
 
 // The About box's text: the version, the FFmpeg in use and the licence.

@@ -116,20 +116,108 @@ void AppDelegate::writeFolderAndEncode(const QString &folder, const QImage &post
     m_exportCaptionNames.clear();
     for (const CaptionTrack &caption : content.captions)
         m_exportCaptionNames << caption.fileName;
-    runExport(buildEncoderArguments(inputs), folder, inputs.duration);
+    m_exportInputs = inputs;
+    writeDiagnosticLine(QStringLiteral("Output folder: ") + folder);
+    m_exportClock.start();
+    m_exportRunIndex = 0;
+    m_exportPercent = 0;
+    if (m_userDefaults.boolean(PreferenceKeys::approximateSize) || !canHitExactSize(inputs)) {
+        m_exportRunCount = 1;
+        runExport(buildEncoderArguments(inputs), folder, inputs.duration);
+        return;
+    }
+    m_exportRunCount = 2;
+    runExport(analysisArguments(inputs, m_exportTemporary->path()), folder, inputs.duration);
+}
+
+void AppDelegate::runFinalPass(const QString &folder)
+{
+    // The video gets exactly what the audio and the container leave of the target.
+    const QString temporary = m_exportTemporary->path();
+    m_exportAudioBytes = QFileInfo(temporary + u'/' + audioFileName.toString()).size();
+    m_exportOverheadBytes = mp4OverheadBytes(temporary + u'/' + analysisFileName.toString());
+    m_exportVideoKilobits = exactVideoKilobits(targetBytes(m_exportInputs), m_exportAudioBytes, m_exportOverheadBytes,
+                                               m_exportInputs.duration.value_or(1));
+    writeDiagnosticLine(QStringLiteral("Exact size: %1 bytes, audio %2, container %3, video %4 kb/s")
+                            .arg(targetBytes(m_exportInputs))
+                            .arg(m_exportAudioBytes)
+                            .arg(m_exportOverheadBytes)
+                            .arg(m_exportVideoKilobits));
+    m_exportRunIndex = 1;
+    runExport(finalArguments(m_exportInputs, temporary, m_exportVideoKilobits), folder, m_exportInputs.duration);
+}
+
+bool AppDelegate::runCorrectedPass(const QString &folder)
+{
+    // On a short clip the rate control can miss by a few per cent: one more final
+    // pass, at the rate scaled by the miss, when the file is over the target or
+    // far below it.
+    const double target = double(targetBytes(m_exportInputs));
+    const double written = double(QFileInfo(folder + u'/' + videoFileName.toString()).size());
+    if (m_exportRunIndex != 1 || written <= 0 || (written <= 1.02 * target && written >= 0.9 * target))
+        return false;
+    const double fixedBytes = double(m_exportAudioBytes + m_exportOverheadBytes);
+    const double wantedVideo = target * exactSizeAim - fixedBytes;
+    const double writtenVideo = written - fixedBytes;
+    if (wantedVideo <= 0 || writtenVideo <= 0)
+        return false; // the smallest file the encoder makes is all there is
+    m_exportVideoKilobits = std::max(m_exportVideoKilobits * wantedVideo / writtenVideo, 1.0);
+    writeDiagnosticLine(QStringLiteral("Exact size: %1 of %2 bytes written, again at %3 kb/s")
+                            .arg(written)
+                            .arg(target)
+                            .arg(m_exportVideoKilobits));
+    m_exportRunIndex = 2;
+    m_exportRunCount = 3;
+    runExport(finalArguments(m_exportInputs, m_exportTemporary->path(), m_exportVideoKilobits), folder,
+              m_exportInputs.duration);
+    return true;
+}
+
+void AppDelegate::reportSizeShortfall(const QString &folder) const
+{
+    // Below the target only where the encoder could not spend the bytes: say so.
+    const qint64 target = targetBytes(m_exportInputs);
+    const qint64 written = QFileInfo(folder + u'/' + videoFileName.toString()).size();
+    if (m_exportRunCount > 1 && target > 0 && written > 0 && double(written) < 0.9 * double(target)) {
+        writeDiagnosticLine(QStringLiteral("The video reached the encoder's quality ceiling: %1 of %2 bytes")
+                                .arg(written)
+                                .arg(target));
+    }
 }
 
 void AppDelegate::runExport(const QStringList &arguments, const QString &folder, std::optional<double> duration)
 {
-    showProgressSheet(false, QStringLiteral("Creating HTML5 Video..."));
+    if (!progressWindow->isVisible())
+        showProgressSheet(false, QStringLiteral("Creating HTML5 Video..."));
     if (!duration)
         progressBar->setRange(0, 0); // no duration, no percentage
-    writeDiagnosticLine(QStringLiteral("Output folder: ") + folder);
 
+    const int run = m_exportRunIndex;
     m_export = std::make_unique<EncoderRun>();
     globalProcess = m_export->process();
-    connect(m_export.get(), &EncoderRun::progressChanged, this, &AppDelegate::showExportProgress);
-    connect(m_export.get(), &EncoderRun::finished, this, [this, folder](bool, bool endedNormally) {
+    connect(m_export.get(), &EncoderRun::progressChanged, this, [this, run](double percent) {
+        // One bar across the runs; a run added to fit the size keeps it where it is.
+        showExportProgress(std::max((run * 100 + percent) / std::max(m_exportRunCount, 1), m_exportPercent));
+    });
+    connect(m_export.get(), &EncoderRun::finished, this, [this, folder, run](bool cancelled, bool endedNormally) {
+        const bool goesOn = !cancelled && !isProcessCancelledByUser && endedNormally;
+        if (goesOn && run == 0 && m_exportRunCount > 1) {
+            runFinalPass(folder);
+            return;
+        }
+        if (goesOn && runCorrectedPass(folder))
+            return;
+        // Two-pass libx264 refuses a rate below its own floor for the picture; the
+        // single run of old makes the smallest file it can instead.
+        if (!cancelled && !isProcessCancelledByUser && !endedNormally && run >= 1 && m_exportRunCount > 1) {
+            writeDiagnosticLine(QStringLiteral("Exact size: the final pass failed, one run as before"));
+            m_exportRunCount = 1;
+            m_exportRunIndex = 0;
+            m_exportPercent = 0;
+            runExport(buildEncoderArguments(m_exportInputs), folder, m_exportInputs.duration);
+            return;
+        }
+        reportSizeShortfall(folder);
         hideProgressSheet();
         finishExport(folder, endedNormally);
     });
@@ -142,9 +230,10 @@ void AppDelegate::runExport(const QStringList &arguments, const QString &folder,
 
 void AppDelegate::showExportProgress(double percent)
 {
+    m_exportPercent = percent;
     progressBar->setValue(int(std::lround(percent)));
     DesktopNotices::showProgress(percent / 100);
-    const qint64 elapsed = m_export ? m_export->elapsedMilliseconds() / 1000 : 0;
+    const qint64 elapsed = m_exportClock.isValid() ? m_exportClock.elapsed() / 1000 : 0;
     auto clock = [](qint64 seconds) {
         return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     };

@@ -16,6 +16,7 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, QWidget *parent)
         {m_ui->loopCheckBox, PreferenceKeys::loop},
         {m_ui->mutedCheckBox, PreferenceKeys::muted},
         {m_ui->fastStartCheckBox, PreferenceKeys::fastStart},
+        {m_ui->approximateSizeCheckBox, PreferenceKeys::approximateSize},
         {m_ui->minimalPageCheckBox, PreferenceKeys::minimalPage},
     };
     for (const auto &[box, key] : switches) {

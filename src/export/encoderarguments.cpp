@@ -2,8 +2,13 @@
 
 #include "common/numbertext.h"
 #include "export/colour.h"
+#include "export/outputsettings.h"
 #include "probe/fileprobe.h"
 
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -85,50 +90,171 @@ QString rateText(double kilobits)
     return shortestDoubleText(kilobits) + u'k';
 }
 
-QStringList buildEncoderArguments(const EncoderInputs &inputs)
-{
-    const bool hasAudio = inputs.numberOfAudioTracks >= 1 && inputs.firstAudioTrackNumber.has_value();
-    const std::optional<BitRates> rates =
-        bitRates(inputs.sizePercent, inputs.fileSize, inputs.duration, inputs.numberOfAudioTracks);
+namespace {
 
-    QStringList arguments = {QStringLiteral("-i"), inputs.sourcePath, QStringLiteral("-sn"), QStringLiteral("-dn"),
-                             QStringLiteral("-map_chapters"), QStringLiteral("-1"), QStringLiteral("-map_metadata"),
-                             QStringLiteral("-1"), QStringLiteral("-avoid_negative_ts"), QStringLiteral("auto")};
+bool hasAudio(const EncoderInputs &inputs)
+{
+    return inputs.numberOfAudioTracks >= 1 && inputs.firstAudioTrackNumber.has_value();
+}
+
+std::optional<BitRates> ratesFor(const EncoderInputs &inputs)
+{
+    return bitRates(inputs.sizePercent, inputs.fileSize, inputs.duration, inputs.numberOfAudioTracks);
+}
+
+// libx264 reads a rate below 1 kb/s as none and refuses to start; 0 leaves it at its default quality.
+double acceptedVideoRate(double kilobits)
+{
+    return kilobits > 0 && kilobits < 1 ? 1.0 : kilobits;
+}
+
+QStringList containerOptions(const EncoderInputs &inputs)
+{
+    QStringList options = {QStringLiteral("-sn"), QStringLiteral("-dn"), QStringLiteral("-map_chapters"),
+                           QStringLiteral("-1"), QStringLiteral("-map_metadata"), QStringLiteral("-1"),
+                           QStringLiteral("-avoid_negative_ts"), QStringLiteral("auto")};
     if (inputs.firstVideoTrackInfo && needsBrowserPixelFormat(inputs))
-        arguments << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
-    // Without a duration there is no rate to aim for: the encoders' default quality serves.
-    if (rates) {
-        // libx264 reads a rate below 1 kb/s as none and refuses to start; 0 leaves it at its default quality.
-        const double video = rates->video > 0 && rates->video < 1 ? 1.0 : rates->video;
-        arguments << QStringLiteral("-b:v") << rateText(video);
-        if (hasAudio)
-            arguments << QStringLiteral("-b:a") << rateText(rates->audio);
-    }
+        options << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
+    return options;
+}
+
+QStringList videoFilterOptions(const EncoderInputs &inputs)
+{
     QString frameSize = inputs.frameSizeText;
     frameSize.replace(QStringLiteral(" x "), QStringLiteral(":"));
-    arguments << QStringLiteral("-vf")
-              << toneMapFilters(inputs.firstVideoTransfer) + QStringLiteral("scale=") + frameSize
-            + QStringLiteral(",setsar=1:1");
+    QStringList options = {QStringLiteral("-vf"), toneMapFilters(inputs.firstVideoTransfer) + QStringLiteral("scale=")
+                                                       + frameSize + QStringLiteral(",setsar=1:1")};
     // Mapped to SDR, the video says so, or players would still treat it as HDR.
     if (isHdrTransfer(inputs.firstVideoTransfer)) {
-        arguments << QStringLiteral("-color_primaries") << QStringLiteral("bt709") << QStringLiteral("-color_trc")
-                  << QStringLiteral("bt709") << QStringLiteral("-colorspace") << QStringLiteral("bt709");
+        options << QStringLiteral("-color_primaries") << QStringLiteral("bt709") << QStringLiteral("-color_trc")
+                << QStringLiteral("bt709") << QStringLiteral("-colorspace") << QStringLiteral("bt709");
     }
-    if (inputs.firstVideoTrackInfo) {
-        arguments << QStringLiteral("-map") << QStringLiteral("0:") + (*inputs.firstVideoTrackInfo)[u"index"].stringValue()
-                  << QStringLiteral("-c:v") << QStringLiteral("libx264");
-    }
-    if (hasAudio) {
-        arguments << QStringLiteral("-ac") << QStringLiteral("2") << QStringLiteral("-map")
-                  << QStringLiteral("0:") + QString::number(*inputs.firstAudioTrackNumber) << QStringLiteral("-c:a")
-                  << QStringLiteral("aac");
-    }
+    return options;
+}
+
+QStringList videoStreamOptions(const EncoderInputs &inputs)
+{
+    if (!inputs.firstVideoTrackInfo)
+        return {};
+    return {QStringLiteral("-map"), QStringLiteral("0:") + (*inputs.firstVideoTrackInfo)[u"index"].stringValue(),
+            QStringLiteral("-c:v"), QStringLiteral("libx264")};
+}
+
+QStringList audioStreamOptions(const EncoderInputs &inputs)
+{
+    return {QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-map"),
+            QStringLiteral("0:") + QString::number(*inputs.firstAudioTrackNumber), QStringLiteral("-c:a"),
+            QStringLiteral("aac")};
+}
+
+// The video's output, then each caption file as an output of its own.
+QStringList outputs(const EncoderInputs &inputs)
+{
+    QStringList options;
     if (inputs.fastStart)
-        arguments << QStringLiteral("-movflags") << QStringLiteral("+faststart");
-    arguments << QStringLiteral("-y") << inputs.folder + u'/' + videoFileName.toString();
+        options << QStringLiteral("-movflags") << QStringLiteral("+faststart");
+    options << QStringLiteral("-y") << inputs.folder + u'/' + videoFileName.toString();
     for (const CaptionTrack &caption : inputs.captions) {
-        arguments << QStringLiteral("-map") << QStringLiteral("0:") + QString::number(caption.streamIndex)
-                  << QStringLiteral("-c:s") << QStringLiteral("webvtt") << inputs.folder + u'/' + caption.fileName;
+        options << QStringLiteral("-map") << QStringLiteral("0:") + QString::number(caption.streamIndex)
+                << QStringLiteral("-c:s") << QStringLiteral("webvtt") << inputs.folder + u'/' + caption.fileName;
+    }
+    return options;
+}
+
+QStringList passOptions(int pass, const QString &temporaryFolder)
+{
+    return {QStringLiteral("-pass"), QString::number(pass), QStringLiteral("-passlogfile"),
+            temporaryFolder + QStringLiteral("/pass")};
+}
+
+} // namespace
+
+QStringList buildEncoderArguments(const EncoderInputs &inputs)
+{
+    const std::optional<BitRates> rates = ratesFor(inputs);
+    QStringList arguments = QStringList{QStringLiteral("-i"), inputs.sourcePath} + containerOptions(inputs);
+    // Without a duration there is no rate to aim for: the encoders' default quality serves.
+    if (rates) {
+        arguments << QStringLiteral("-b:v") << rateText(acceptedVideoRate(rates->video));
+        if (hasAudio(inputs))
+            arguments << QStringLiteral("-b:a") << rateText(rates->audio);
+    }
+    arguments << videoFilterOptions(inputs) << videoStreamOptions(inputs);
+    if (hasAudio(inputs))
+        arguments << audioStreamOptions(inputs);
+    return arguments + outputs(inputs);
+}
+
+bool canHitExactSize(const EncoderInputs &inputs)
+{
+    const std::optional<BitRates> rates = ratesFor(inputs);
+    return rates && rates->video > 0 && inputs.firstVideoTrackInfo;
+}
+
+QStringList analysisArguments(const EncoderInputs &inputs, const QString &temporaryFolder)
+{
+    const BitRates rates = ratesFor(inputs).value_or(BitRates{});
+    QStringList arguments = QStringList{QStringLiteral("-i"), inputs.sourcePath} + containerOptions(inputs);
+    arguments << QStringLiteral("-b:v") << rateText(acceptedVideoRate(rates.video)) << videoFilterOptions(inputs)
+              << videoStreamOptions(inputs) << passOptions(1, temporaryFolder) << QStringLiteral("-an")
+              << QStringLiteral("-y") << temporaryFolder + u'/' + analysisFileName.toString();
+    if (hasAudio(inputs)) {
+        arguments << QStringLiteral("-vn") << QStringLiteral("-sn") << QStringLiteral("-dn")
+                  << QStringLiteral("-map_chapters") << QStringLiteral("-1") << QStringLiteral("-map_metadata")
+                  << QStringLiteral("-1") << QStringLiteral("-avoid_negative_ts") << QStringLiteral("auto")
+                  << QStringLiteral("-b:a") << rateText(rates.audio) << audioStreamOptions(inputs)
+                  << QStringLiteral("-y") << temporaryFolder + u'/' + audioFileName.toString();
     }
     return arguments;
+}
+
+QStringList finalArguments(const EncoderInputs &inputs, const QString &temporaryFolder, double videoKilobits)
+{
+    QStringList arguments = {QStringLiteral("-i"), inputs.sourcePath};
+    if (hasAudio(inputs))
+        arguments << QStringLiteral("-i") << temporaryFolder + u'/' + audioFileName.toString();
+    arguments << containerOptions(inputs) << QStringLiteral("-b:v") << rateText(acceptedVideoRate(videoKilobits))
+              << videoFilterOptions(inputs) << videoStreamOptions(inputs) << passOptions(2, temporaryFolder);
+    if (hasAudio(inputs))
+        arguments << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-c:a") << QStringLiteral("copy");
+    return arguments + outputs(inputs);
+}
+
+qint64 targetBytes(const EncoderInputs &inputs)
+{
+    return targetSizeBytes(inputs.fileSize, inputs.sizePercent);
+}
+
+double exactVideoKilobits(qint64 targetBytes, qint64 audioBytes, qint64 overheadBytes, double duration)
+{
+    const double videoBytes = double(targetBytes - audioBytes - overheadBytes) * exactSizeAim;
+    return std::max(videoBytes * 8 / duration / 1000, 1.0);
+}
+
+qint64 mp4OverheadBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    qint64 payload = 0;
+    while (!file.atEnd()) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            break;
+        qint64 size = qFromBigEndian<quint32>(header.constData());
+        qint64 headerSize = 8;
+        if (size == 1) {
+            size = qint64(qFromBigEndian<quint64>(file.read(8).constData()));
+            headerSize = 16;
+        } else if (size == 0) {
+            size = file.size() - file.pos() + 8; // to the end of the file
+        }
+        if (size < headerSize)
+            break;
+        if (header.mid(4, 4) == "mdat")
+            payload += size - headerSize;
+        if (!file.seek(file.pos() - headerSize + size))
+            break;
+    }
+    return file.size() - payload;
 }

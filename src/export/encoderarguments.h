@@ -52,3 +52,28 @@ struct BitRates
 [[nodiscard]] QStringList buildEncoderArguments(const EncoderInputs &inputs);
 
 inline constexpr QStringView videoFileName = u"html5video.mp4";
+
+// An exact target size takes two runs of the encoder. The first analyses the
+// video (its first pass, through the same filters into an MP4 as the final
+// run, so both see the same frames) and encodes the audio once; the second
+// gives the video exactly the bytes left and copies the audio in. Both write
+// their own files into a private temporary folder, never the output folder.
+inline constexpr QStringView analysisFileName = u"analysis.mp4";
+inline constexpr QStringView audioFileName = u"audio.m4a";
+// The share of the bytes left that the video aims at: the encoder's rate
+// control lands within about a percent either way.
+inline constexpr double exactSizeAim = 0.985;
+
+// Whether the inputs have a rate to aim for (a duration, a size) and a video.
+[[nodiscard]] bool canHitExactSize(const EncoderInputs &inputs);
+[[nodiscard]] QStringList analysisArguments(const EncoderInputs &inputs, const QString &temporaryFolder);
+[[nodiscard]] QStringList finalArguments(const EncoderInputs &inputs, const QString &temporaryFolder,
+                                         double videoKilobits);
+// The bytes the target-size label promises.
+[[nodiscard]] qint64 targetBytes(const EncoderInputs &inputs);
+// The video rate in kb/s that fills the target beside the audio and the
+// container's own bytes; at least 1 kb/s, the smallest the encoder takes.
+[[nodiscard]] double exactVideoKilobits(qint64 targetBytes, qint64 audioBytes, qint64 overheadBytes, double duration);
+// What an MP4 file holds besides its media data: its size minus the payload of
+// its "mdat" boxes; 0 when it cannot be read.
+[[nodiscard]] qint64 mp4OverheadBytes(const QString &path);
