@@ -455,8 +455,11 @@ void TestExport::failures()
     delegate.applicationDidFinishLaunching();
     QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
     qputenv(MediaTools::resourcesVariable, QFile::encodeName(tools.path()));
+    // In one run, so that the plausible file lands in the folder.
+    delegate.userDefaults->setValue(u"approximateSizeParam"_s, true);
     const QString folder = m_out.filePath(u"failed"_s);
     QVERIFY(exportAndWait(delegate, folder));
+    delegate.userDefaults->setValue(u"approximateSizeParam"_s, QVariant());
     QMessageBox *alert = takeAlert(delegate);
     QVERIFY(alert);
     QCOMPARE(alert->text(), u"Oops! Something went wrong!"_s);

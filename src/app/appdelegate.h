@@ -140,8 +140,9 @@ private:
     bool confirmQuitDuringExport();
     // Leaves the exporting state; true when a quit was asked for meanwhile, and the window then closes.
     bool endExport();
-    // Writes the page and the poster, then starts the encoder.
-    void writeFolderAndEncode(const QString &folder, const QImage &poster);
+    // Writes the page, then starts the encoder.
+    void writeFolderAndEncode(const QString &folder);
+    void writePosterWhileEncoding(const QString &folder);
     // The second of the two runs for an exact size, with the rate the first one allows.
     void runFinalPass(const QString &folder);
     // Once more when the final pass missed the target; false when it did not.
@@ -161,7 +162,10 @@ private:
     bool m_allowProgressClose = false;
     bool m_isExporting = false;
     bool m_quitAfterExport = false;
-    bool m_isWaitingForPoster = false;
+    bool m_isWaitingForPoster = false;        // for the preview's last extraction, before anything starts
+    bool m_isPosterPending = false;           // the full-size poster is being extracted
+    bool m_isVerdictWaitingForPoster = false; // the encoder ended first
+    bool m_encoderEndedNormally = false;
     quint64 m_exportTicket = 0; // tells a waiting export's poster callback whether it still counts
     std::unique_ptr<EncoderRun> m_export;
     QString m_exportFolder;

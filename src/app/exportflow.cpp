@@ -74,28 +74,40 @@ void AppDelegate::startExport(const QString &folder)
     const quint64 ticket = ++m_exportTicket;
     // The poster is the frame of the slider's final position: let a pending extraction finish.
     m_posterPreview->whenIdle([this, folder, ticket] {
-        if (ticket != m_exportTicket || !m_isWaitingForPoster)
+        if (ticket != m_exportTicket || !std::exchange(m_isWaitingForPoster, false))
             return; // cancelled while waiting
-        // The poster at the output size, sharper than the preview stretched to it.
-        const FrameSize size = parseFrameSizeText(outputResolutionLBL->text()).value_or(FrameSize{});
-        const QString source = sourceURL->toLocalFile();
-        const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
-        const QString filters = PosterFrame::posterFilters(size, toneMapFilters(firstVideoTransfer(*globalFP)));
-        const QString temporary = m_exportTemporary->path();
-        m_worker.run(
-            [source, seconds, temporary, filters] {
-                return PosterFrame::extract(source, seconds, temporary, filters,
-                                            PosterFrame::fullSizeFileName.toString());
-            },
-            [this, folder, ticket](const QImage &poster) {
-                if (ticket != m_exportTicket || !std::exchange(m_isWaitingForPoster, false))
-                    return; // cancelled while extracting
-                writeFolderAndEncode(folder, poster.isNull() ? posterIMGView->image() : poster);
-            });
+        writePosterWhileEncoding(folder);
+        writeFolderAndEncode(folder);
     });
 }
 
-void AppDelegate::writeFolderAndEncode(const QString &folder, const QImage &poster)
+void AppDelegate::writePosterWhileEncoding(const QString &folder)
+{
+    // The poster at the output size, sharper than the preview stretched to it. The
+    // encoder has no need of it, so both run at once; the verdict waits for it.
+    const FrameSize size = parseFrameSizeText(outputResolutionLBL->text()).value_or(FrameSize{});
+    const QString source = sourceURL->toLocalFile();
+    const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
+    const QString filters = PosterFrame::posterFilters(size, toneMapFilters(firstVideoTransfer(*globalFP)));
+    const QString temporary = m_exportTemporary->path();
+    const quint64 ticket = m_exportTicket;
+    m_isPosterPending = true;
+    m_worker.run(
+        [source, seconds, temporary, filters] {
+            return PosterFrame::extract(source, seconds, temporary, filters, PosterFrame::fullSizeFileName.toString());
+        },
+        [this, folder, ticket, size](const QImage &poster) {
+            if (ticket != m_exportTicket || !m_isExporting)
+                return; // that export is over: its folder may be gone
+            PosterFrame::writePosterFile(poster.isNull() ? posterIMGView->image() : poster,
+                                         folder + QStringLiteral("/poster.jpg"), size);
+            m_isPosterPending = false;
+            if (std::exchange(m_isVerdictWaitingForPoster, false))
+                finishExport(folder, m_encoderEndedNormally);
+        });
+}
+
+void AppDelegate::writeFolderAndEncode(const QString &folder)
 {
     const FrameSize size = parseFrameSizeText(outputResolutionLBL->text()).value_or(FrameSize{});
     const PageOptions options{m_userDefaults.boolean(PreferenceKeys::controls),
@@ -108,7 +120,6 @@ void AppDelegate::writeFolderAndEncode(const QString &folder, const QImage &post
     writeFileAtomically(folder + u'/' + pageFileName.toString(),
                         minimal ? html5PageBytes(size.width, size.height, options)
                                 : visitorPageBytes(size.width, size.height, options, content));
-    PosterFrame::writePosterFile(poster, folder + QStringLiteral("/poster.jpg"), size);
     EncoderInputs inputs = encoderInputs(*globalFP, source, folder, outputFileSizeSlider->value(),
                                          outputResolutionLBL->text());
     inputs.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
@@ -251,6 +262,11 @@ void AppDelegate::finishExport(const QString &folder, bool encoderEndedNormally)
         Q_EMIT exportFinished(false);
         return;
     }
+    if (m_isPosterPending) {
+        m_isVerdictWaitingForPoster = true;
+        m_encoderEndedNormally = encoderEndedNormally;
+        return;
+    }
     const QStringList names = folderEntryNames(folder);
     m_worker.run(
         [folder, names, encoderEndedNormally, captions = m_exportCaptionNames] {
@@ -263,6 +279,8 @@ bool AppDelegate::endExport()
 {
     m_isExporting = false;
     m_isWaitingForPoster = false;
+    m_isPosterPending = false;
+    m_isVerdictWaitingForPoster = false;
     m_exportTemporary.reset();
     setSettingsFrozen(false);
     DesktopNotices::clearProgress();
