@@ -4,7 +4,7 @@ BUILD_TYPE ?= Debug
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test test-asan bench package fuzz clean
+.PHONY: all deps configure build run test test-asan coverage bench package fuzz clean
 
 all: build
 
@@ -27,6 +27,14 @@ test: build
 
 test-asan: deps
 	$(MAKE) test BUILD_DIR=build-asan CMAKE_FLAGS=-DVIDEOFOLD_SANITIZE=ON
+
+# The suite on an instrumented build (in build-coverage/), then the line and
+# branch coverage of src/ as gcovr reads it.
+coverage: deps
+	find build-coverage -name '*.gcda' -delete 2>/dev/null || true
+	$(MAKE) test BUILD_DIR=build-coverage CMAKE_FLAGS=-DVIDEOFOLD_COVERAGE=ON
+	gcovr --root . --filter 'src/' --exclude-unreachable-branches --exclude-throw-branches \
+		--print-summary build-coverage
 
 # A Release build of its own, packaged as a .deb in build-package/.
 package: deps
@@ -59,4 +67,4 @@ bench: deps
 	build-bench/videofold_bench bench/results.json
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-package build-bench build-fuzz
+	rm -rf $(BUILD_DIR) build-asan build-coverage build-package build-bench build-fuzz

@@ -19,6 +19,13 @@ if(VIDEOFOLD_SANITIZE)
     target_link_options(videofold_options INTERFACE -fsanitize=address,undefined)
 endif()
 
+# make coverage: every target instrumented for gcov, read back by gcovr.
+option(VIDEOFOLD_COVERAGE "Instrument the build for line and branch coverage" OFF)
+if(VIDEOFOLD_COVERAGE)
+    target_compile_options(videofold_options INTERFACE --coverage -O0)
+    target_link_options(videofold_options INTERFACE --coverage)
+endif()
+
 # make fuzz: clang's libFuzzer over the core, with the sanitizers watching.
 option(VIDEOFOLD_FUZZ "Build the fuzz targets for libFuzzer (clang)" OFF)
 if(VIDEOFOLD_FUZZ)

@@ -338,6 +338,8 @@ void TestAppDelegate::sheets()
     auto *muted = delegate.window->findChild<QCheckBox *>(u"mutedCheckBox"_s);
     muted->setChecked(false);
     QVERIFY(!UserDefaults().boolean(u"mutedParam"_s) && autoplay->isChecked());
+    auto *approximate = delegate.window->findChild<QCheckBox *>(u"approximateSizeCheckBox"_s);
+    QVERIFY(approximate && !approximate->isChecked()); // exact size unless asked otherwise
     auto *minimal = delegate.window->findChild<QCheckBox *>(u"minimalPageCheckBox"_s);
     minimal->setChecked(true);
     QVERIFY(UserDefaults().boolean(u"minimalPageParam"_s));
