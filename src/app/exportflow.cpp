@@ -50,8 +50,7 @@ void AppDelegate::prepareOutputFolder(const QString &path)
 {
     if (!globalFP || !sourceURL || isBusy())
         return;
-    const QString source = sourceURL ? sourceURL->toLocalFile() : QString();
-    if (const std::optional<QString> refusal = replacementRefusal(path, source, QDir::homePath())) {
+    if (const std::optional<QString> refusal = replacementRefusal(path, sourceURL->toLocalFile(), QDir::homePath())) {
         showAlert(QMessageBox::Warning, QStringLiteral("Please choose another name for the HTML5 video folder."),
                   *refusal);
         return;
@@ -165,8 +164,10 @@ bool AppDelegate::runCorrectedPass(const QString &folder)
     // far below it.
     const double target = double(targetBytes(m_exportInputs));
     const double written = double(QFileInfo(folder + u'/' + videoFileName.toString()).size());
-    if (m_exportRunIndex != 1 || written <= 0 || (written <= 1.02 * target && written >= 0.9 * target))
+    if (m_exportRunIndex != 1 || written <= 0
+        || (written <= exactSizeMost * target && written >= exactSizeLeast * target)) {
         return false;
+    }
     const double fixedBytes = double(m_exportAudioBytes + m_exportOverheadBytes);
     const double wantedVideo = target * exactSizeAim - fixedBytes;
     const double writtenVideo = written - fixedBytes;
@@ -189,7 +190,7 @@ void AppDelegate::reportSizeShortfall(const QString &folder) const
     // Below the target only where the encoder could not spend the bytes: say so.
     const qint64 target = targetBytes(m_exportInputs);
     const qint64 written = QFileInfo(folder + u'/' + videoFileName.toString()).size();
-    if (m_exportRunCount > 1 && target > 0 && written > 0 && double(written) < 0.9 * double(target)) {
+    if (m_exportRunCount > 1 && target > 0 && written > 0 && double(written) < exactSizeLeast * double(target)) {
         writeDiagnosticLine(QStringLiteral("The video reached the encoder's quality ceiling: %1 of %2 bytes")
                                 .arg(written)
                                 .arg(target));

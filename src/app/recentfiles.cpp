@@ -58,5 +58,4 @@ void RecentFiles::rebuildMenu()
     QAction *clearAction = m_menu->addAction(QStringLiteral("Clear Menu"));
     clearAction->setEnabled(!paths.isEmpty());
     connect(clearAction, &QAction::triggered, this, &RecentFiles::clear);
-    m_menu->setEnabled(true);
 }

@@ -108,11 +108,17 @@ double acceptedVideoRate(double kilobits)
     return kilobits > 0 && kilobits < 1 ? 1.0 : kilobits;
 }
 
+// No subtitles, data, chapters or tags in an output, and time stamps from zero.
+QStringList plainOutputOptions()
+{
+    return {QStringLiteral("-sn"), QStringLiteral("-dn"), QStringLiteral("-map_chapters"),
+            QStringLiteral("-1"), QStringLiteral("-map_metadata"), QStringLiteral("-1"),
+            QStringLiteral("-avoid_negative_ts"), QStringLiteral("auto")};
+}
+
 QStringList containerOptions(const EncoderInputs &inputs)
 {
-    QStringList options = {QStringLiteral("-sn"), QStringLiteral("-dn"), QStringLiteral("-map_chapters"),
-                           QStringLiteral("-1"), QStringLiteral("-map_metadata"), QStringLiteral("-1"),
-                           QStringLiteral("-avoid_negative_ts"), QStringLiteral("auto")};
+    QStringList options = plainOutputOptions();
     if (inputs.firstVideoTrackInfo && needsBrowserPixelFormat(inputs))
         options << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p");
     return options;
@@ -199,10 +205,7 @@ QStringList analysisArguments(const EncoderInputs &inputs, const QString &tempor
               << videoStreamOptions(inputs) << passOptions(1, temporaryFolder) << QStringLiteral("-an")
               << QStringLiteral("-y") << temporaryFolder + u'/' + analysisFileName.toString();
     if (hasAudio(inputs)) {
-        arguments << QStringLiteral("-vn") << QStringLiteral("-sn") << QStringLiteral("-dn")
-                  << QStringLiteral("-map_chapters") << QStringLiteral("-1") << QStringLiteral("-map_metadata")
-                  << QStringLiteral("-1") << QStringLiteral("-avoid_negative_ts") << QStringLiteral("auto")
-                  << QStringLiteral("-b:a") << rateText(rates.audio) << audioStreamOptions(inputs)
+        arguments << QStringLiteral("-vn") << plainOutputOptions() << QStringLiteral("-b:a") << rateText(rates.audio) << audioStreamOptions(inputs)
                   << QStringLiteral("-y") << temporaryFolder + u'/' + audioFileName.toString();
     }
     return arguments;

@@ -63,6 +63,10 @@ inline constexpr QStringView audioFileName = u"audio.m4a";
 // The share of the bytes left that the video aims at: the encoder's rate
 // control lands within about a percent either way.
 inline constexpr double exactSizeAim = 0.985;
+// What an exact-size file may weigh against the target: at most 2 % more, and
+// at most 10 % less unless the video needs no more at the encoder's best.
+inline constexpr double exactSizeMost = 1.02;
+inline constexpr double exactSizeLeast = 0.9;
 
 // Whether the inputs have a rate to aim for (a duration, a size) and a video.
 [[nodiscard]] bool canHitExactSize(const EncoderInputs &inputs);

@@ -43,7 +43,6 @@ void EncoderRun::start(const QString &program, const QStringList &arguments, std
         QMetaObject::invokeMethod(this, [this] { Q_EMIT finished(true, false); }, Qt::QueuedConnection);
         return;
     }
-    m_clock.start();
     m_process.start(program, arguments);
 }
 

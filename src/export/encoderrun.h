@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
@@ -29,7 +28,6 @@ public:
     [[nodiscard]] bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
     [[nodiscard]] bool wasCancelled() const { return m_cancelled; }
     [[nodiscard]] QProcess *process() { return &m_process; }
-    [[nodiscard]] qint64 elapsedMilliseconds() const { return m_clock.isValid() ? m_clock.elapsed() : 0; }
 
 Q_SIGNALS:
     void progressChanged(double percent);
@@ -42,7 +40,6 @@ private:
     void processFailed(QProcess::ProcessError error);
 
     QProcess m_process;
-    QElapsedTimer m_clock;
     std::optional<double> m_duration;
     bool m_cancelled = false;
     bool m_done = false;
