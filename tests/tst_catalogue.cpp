@@ -578,8 +578,8 @@ void TestCatalogue::manyOpens()
         QCOMPARE(checksum(path), before);
     }
     QVERIFY(noChildLeft());
-    QCOMPARE_LE(descriptors(), descriptorsAtStart);
-    QCOMPARE_LE(threads(), threadsAtStart);
+    // A worker thread that has handed over its result may take a moment to exit.
+    QTRY_VERIFY_WITH_TIMEOUT(descriptors() <= descriptorsAtStart && threads() <= threadsAtStart, 5'000);
 }
 
 void TestCatalogue::cancels()
