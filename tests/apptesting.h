@@ -5,6 +5,7 @@
 #include "app/appdelegate.h"
 #include "app/posterpreview.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -27,6 +28,34 @@ inline void usePrivateSettingsStore()
 inline QString mediaPath(const QString &name)
 {
     return QDir(qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA")).filePath(name);
+}
+
+// The controller as the application starts it.
+struct LaunchedDelegate : AppDelegate
+{
+    LaunchedDelegate() { applicationDidFinishLaunching(); }
+};
+
+// Writes an executable script, such as a scripted stand-in for a tool.
+inline bool writeScript(const QString &path, const QByteArray &script)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size())
+        return false;
+    file.close();
+    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Clicks the button of box with that text; false when there is none.
+inline bool clickButton(QMessageBox *box, const QString &text)
+{
+    for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>()) {
+        if (button->text() == text) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
 }
 
 // Opens a file through the controller; waits for the verdict and, when it is
