@@ -4,10 +4,7 @@
 #include "app/desktopnotices.h"
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
 #include <QSlider>
-#include <QTemporaryDir>
 
 #include <csignal>
 #include <cstdio>
@@ -82,11 +79,6 @@ public:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        if (!busPid)
-            QSKIP("dbus-daemon is missing");
-    }
     void cleanupTestCase()
     {
         if (busPid)
@@ -97,6 +89,8 @@ private Q_SLOTS:
 
 void TestDesktopNotices::exportSeenOutsideTheWindow()
 {
+    if (!busPid)
+        QSKIP("dbus-daemon is missing");
     // The listeners on a connection of their own, as other programs would be.
     QDBusConnection desktop = QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"),
                                                             u"desktop"_s);
@@ -110,8 +104,7 @@ void TestDesktopNotices::exportSeenOutsideTheWindow()
                             SLOT(update(QString, QVariantMap))));
 
     // A window that is not active, as when the user works elsewhere.
-    AppDelegate delegate;
-    delegate.applicationDidFinishLaunching();
+    LaunchedDelegate delegate;
     QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
     delegate.outputResolutionSlider->setValue(25);
     QTemporaryDir out;

@@ -3,7 +3,9 @@
 #include "common/diagnostics.h"
 #include "probe/fileprobe.h"
 #include "probe/keyvalues.h"
+#include "tools/mediatools.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup() { setDiagnosticSink({}); }
+    void toolLookup();
     void outcomes();
     void proberArguments();
     void streamKinds();
@@ -102,6 +105,26 @@ FileProbe TestFileProbe::probeAnswer(const QString &answer, const QString &file)
     qputenv("FAKE_PROBER_ANSWER", QFile::encodeName(path));
     qputenv("FAKE_PROBER_ARGUMENTS", QFile::encodeName(m_folder.filePath(u"arguments"_s)));
     return FileProbe(m_folder.filePath(file));
+}
+
+void TestFileProbe::toolLookup()
+{
+    qunsetenv(MediaTools::resourcesVariable);
+    const QString resources = QCoreApplication::applicationDirPath() + u"/resources"_s;
+    QCOMPARE(MediaTools::resourceDirectory(), resources);
+    QCOMPARE(MediaTools::resourcePath(MediaTools::encoderName), resources + u"/creator"_s);
+    QCOMPARE(QFileInfo(resources + u"/sniffer"_s).canonicalFilePath(), QFileInfo(u"/usr/bin/ffprobe"_s).canonicalFilePath());
+
+    // Another directory by name; there, not executable, a folder, absent, or not a plain name: no resource.
+    QFile(m_folder.filePath(u"creator"_s)).open(QIODevice::WriteOnly);
+    QVERIFY(QDir(m_folder.path()).mkpath(u"sniffer"_s));
+    qputenv(MediaTools::resourcesVariable, QFile::encodeName(m_folder.path()));
+    QCOMPARE(MediaTools::resourceDirectory(), m_folder.path());
+    for (QStringView name : std::initializer_list<QStringView>{u"creator", u"sniffer", u"missing", u"", u"../resources/sniffer"})
+        QCOMPARE(MediaTools::resourcePath(name), std::nullopt);
+    QVERIFY(QDir(m_folder.path()).rmdir(u"sniffer"_s) && QFile::remove(m_folder.filePath(u"creator"_s)));
+    qputenv(MediaTools::resourcesVariable, qgetenv("VIDEOFOLD_FAKE_TOOLS"));
+    QCOMPARE(MediaTools::resourcePath(MediaTools::proberName), qEnvironmentVariable("VIDEOFOLD_FAKE_TOOLS") + u"/sniffer"_s);
 }
 
 void TestFileProbe::outcomes()
