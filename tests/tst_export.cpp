@@ -131,7 +131,6 @@ private Q_SLOTS:
     void exactSizeRunsAndCancels();
     void browserSafePixels();
     void hdrToSdr();
-    void failures();
     void saveDialog();
 
 private:
@@ -343,30 +342,6 @@ void TestExport::hdrToSdr()
             QVERIFY2(colour > 0.6 * sdr, qPrintable(name + output + u": "_s + QString::number(colour)));
         }
     }
-}
-
-void TestExport::failures()
-{
-    // An encoder that fails, leaves a plausible file behind, and exits with an error.
-    QTemporaryDir tools;
-    QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::proberName), tools.filePath(u"sniffer"_s)));
-    QVERIFY(writeScript(tools.filePath(u"creator"_s), "#!/bin/sh\nfor last; do :; done\necho 'time=garbage "
-                                                      "time=00:00:01.00' >&2\necho 'not a video' > \"$last\"\nexit 1\n"));
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-    qputenv(MediaTools::resourcesVariable, QFile::encodeName(tools.path()));
-    // In one run, so that the plausible file lands in the folder.
-    delegate.userDefaults->setValue(u"approximateSizeParam"_s, true);
-    const QString folder = m_out.filePath(u"failed"_s);
-    QCOMPARE(exportAndWait(delegate, folder), std::optional(false));
-    delegate.userDefaults->setValue(u"approximateSizeParam"_s, QVariant());
-    QMessageBox *alert = takeAlert(delegate);
-    QVERIFY(alert);
-    QCOMPARE(alert->text(), u"Oops! Something went wrong!"_s);
-    QCOMPARE(alert->informativeText(), u"Contact: support@videofold.org"_s);
-    QCOMPARE(alert->icon(), QMessageBox::Critical);
-    QCOMPARE(alert->buttons().size(), 1);
-    QCOMPARE(entryNames(folder).size(), 3); // left in place
 }
 
 void TestExport::saveDialog()

@@ -80,6 +80,7 @@ void TestExportCore::frameAndTargetSizes()
     for (const QString &text : {u"960x540"_s, u" 960 x 540"_s, u"960 x 540 "_s, u"-2 x 4"_s, u"9.5 x 4"_s, u"960 x"_s,
                                 QString(), u"９６０ x ５４０"_s, u"1234567890 x 2"_s})
         QVERIFY2(!parseFrameSizeText(text), qPrintable(text));
+    QVERIFY(parseFrameSizeText(u"0 x 540"_s)->isEmpty() && parseFrameSizeText(u"960 x 0"_s)->isEmpty());
     QCOMPARE(targetSizeBytes(50'000'000, 50), 25'000'000);
     QCOMPARE(targetSizeBytes(99, 50), 49); // truncated, not rounded
 }
