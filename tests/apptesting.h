@@ -25,6 +25,12 @@ inline void usePrivateSettingsStore()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
 }
 
+inline QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 inline QString mediaPath(const QString &name)
 {
     return QDir(qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA")).filePath(name);

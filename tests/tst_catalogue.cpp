@@ -31,12 +31,6 @@ const QString unsupported = u"Seems to be an unsupported file. Does the video pl
 const QString failure = u"Oops! Something went wrong!"_s;
 const QString success = u"HTML5 Video created Successfully!"_s;
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Each file of a folder by name, with its checksum.
 QMap<QString, QByteArray> checksums(const QString &folder)
 {

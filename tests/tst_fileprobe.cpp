@@ -129,14 +129,8 @@ void TestFileProbe::toolLookup()
 
 void TestFileProbe::outcomes()
 {
-    const struct
-    {
-        QString answer;
-        QString file;
-        bool hasErrors, isValid, hasJSON;
-        qint64 tracks;
-        bool hasFirstTracks;
-    } rows[] = {
+    // Answer, file; then errors, valid media, JSON, tracks, first-track records.
+    const std::tuple<QString, QString, bool, bool, bool, qint64, bool> rows[] = {
         {u"h264-aac.json"_s, u"clip.mp4"_s, false, true, true, 2, true},
         {u"error.json"_s, u"clip.mp4"_s, true, false, false, 0, false},
         {u"error-with-streams.json"_s, u"clip.mp4"_s, true, false, false, 0, false},
@@ -146,18 +140,15 @@ void TestFileProbe::outcomes()
         {u"{\"streams\": []}"_s, u"clip.mp4"_s, false, false, true, 0, true},
         {u"h264-aac.json"_s, u"CLIP.TXT"_s, false, false, true, 2, true}, // a text file is never media
     };
-    for (const auto &row : rows) {
-        const FileProbe probe = probeAnswer(row.answer, row.file);
-        QCOMPARE(probe.hasErrors, row.hasErrors);
-        QCOMPARE(probe.isValidMediaFile, row.isValid);
-        QCOMPARE(probe.json.has_value(), row.hasJSON);
-        QCOMPARE(probe.tracksInfo.size(), row.tracks);
-        QCOMPARE(probe.firstVideoTrackInfo.has_value(), row.hasFirstTracks);
-        QCOMPARE(probe.firstAudioTrackInfo.has_value(), row.hasFirstTracks);
-        QCOMPARE(probe.durationHuman.has_value(), row.hasJSON);
+    for (const auto &[answer, file, hasErrors, isValid, hasJSON, tracks, hasFirstTracks] : rows) {
+        const FileProbe probe = probeAnswer(answer, file);
+        QCOMPARE(probe.hasErrors, hasErrors);
+        QCOMPARE(probe.isValidMediaFile, isValid);
+        QCOMPARE(probe.json.has_value() && probe.durationHuman.has_value(), hasJSON);
+        QCOMPARE(probe.tracksInfo.size(), tracks);
+        QCOMPARE(probe.firstVideoTrackInfo.has_value() && probe.firstAudioTrackInfo.has_value(), hasFirstTracks);
         QVERIFY(probe.fileSize > 0u && probe.fileSizeHuman.has_value());
-        if (row.hasJSON && row.tracks == 0)
-            QCOMPARE(probe.bitrateHuman, u"0.0kbps"_s);
+        QVERIFY(!hasJSON || tracks > 0 || probe.bitrateHuman == u"0.0kbps");
     }
 
     // Encryption shows in the stream tags of anything but a text file.
@@ -345,26 +336,14 @@ void TestFileProbe::realMedia()
     }
 
     const FileProbe probe(mediaPath(u"h264-aac.mp4"_s));
-    const JSON video = probe.firstVideoTrackInfo.value();
-    QCOMPARE(video[u"fps"].stringValue(), u"25"_s);
-    QCOMPARE(video[u"durationHuman"].stringValue(), u"00:00:02.000"_s);
-    QCOMPARE(video.count(), 14);
-    QCOMPARE(probe.firstAudioTrackInfo.value()[u"channel"].stringValue(), u"mono"_s);
-    QCOMPARE(probe.firstAudioTrackInfo->count(), 7);
-    // The stream details repeat the answer, sorted, with the rate made readable.
+    QCOMPARE((*probe.firstVideoTrackInfo)[u"fps"].stringValue(), u"25"_s);
+    QCOMPARE((*probe.firstAudioTrackInfo)[u"channel"].stringValue(), u"mono"_s);
+    // The stream details repeat the answer, sorted, with the rate made readable and tags as entries.
     const KeyValueList details = detailsOf(probe, 0);
     QCOMPARE(detail(details, u"frames_per_second"_s), u"25"_s);
     QCOMPARE(detail(details, u"r_frame_rate"_s), u"<none>"_s);
     QCOMPARE(detail(details, u"handler_name.tags"_s), u"VideoHandler"_s);
-    QStringList languages;
-    for (const QVariantMap &track : FileProbe(mediaPath(u"subtitles.mkv"_s)).tracksInfo)
-        languages << track.value(u"trackLanguage"_s).toString();
-    QCOMPARE(languages, (QStringList{QString(), u"English"_s, u"German"_s, u"French"_s}));
-    const FileProbe mp4(mediaPath(u"chapters.mp4"_s));
-    QCOMPARE(mp4.chapterKeyValues(), (KeyValueList{keyValueEntry(u"Opening"_s, u"00:00:00.000 - 00:00:01.000"_s),
-                                                   keyValueEntry(u"Ending"_s, u"00:00:01.000 - 00:00:02.000"_s)}));
-    QCOMPARE(detail(mp4.metadata, u"title.tags"_s), u"Chapter test"_s);
-    QCOMPARE(detail(mp4.metadata, u"tags"_s), u"<none>"_s);
+    QCOMPARE(detail(FileProbe(mediaPath(u"chapters.mp4"_s)).metadata, u"title.tags"_s), u"Chapter test"_s);
 
     // A relative name starting with "-" is not taken for an option.
     const QString previous = QDir::currentPath();
