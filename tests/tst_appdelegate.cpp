@@ -43,228 +43,222 @@ public:
 
 private Q_SLOTS:
     void initTestCase() { QCoreApplication::setApplicationVersion(u"1.0"_s); }
-    void launchCountsAndVersions();
-    void openAndRefuse();
-    void titleFactsAndRecentFiles();
-    void drops();
-    void sheetsAndPane();
-    void geometryAndAbout();
-};
 
-void TestAppDelegate::launchCountsAndVersions()
-{
-    clearSettings();
-    QStringList lines;
-    setDiagnosticSink([&lines](const QString &line) { lines << line; });
+    void launchCountsAndVersions()
     {
-        LaunchedDelegate first;
-        QCOMPARE(first.userDefaults->integer(u"launchCount"_s), 1);
-        QCOMPARE(first.userDefaults->string(u"installedVersion"_s), u"1.0"_s);
-        QVERIFY(first.userDefaults->boolean(u"controlsParam"_s) && !first.userDefaults->boolean(u"autoplayParam"_s));
-        QVERIFY(!first.outputResolutionSlider->isEnabled() && !first.saveToolBarBTN->isEnabled());
-        first.userDefaults->setValue(u"controlsParam"_s, false);
-    }
-    {
-        LaunchedDelegate second;
-        QCOMPARE(second.userDefaults->integer(u"launchCount"_s), 2);
-        QVERIFY(!second.userDefaults->boolean(u"controlsParam"_s)); // the user's choice stays
-    }
-    QCOMPARE(lines, QStringList{u"2"_s});
-    setDiagnosticSink({});
-    // An update starts the count again, with the defaults of the new version.
-    QCoreApplication::setApplicationVersion(u"1.1"_s);
-    {
-        LaunchedDelegate updated;
-        QCOMPARE(updated.userDefaults->integer(u"launchCount"_s), 1);
-        QCOMPARE(updated.userDefaults->string(u"installedVersion"_s), u"1.1"_s);
-        QVERIFY(updated.userDefaults->boolean(u"controlsParam"_s));
-    }
-    QCoreApplication::setApplicationVersion(u"1.0"_s);
-}
-
-void TestAppDelegate::openAndRefuse()
-{
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-    QCOMPARE(delegate.posterImageSlider->value(), 50);
-    QVERIFY(delegate.outputResolutionSlider->isEnabled() && delegate.saveToolBarBTN->isEnabled());
-    QCOMPARE(delegate.outputResolutionLBL->text(), u"320 x 240"_s);
-    QCOMPARE(delegate.posterIMGView->image().size(), QSize(640, 480));
-    // The labels follow the sliders at once.
-    delegate.outputResolutionSlider->setValue(50);
-    QCOMPARE(delegate.outputResolutionLBL->text(), u"160 x 120"_s);
-    QCOMPARE(delegate.window->findChild<QLabel *>(u"outputResolutionSourceLBL"_s)->text(), u"of 320 x 240 (50 %)"_s);
-    delegate.outputFileSizeSlider->setValue(50);
-    QVERIFY(delegate.window->findChild<QLabel *>(u"outputFileSizeSourceLBL"_s)->text().endsWith(u" (50 %)"));
-    delegate.outputResolutionSlider->setValue(1);
-    QCOMPARE(delegate.outputResolutionLBL->text(), u"4 x 2"_s);
-
-    // A refused file leaves the first loaded as the user left it.
-    const auto probe = delegate.globalFP;
-    QVERIFY(openAndWait(delegate, mediaPath(u"MOVIE.VOB"_s)));
-    QMessageBox *alert = takeAlert(delegate);
-    QVERIFY(alert && alert->icon() == QMessageBox::Information && alert->buttons().size() == 1);
-    QCOMPARE(alert->informativeText(), u"Contact: support@videofold.org"_s);
-    alert->close();
-    QCOMPARE(delegate.globalFP, probe);
-    QCOMPARE(delegate.outputResolutionLBL->text(), u"4 x 2"_s);
-    QVERIFY(delegate.saveToolBarBTN->isEnabled() && !delegate.progressWindow->isVisible());
-    // Opening the same file again starts from fresh slider values.
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-    QCOMPARE(delegate.outputResolutionSlider->value(), 100);
-}
-
-void TestAppDelegate::titleFactsAndRecentFiles()
-{
-    clearSettings();
-    QTemporaryDir folder;
-    // Eleven files, one named like markup and mnemonics.
-    QStringList files;
-    for (int i = 0; i < 11; ++i) {
-        files << folder.filePath(i == 10 ? u"<b>Tom & Jerry.mp4"_s : u"clip%1.mp4"_s.arg(i));
-        QVERIFY(QFile::copy(mediaPath(i % 2 ? u"video-only.mp4"_s : u"h264-aac.mp4"_s), files.last()));
-    }
-    LaunchedDelegate delegate;
-    QCOMPARE(delegate.window->windowTitle(), u"Videofold"_s);
-    auto *facts = delegate.window->findChild<QLabel *>(u"sourceFactsLBL"_s);
-    QVERIFY(facts && facts->text().isEmpty());
-
-    // The title and the facts line name the accepted file; a source without audio has no audio fact.
-    QVERIFY(openAndWait(delegate, files[0]));
-    QCOMPARE(delegate.window->windowTitle(), u"clip0.mp4 – Videofold"_s);
-    QCOMPARE(delegate.window->windowFilePath(), files[0]);
-    QVERIFY(facts->text().startsWith(u"320 x 240 · 00:00:02 · ") && facts->text().endsWith(u" · H.264 · AAC mono"));
-    QVERIFY(openAndWait(delegate, files[1]));
-    QVERIFY(facts->text().startsWith(u"640 x 360 · 00:00:01 · ") && facts->text().endsWith(u" kB · H.264"));
-    QVERIFY(openAndWait(delegate, mediaPath(u"notes.txt"_s)));
-    answerAlert(delegate);
-    QCOMPARE(delegate.window->windowTitle(), u"clip1.mp4 – Videofold"_s); // a refusal changes nothing
-
-    // Open Recent: newest first, ten at most, names as text.
-    for (int i = 2; i < 11; ++i)
-        QVERIFY(openAndWait(delegate, files[i]));
-    auto *recent = delegate.window->findChild<QMenu *>(u"recentMenu"_s);
-    auto recentTexts = [recent] {
-        QStringList texts;
-        for (QAction *action : recent->actions())
-            texts << action->text();
-        return texts.filter(QRegularExpression(u"."_s));
-    };
-    QStringList expected = {u"<b>Tom && Jerry.mp4"_s};
-    for (int i = 9; i >= 1; --i)
-        expected << u"clip%1.mp4"_s.arg(i);
-    QCOMPARE(recentTexts(), expected + QStringList{u"Clear Menu"_s});
-
-    // Choosing one runs the open flow; one that is gone is refused and leaves the list.
-    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
-    recent->actions().at(3)->trigger();
-    QVERIFY(opened.wait(20'000));
-    QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[7]));
-    QCOMPARE(recentTexts().first(), u"clip7.mp4"_s);
-    QVERIFY(QFile::remove(files[5]));
-    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
-    recent->actions().at(recentTexts().indexOf(u"clip5.mp4"_s))->trigger();
-    QVERIFY(opened.wait(20'000));
-    QVERIFY(!opened.last().first().toBool());
-    answerAlert(delegate);
-    QVERIFY(!recentTexts().contains(u"clip5.mp4"_s));
-    recent->actions().last()->trigger(); // Clear Menu
-    QCOMPARE(recentTexts(), QStringList{u"Clear Menu"_s});
-    QVERIFY(UserDefaults().stringList(u"recentFiles"_s).isEmpty());
-
-    // A launch with files opens the first, as a drop would; a refused one gets the refusal.
-    delegate.openLaunchArguments({u"--some-option"_s, u"clip3.mp4"_s, files[4]}, folder.path());
-    QVERIFY(opened.wait(20'000));
-    QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[3]));
-    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
-    delegate.openLaunchArguments({QUrl::fromLocalFile(mediaPath(u"notes.txt"_s)).toString()}, folder.path());
-    QVERIFY(opened.wait(20'000));
-    QVERIFY(takeAlert(delegate));
-
-    // The toolbar's icons come from the theme, or from the bundle where there is none.
-    for (QAction *action : delegate.window->findChild<QToolBar *>()->actions())
-        QVERIFY2(action->isSeparator() || !action->icon().isNull(), qPrintable(action->objectName()));
-}
-
-void TestAppDelegate::drops()
-{
-    LaunchedDelegate delegate;
-    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
-    // A folder is skipped; of several files only the first opens.
-    drop(delegate.posterIMGView, {QUrl::fromLocalFile(mediaPath(u"folder"_s)), QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)),
-                                  QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s))});
-    QVERIFY(opened.wait(20'000));
-    QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)));
-    // Only folders, or a web link: nothing happens.
-    for (QWidget *view : {static_cast<QWidget *>(delegate.window->findChild<DropView *>()),
-                          delegate.window->findChild<ScrollDropView *>()->viewport()}) {
-        drop(view, {QUrl::fromLocalFile(mediaPath(u"folder"_s))});
-        drop(view, {QUrl(u"https://example.org/video.mp4"_s)});
-    }
-    QTest::qWait(200);
-    QCOMPARE(opened.size(), 1);
-}
-
-void TestAppDelegate::sheetsAndPane()
-{
-    LaunchedDelegate delegate;
-    delegate.window->show();
-    delegate.helpBTNClicked();
-    QVERIFY(delegate.helpWindow->isVisible() && delegate.helpWindow->windowModality() == Qt::WindowModal);
-    QVERIFY(!delegate.helpWindow->findChild<QPushButton *>(u"rateAppBTN"_s)->isVisible()); // no store prompt here
-    delegate.okBTNInsideHelpWindowClicked();
-    QVERIFY(!delegate.helpWindow->isVisible());
-
-    // The page switches write the store as they are toggled; Autoplay brings Muted, which may go again.
-    delegate.showPreferences();
-    auto *autoplay = delegate.window->findChild<QCheckBox *>(u"autoplayCheckBox"_s);
-    autoplay->setChecked(true);
-    QVERIFY(UserDefaults().boolean(u"autoplayParam"_s) && UserDefaults().boolean(u"mutedParam"_s));
-    delegate.window->findChild<QCheckBox *>(u"mutedCheckBox"_s)->setChecked(false);
-    QVERIFY(!UserDefaults().boolean(u"mutedParam"_s) && autoplay->isChecked());
-    QVERIFY(!delegate.window->findChild<QCheckBox *>(u"approximateSizeCheckBox"_s)->isChecked()); // exact by default
-    autoplay->setChecked(false);
-    autoplay->window()->close();
-
-    // The analysing sheet cannot be dismissed by Escape, and opens while it is up are ignored.
-    delegate.showProgressSheet(true, u"Analyzing File..."_s);
-    QTest::keyClick(delegate.progressWindow, Qt::Key_Escape);
-    QVERIFY(delegate.progressWindow->isVisible() && delegate.progressBarCancelBTN->isHidden());
-    delegate.openSourceVideo(QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s)));
-    QVERIFY(!delegate.isBusy());
-    delegate.hideProgressSheet();
-
-    // The information pane: file, tracks with their languages, container, chapters.
-    QVERIFY(openAndWait(delegate, mediaPath(u"subtitles.mkv"_s)));
-    const QAbstractItemModel *model = delegate.window->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
-    QStringList seen = {model->index(2, 0).data().toString()};
-    const QModelIndex tracks = model->index(1, 0);
-    for (int track = 0; track < model->rowCount(tracks); ++track) {
-        const QModelIndex item = model->index(track, 0, tracks);
-        for (int row = 0; row < model->rowCount(item); ++row) {
-            if (model->index(row, 0, item).data() == u"Language"_s)
-                seen << model->index(row, 1, item).data().toString();
+        clearSettings();
+        QStringList lines;
+        setDiagnosticSink([&lines](const QString &line) { lines << line; });
+        {
+            LaunchedDelegate first;
+            QCOMPARE(first.userDefaults->integer(u"launchCount"_s), 1);
+            QCOMPARE(first.userDefaults->string(u"installedVersion"_s), u"1.0"_s);
+            QVERIFY(first.userDefaults->boolean(u"controlsParam"_s) && !first.userDefaults->boolean(u"autoplayParam"_s));
+            QVERIFY(!first.outputResolutionSlider->isEnabled() && !first.saveToolBarBTN->isEnabled());
+            first.userDefaults->setValue(u"controlsParam"_s, false);
         }
+        {
+            LaunchedDelegate second;
+            QCOMPARE(second.userDefaults->integer(u"launchCount"_s), 2);
+            QVERIFY(!second.userDefaults->boolean(u"controlsParam"_s)); // the user's choice stays
+        }
+        QCOMPARE(lines, QStringList{u"2"_s});
+        setDiagnosticSink({});
+        // An update starts the count again, with the defaults of the new version.
+        QCoreApplication::setApplicationVersion(u"1.1"_s);
+        {
+            LaunchedDelegate updated;
+            QCOMPARE(updated.userDefaults->integer(u"launchCount"_s), 1);
+            QCOMPARE(updated.userDefaults->string(u"installedVersion"_s), u"1.1"_s);
+            QVERIFY(updated.userDefaults->boolean(u"controlsParam"_s));
+        }
+        QCoreApplication::setApplicationVersion(u"1.0"_s);
     }
-    seen << model->index(0, 0, model->index(3, 0)).data().toString() << model->index(0, 1, model->index(3, 0)).data().toString();
-    QCOMPARE(seen, (QStringList{u"Container"_s, u"English"_s, u"German"_s, u"French"_s, u"Opening"_s,
-                                u"00:00:00.000 - 00:00:01.000"_s}));
-}
 
-void TestAppDelegate::geometryAndAbout()
-{
+    void openAndRefuse()
     {
-        LaunchedDelegate first;
-        first.window->show();
-        first.window->setGeometry(40, 50, 700, 600);
-        first.window->close();
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        QCOMPARE(delegate.posterImageSlider->value(), 50);
+        QVERIFY(delegate.outputResolutionSlider->isEnabled() && delegate.saveToolBarBTN->isEnabled());
+        QCOMPARE(delegate.outputResolutionLBL->text(), u"320 x 240"_s);
+        QCOMPARE(delegate.posterIMGView->image().size(), QSize(640, 480));
+        // The labels follow the sliders at once.
+        delegate.outputResolutionSlider->setValue(50);
+        QCOMPARE(delegate.outputResolutionLBL->text(), u"160 x 120"_s);
+        QCOMPARE(delegate.window->findChild<QLabel *>(u"outputResolutionSourceLBL"_s)->text(), u"of 320 x 240 (50 %)"_s);
+        delegate.outputFileSizeSlider->setValue(50);
+        QVERIFY(delegate.window->findChild<QLabel *>(u"outputFileSizeSourceLBL"_s)->text().endsWith(u" (50 %)"));
+        delegate.outputResolutionSlider->setValue(1);
+        QCOMPARE(delegate.outputResolutionLBL->text(), u"4 x 2"_s);
+
+        // A refused file leaves the first loaded as the user left it.
+        const auto probe = delegate.globalFP;
+        QVERIFY(openAndWait(delegate, mediaPath(u"MOVIE.VOB"_s)));
+        QMessageBox *alert = takeAlert(delegate);
+        QVERIFY(alert && alert->icon() == QMessageBox::Information && alert->buttons().size() == 1);
+        QCOMPARE(alert->informativeText(), u"Contact: support@videofold.org"_s);
+        alert->close();
+        QCOMPARE(delegate.globalFP, probe);
+        QCOMPARE(delegate.outputResolutionLBL->text(), u"4 x 2"_s);
+        QVERIFY(delegate.saveToolBarBTN->isEnabled() && !delegate.progressWindow->isVisible());
+        // Opening the same file again starts from fresh slider values.
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        QCOMPARE(delegate.outputResolutionSlider->value(), 100);
     }
-    LaunchedDelegate second;
-    QCOMPARE(second.window->size(), QSize(700, 600));
-    QVERIFY(!second.window->windowIcon().isNull());
-    QVERIFY(aboutText(u"1.0"_s, u"ffmpeg <5.1>"_s).contains(u"ffmpeg &lt;5.1&gt;"_s));
-    QVERIFY(aboutText(u"1.0"_s, QString()).contains(u"FFmpeg was not found"_s));
-}
+
+    void titleFactsAndRecentFiles()
+    {
+        clearSettings();
+        QTemporaryDir folder;
+        // Eleven files, one named like markup and mnemonics.
+        QStringList files;
+        for (int i = 0; i < 11; ++i) {
+            files << folder.filePath(i == 10 ? u"<b>Tom & Jerry.mp4"_s : u"clip%1.mp4"_s.arg(i));
+            QVERIFY(QFile::copy(mediaPath(i % 2 ? u"video-only.mp4"_s : u"h264-aac.mp4"_s), files.last()));
+        }
+        LaunchedDelegate delegate;
+        QCOMPARE(delegate.window->windowTitle(), u"Videofold"_s);
+        auto *facts = delegate.window->findChild<QLabel *>(u"sourceFactsLBL"_s);
+        QVERIFY(facts && facts->text().isEmpty());
+
+        // The title and the facts line name the accepted file; a source without audio has no audio fact.
+        QVERIFY(openAndWait(delegate, files[0]));
+        QCOMPARE(delegate.window->windowTitle(), u"clip0.mp4 – Videofold"_s);
+        QCOMPARE(delegate.window->windowFilePath(), files[0]);
+        QVERIFY(facts->text().startsWith(u"320 x 240 · 00:00:02 · ") && facts->text().endsWith(u" · H.264 · AAC mono"));
+        QVERIFY(openAndWait(delegate, files[1]));
+        QVERIFY(facts->text().startsWith(u"640 x 360 · 00:00:01 · ") && facts->text().endsWith(u" kB · H.264"));
+        QVERIFY(openAndWait(delegate, mediaPath(u"notes.txt"_s)));
+        answerAlert(delegate);
+        QCOMPARE(delegate.window->windowTitle(), u"clip1.mp4 – Videofold"_s); // a refusal changes nothing
+
+        // Open Recent: newest first, ten at most, names as text.
+        for (int i = 2; i < 11; ++i)
+            QVERIFY(openAndWait(delegate, files[i]));
+        auto *recent = delegate.window->findChild<QMenu *>(u"recentMenu"_s);
+        auto recentTexts = [recent] {
+            QStringList texts;
+            for (QAction *action : recent->actions())
+                texts << action->text();
+            return texts.filter(QRegularExpression(u"."_s));
+        };
+        QStringList expected = {u"<b>Tom && Jerry.mp4"_s};
+        for (int i = 9; i >= 1; --i)
+            expected << u"clip%1.mp4"_s.arg(i);
+        QCOMPARE(recentTexts(), expected + QStringList{u"Clear Menu"_s});
+
+        // Choosing one runs the open flow; one that is gone is refused and leaves the list.
+        QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+        recent->actions().at(3)->trigger();
+        QVERIFY(opened.wait(20'000));
+        QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[7]));
+        QCOMPARE(recentTexts().first(), u"clip7.mp4"_s);
+        QVERIFY(QFile::remove(files[5]));
+        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
+        recent->actions().at(recentTexts().indexOf(u"clip5.mp4"_s))->trigger();
+        QVERIFY(opened.wait(20'000));
+        QVERIFY(!opened.last().first().toBool());
+        answerAlert(delegate);
+        QVERIFY(!recentTexts().contains(u"clip5.mp4"_s));
+        recent->actions().last()->trigger(); // Clear Menu
+        QCOMPARE(recentTexts(), QStringList{u"Clear Menu"_s});
+        QVERIFY(UserDefaults().stringList(u"recentFiles"_s).isEmpty());
+
+        // A launch with files opens the first, as a drop would; a refused one gets the refusal.
+        delegate.openLaunchArguments({u"--some-option"_s, u"clip3.mp4"_s, files[4]}, folder.path());
+        QVERIFY(opened.wait(20'000));
+        QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[3]));
+        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
+        delegate.openLaunchArguments({QUrl::fromLocalFile(mediaPath(u"notes.txt"_s)).toString()}, folder.path());
+        QVERIFY(opened.wait(20'000));
+        QVERIFY(takeAlert(delegate));
+
+        // The toolbar's icons come from the theme, or from the bundle where there is none.
+        for (QAction *action : delegate.window->findChild<QToolBar *>()->actions())
+            QVERIFY2(action->isSeparator() || !action->icon().isNull(), qPrintable(action->objectName()));
+    }
+
+    void drops()
+    {
+        LaunchedDelegate delegate;
+        QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+        // A folder is skipped; of several files only the first opens.
+        drop(delegate.posterIMGView, {QUrl::fromLocalFile(mediaPath(u"folder"_s)), QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)),
+                                      QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s))});
+        QVERIFY(opened.wait(20'000));
+        QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)));
+        // Only folders, or a web link: nothing happens.
+        for (QWidget *view : {static_cast<QWidget *>(delegate.window->findChild<DropView *>()),
+                              delegate.window->findChild<ScrollDropView *>()->viewport()}) {
+            drop(view, {QUrl::fromLocalFile(mediaPath(u"folder"_s))});
+            drop(view, {QUrl(u"https://example.org/video.mp4"_s)});
+        }
+        QTest::qWait(200);
+        QCOMPARE(opened.size(), 1);
+    }
+
+    void sheetsAndPane()
+    {
+        LaunchedDelegate delegate;
+        delegate.window->show();
+        delegate.helpBTNClicked();
+        QVERIFY(delegate.helpWindow->isVisible() && delegate.helpWindow->windowModality() == Qt::WindowModal);
+        QVERIFY(!delegate.helpWindow->findChild<QPushButton *>(u"rateAppBTN"_s)->isVisible()); // no store prompt here
+        delegate.okBTNInsideHelpWindowClicked();
+        QVERIFY(!delegate.helpWindow->isVisible());
+
+        // The page switches write the store as they are toggled; Autoplay brings Muted, which may go again.
+        delegate.showPreferences();
+        auto *autoplay = delegate.window->findChild<QCheckBox *>(u"autoplayCheckBox"_s);
+        autoplay->setChecked(true);
+        QVERIFY(UserDefaults().boolean(u"autoplayParam"_s) && UserDefaults().boolean(u"mutedParam"_s));
+        delegate.window->findChild<QCheckBox *>(u"mutedCheckBox"_s)->setChecked(false);
+        QVERIFY(!UserDefaults().boolean(u"mutedParam"_s) && autoplay->isChecked());
+        QVERIFY(!delegate.window->findChild<QCheckBox *>(u"approximateSizeCheckBox"_s)->isChecked()); // exact by default
+        autoplay->setChecked(false);
+        autoplay->window()->close();
+
+        // The analysing sheet cannot be dismissed by Escape, and opens while it is up are ignored.
+        delegate.showProgressSheet(true, u"Analyzing File..."_s);
+        QTest::keyClick(delegate.progressWindow, Qt::Key_Escape);
+        QVERIFY(delegate.progressWindow->isVisible() && delegate.progressBarCancelBTN->isHidden());
+        delegate.openSourceVideo(QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s)));
+        QVERIFY(!delegate.isBusy());
+        delegate.hideProgressSheet();
+
+        // The information pane: file, tracks with their languages, container, chapters.
+        QVERIFY(openAndWait(delegate, mediaPath(u"subtitles.mkv"_s)));
+        const QAbstractItemModel *model = delegate.window->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
+        QStringList seen = {model->index(2, 0).data().toString()};
+        const QModelIndex tracks = model->index(1, 0);
+        for (int track = 0; track < model->rowCount(tracks); ++track) {
+            const QModelIndex item = model->index(track, 0, tracks);
+            for (int row = 0; row < model->rowCount(item); ++row) {
+                if (model->index(row, 0, item).data() == u"Language"_s)
+                    seen << model->index(row, 1, item).data().toString();
+            }
+        }
+        seen << model->index(0, 0, model->index(3, 0)).data().toString() << model->index(0, 1, model->index(3, 0)).data().toString();
+        QCOMPARE(seen, (QStringList{u"Container"_s, u"English"_s, u"German"_s, u"French"_s, u"Opening"_s,
+                                    u"00:00:00.000 - 00:00:01.000"_s}));
+    }
+
+    void geometryAndAbout()
+    {
+        {
+            LaunchedDelegate first;
+            first.window->show();
+            first.window->setGeometry(40, 50, 700, 600);
+            first.window->close();
+        }
+        LaunchedDelegate second;
+        QCOMPARE(second.window->size(), QSize(700, 600));
+        QVERIFY(!second.window->windowIcon().isNull());
+        QVERIFY(aboutText(u"1.0"_s, u"ffmpeg <5.1>"_s).contains(u"ffmpeg &lt;5.1&gt;"_s));
+        QVERIFY(aboutText(u"1.0"_s, QString()).contains(u"FFmpeg was not found"_s));
+    }
+};
 
 QTEST_MAIN(TestAppDelegate)
 #include "tst_appdelegate.moc"

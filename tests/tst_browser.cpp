@@ -50,68 +50,64 @@ class TestBrowser : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startsByItself();
-    void captionsLoad();
-    void fitsAPhone();
-};
+    void startsByItself()
+    {
+        // The browser's own autoplay policy: Autoplay in Preferences brings Muted with it.
+        UserDefaults defaults;
+        defaults.setValue(PreferenceKeys::autoplay, true);
+        defaults.setValue(PreferenceKeys::muted, true);
+        QTemporaryDir out;
+        const QString folder = exported(u"h264-aac.mp4"_s, out, u"autoplay"_s);
+        defaults.setValue(PreferenceKeys::autoplay, QVariant());
+        defaults.setValue(PreferenceKeys::muted, QVariant());
+        QVERIFY(!folder.isEmpty());
+        const PlayCheck check = playCheck(folder, 320, {u"--by-itself"_s});
+        QVERIFY2(check.exitCode == 0, check.findings.constData());
 
-void TestBrowser::startsByItself()
-{
-    // The browser's own autoplay policy: Autoplay in Preferences brings Muted with it.
-    UserDefaults defaults;
-    defaults.setValue(PreferenceKeys::autoplay, true);
-    defaults.setValue(PreferenceKeys::muted, true);
-    QTemporaryDir out;
-    const QString folder = exported(u"h264-aac.mp4"_s, out, u"autoplay"_s);
-    defaults.setValue(PreferenceKeys::autoplay, QVariant());
-    defaults.setValue(PreferenceKeys::muted, QVariant());
-    QVERIFY(!folder.isEmpty());
-    const PlayCheck check = playCheck(folder, 320, {u"--by-itself"_s});
-    QVERIFY2(check.exitCode == 0, check.findings.constData());
-
-    // Negative controls: the same check fails for what a browser cannot show.
-    for (const QString &video : {u"noise"_s, u"mpeg4-part2.mp4"_s}) {
-        const QString copy = out.filePath(video);
-        QDir().mkpath(copy);
-        for (const QString &name : {u"html5Video.html"_s, u"poster.jpg"_s})
-            QFile::copy(folder + u'/' + name, copy + u'/' + name);
-        QFile file(copy + u"/html5video.mp4"_s);
-        QVERIFY(video == u"noise" ? file.open(QIODevice::WriteOnly) && file.write(QByteArray(200'000, '\x5a'))
-                                  : QFile::copy(mediaPath(video), file.fileName()));
-        file.close();
-        const PlayCheck failed = playCheck(copy, 320);
-        QVERIFY2(failed.exitCode == 1, failed.findings.constData());
+        // Negative controls: the same check fails for what a browser cannot show.
+        for (const QString &video : {u"noise"_s, u"mpeg4-part2.mp4"_s}) {
+            const QString copy = out.filePath(video);
+            QDir().mkpath(copy);
+            for (const QString &name : {u"html5Video.html"_s, u"poster.jpg"_s})
+                QFile::copy(folder + u'/' + name, copy + u'/' + name);
+            QFile file(copy + u"/html5video.mp4"_s);
+            QVERIFY(video == u"noise" ? file.open(QIODevice::WriteOnly) && file.write(QByteArray(200'000, '\x5a'))
+                                      : QFile::copy(mediaPath(video), file.fileName()));
+            file.close();
+            const PlayCheck failed = playCheck(copy, 320);
+            QVERIFY2(failed.exitCode == 1, failed.findings.constData());
+        }
     }
-}
 
-void TestBrowser::captionsLoad()
-{
-    // Served over 127.0.0.1, as a web site would: browsers load no tracks for a file:// page.
-    QTemporaryDir out;
-    const QString folder = exported(u"captions.mkv"_s, out, u"captioned"_s);
-    QVERIFY(!folder.isEmpty());
-    const PlayCheck check = playCheck(folder, 320);
-    QVERIFY2(check.exitCode == 0, check.findings.constData());
-    const QJsonArray tracks = check.json()[u"tracks"].toArray();
-    QCOMPARE(tracks.size(), 2);
-    for (const QJsonValue &track : tracks)
-        QVERIFY2(track[u"cues"].toInt() >= 1, check.findings.constData());
-    QCOMPARE(tracks[0][u"srclang"].toString(), u"en"_s);
-    QVERIFY(tracks[0][u"isDefault"].toBool());
-}
+    void captionsLoad()
+    {
+        // Served over 127.0.0.1, as a web site would: browsers load no tracks for a file:// page.
+        QTemporaryDir out;
+        const QString folder = exported(u"captions.mkv"_s, out, u"captioned"_s);
+        QVERIFY(!folder.isEmpty());
+        const PlayCheck check = playCheck(folder, 320);
+        QVERIFY2(check.exitCode == 0, check.findings.constData());
+        const QJsonArray tracks = check.json()[u"tracks"].toArray();
+        QCOMPARE(tracks.size(), 2);
+        for (const QJsonValue &track : tracks)
+            QVERIFY2(track[u"cues"].toInt() >= 1, check.findings.constData());
+        QCOMPARE(tracks[0][u"srclang"].toString(), u"en"_s);
+        QVERIFY(tracks[0][u"isDefault"].toBool());
+    }
 
-void TestBrowser::fitsAPhone()
-{
-    QTemporaryDir out;
-    const QString folder = exported(u"wide.mp4"_s, out, u"wide"_s);
-    QVERIFY(!folder.isEmpty());
-    const PlayCheck check = playCheck(folder, 1280, {u"--phone"_s});
-    QVERIFY2(check.exitCode == 0, check.findings.constData());
-    const QJsonObject findings = check.json();
-    QCOMPARE(findings[u"innerWidth"].toInt(), 375);
-    QCOMPARE_LE(findings[u"scrollWidth"].toInt(), 375);
-    QCOMPARE_LE(findings[u"videoBoxWidth"].toDouble(), 375.0);
-}
+    void fitsAPhone()
+    {
+        QTemporaryDir out;
+        const QString folder = exported(u"wide.mp4"_s, out, u"wide"_s);
+        QVERIFY(!folder.isEmpty());
+        const PlayCheck check = playCheck(folder, 1280, {u"--phone"_s});
+        QVERIFY2(check.exitCode == 0, check.findings.constData());
+        const QJsonObject findings = check.json();
+        QCOMPARE(findings[u"innerWidth"].toInt(), 375);
+        QCOMPARE_LE(findings[u"scrollWidth"].toInt(), 375);
+        QCOMPARE_LE(findings[u"videoBoxWidth"].toDouble(), 375.0);
+    }
+};
 
 int main(int argc, char *argv[])
 {

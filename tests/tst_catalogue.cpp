@@ -86,138 +86,455 @@ public:
 
 private Q_SLOTS:
     void initTestCase() { m_media = contents(mediaPath(QString())); }
-    void cleanup();
-    void inputs_data();
-    void inputs();
-    void nonUtf8Name();
-    void largeAnswers_data();
-    void largeAnswers();
-    void tools_data();
-    void tools();
-    void settings_data();
-    void settings();
-    void outputFaults();
-    void cancelsAndQuits();
-    void unsafeFolders();
-    void load();
+
+    void cleanup()
+    {
+        qunsetenv(MediaTools::resourcesVariable);
+        m_tools.reset();
+        QCOMPARE(contents(mediaPath(QString())), m_media);
+        // Children end a moment after the outcome shows; none may stay.
+        QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+    }
+
+    void inputs_data()
+    {
+        QTest::addColumn<QString>("name");     // the file's name in a private folder
+        QTest::addColumn<QByteArray>("bytes"); // its contents; "@name" copies a test medium
+        QTest::addColumn<QString>("alert");    // empty: accepted
+
+        const QByteArray video = "@h264-aac.mp4";
+        const QByteArray whole = bytesOf(mediaPath(u"h264-aac.mp4"_s));
+        QTest::newRow("zero bytes") << u"empty.mp4"_s << QByteArray() << unsupported;
+        QTest::newRow("random bytes") << u"noise.mp4"_s << QByteArray(100'000, '\x37') << unsupported;
+        QTest::newRow("truncated") << u"truncated.mp4"_s << whole.first(whole.size() / 2) << unsupported;
+        QTest::newRow("audio only") << u"audio.m4a"_s << QByteArray("@audio-only.m4a") << unsupported;
+        QTest::newRow("still PNG") << u"still.png"_s << QByteArray("@cover.png") << unsupported;
+        QTest::newRow("still JPEG") << u"still.jpg"_s << QByteArray("@still.jpg") << unsupported;
+        QTest::newRow("still BMP") << u"still.bmp"_s << QByteArray("@still.bmp") << unsupported;
+        QTest::newRow("still WebP") << u"still.webp"_s << QByteArray("@still.webp") << unsupported;
+        QTest::newRow("text") << u"notes.txt"_s << QByteArray("Just notes.\n") << unsupported;
+        QTest::newRow("vob") << u"DVD.VOB"_s << video << u"App does not support opening of '.vob' files"_s;
+        QTest::newRow("hevc") << u"clip.hevc"_s << video << u"App does not support opening of '.hevc' files for now."_s;
+        QTest::newRow("raw stream") << u"raw.h264"_s << QByteArray("@raw.h264") << QString();
+        QTest::newRow("spaces and quotes") << u"my \"best\" 'clip'.mp4"_s << video << QString();
+        QTest::newRow("markup and ampersand") << u"<b>Tom & Jerry<b>.mp4"_s << video << QString();
+        QTest::newRow("newline") << u"two\nlines.mp4"_s << video << QString();
+        QTest::newRow("leading dash") << u"-y.mp4"_s << video << QString();
+        QTest::newRow("non-ASCII") << u"Ünïcødé – 日本語.mp4"_s << video << QString();
+        QTest::newRow("percent and hash") << u"100% #1.mp4"_s << video << QString();
+        QTest::newRow("a folder") << u"folder.mp4"_s << asFolder << unsupported;
+        QTest::newRow("vanished before opening") << u"gone.mp4"_s << vanished << unsupported;
+        QTest::newRow("no read permission") << u"locked.mp4"_s << unreadable << unsupported;
+    }
+
+    void inputs()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, alert);
+
+        const QString path = m_folder.filePath(name);
+        if (bytes.startsWith('@') || bytes == unreadable) {
+            QVERIFY(QFile::copy(mediaPath(bytes == unreadable ? u"h264-aac.mp4"_s : QString::fromUtf8(bytes.mid(1))), path));
+        } else if (bytes == asFolder) {
+            QVERIFY(QDir().mkdir(path));
+        } else if (bytes != vanished) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        const QByteArray before = bytesOf(path);
+        if (bytes == unreadable) {
+            QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+            if (::access(QFile::encodeName(path).constData(), R_OK) == 0)
+                QSKIP("This user reads files past their permissions.");
+        }
+
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, path));
+        QCOMPARE(answerAlert(delegate), alert);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(delegate.globalFP != nullptr, alert.isEmpty());
+        QCOMPARE(delegate.saveToolBarBTN->isEnabled(), alert.isEmpty());
+        QVERIFY(!delegate.progressWindow->isVisible());
+        QCOMPARE(bytesOf(path), before);
+    }
+
+    void nonUtf8Name()
+    {
+        // Qt names files in UTF-8 only, so a name with other bytes can come only
+        // from a file manager's drop, as percent-encoded bytes it cannot name.
+        const QByteArray rawName = QFile::encodeName(m_folder.path()) + "/caf\xe9 \xff.mp4";
+        QCOMPARE(::link(QFile::encodeName(mediaPath(u"h264-aac.mp4"_s)).constData(), rawName.constData()), 0);
+        const auto removeLink = qScopeGuard([&] { ::unlink(rawName.constData()); }); // invisible to QDir
+        LaunchedDelegate delegate;
+        QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+        delegate.openSourceVideo(QUrl::fromEncoded("file://" + rawName.toPercentEncoding("/")));
+        QVERIFY(opened.wait(20'000));
+        QCOMPARE(answerAlert(delegate), unsupported);
+        QCOMPARE(::access(rawName.constData(), F_OK), 0);
+    }
+
+    void largeAnswers_data(); // out of the class: moc cannot read raw strings in it
+
+    void largeAnswers()
+    {
+        QFETCH(QByteArray, answer);
+        QFETCH(qsizetype, tracks);
+
+        QVERIFY(useTools(fakeProber, realTool));
+        QFile answerFile(m_tools->filePath(u"answer.json"_s));
+        QVERIFY(answerFile.open(QIODevice::WriteOnly) && answerFile.write(answer) == answer.size());
+        answerFile.close();
+        qputenv("FAKE_PROBER_ANSWER", QFile::encodeName(answerFile.fileName()));
+        LaunchedDelegate delegate;
+        const bool opened = openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s));
+        qunsetenv("FAKE_PROBER_ANSWER");
+        QVERIFY(opened && !takeAlert(delegate));
+        QCOMPARE(delegate.globalFP->tracksInfo.size(), tracks);
+        QVERIFY(delegate.saveToolBarBTN->isEnabled() && !delegate.posterIMGView->image().isNull());
+
+        // The information pane stays readable: a tag of megabytes shows only its beginning.
+        delegate.window->findChild<QDockWidget *>(u"mediaInfoDock"_s)->show();
+        delegate.window->show();
+        QVERIFY(!delegate.window->grab().isNull());
+        const QAbstractItemModel *pane = delegate.window->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
+        qsizetype longest = 0;
+        for (const QModelIndex &container : pane->match(pane->index(0, 0), Qt::DisplayRole, u"Container"_s)) {
+            for (int row = 0; row < pane->rowCount(container); ++row) {
+                const QModelIndex value = pane->index(row, 1, container);
+                longest = std::max({longest, value.data().toString().size(), value.data(Qt::ToolTipRole).toString().size()});
+            }
+        }
+        QCOMPARE_LE(longest, 2'000);
+    }
+
+    void tools_data()
+    {
+        QTest::addColumn<QByteArray>("sniffer");
+        QTest::addColumn<QByteArray>("creator"); // the real one is killed from outside mid-way
+        QTest::addColumn<QString>("alert");      // at opening, or else at the export's end
+
+        QTest::newRow("prober missing") << noTool << realTool << unsupported;
+        QTest::newRow("prober hangs") << QByteArray("#!/bin/sh\nexec sleep 600\n") << realTool << unsupported;
+        QTest::newRow("encoder killed from outside") << realTool << realTool << failure;
+        QTest::newRow("encoder missing") << realTool << noTool << failure;
+        // Copies the source (argument 2, after "-i") to the output without a word of progress.
+        QTest::newRow("no progress at all") << realTool << QByteArray("#!/bin/sh\nfor last; do :; done\ncp \"$2\" \"$last\"\n")
+                                            << success;
+        QTest::newRow("encoder exits at once") << realTool << QByteArray("#!/bin/sh\nexit 0\n") << failure;
+        QTest::newRow("encoder fails, a plausible file left")
+            << realTool << QByteArray("#!/bin/sh\nfor last; do :; done\necho 'time=garbage time=00:00:01.00' >&2\n"
+                                      "echo 'not a video' > \"$last\"\nexit 1\n") << failure;
+        QTest::newRow("garbage on standard error")
+            << realTool << QByteArray("#!/bin/sh\nhead -c 100000 /dev/urandom >&2\nexit 0\n") << failure;
+    }
+
+    void tools()
+    {
+        QFETCH(QByteArray, sniffer);
+        QFETCH(QByteArray, creator);
+        QFETCH(QString, alert);
+
+        const bool killed = sniffer == realTool && creator == realTool;
+        // The poster preview needs the real encoder: the scripted one comes in after opening.
+        QVERIFY(useTools(sniffer, realTool));
+        setProberTimeLimit(std::chrono::seconds(2));
+        LaunchedDelegate delegate;
+        const bool opened = openAndWait(delegate, mediaPath(killed ? u"long.mp4"_s : u"h264-aac.mp4"_s));
+        setProberTimeLimit(std::chrono::minutes(2));
+        QVERIFY(opened && !delegate.progressWindow->isVisible());
+        if (sniffer != realTool) {
+            QCOMPARE(answerAlert(delegate), alert);
+            QVERIFY(!delegate.globalFP);
+            return;
+        }
+        QVERIFY(useTools(realTool, creator));
+        const QString folder = m_folder.filePath(u"out-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
+        QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+        delegate.prepareOutputFolder(folder);
+        if (killed) {
+            QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
+            QTest::qWait(300);
+            ::kill(pid_t(delegate.globalProcess->processId()), SIGTERM);
+        }
+        QVERIFY(finished.wait(60'000));
+        QMessageBox *shown = takeAlert(delegate);
+        QVERIFY(shown && shown->text() == alert);
+        QCOMPARE(shown->icon(), alert == failure ? QMessageBox::Critical : QMessageBox::Information);
+        if (alert == failure)
+            QVERIFY(shown->informativeText() == u"Contact: support@videofold.org" && shown->buttons().size() == 1);
+        QVERIFY(QFileInfo(folder).isDir()); // a failed export's folder stays for the user to see
+    }
+
+    void settings_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // the settings file as found at launch
+        QTest::addColumn<qint64>("launchCount");
+
+        const QByteArray version = "installedVersion=" + QByteArray(VIDEOFOLD_VERSION) + "\n";
+        QTest::newRow("count as text") << "[General]\nlaunchCount=many\n" + version << qint64(1);
+        QTest::newRow("negative count") << "[General]\nlaunchCount=-5\n" + version << qint64(-4);
+        QTest::newRow("huge count") << "[General]\nlaunchCount=99999999999999999999999\n" + version << qint64(1);
+        static const char corrupt[] = "\x00\xff[[[=\n\x01garbage";
+        QTest::newRow("corrupt file") << QByteArray(corrupt, sizeof corrupt - 1) << qint64(1);
+        QTest::newRow("wrong types") << "[General]\nlaunchCount=@Variant(\\0\\0\\0\\x7f)\ncontrolsParam=maybe\n" + version
+                                     << qint64(1);
+    }
+
+    void settings()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(qint64, launchCount);
+
+        QCoreApplication::setApplicationVersion(QStringLiteral(VIDEOFOLD_VERSION));
+        const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Videofold"_s, u"Videofold"_s).fileName();
+        QDir().mkpath(QFileInfo(path).path());
+        QFile settings(path);
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write(file);
+        settings.close();
+
+        LaunchedDelegate delegate;
+        QCOMPARE(delegate.userDefaults->integer(u"launchCount"_s), launchCount);
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        QVERIFY(delegate.globalFP);
+    }
+
+    void outputFaults()
+    {
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        // Two saves in a row; a cancel after the encoder ended changes nothing, not even the next save.
+        for (const QString &name : {u"first"_s, u"second"_s}) {
+            QCOMPARE(exportAndWait(delegate, m_folder.filePath(name)), std::optional(true));
+            answerAlert(delegate);
+            delegate.closeBTNInsideProgressWindowClicked();
+            QVERIFY(QFileInfo(m_folder.filePath(name) + u"/html5video.mp4"_s).size() > 0);
+        }
+
+        // A folder that cannot be written: nothing is written anywhere.
+        const QString parent = m_folder.filePath(u"read-only"_s);
+        QVERIFY(QDir().mkdir(parent));
+        QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::ExeOwner));
+        if (::access(QFile::encodeName(parent).constData(), W_OK) != 0) {
+            QCOMPARE(exportAndWait(delegate, parent + u"/HTML5Video"_s), std::optional(false));
+            QCOMPARE(answerAlert(delegate), failure);
+            QCOMPARE(entryCount(parent), 0);
+        }
+
+        // A full disk: from the encoder's start its writes fail past 64 KiB.
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        const QString folder = m_folder.filePath(u"full-disk"_s);
+        QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
+        const rlimit limit{64 * 1024, 64 * 1024};
+        QCOMPARE(::prlimit(pid_t(delegate.globalProcess->processId()), RLIMIT_FSIZE, &limit, nullptr), 0);
+        QVERIFY(finished.wait(60'000));
+        QCOMPARE(finished.first().first().toBool(), false);
+        QCOMPARE(answerAlert(delegate), failure);
+        QVERIFY(QFileInfo::exists(folder + u"/html5Video.html"_s));
+    }
+
+    void cancelsAndQuits()
+    {
+        const QString folder = m_folder.filePath(u"cancelled"_s);
+        LaunchedDelegate delegate;
+        delegate.window->show();
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+        const auto restore = qScopeGuard([] { PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2)); });
+        auto quitAsked = [&] {
+            return !delegate.window->close()
+                && clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s);
+        };
+        auto cancelled = [&](qsizetype exports) {
+            return finished.size() == exports && !QFileInfo::exists(folder) && !takeAlert(delegate)
+                && !delegate.progressWindow->isVisible() && !encoderRunning(delegate);
+        };
+
+        // Mid-way, after the first progress reading, twice; then at once, as the encoder starts.
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(delegate.progressWindow->isVisible() && !delegate.progressBarCancelBTN->isHidden());
+        QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > 0; }, 30'000));
+        QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
+        QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(1), 30'000);
+        delegate.prepareOutputFolder(folder);
+        delegate.closeBTNInsideProgressWindowClicked();
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(2), 30'000);
+
+        // An encoder deaf to the termination request is killed soon after a cancel.
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        QVERIFY(useTools(realTool, "#!/bin/sh\ncase \"$*\" in *-frames:v*) exec @real@ \"$@\";; esac\n"
+                                   "trap '' TERM\nwhile :; do sleep 0.1; done\n"));
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
+        delegate.closeBTNInsideProgressWindowClicked();
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(3), 10'000);
+
+        // A poster extraction that hangs: the sheet comes at once, the settings freeze,
+        // cancel ends the export at once, and the extraction is stopped at its time limit.
+        QVERIFY(useTools(realTool, "#!/bin/sh\ncase \"$*\" in *-frames:v*) exec sleep 600;; esac\nexec @real@ \"$@\"\n"));
+        PosterFrame::setExtractionTimeLimit(std::chrono::seconds(2));
+        delegate.posterImageSlider->setValue(30);
+        QVERIFY(!delegate.posterPreview().isIdle());
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(delegate.progressWindow->isVisible() && !delegate.progressBarCancelBTN->isHidden());
+        for (QSlider *slider : {delegate.outputResolutionSlider, delegate.outputFileSizeSlider, delegate.posterImageSlider})
+            QVERIFY(!slider->isEnabled());
+        QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
+        QVERIFY(cancelled(4) && delegate.posterImageSlider->isEnabled() && delegate.saveToolBarBTN->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 10'000));
+        PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2));
+
+        // Quitting mid-way asks first; "Stop and Quit" ends with that export: a later cancel keeps the window.
+        qunsetenv(MediaTools::resourcesVariable);
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
+        QVERIFY(quitAsked());
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(5) && !delegate.window->isVisible(), 30'000);
+        delegate.window->show();
+        delegate.prepareOutputFolder(folder);
+        delegate.closeBTNInsideProgressWindowClicked();
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(6) && delegate.window->isVisible(), 30'000);
+
+        // Answered while the finished video is being checked, it quits once the check ends.
+        QVERIFY(useTools("#!/bin/sh\nsleep 2\nexec @real@ \"$@\"\n", realTool));
+        const QProcess *earlier = delegate.globalProcess;
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(QTest::qWaitFor([&] {
+            return delegate.globalProcess != earlier && delegate.globalProcess->state() == QProcess::NotRunning;
+        }, 30'000));
+        QVERIFY(delegate.isBusy() && quitAsked());
+        QVERIFY(finished.wait(30'000));
+        QVERIFY(!delegate.window->isVisible() && !takeAlert(delegate));
+
+        // Answered after the export has ended by itself: it quits all the same.
+        qunsetenv(MediaTools::resourcesVariable);
+        delegate.window->show();
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(!delegate.window->close());
+        QVERIFY(finished.wait(30'000));
+        QCOMPARE(answerAlert(delegate), success);
+        QVERIFY(delegate.window->isVisible());
+        QVERIFY(clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s));
+        QVERIFY(!delegate.window->isVisible());
+    }
+
+    void unsafeFolders()
+    {
+        // Named like markup, which the refusal must show as written.
+        QTemporaryDir place(m_folder.filePath(u"<i>clips-XXXXXX"_s));
+        const QString card = place.filePath(u"card"_s);
+        const QString alias = place.filePath(u"alias"_s);
+        const QString image = place.filePath(u"card.img"_s);
+        QVERIFY(QDir().mkpath(card) && QDir().mkpath(alias));
+        // A FAT memory card where the kernel mounts one, and another path to it by a bind mount.
+        QFile(image).open(QIODevice::WriteOnly);
+        QFile::resize(image, 16 * 1024 * 1024);
+        const bool fat = runsCleanly(u"mkfs.vfat"_s, {image}) && runsCleanly(u"mount"_s, {u"-o"_s, u"loop"_s, image, card});
+        const bool bound = runsCleanly(u"mount"_s, {u"--bind"_s, card, alias});
+        const auto unmount = qScopeGuard([&] {
+            bound && runsCleanly(u"umount"_s, {alias});
+            fat && runsCleanly(u"umount"_s, {card});
+        });
+        QVERIFY(QDir().mkpath(card + u"/DCIM"_s));
+        const QString source = card + u"/DCIM/clip.mp4"_s;
+        QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), source));
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, source));
+
+        // The source's own folder, also by another path or spelling, the source itself, home and the root are refused.
+        QStringList refused = {card + u"/DCIM"_s, source, QDir::homePath(), QDir::rootPath()};
+        if (bound)
+            refused << alias + u"/DCIM"_s;
+        if (fat)
+            refused << card + u"/dcim"_s; // "dcim" is "DCIM" there
+        else
+            qInfo("No FAT card can be made or mounted here: its case is left out");
+        for (const QString &path : refused) {
+            delegate.prepareOutputFolder(path);
+            QMessageBox *shown = takeAlert(delegate);
+            QVERIFY2(shown && shown->icon() == QMessageBox::Warning && !delegate.isBusy(), qPrintable(path));
+            const auto *informative = shown->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
+            QVERIFY(informative && informative->textFormat() == Qt::PlainText);
+            shown->close();
+        }
+
+        // An existing folder is replaced; a link inside it goes, not what it points to.
+        const QString folder = m_folder.filePath(u"existing"_s);
+        QDir().mkpath(folder + u"/old"_s);
+        QVERIFY(QFile::link(card, folder + u"/link"_s));
+        QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+        QCOMPARE(entryCount(folder), 3);
+        QCOMPARE(bytesOf(source), bytesOf(mediaPath(u"h264-aac.mp4"_s)));
+    }
+
+    void load()
+    {
+        auto descriptors = [] { return entryCount(u"/proc/self/fd"_s); };
+        auto threads = [] { return entryCount(u"/proc/self/task"_s); };
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        const qsizetype descriptorsAtStart = descriptors();
+        const qsizetype threadsAtStart = threads();
+
+        // 200 poster moves as fast as events arrive: one extraction at a time, never a queue of them.
+        qsizetype mostChildren = 0;
+        int value = 0;
+        for (int move = 0; move < 200; ++move) {
+            value = 1 + (move * 37) % 99;
+            delegate.posterImageSlider->setValue(value);
+            QCoreApplication::processEvents();
+            mostChildren = std::max(mostChildren, childProcesses().size());
+        }
+        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 30'000));
+        QCOMPARE_LE(mostChildren, 1);
+        // The view shows the frame of the last position, as one extraction of it gives.
+        const double seconds = PosterFrame::positionSeconds(delegate.globalFP->duration, value);
+        const QImage last = PosterFrame::extract(mediaPath(u"long.mp4"_s), seconds, m_folder.path());
+        QCOMPARE(delegate.posterIMGView->image().convertToFormat(QImage::Format_RGB32), last.convertToFormat(QImage::Format_RGB32));
+
+        // 20 files opened in a row: descriptors and threads do not grow.
+        const QStringList names = {u"h264-aac.mp4"_s, u"subtitles.mkv"_s, u"audio-only.m4a"_s, u"long.mp4"_s};
+        for (int open = 0; open < 20; ++open) {
+            QVERIFY(openAndWait(delegate, mediaPath(names.at(open % names.size()))));
+            answerAlert(delegate);
+        }
+        QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+        // A worker thread that has handed over its result may take a moment to exit.
+        QTRY_VERIFY_WITH_TIMEOUT(descriptors() <= descriptorsAtStart && threads() <= threadsAtStart, 5'000);
+    }
 
 private:
-    // Points the controller at the tools given, until the case ends.
-    bool useTools(const QByteArray &sniffer, const QByteArray &creator);
-
     QTemporaryDir m_folder;
     std::unique_ptr<QTemporaryDir> m_tools;
     QMap<QString, QByteArray> m_media;
-};
 
-void TestCatalogue::cleanup()
-{
-    qunsetenv(MediaTools::resourcesVariable);
-    m_tools.reset();
-    QCOMPARE(contents(mediaPath(QString())), m_media);
-    // Children end a moment after the outcome shows; none may stay.
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
-}
-
-bool TestCatalogue::useTools(const QByteArray &sniffer, const QByteArray &creator)
-{
-    qunsetenv(MediaTools::resourcesVariable);
-    m_tools = std::make_unique<QTemporaryDir>();
-    const std::pair<QStringView, const QByteArray &> tools[] = {{MediaTools::proberName, sniffer},
-                                                                {MediaTools::encoderName, creator}};
-    for (const auto &[name, script] : tools) {
-        const QString real = *MediaTools::resourcePath(name);
-        const QString path = m_tools->filePath(name.toString());
-        if (script == realTool || script == fakeProber) {
-            const QString target = script == realTool ? real : qEnvironmentVariable("VIDEOFOLD_FAKE_TOOLS") + u"/sniffer"_s;
-            if (!QFile::link(target, path))
+    // Points the controller at the tools given, until the case ends.
+    bool useTools(const QByteArray &sniffer, const QByteArray &creator)
+    {
+        qunsetenv(MediaTools::resourcesVariable);
+        m_tools = std::make_unique<QTemporaryDir>();
+        const std::pair<QStringView, const QByteArray &> tools[] = {{MediaTools::proberName, sniffer},
+                                                                    {MediaTools::encoderName, creator}};
+        for (const auto &[name, script] : tools) {
+            const QString real = *MediaTools::resourcePath(name);
+            const QString path = m_tools->filePath(name.toString());
+            if (script == realTool || script == fakeProber) {
+                const QString target = script == realTool ? real : qEnvironmentVariable("VIDEOFOLD_FAKE_TOOLS") + u"/sniffer"_s;
+                if (!QFile::link(target, path))
+                    return false;
+            } else if (script != noTool && !writeScript(path, QByteArray(script).replace("@real@", QFile::encodeName(real)))) {
                 return false;
-        } else if (script != noTool && !writeScript(path, QByteArray(script).replace("@real@", QFile::encodeName(real)))) {
-            return false;
+            }
         }
+        qputenv(MediaTools::resourcesVariable, QFile::encodeName(m_tools->path()));
+        return true;
     }
-    qputenv(MediaTools::resourcesVariable, QFile::encodeName(m_tools->path()));
-    return true;
-}
-
-void TestCatalogue::inputs_data()
-{
-    QTest::addColumn<QString>("name");     // the file's name in a private folder
-    QTest::addColumn<QByteArray>("bytes"); // its contents; "@name" copies a test medium
-    QTest::addColumn<QString>("alert");    // empty: accepted
-
-    const QByteArray video = "@h264-aac.mp4";
-    const QByteArray whole = bytesOf(mediaPath(u"h264-aac.mp4"_s));
-    QTest::newRow("zero bytes") << u"empty.mp4"_s << QByteArray() << unsupported;
-    QTest::newRow("random bytes") << u"noise.mp4"_s << QByteArray(100'000, '\x37') << unsupported;
-    QTest::newRow("truncated") << u"truncated.mp4"_s << whole.first(whole.size() / 2) << unsupported;
-    QTest::newRow("audio only") << u"audio.m4a"_s << QByteArray("@audio-only.m4a") << unsupported;
-    QTest::newRow("still PNG") << u"still.png"_s << QByteArray("@cover.png") << unsupported;
-    QTest::newRow("still JPEG") << u"still.jpg"_s << QByteArray("@still.jpg") << unsupported;
-    QTest::newRow("still BMP") << u"still.bmp"_s << QByteArray("@still.bmp") << unsupported;
-    QTest::newRow("still WebP") << u"still.webp"_s << QByteArray("@still.webp") << unsupported;
-    QTest::newRow("text") << u"notes.txt"_s << QByteArray("Just notes.\n") << unsupported;
-    QTest::newRow("vob") << u"DVD.VOB"_s << video << u"App does not support opening of '.vob' files"_s;
-    QTest::newRow("hevc") << u"clip.hevc"_s << video << u"App does not support opening of '.hevc' files for now."_s;
-    QTest::newRow("raw stream") << u"raw.h264"_s << QByteArray("@raw.h264") << QString();
-    QTest::newRow("spaces and quotes") << u"my \"best\" 'clip'.mp4"_s << video << QString();
-    QTest::newRow("markup and ampersand") << u"<b>Tom & Jerry<b>.mp4"_s << video << QString();
-    QTest::newRow("newline") << u"two\nlines.mp4"_s << video << QString();
-    QTest::newRow("leading dash") << u"-y.mp4"_s << video << QString();
-    QTest::newRow("non-ASCII") << u"Ünïcødé – 日本語.mp4"_s << video << QString();
-    QTest::newRow("percent and hash") << u"100% #1.mp4"_s << video << QString();
-    QTest::newRow("a folder") << u"folder.mp4"_s << asFolder << unsupported;
-    QTest::newRow("vanished before opening") << u"gone.mp4"_s << vanished << unsupported;
-    QTest::newRow("no read permission") << u"locked.mp4"_s << unreadable << unsupported;
-}
-
-void TestCatalogue::inputs()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QString, alert);
-
-    const QString path = m_folder.filePath(name);
-    if (bytes.startsWith('@') || bytes == unreadable) {
-        QVERIFY(QFile::copy(mediaPath(bytes == unreadable ? u"h264-aac.mp4"_s : QString::fromUtf8(bytes.mid(1))), path));
-    } else if (bytes == asFolder) {
-        QVERIFY(QDir().mkdir(path));
-    } else if (bytes != vanished) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    const QByteArray before = bytesOf(path);
-    if (bytes == unreadable) {
-        QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
-        if (::access(QFile::encodeName(path).constData(), R_OK) == 0)
-            QSKIP("This user reads files past their permissions.");
-    }
-
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, path));
-    QCOMPARE(answerAlert(delegate), alert);
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    QCOMPARE(delegate.globalFP != nullptr, alert.isEmpty());
-    QCOMPARE(delegate.saveToolBarBTN->isEnabled(), alert.isEmpty());
-    QVERIFY(!delegate.progressWindow->isVisible());
-    QCOMPARE(bytesOf(path), before);
-}
-
-void TestCatalogue::nonUtf8Name()
-{
-    // Qt names files in UTF-8 only, so a name with other bytes can come only
-    // from a file manager's drop, as percent-encoded bytes it cannot name.
-    const QByteArray rawName = QFile::encodeName(m_folder.path()) + "/caf\xe9 \xff.mp4";
-    QCOMPARE(::link(QFile::encodeName(mediaPath(u"h264-aac.mp4"_s)).constData(), rawName.constData()), 0);
-    const auto removeLink = qScopeGuard([&] { ::unlink(rawName.constData()); }); // invisible to QDir
-    LaunchedDelegate delegate;
-    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
-    delegate.openSourceVideo(QUrl::fromEncoded("file://" + rawName.toPercentEncoding("/")));
-    QVERIFY(opened.wait(20'000));
-    QCOMPARE(answerAlert(delegate), unsupported);
-    QCOMPARE(::access(rawName.constData(), F_OK), 0);
-}
+};
 
 void TestCatalogue::largeAnswers_data()
 {
@@ -240,337 +557,6 @@ void TestCatalogue::largeAnswers_data()
                 + R"(, "start_time": "0.000000", "end_time": "1.000000", "tags": {"title": "Chapter )" + QByteArray::number(index) + "\"}}";
     huge += "], " + format + R"(, "tags": {"comment": ")" + QByteArray(40 * 1024 * 1024, 'x') + "\"}}}";
     QTest::newRow("50 MB") << huge << qsizetype(1);
-}
-
-void TestCatalogue::largeAnswers()
-{
-    QFETCH(QByteArray, answer);
-    QFETCH(qsizetype, tracks);
-
-    QVERIFY(useTools(fakeProber, realTool));
-    QFile answerFile(m_tools->filePath(u"answer.json"_s));
-    QVERIFY(answerFile.open(QIODevice::WriteOnly) && answerFile.write(answer) == answer.size());
-    answerFile.close();
-    qputenv("FAKE_PROBER_ANSWER", QFile::encodeName(answerFile.fileName()));
-    LaunchedDelegate delegate;
-    const bool opened = openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s));
-    qunsetenv("FAKE_PROBER_ANSWER");
-    QVERIFY(opened && !takeAlert(delegate));
-    QCOMPARE(delegate.globalFP->tracksInfo.size(), tracks);
-    QVERIFY(delegate.saveToolBarBTN->isEnabled() && !delegate.posterIMGView->image().isNull());
-
-    // The information pane stays readable: a tag of megabytes shows only its beginning.
-    delegate.window->findChild<QDockWidget *>(u"mediaInfoDock"_s)->show();
-    delegate.window->show();
-    QVERIFY(!delegate.window->grab().isNull());
-    const QAbstractItemModel *pane = delegate.window->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
-    qsizetype longest = 0;
-    for (const QModelIndex &container : pane->match(pane->index(0, 0), Qt::DisplayRole, u"Container"_s)) {
-        for (int row = 0; row < pane->rowCount(container); ++row) {
-            const QModelIndex value = pane->index(row, 1, container);
-            longest = std::max({longest, value.data().toString().size(), value.data(Qt::ToolTipRole).toString().size()});
-        }
-    }
-    QCOMPARE_LE(longest, 2'000);
-}
-
-void TestCatalogue::tools_data()
-{
-    QTest::addColumn<QByteArray>("sniffer");
-    QTest::addColumn<QByteArray>("creator"); // the real one is killed from outside mid-way
-    QTest::addColumn<QString>("alert");      // at opening, or else at the export's end
-
-    QTest::newRow("prober missing") << noTool << realTool << unsupported;
-    QTest::newRow("prober hangs") << QByteArray("#!/bin/sh\nexec sleep 600\n") << realTool << unsupported;
-    QTest::newRow("encoder killed from outside") << realTool << realTool << failure;
-    QTest::newRow("encoder missing") << realTool << noTool << failure;
-    // Copies the source (argument 2, after "-i") to the output without a word of progress.
-    QTest::newRow("no progress at all") << realTool << QByteArray("#!/bin/sh\nfor last; do :; done\ncp \"$2\" \"$last\"\n")
-                                        << success;
-    QTest::newRow("encoder exits at once") << realTool << QByteArray("#!/bin/sh\nexit 0\n") << failure;
-    QTest::newRow("encoder fails, a plausible file left")
-        << realTool << QByteArray("#!/bin/sh\nfor last; do :; done\necho 'time=garbage time=00:00:01.00' >&2\n"
-                                  "echo 'not a video' > \"$last\"\nexit 1\n") << failure;
-    QTest::newRow("garbage on standard error")
-        << realTool << QByteArray("#!/bin/sh\nhead -c 100000 /dev/urandom >&2\nexit 0\n") << failure;
-}
-
-void TestCatalogue::tools()
-{
-    QFETCH(QByteArray, sniffer);
-    QFETCH(QByteArray, creator);
-    QFETCH(QString, alert);
-
-    const bool killed = sniffer == realTool && creator == realTool;
-    // The poster preview needs the real encoder: the scripted one comes in after opening.
-    QVERIFY(useTools(sniffer, realTool));
-    setProberTimeLimit(std::chrono::seconds(2));
-    LaunchedDelegate delegate;
-    const bool opened = openAndWait(delegate, mediaPath(killed ? u"long.mp4"_s : u"h264-aac.mp4"_s));
-    setProberTimeLimit(std::chrono::minutes(2));
-    QVERIFY(opened && !delegate.progressWindow->isVisible());
-    if (sniffer != realTool) {
-        QCOMPARE(answerAlert(delegate), alert);
-        QVERIFY(!delegate.globalFP);
-        return;
-    }
-    QVERIFY(useTools(realTool, creator));
-    const QString folder = m_folder.filePath(u"out-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-    delegate.prepareOutputFolder(folder);
-    if (killed) {
-        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
-        QTest::qWait(300);
-        ::kill(pid_t(delegate.globalProcess->processId()), SIGTERM);
-    }
-    QVERIFY(finished.wait(60'000));
-    QMessageBox *shown = takeAlert(delegate);
-    QVERIFY(shown && shown->text() == alert);
-    QCOMPARE(shown->icon(), alert == failure ? QMessageBox::Critical : QMessageBox::Information);
-    if (alert == failure)
-        QVERIFY(shown->informativeText() == u"Contact: support@videofold.org" && shown->buttons().size() == 1);
-    QVERIFY(QFileInfo(folder).isDir()); // a failed export's folder stays for the user to see
-}
-
-void TestCatalogue::settings_data()
-{
-    QTest::addColumn<QByteArray>("file"); // the settings file as found at launch
-    QTest::addColumn<qint64>("launchCount");
-
-    const QByteArray version = "installedVersion=" + QByteArray(VIDEOFOLD_VERSION) + "\n";
-    QTest::newRow("count as text") << "[General]\nlaunchCount=many\n" + version << qint64(1);
-    QTest::newRow("negative count") << "[General]\nlaunchCount=-5\n" + version << qint64(-4);
-    QTest::newRow("huge count") << "[General]\nlaunchCount=99999999999999999999999\n" + version << qint64(1);
-    static const char corrupt[] = "\x00\xff[[[=\n\x01garbage";
-    QTest::newRow("corrupt file") << QByteArray(corrupt, sizeof corrupt - 1) << qint64(1);
-    QTest::newRow("wrong types") << "[General]\nlaunchCount=@Variant(\\0\\0\\0\\x7f)\ncontrolsParam=maybe\n" + version
-                                 << qint64(1);
-}
-
-void TestCatalogue::settings()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(qint64, launchCount);
-
-    QCoreApplication::setApplicationVersion(QStringLiteral(VIDEOFOLD_VERSION));
-    const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Videofold"_s, u"Videofold"_s).fileName();
-    QDir().mkpath(QFileInfo(path).path());
-    QFile settings(path);
-    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    settings.write(file);
-    settings.close();
-
-    LaunchedDelegate delegate;
-    QCOMPARE(delegate.userDefaults->integer(u"launchCount"_s), launchCount);
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-    QVERIFY(delegate.globalFP);
-}
-
-void TestCatalogue::outputFaults()
-{
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-    // Two saves in a row; a cancel after the encoder ended changes nothing, not even the next save.
-    for (const QString &name : {u"first"_s, u"second"_s}) {
-        QCOMPARE(exportAndWait(delegate, m_folder.filePath(name)), std::optional(true));
-        answerAlert(delegate);
-        delegate.closeBTNInsideProgressWindowClicked();
-        QVERIFY(QFileInfo(m_folder.filePath(name) + u"/html5video.mp4"_s).size() > 0);
-    }
-
-    // A folder that cannot be written: nothing is written anywhere.
-    const QString parent = m_folder.filePath(u"read-only"_s);
-    QVERIFY(QDir().mkdir(parent));
-    QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::ExeOwner));
-    if (::access(QFile::encodeName(parent).constData(), W_OK) != 0) {
-        QCOMPARE(exportAndWait(delegate, parent + u"/HTML5Video"_s), std::optional(false));
-        QCOMPARE(answerAlert(delegate), failure);
-        QCOMPARE(entryCount(parent), 0);
-    }
-
-    // A full disk: from the encoder's start its writes fail past 64 KiB.
-    QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-    const QString folder = m_folder.filePath(u"full-disk"_s);
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
-    const rlimit limit{64 * 1024, 64 * 1024};
-    QCOMPARE(::prlimit(pid_t(delegate.globalProcess->processId()), RLIMIT_FSIZE, &limit, nullptr), 0);
-    QVERIFY(finished.wait(60'000));
-    QCOMPARE(finished.first().first().toBool(), false);
-    QCOMPARE(answerAlert(delegate), failure);
-    QVERIFY(QFileInfo::exists(folder + u"/html5Video.html"_s));
-}
-
-void TestCatalogue::cancelsAndQuits()
-{
-    const QString folder = m_folder.filePath(u"cancelled"_s);
-    LaunchedDelegate delegate;
-    delegate.window->show();
-    QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-    const auto restore = qScopeGuard([] { PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2)); });
-    auto quitAsked = [&] {
-        return !delegate.window->close()
-            && clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s);
-    };
-    auto cancelled = [&](qsizetype exports) {
-        return finished.size() == exports && !QFileInfo::exists(folder) && !takeAlert(delegate)
-            && !delegate.progressWindow->isVisible() && !encoderRunning(delegate);
-    };
-
-    // Mid-way, after the first progress reading, twice; then at once, as the encoder starts.
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(delegate.progressWindow->isVisible() && !delegate.progressBarCancelBTN->isHidden());
-    QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > 0; }, 30'000));
-    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
-    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(cancelled(1), 30'000);
-    delegate.prepareOutputFolder(folder);
-    delegate.closeBTNInsideProgressWindowClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(cancelled(2), 30'000);
-
-    // An encoder deaf to the termination request is killed soon after a cancel.
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-    QVERIFY(useTools(realTool, "#!/bin/sh\ncase \"$*\" in *-frames:v*) exec @real@ \"$@\";; esac\n"
-                               "trap '' TERM\nwhile :; do sleep 0.1; done\n"));
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
-    delegate.closeBTNInsideProgressWindowClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(cancelled(3), 10'000);
-
-    // A poster extraction that hangs: the sheet comes at once, the settings freeze,
-    // cancel ends the export at once, and the extraction is stopped at its time limit.
-    QVERIFY(useTools(realTool, "#!/bin/sh\ncase \"$*\" in *-frames:v*) exec sleep 600;; esac\nexec @real@ \"$@\"\n"));
-    PosterFrame::setExtractionTimeLimit(std::chrono::seconds(2));
-    delegate.posterImageSlider->setValue(30);
-    QVERIFY(!delegate.posterPreview().isIdle());
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(delegate.progressWindow->isVisible() && !delegate.progressBarCancelBTN->isHidden());
-    for (QSlider *slider : {delegate.outputResolutionSlider, delegate.outputFileSizeSlider, delegate.posterImageSlider})
-        QVERIFY(!slider->isEnabled());
-    QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
-    QVERIFY(cancelled(4) && delegate.posterImageSlider->isEnabled() && delegate.saveToolBarBTN->isEnabled());
-    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 10'000));
-    PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2));
-
-    // Quitting mid-way asks first; "Stop and Quit" ends with that export: a later cancel keeps the window.
-    qunsetenv(MediaTools::resourcesVariable);
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
-    QVERIFY(quitAsked());
-    QTRY_VERIFY_WITH_TIMEOUT(cancelled(5) && !delegate.window->isVisible(), 30'000);
-    delegate.window->show();
-    delegate.prepareOutputFolder(folder);
-    delegate.closeBTNInsideProgressWindowClicked();
-    QTRY_VERIFY_WITH_TIMEOUT(cancelled(6) && delegate.window->isVisible(), 30'000);
-
-    // Answered while the finished video is being checked, it quits once the check ends.
-    QVERIFY(useTools("#!/bin/sh\nsleep 2\nexec @real@ \"$@\"\n", realTool));
-    const QProcess *earlier = delegate.globalProcess;
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(QTest::qWaitFor([&] {
-        return delegate.globalProcess != earlier && delegate.globalProcess->state() == QProcess::NotRunning;
-    }, 30'000));
-    QVERIFY(delegate.isBusy() && quitAsked());
-    QVERIFY(finished.wait(30'000));
-    QVERIFY(!delegate.window->isVisible() && !takeAlert(delegate));
-
-    // Answered after the export has ended by itself: it quits all the same.
-    qunsetenv(MediaTools::resourcesVariable);
-    delegate.window->show();
-    delegate.prepareOutputFolder(folder);
-    QVERIFY(!delegate.window->close());
-    QVERIFY(finished.wait(30'000));
-    QCOMPARE(answerAlert(delegate), success);
-    QVERIFY(delegate.window->isVisible());
-    QVERIFY(clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s));
-    QVERIFY(!delegate.window->isVisible());
-}
-
-void TestCatalogue::unsafeFolders()
-{
-    // Named like markup, which the refusal must show as written.
-    QTemporaryDir place(m_folder.filePath(u"<i>clips-XXXXXX"_s));
-    const QString card = place.filePath(u"card"_s);
-    const QString alias = place.filePath(u"alias"_s);
-    const QString image = place.filePath(u"card.img"_s);
-    QVERIFY(QDir().mkpath(card) && QDir().mkpath(alias));
-    // A FAT memory card where the kernel mounts one, and another path to it by a bind mount.
-    QFile(image).open(QIODevice::WriteOnly);
-    QFile::resize(image, 16 * 1024 * 1024);
-    const bool fat = runsCleanly(u"mkfs.vfat"_s, {image}) && runsCleanly(u"mount"_s, {u"-o"_s, u"loop"_s, image, card});
-    const bool bound = runsCleanly(u"mount"_s, {u"--bind"_s, card, alias});
-    const auto unmount = qScopeGuard([&] {
-        bound && runsCleanly(u"umount"_s, {alias});
-        fat && runsCleanly(u"umount"_s, {card});
-    });
-    QVERIFY(QDir().mkpath(card + u"/DCIM"_s));
-    const QString source = card + u"/DCIM/clip.mp4"_s;
-    QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), source));
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, source));
-
-    // The source's own folder, also by another path or spelling, the source itself, home and the root are refused.
-    QStringList refused = {card + u"/DCIM"_s, source, QDir::homePath(), QDir::rootPath()};
-    if (bound)
-        refused << alias + u"/DCIM"_s;
-    if (fat)
-        refused << card + u"/dcim"_s; // "dcim" is "DCIM" there
-    else
-        qInfo("No FAT card can be made or mounted here: its case is left out");
-    for (const QString &path : refused) {
-        delegate.prepareOutputFolder(path);
-        QMessageBox *shown = takeAlert(delegate);
-        QVERIFY2(shown && shown->icon() == QMessageBox::Warning && !delegate.isBusy(), qPrintable(path));
-        const auto *informative = shown->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
-        QVERIFY(informative && informative->textFormat() == Qt::PlainText);
-        shown->close();
-    }
-
-    // An existing folder is replaced; a link inside it goes, not what it points to.
-    const QString folder = m_folder.filePath(u"existing"_s);
-    QDir().mkpath(folder + u"/old"_s);
-    QVERIFY(QFile::link(card, folder + u"/link"_s));
-    QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
-    QCOMPARE(entryCount(folder), 3);
-    QCOMPARE(bytesOf(source), bytesOf(mediaPath(u"h264-aac.mp4"_s)));
-}
-
-void TestCatalogue::load()
-{
-    auto descriptors = [] { return entryCount(u"/proc/self/fd"_s); };
-    auto threads = [] { return entryCount(u"/proc/self/task"_s); };
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-    const qsizetype descriptorsAtStart = descriptors();
-    const qsizetype threadsAtStart = threads();
-
-    // 200 poster moves as fast as events arrive: one extraction at a time, never a queue of them.
-    qsizetype mostChildren = 0;
-    int value = 0;
-    for (int move = 0; move < 200; ++move) {
-        value = 1 + (move * 37) % 99;
-        delegate.posterImageSlider->setValue(value);
-        QCoreApplication::processEvents();
-        mostChildren = std::max(mostChildren, childProcesses().size());
-    }
-    QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 30'000));
-    QCOMPARE_LE(mostChildren, 1);
-    // The view shows the frame of the last position, as one extraction of it gives.
-    const double seconds = PosterFrame::positionSeconds(delegate.globalFP->duration, value);
-    const QImage last = PosterFrame::extract(mediaPath(u"long.mp4"_s), seconds, m_folder.path());
-    QCOMPARE(delegate.posterIMGView->image().convertToFormat(QImage::Format_RGB32), last.convertToFormat(QImage::Format_RGB32));
-
-    // 20 files opened in a row: descriptors and threads do not grow.
-    const QStringList names = {u"h264-aac.mp4"_s, u"subtitles.mkv"_s, u"audio-only.m4a"_s, u"long.mp4"_s};
-    for (int open = 0; open < 20; ++open) {
-        QVERIFY(openAndWait(delegate, mediaPath(names.at(open % names.size()))));
-        answerAlert(delegate);
-    }
-    QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
-    // A worker thread that has handed over its result may take a moment to exit.
-    QTRY_VERIFY_WITH_TIMEOUT(descriptors() <= descriptorsAtStart && threads() <= threadsAtStart, 5'000);
 }
 
 QTEST_MAIN(TestCatalogue)

@@ -114,320 +114,310 @@ public:
     }
 
 private Q_SLOTS:
-    void init();
     void cleanup() { setDiagnosticSink({}); }
-    void exportsAWholeFolder();
-    void captions();
-    void sharpPoster();
-    void exactSize_data();
-    void exactSize();
-    void exactSizeRunsAndCancels();
-    void browserSafePixels();
-    void hdrToSdr();
-    void saveDialog();
+
+    void init()
+    {
+        qunsetenv(MediaTools::resourcesVariable);
+        m_diagnostics.clear();
+        setDiagnosticSink([this](const QString &line) { m_diagnostics << line; });
+    }
+
+    void exportsAWholeFolder()
+    {
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        delegate.outputResolutionSlider->setValue(50);
+        delegate.userDefaults->setValue(u"controlsParam"_s, true);
+        delegate.userDefaults->setValue(u"loopParam"_s, false);
+
+        // An existing folder of that name is replaced, contents and all.
+        const QString folder = m_out.filePath(u"HTML5Video"_s);
+        QDir().mkpath(folder + u"/old"_s);
+        QVERIFY(exportAndWait(delegate, folder));
+        QCOMPARE(entryNames(folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
+        QCOMPARE(bytesOf(folder + u"/html5Video.html"_s),
+                 visitorPageBytes(160, 120, {true, false, false, false}, {u"h264-aac"_s, {}, {}}));
+        QCOMPARE(QImageReader(folder + u"/poster.jpg"_s).size(), QSize(160, 120));
+        const JSON video = probeStream(folder + u"/html5video.mp4"_s);
+        QCOMPARE(video[u"codec_name"].stringValue() + video[u"width"].stringValue() + u'x' + video[u"height"].stringValue(),
+                 u"h264160x120"_s);
+        QCOMPARE(probeStream(folder + u"/html5video.mp4"_s, 1)[u"channels"].numberValue().toInt64(), 2);
+
+        QMessageBox *alert = takeAlert(delegate);
+        QVERIFY(alert && alert->icon() == QMessageBox::Information && alert->buttons().size() == 3);
+        QCOMPARE(alert->text(), u"HTML5 Video created Successfully!"_s);
+        QCOMPARE(alert->informativeText(), folder);
+        // "Open in Browser" hands the page to the default browser.
+        UrlRecorder opened;
+        QDesktopServices::setUrlHandler(u"file"_s, &opened, "open");
+        const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
+        QVERIFY(clickButton(alert, u"Open in Browser"_s));
+        QCOMPARE(opened.urls, QList{QUrl::fromLocalFile(folder + u"/html5Video.html"_s)});
+        // The settings stay for another export at once.
+        QCOMPARE(delegate.outputResolutionSlider->value(), 50);
+        QVERIFY(delegate.saveToolBarBTN->isEnabled() && !delegate.progressWindow->isVisible());
+        const QByteArray plain = bytesOf(folder + u"/html5video.mp4"_s);
+        QVERIFY(plain.indexOf("mdat") < plain.indexOf("moov"));
+
+        // The minimal page is one switch away, byte for byte; fast start puts the index first.
+        delegate.userDefaults->setValue(u"minimalPageParam"_s, true);
+        delegate.userDefaults->setValue(u"fastStartParam"_s, true);
+        QVERIFY(exportAndWait(delegate, folder));
+        // "Show in Folder" shows the folder (with the page selected where a file manager answers).
+        QVERIFY(clickButton(takeAlert(delegate), u"Show in Folder"_s));
+        QTRY_COMPARE_WITH_TIMEOUT(opened.urls.size(), 2, 10'000); // after the file manager's silence, if a bus is up
+        QCOMPARE(opened.urls.last(), QUrl::fromLocalFile(folder));
+        QCOMPARE(bytesOf(folder + u"/html5Video.html"_s), html5PageBytes(160, 120, {true, false, false, false}));
+        const QByteArray fast = bytesOf(folder + u"/html5video.mp4"_s);
+        QVERIFY(fast.indexOf("moov") >= 0 && fast.indexOf("moov") < fast.indexOf("mdat"));
+        delegate.userDefaults->setValue(u"minimalPageParam"_s, QVariant());
+        delegate.userDefaults->setValue(u"fastStartParam"_s, QVariant());
+    }
+
+    void captions()
+    {
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"captions.mkv"_s)));
+        const QString folder = m_out.filePath(u"captioned"_s);
+        QCOMPARE(exportAndWait(delegate, folder), std::optional(true)); // the folder check counts them in
+        QMessageBox *alert = takeAlert(delegate);
+        QVERIFY(alert && alert->informativeText().contains(u"web site"));
+        alert->close();
+        QCOMPARE(entryNames(folder), (QStringList{u"captions.de.vtt"_s, u"captions.en.vtt"_s, u"html5Video.html"_s,
+                                                  u"html5video.mp4"_s, u"poster.jpg"_s}));
+        for (const QString &name : {u"captions.en.vtt"_s, u"captions.de.vtt"_s}) {
+            const QByteArray text = bytesOf(folder + u'/' + name);
+            QVERIFY2(text.startsWith("WEBVTT") && text.contains("Bonjour"), text.constData());
+        }
+        const QByteArray html = bytesOf(folder + u"/html5Video.html"_s);
+        QVERIFY(html.contains("<track kind=\"captions\" src=\"captions.en.vtt\" srclang=\"en\" label=\"English\" default>"));
+        QVERIFY(html.contains("<track kind=\"captions\" src=\"captions.de.vtt\" srclang=\"de\" label=\"German\">"));
+
+        // A cancelled export takes its caption files away with the folder.
+        delegate.prepareOutputFolder(folder);
+        delegate.closeBTNInsideProgressWindowClicked();
+        QVERIFY(QTest::qWaitFor([&] { return !delegate.isBusy(); }, 30'000));
+        QVERIFY(!QFileInfo::exists(folder));
+    }
+
+    void sharpPoster()
+    {
+        // The poster is the frame taken at the output size, not the preview stretched to it.
+        LaunchedDelegate delegate;
+        const QString source = mediaPath(u"sharp1080.mp4"_s);
+        QVERIFY(openAndWait(delegate, source));
+        const QString folder = m_out.filePath(u"sharp"_s);
+        QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+        const QString poster = folder + u"/poster.jpg"_s;
+        QCOMPARE(QImageReader(poster).size(), QSize(1920, 1080));
+        const QString reference = m_out.filePath(u"reference.png"_s);
+        const double seconds = PosterFrame::positionSeconds(delegate.globalFP->duration, 50);
+        runEncoder({u"-v"_s, u"error"_s, u"-ss"_s, PosterFrame::seekText(seconds), u"-i"_s, source, u"-vf"_s,
+                    u"scale=1920:1080,setsar=1:1"_s, u"-frames:v"_s, u"1"_s, u"-y"_s, reference});
+        const double similarity = ssim(poster, reference);
+        QVERIFY2(similarity >= 0.98, qPrintable(QString::number(similarity)));
+    }
+
+    void exactSize_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("percent");
+        for (const QString &source : {u"noisy.mp4"_s, u"quiet-mono.mp4"_s, u"vfr.mp4"_s}) {
+            for (int percent : {100, 50, 25})
+                QTest::addRow("%s at %d %%", qPrintable(source), percent) << source << percent;
+        }
+    }
+
+    void exactSize()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, percent);
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(source)));
+        delegate.outputFileSizeSlider->setValue(percent);
+        const QString folder = m_out.filePath(u"exact"_s);
+        QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+
+        // Within the label's bytes: at most 2 % above, and at most 10 % below unless the encoder says it could spend no more.
+        const double label = double(targetSizeBytes(*delegate.globalFP->fileSize, percent));
+        const double written = double(QFileInfo(folder + u"/html5video.mp4"_s).size());
+        const QString ratio = u"%1 of %2 bytes: %3"_s.arg(written).arg(label).arg(written / label);
+        qInfo("%s", qPrintable(ratio));
+        QVERIFY2(written <= 1.02 * label, qPrintable(ratio));
+        QVERIFY2(written >= 0.9 * label || m_diagnostics.filter(u"quality ceiling"_s).size() == 1, qPrintable(ratio));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3); // no pass log or temporary file in it
+        const qsizetype runs = m_diagnostics.filter(u"Encoder arguments"_s).size();
+        QVERIFY(runs == 2 || runs == 3); // analysis and final pass, and one more where the final pass missed
+    }
+
+    void exactSizeRunsAndCancels()
+    {
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        const QString folder = m_out.filePath(u"runs"_s);
+        QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+
+        // Cancel in the analysis and in the final pass: the folder and the temporary files go.
+        for (int cancelAbove : {5, 60}) {
+            delegate.prepareOutputFolder(folder);
+            QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > cancelAbove; }, 60'000));
+            QVERIFY(delegate.progressBar->value() <= 100);
+            delegate.closeBTNInsideProgressWindowClicked();
+            QVERIFY(finished.wait(30'000));
+            QVERIFY(!QFileInfo::exists(folder) && !encoderRunning(delegate));
+            QVERIFY2(exportLeftovers().isEmpty(), qPrintable(exportLeftovers().join(u' ')));
+        }
+        QVERIFY(m_diagnostics.filter(u"-pass 2"_s).size() >= 1);
+
+        // "Faster export (approximate size)": the one run of old, its arguments as they were.
+        delegate.userDefaults->setValue(u"approximateSizeParam"_s, true);
+        delegate.outputResolutionSlider->setValue(25);
+        delegate.outputFileSizeSlider->setValue(10);
+        m_diagnostics.clear();
+        QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+        const QStringList runs = m_diagnostics.filter(u"Encoder arguments"_s);
+        QVERIFY(runs.size() == 1 && !runs.first().contains(u"-pass"));
+        QVERIFY(exportLeftovers().isEmpty());
+        delegate.userDefaults->setValue(u"approximateSizeParam"_s, QVariant());
+    }
+
+    void browserSafePixels()
+    {
+        // 10-bit, 4:4:4, and a raw stream without a duration: 8-bit 4:2:0 in a profile browsers decode.
+        for (const QString &file : {u"ten-bit.mp4"_s, u"yuv444.mp4"_s, u"raw.h264"_s}) {
+            LaunchedDelegate delegate;
+            QVERIFY(openAndWait(delegate, mediaPath(file)));
+            const QString folder = m_out.filePath(file + u".out"_s);
+            QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+            const JSON video = probeStream(folder + u"/html5video.mp4"_s);
+            QCOMPARE(video[u"pix_fmt"].stringValue(), u"yuv420p"_s);
+            QVERIFY((QStringList{u"High"_s, u"Main"_s, u"Baseline"_s, u"Constrained Baseline"_s})
+                        .contains(video[u"profile"].stringValue()));
+        }
+    }
+
+    void hdrToSdr()
+    {
+        // HLG and PQ from a phone: SDR BT.709 video and poster, as colourful as the same picture made in SDR.
+        const double sdr = colourfulness(mediaPath(u"sdr.mp4"_s), 0.5);
+        QVERIFY(sdr > 100);
+        for (const QString &name : {u"hlg.mp4"_s, u"pq.mp4"_s}) {
+            LaunchedDelegate delegate;
+            QVERIFY(openAndWait(delegate, mediaPath(name)));
+            QVERIFY2(colourfulness(mediaPath(name), 0.5) < 0.5 * sdr, "the source looks washed out on SDR");
+            const QString folder = m_out.filePath(u"sdr-"_s + name);
+            QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
+            const JSON video = probeStream(folder + u"/html5video.mp4"_s);
+            QCOMPARE(video[u"pix_fmt"].stringValue(), u"yuv420p"_s);
+            for (const char16_t *key : {u"color_transfer", u"color_primaries", u"color_space"})
+                QCOMPARE(video[key].stringValue(), u"bt709"_s);
+            for (const auto &[output, seconds] : {std::pair(u"/html5video.mp4"_s, 0.5), std::pair(u"/poster.jpg"_s, 0.0)}) {
+                const double colour = colourfulness(folder + output, seconds);
+                QVERIFY2(colour > 0.6 * sdr, qPrintable(name + output + u": "_s + QString::number(colour)));
+            }
+        }
+    }
+
+    void saveDialog()
+    {
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        delegate.window->show();
+        delegate.saveVideoBTNClicked();
+        auto *panel = delegate.window->findChild<OutputFolderDialog *>();
+        QVERIFY(panel && panel->isVisible() && panel->windowModality() == Qt::WindowModal);
+        QCOMPARE(panel->windowTitle(), u"Create Folder"_s);
+        QCOMPARE(panel->labelText(QFileDialog::FileName), u"Named:"_s);
+        auto *name = panel->findChild<QLineEdit *>(u"fileNameEdit"_s);
+        QCOMPARE(name->text(), u"HTML5Video"_s);
+
+        // Going somewhere is never a choice: a typed path of an existing folder, "." and
+        // ".." move the panel, and no replacement is offered.
+        const QList<QPushButton *> buttons = panel->findChildren<QPushButton *>();
+        const auto accept = std::find_if(buttons.begin(), buttons.end(),
+                                         [](QPushButton *button) { return button->text() == u"Create HTML5 Video"; });
+        QVERIFY(accept != buttons.end());
+        const QString desktop = m_out.filePath(u"Desktop"_s);
+        const QString clips = desktop + u"/clips"_s;
+        QDir().mkpath(clips);
+        QSignalSpy accepted(panel, &QDialog::accepted);
+        bool questionShown = false;
+        QTimer questionGuard; // answers a question that must not come, so the test goes on to fail
+        connect(&questionGuard, &QTimer::timeout, [&questionShown] {
+            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                questionShown = true;
+                question->button(QMessageBox::Cancel)->click();
+            }
+        });
+        questionGuard.start(200);
+        panel->setDirectory(clips);
+        for (const auto &[typed, destination] : {std::pair(u".."_s, desktop), std::pair(clips, clips), std::pair(u"."_s, clips),
+                                                 std::pair(u"../clips/"_s, clips), std::pair(m_out.path(), m_out.path())}) {
+            name->setText(typed);
+            QCoreApplication::processEvents();
+            QCOMPARE((*accept)->text(), u"Create HTML5 Video"_s); // never "Open"
+            QTest::keyClick(name, Qt::Key_Return);
+            QVERIFY2(!questionShown && panel->isVisible(), qPrintable(typed));
+            QCOMPARE(panel->directory().absolutePath(), destination);
+        }
+
+        // A double click on a folder in the list enters it.
+        panel->setDirectory(desktop);
+        auto *list = panel->findChild<QListView *>(u"listView"_s);
+        QModelIndex clipsIndex;
+        QVERIFY(QTest::qWaitFor([&] {
+            clipsIndex = list->model()->index(0, 0, list->rootIndex());
+            return clipsIndex.data().toString() == u"clips";
+        }, 5'000));
+        const QPoint centre = list->visualRect(clipsIndex).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QCOMPARE(panel->directory().absolutePath(), clips);
+        QVERIFY(!questionShown && accepted.isEmpty());
+        questionGuard.stop();
+
+        // A plain name that exists asks first, with Cancel as the default, in plain text;
+        // a name, or a path whose last part is new, is chosen at once.
+        const QString existing = m_out.filePath(u"<b>Existing"_s);
+        QDir().mkpath(existing);
+        panel->setDirectory(m_out.path());
+        auto answerQuestion = [](QMessageBox::StandardButton answer) {
+            QTimer::singleShot(500, [answer] {
+                auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                QVERIFY(question);
+                QCOMPARE(question->defaultButton(), question->button(QMessageBox::Cancel));
+                QCOMPARE(question->textFormat(), Qt::PlainText);
+                question->button(answer)->click();
+            });
+        };
+        name->setText(u"<b>Existing"_s);
+        answerQuestion(QMessageBox::Cancel);
+        panel->accept();
+        QVERIFY(panel->isVisible() && accepted.isEmpty());
+        QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+        name->setText(u"New/Deeper"_s);
+        panel->accept();
+        QCOMPARE(panel->chosenPath(), m_out.filePath(u"New/Deeper"_s));
+        QCOMPARE(accepted.count(), 1);
+        QVERIFY(finished.wait(60'000));
+        answerAlert(delegate);
+
+        // Agreeing to replace returns that folder.
+        delegate.saveVideoBTNClicked();
+        panel = delegate.window->findChild<OutputFolderDialog *>();
+        panel->setDirectory(m_out.path());
+        panel->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(u"<b>Existing"_s);
+        answerQuestion(QMessageBox::Yes);
+        panel->accept();
+        QVERIFY(finished.wait(60'000));
+        QCOMPARE(entryNames(existing).size(), 3);
+    }
 
 private:
     QTemporaryDir m_out;
     QStringList m_diagnostics;
 };
-
-void TestExport::init()
-{
-    qunsetenv(MediaTools::resourcesVariable);
-    m_diagnostics.clear();
-    setDiagnosticSink([this](const QString &line) { m_diagnostics << line; });
-}
-
-void TestExport::exportsAWholeFolder()
-{
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-    delegate.outputResolutionSlider->setValue(50);
-    delegate.userDefaults->setValue(u"controlsParam"_s, true);
-    delegate.userDefaults->setValue(u"loopParam"_s, false);
-
-    // An existing folder of that name is replaced, contents and all.
-    const QString folder = m_out.filePath(u"HTML5Video"_s);
-    QDir().mkpath(folder + u"/old"_s);
-    QVERIFY(exportAndWait(delegate, folder));
-    QCOMPARE(entryNames(folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
-    QCOMPARE(bytesOf(folder + u"/html5Video.html"_s),
-             visitorPageBytes(160, 120, {true, false, false, false}, {u"h264-aac"_s, {}, {}}));
-    QCOMPARE(QImageReader(folder + u"/poster.jpg"_s).size(), QSize(160, 120));
-    const JSON video = probeStream(folder + u"/html5video.mp4"_s);
-    QCOMPARE(video[u"codec_name"].stringValue() + video[u"width"].stringValue() + u'x' + video[u"height"].stringValue(),
-             u"h264160x120"_s);
-    QCOMPARE(probeStream(folder + u"/html5video.mp4"_s, 1)[u"channels"].numberValue().toInt64(), 2);
-
-    QMessageBox *alert = takeAlert(delegate);
-    QVERIFY(alert && alert->icon() == QMessageBox::Information && alert->buttons().size() == 3);
-    QCOMPARE(alert->text(), u"HTML5 Video created Successfully!"_s);
-    QCOMPARE(alert->informativeText(), folder);
-    // "Open in Browser" hands the page to the default browser.
-    UrlRecorder opened;
-    QDesktopServices::setUrlHandler(u"file"_s, &opened, "open");
-    const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
-    QVERIFY(clickButton(alert, u"Open in Browser"_s));
-    QCOMPARE(opened.urls, QList{QUrl::fromLocalFile(folder + u"/html5Video.html"_s)});
-    // The settings stay for another export at once.
-    QCOMPARE(delegate.outputResolutionSlider->value(), 50);
-    QVERIFY(delegate.saveToolBarBTN->isEnabled() && !delegate.progressWindow->isVisible());
-    const QByteArray plain = bytesOf(folder + u"/html5video.mp4"_s);
-    QVERIFY(plain.indexOf("mdat") < plain.indexOf("moov"));
-
-    // The minimal page is one switch away, byte for byte; fast start puts the index first.
-    delegate.userDefaults->setValue(u"minimalPageParam"_s, true);
-    delegate.userDefaults->setValue(u"fastStartParam"_s, true);
-    QVERIFY(exportAndWait(delegate, folder));
-    // "Show in Folder" shows the folder (with the page selected where a file manager answers).
-    QVERIFY(clickButton(takeAlert(delegate), u"Show in Folder"_s));
-    QTRY_COMPARE_WITH_TIMEOUT(opened.urls.size(), 2, 10'000); // after the file manager's silence, if a bus is up
-    QCOMPARE(opened.urls.last(), QUrl::fromLocalFile(folder));
-    QCOMPARE(bytesOf(folder + u"/html5Video.html"_s), html5PageBytes(160, 120, {true, false, false, false}));
-    const QByteArray fast = bytesOf(folder + u"/html5video.mp4"_s);
-    QVERIFY(fast.indexOf("moov") >= 0 && fast.indexOf("moov") < fast.indexOf("mdat"));
-    delegate.userDefaults->setValue(u"minimalPageParam"_s, QVariant());
-    delegate.userDefaults->setValue(u"fastStartParam"_s, QVariant());
-}
-
-void TestExport::captions()
-{
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(u"captions.mkv"_s)));
-    const QString folder = m_out.filePath(u"captioned"_s);
-    QCOMPARE(exportAndWait(delegate, folder), std::optional(true)); // the folder check counts them in
-    QMessageBox *alert = takeAlert(delegate);
-    QVERIFY(alert && alert->informativeText().contains(u"web site"));
-    alert->close();
-    QCOMPARE(entryNames(folder), (QStringList{u"captions.de.vtt"_s, u"captions.en.vtt"_s, u"html5Video.html"_s,
-                                              u"html5video.mp4"_s, u"poster.jpg"_s}));
-    for (const QString &name : {u"captions.en.vtt"_s, u"captions.de.vtt"_s}) {
-        const QByteArray text = bytesOf(folder + u'/' + name);
-        QVERIFY2(text.startsWith("WEBVTT") && text.contains("Bonjour"), text.constData());
-    }
-    const QByteArray html = bytesOf(folder + u"/html5Video.html"_s);
-    QVERIFY(html.contains("<track kind=\"captions\" src=\"captions.en.vtt\" srclang=\"en\" label=\"English\" default>"));
-    QVERIFY(html.contains("<track kind=\"captions\" src=\"captions.de.vtt\" srclang=\"de\" label=\"German\">"));
-
-    // A cancelled export takes its caption files away with the folder.
-    delegate.prepareOutputFolder(folder);
-    delegate.closeBTNInsideProgressWindowClicked();
-    QVERIFY(QTest::qWaitFor([&] { return !delegate.isBusy(); }, 30'000));
-    QVERIFY(!QFileInfo::exists(folder));
-}
-
-void TestExport::sharpPoster()
-{
-    // The poster is the frame taken at the output size, not the preview stretched to it.
-    LaunchedDelegate delegate;
-    const QString source = mediaPath(u"sharp1080.mp4"_s);
-    QVERIFY(openAndWait(delegate, source));
-    const QString folder = m_out.filePath(u"sharp"_s);
-    QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
-    const QString poster = folder + u"/poster.jpg"_s;
-    QCOMPARE(QImageReader(poster).size(), QSize(1920, 1080));
-    const QString reference = m_out.filePath(u"reference.png"_s);
-    const double seconds = PosterFrame::positionSeconds(delegate.globalFP->duration, 50);
-    runEncoder({u"-v"_s, u"error"_s, u"-ss"_s, PosterFrame::seekText(seconds), u"-i"_s, source, u"-vf"_s,
-                u"scale=1920:1080,setsar=1:1"_s, u"-frames:v"_s, u"1"_s, u"-y"_s, reference});
-    const double similarity = ssim(poster, reference);
-    QVERIFY2(similarity >= 0.98, qPrintable(QString::number(similarity)));
-}
-
-void TestExport::exactSize_data()
-{
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<int>("percent");
-    for (const QString &source : {u"noisy.mp4"_s, u"quiet-mono.mp4"_s, u"vfr.mp4"_s}) {
-        for (int percent : {100, 50, 25})
-            QTest::addRow("%s at %d %%", qPrintable(source), percent) << source << percent;
-    }
-}
-
-void TestExport::exactSize()
-{
-    QFETCH(QString, source);
-    QFETCH(int, percent);
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(source)));
-    delegate.outputFileSizeSlider->setValue(percent);
-    const QString folder = m_out.filePath(u"exact"_s);
-    QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
-
-    // Within the label's bytes: at most 2 % above, and at most 10 % below unless the encoder says it could spend no more.
-    const double label = double(targetSizeBytes(*delegate.globalFP->fileSize, percent));
-    const double written = double(QFileInfo(folder + u"/html5video.mp4"_s).size());
-    const QString ratio = u"%1 of %2 bytes: %3"_s.arg(written).arg(label).arg(written / label);
-    qInfo("%s", qPrintable(ratio));
-    QVERIFY2(written <= 1.02 * label, qPrintable(ratio));
-    QVERIFY2(written >= 0.9 * label || m_diagnostics.filter(u"quality ceiling"_s).size() == 1, qPrintable(ratio));
-    QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3); // no pass log or temporary file in it
-    const qsizetype runs = m_diagnostics.filter(u"Encoder arguments"_s).size();
-    QVERIFY(runs == 2 || runs == 3); // analysis and final pass, and one more where the final pass missed
-}
-
-void TestExport::exactSizeRunsAndCancels()
-{
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-    const QString folder = m_out.filePath(u"runs"_s);
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-
-    // Cancel in the analysis and in the final pass: the folder and the temporary files go.
-    for (int cancelAbove : {5, 60}) {
-        delegate.prepareOutputFolder(folder);
-        QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > cancelAbove; }, 60'000));
-        QVERIFY(delegate.progressBar->value() <= 100);
-        delegate.closeBTNInsideProgressWindowClicked();
-        QVERIFY(finished.wait(30'000));
-        QVERIFY(!QFileInfo::exists(folder) && !encoderRunning(delegate));
-        QVERIFY2(exportLeftovers().isEmpty(), qPrintable(exportLeftovers().join(u' ')));
-    }
-    QVERIFY(m_diagnostics.filter(u"-pass 2"_s).size() >= 1);
-
-    // "Faster export (approximate size)": the one run of old, its arguments as they were.
-    delegate.userDefaults->setValue(u"approximateSizeParam"_s, true);
-    delegate.outputResolutionSlider->setValue(25);
-    delegate.outputFileSizeSlider->setValue(10);
-    m_diagnostics.clear();
-    QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
-    const QStringList runs = m_diagnostics.filter(u"Encoder arguments"_s);
-    QVERIFY(runs.size() == 1 && !runs.first().contains(u"-pass"));
-    QVERIFY(exportLeftovers().isEmpty());
-    delegate.userDefaults->setValue(u"approximateSizeParam"_s, QVariant());
-}
-
-void TestExport::browserSafePixels()
-{
-    // 10-bit, 4:4:4, and a raw stream without a duration: 8-bit 4:2:0 in a profile browsers decode.
-    for (const QString &file : {u"ten-bit.mp4"_s, u"yuv444.mp4"_s, u"raw.h264"_s}) {
-        LaunchedDelegate delegate;
-        QVERIFY(openAndWait(delegate, mediaPath(file)));
-        const QString folder = m_out.filePath(file + u".out"_s);
-        QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
-        const JSON video = probeStream(folder + u"/html5video.mp4"_s);
-        QCOMPARE(video[u"pix_fmt"].stringValue(), u"yuv420p"_s);
-        QVERIFY((QStringList{u"High"_s, u"Main"_s, u"Baseline"_s, u"Constrained Baseline"_s})
-                    .contains(video[u"profile"].stringValue()));
-    }
-}
-
-void TestExport::hdrToSdr()
-{
-    // HLG and PQ from a phone: SDR BT.709 video and poster, as colourful as the same picture made in SDR.
-    const double sdr = colourfulness(mediaPath(u"sdr.mp4"_s), 0.5);
-    QVERIFY(sdr > 100);
-    for (const QString &name : {u"hlg.mp4"_s, u"pq.mp4"_s}) {
-        LaunchedDelegate delegate;
-        QVERIFY(openAndWait(delegate, mediaPath(name)));
-        QVERIFY2(colourfulness(mediaPath(name), 0.5) < 0.5 * sdr, "the source looks washed out on SDR");
-        const QString folder = m_out.filePath(u"sdr-"_s + name);
-        QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
-        const JSON video = probeStream(folder + u"/html5video.mp4"_s);
-        QCOMPARE(video[u"pix_fmt"].stringValue(), u"yuv420p"_s);
-        for (const char16_t *key : {u"color_transfer", u"color_primaries", u"color_space"})
-            QCOMPARE(video[key].stringValue(), u"bt709"_s);
-        for (const auto &[output, seconds] : {std::pair(u"/html5video.mp4"_s, 0.5), std::pair(u"/poster.jpg"_s, 0.0)}) {
-            const double colour = colourfulness(folder + output, seconds);
-            QVERIFY2(colour > 0.6 * sdr, qPrintable(name + output + u": "_s + QString::number(colour)));
-        }
-    }
-}
-
-void TestExport::saveDialog()
-{
-    LaunchedDelegate delegate;
-    QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-    delegate.window->show();
-    delegate.saveVideoBTNClicked();
-    auto *panel = delegate.window->findChild<OutputFolderDialog *>();
-    QVERIFY(panel && panel->isVisible() && panel->windowModality() == Qt::WindowModal);
-    QCOMPARE(panel->windowTitle(), u"Create Folder"_s);
-    QCOMPARE(panel->labelText(QFileDialog::FileName), u"Named:"_s);
-    auto *name = panel->findChild<QLineEdit *>(u"fileNameEdit"_s);
-    QCOMPARE(name->text(), u"HTML5Video"_s);
-
-    // Going somewhere is never a choice: a typed path of an existing folder, "." and
-    // ".." move the panel, and no replacement is offered.
-    const QList<QPushButton *> buttons = panel->findChildren<QPushButton *>();
-    const auto accept = std::find_if(buttons.begin(), buttons.end(),
-                                     [](QPushButton *button) { return button->text() == u"Create HTML5 Video"; });
-    QVERIFY(accept != buttons.end());
-    const QString desktop = m_out.filePath(u"Desktop"_s);
-    const QString clips = desktop + u"/clips"_s;
-    QDir().mkpath(clips);
-    QSignalSpy accepted(panel, &QDialog::accepted);
-    bool questionShown = false;
-    QTimer questionGuard; // answers a question that must not come, so the test goes on to fail
-    connect(&questionGuard, &QTimer::timeout, [&questionShown] {
-        if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            questionShown = true;
-            question->button(QMessageBox::Cancel)->click();
-        }
-    });
-    questionGuard.start(200);
-    panel->setDirectory(clips);
-    for (const auto &[typed, destination] : {std::pair(u".."_s, desktop), std::pair(clips, clips), std::pair(u"."_s, clips),
-                                             std::pair(u"../clips/"_s, clips), std::pair(m_out.path(), m_out.path())}) {
-        name->setText(typed);
-        QCoreApplication::processEvents();
-        QCOMPARE((*accept)->text(), u"Create HTML5 Video"_s); // never "Open"
-        QTest::keyClick(name, Qt::Key_Return);
-        QVERIFY2(!questionShown && panel->isVisible(), qPrintable(typed));
-        QCOMPARE(panel->directory().absolutePath(), destination);
-    }
-
-    // A double click on a folder in the list enters it.
-    panel->setDirectory(desktop);
-    auto *list = panel->findChild<QListView *>(u"listView"_s);
-    QModelIndex clipsIndex;
-    QVERIFY(QTest::qWaitFor([&] {
-        clipsIndex = list->model()->index(0, 0, list->rootIndex());
-        return clipsIndex.data().toString() == u"clips";
-    }, 5'000));
-    const QPoint centre = list->visualRect(clipsIndex).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QCOMPARE(panel->directory().absolutePath(), clips);
-    QVERIFY(!questionShown && accepted.isEmpty());
-    questionGuard.stop();
-
-    // A plain name that exists asks first, with Cancel as the default, in plain text;
-    // a name, or a path whose last part is new, is chosen at once.
-    const QString existing = m_out.filePath(u"<b>Existing"_s);
-    QDir().mkpath(existing);
-    panel->setDirectory(m_out.path());
-    auto answerQuestion = [](QMessageBox::StandardButton answer) {
-        QTimer::singleShot(500, [answer] {
-            auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QVERIFY(question);
-            QCOMPARE(question->defaultButton(), question->button(QMessageBox::Cancel));
-            QCOMPARE(question->textFormat(), Qt::PlainText);
-            question->button(answer)->click();
-        });
-    };
-    name->setText(u"<b>Existing"_s);
-    answerQuestion(QMessageBox::Cancel);
-    panel->accept();
-    QVERIFY(panel->isVisible() && accepted.isEmpty());
-    QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-    name->setText(u"New/Deeper"_s);
-    panel->accept();
-    QCOMPARE(panel->chosenPath(), m_out.filePath(u"New/Deeper"_s));
-    QCOMPARE(accepted.count(), 1);
-    QVERIFY(finished.wait(60'000));
-    answerAlert(delegate);
-
-    // Agreeing to replace returns that folder.
-    delegate.saveVideoBTNClicked();
-    panel = delegate.window->findChild<OutputFolderDialog *>();
-    panel->setDirectory(m_out.path());
-    panel->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(u"<b>Existing"_s);
-    answerQuestion(QMessageBox::Yes);
-    panel->accept();
-    QVERIFY(finished.wait(60'000));
-    QCOMPARE(entryNames(existing).size(), 3);
-}
 
 QTEST_MAIN(TestExport)
 #include "tst_export.moc"

@@ -52,230 +52,221 @@ class TestExportCore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void frameAndTargetSizes();
-    void posters();
-    void encoderArguments();
-    void rates();
-    void progress();
-    void pages();
-    void captionsAndLanguages();
-    void folderVerdicts();
+    void frameAndTargetSizes()
+    {
+        const QVariant hd = QVariantMap{{u"width"_s, 1920}, {u"height"_s, 1080}};
+        // Each half is rounded; odd sizes grow to even ones.
+        const std::tuple<QVariant, double, QString> sizes[] = {{hd, 100, u"1920 x 1080"_s}, {hd, 33, u"634 x 356"_s},
+            {hd, 0, u"0 x 0"_s}, {QVariantMap{{u"width"_s, 1281}, {u"height"_s, 721}}, 100, u"1282 x 722"_s},
+            {QVariant(), 100, u"0 x 0"_s}};
+        for (const auto &[record, percent, text] : sizes) {
+            const FrameSize size = outputFrameSize(JSON(record), percent);
+            QCOMPARE(frameSizeText(size), text);
+            QCOMPARE(parseFrameSizeText(text), size);
+        }
+        for (const QString &text : {u"960x540"_s, u" 960 x 540"_s, u"960 x 540 "_s, u"-2 x 4"_s, u"9.5 x 4"_s, u"960 x"_s,
+                                    QString(), u"９６０ x ５４０"_s, u"1234567890 x 2"_s})
+            QVERIFY2(!parseFrameSizeText(text), qPrintable(text));
+        QVERIFY(parseFrameSizeText(u"0 x 540"_s)->isEmpty() && parseFrameSizeText(u"960 x 0"_s)->isEmpty());
+        QCOMPARE(targetSizeBytes(50'000'000, 50), 25'000'000);
+        QCOMPARE(targetSizeBytes(99, 50), 49); // truncated, not rounded
+    }
+
+    void posters()
+    {
+        // Half the duration at the end; five seconds at the start or without a duration.
+        const std::tuple<double, double, QString> seeks[] = {{120, 50, u"30.0"_s}, {120, 100, u"60.0"_s},
+            {120, 0, u"5"_s}, {10, 33, u"1.65"_s}, {0, 50, u"5"_s}};
+        for (const auto &[duration, percent, seek] : seeks)
+            QCOMPARE(PosterFrame::seekText(PosterFrame::positionSeconds(duration, percent)), seek);
+
+        // The preview's frame, 480 high; the one-second clip has no frame five seconds in: its first stands in.
+        const QString media = qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA");
+        QTemporaryDir folder;
+        const QImage preview = PosterFrame::extract(media + u"/h264-aac.mp4"_s, 1.0, folder.path());
+        QCOMPARE(preview.size(), QSize(640, 480));
+        QVERIFY(QDir(folder.path()).isEmpty());
+        QCOMPARE(PosterFrame::extract(media + u"/video-only.mp4"_s, 0.0, folder.path()).height(), 480);
+        QVERIFY(PosterFrame::extract(media + u"/audio-only.m4a"_s, 0.5, folder.path()).isNull());
+        QVERIFY(PosterFrame::extract(media + u"/missing.mp4"_s, 0.5, folder.path()).isNull());
+
+        // Written as a JPEG stretched to the frame size, not cropped: the left half stays blue.
+        QImage halves = preview.copy();
+        halves.fill(Qt::red);
+        for (int x = 0; x < halves.width() / 2; ++x) {
+            for (int y = 0; y < halves.height(); ++y)
+                halves.setPixel(x, y, qRgb(0, 0, 255));
+        }
+        const QString path = folder.filePath(u"poster.jpg"_s);
+        PosterFrame::writePosterFile(halves, path, {200, 400});
+        QImageReader reader(path);
+        QCOMPARE(reader.format(), QByteArray("jpeg"));
+        const QImage poster = reader.read();
+        QCOMPARE(poster.size(), QSize(200, 400));
+        QVERIFY(qBlue(poster.pixel(50, 200)) > 200 && qRed(poster.pixel(150, 200)) > 200);
+        QFile::remove(path);
+        for (const FrameSize size : {FrameSize{0, 0}, FrameSize{640, 0}, FrameSize{40'000, 10}})
+            PosterFrame::writePosterFile(halves, path, size);
+        PosterFrame::writePosterFile(QImage(), path, {640, 360});
+        QVERIFY(!QFile::exists(path));
+    }
+
+    void encoderArguments()
+    {
+        QCOMPARE(buildEncoderArguments(proresInputs()),
+                 u"-i SOURCE -sn -dn -map_chapters -1 -map_metadata -1 -avoid_negative_ts auto -pix_fmt yuv420p -b:v 6426.0k "
+                 "-b:a 128.0k -vf scale=1920:1080,setsar=1:1 -map 0:0 -c:v libx264 -ac 2 -map 0:1 -c:a aac -y "
+                 "FOLDER/html5video.mp4"_s.split(u' '));
+        auto arguments = [](auto change) {
+            EncoderInputs inputs = proresInputs();
+            change(inputs);
+            return buildEncoderArguments(inputs).join(u' ');
+        };
+        // An 8-bit 4:2:0 source keeps its pixels; other formats become yuv420p.
+        QVERIFY(!arguments([](EncoderInputs &in) {
+                     in.firstVideoTrackInfo = JSON(QVariant(QVariantMap{{u"codec"_s, u"h264"_s}}));
+                     in.firstVideoPixelFormat = u"yuvj420p"_s;
+                 }).contains(u"-pix_fmt"));
+        // No audio: the whole rate is the video's; of three audio tracks only the first is mapped.
+        const QString silent = arguments([](EncoderInputs &in) {
+            in.numberOfAudioTracks = 0;
+            in.firstAudioTrackNumber.reset();
+        });
+        QVERIFY(silent.contains(u"-b:v 6554.0k -vf") && !silent.contains(u"-b:a") && !silent.contains(u"-ac"));
+        const QString three = arguments([](EncoderInputs &in) { in.numberOfAudioTracks = 3, in.firstAudioTrackNumber = 2; });
+        QVERIFY(three.count(u"-map 0:") == 2 && three.contains(u"-ac 2 -map 0:2 -c:a aac"));
+        QVERIFY(arguments([](EncoderInputs &in) { in.fastStart = true; })
+                    .endsWith(u"-c:a aac -movflags +faststart -y FOLDER/html5video.mp4"));
+        // A rate below 1 kb/s, which libx264 refuses, is raised to 1 kb/s; 0 stays; no duration, no rates.
+        QVERIFY(arguments([](EncoderInputs &in) { in.fileSize = 1'000'000, in.sizePercent = 1; })
+                    .contains(u"-b:v 1.0k -b:a 0.31999999999999995k"));
+        QVERIFY(arguments([](EncoderInputs &in) { in.fileSize = 100'000, in.sizePercent = 1; }).contains(u"-b:v 0.0k -b:a 0.0k"));
+        QVERIFY(!arguments([](EncoderInputs &in) { in.duration.reset(); }).contains(u"-b:"));
+
+        // A raw stream has no container duration; the video stream's stands in.
+        const FileProbe probe(QCoreApplication::applicationFilePath(), R"({"streams": [
+            {"codec_type": "audio", "codec_name": "aac"}, {"codec_type": "video", "codec_name": "h264",
+             "avg_frame_rate": "25/1", "width": 640, "height": 480, "duration": "4.000000", "pix_fmt": "yuv420p10le"}],
+            "format": {"duration": "N/A"}})");
+        const EncoderInputs inputs = encoderInputs(probe, u"/in.h264"_s, u"/out"_s, 50, u"640 x 480"_s);
+        QCOMPARE(inputs.duration, 4.0);
+        QVERIFY(buildEncoderArguments(inputs).join(u' ').contains(u"-map 0:1 -c:v libx264 -ac 2 -map 0:0 -c:a aac"));
+        const FileProbe still(QCoreApplication::applicationFilePath(),
+                              R"({"streams": [{"codec_type": "video", "codec_name": "h264", "avg_frame_rate": "1/1"}]})");
+        QVERIFY(!encoderInputs(still, u"/in"_s, u"/out"_s, 100, u"2 x 2"_s).duration);
+    }
+
+    void rates()
+    {
+        // For 100 % of 50,000,000 bytes: audio keeps 128 kb/s down to a total of 369, below it takes a third.
+        const double bytesToTotal = 50'000'000.0 / 1'000'000 * 0.96 * 8192;
+        const std::tuple<double, qint64, QString, QString> splits[] = {
+            {393, 1, u"265.0k"_s, u"128.0k"_s}, {369, 1, u"241.0k"_s, u"128.0k"_s},
+            {368, 1, u"235.51999999999998k"_s, u"117.75999999999999k"_s}, {131, 0, u"131.0k"_s, u"128.0k"_s}};
+        for (const auto &[total, audioTracks, video, audio] : splits) {
+            const std::optional<BitRates> rates = bitRates(100, 50'000'000, bytesToTotal / total, audioTracks);
+            QCOMPARE(rateText(rates->video), video);
+            QCOMPARE(rateText(rates->audio), audio);
+        }
+        QVERIFY(!bitRates(100, 1000, 0.0, 1) && !bitRates(100, 1000, std::nan(""), 1));
+    }
+
+    void progress()
+    {
+        // The last position in a chunk of the encoder's standard error, as a share of the duration.
+        const std::tuple<QByteArray, double, std::optional<double>> chunks[] = {
+            {dataFile(u"encoder-stderr.txt"_s), 3.0, 2.96 / 3 * 100}, // a real first chunk, header included
+            {"frame=  100 fps=25 q=28.0 size=256kB time=00:00:04.00 bitrate=524.3kbits/s", 8.0, 50.0},
+            {"start 00:00:08.00 frame=1 time=00:00:02.00 bitrate=1", 8.0, 25.0},
+            {"time=00:00:01.00 x\rtime=00:00:03.00 y", 4.0, 75.0},
+            {"time=00:00:09.50", 8.0, 100.0},
+            {"frame=0 time=N/A bitrate=N/A", 8.0, {}},
+            {"time=00:00:02.00 time=N/A", 8.0, 25.0},
+            {"time=00:00:04,00", 8.0, {}},
+            {"time=00:00:04.00 \xff\xfe", 8.0, {}},
+            {"time=00:00:04.00", 0.0, {}}};
+        for (const auto &[chunk, duration, percent] : chunks)
+            QCOMPARE(progressPercent(chunk, duration), percent);
+        QCOMPARE(Utils::secondsFromTimestamp(u"01:00:00.01"_s), 3600.01);
+        QCOMPARE(Utils::secondsFromTimestamp(u"00:00: 4.00"_s), std::nullopt);
+        QVERIFY(Utils::matches(u"([0-9"_s, u"00"_s).isEmpty());
+    }
+
+    void pages()
+    {
+        // Byte for byte as in tests/data/pages/, which page-validates.sh puts through the W3C's checker:
+        // the minimal page with every switch; the page for visitors, with language, an escaped title,
+        // a viewport, a shrinking video that plays inline when it starts by itself, and its captions.
+        QCOMPARE(html5PageBytes(1920, 1080, {true, true, true, true}), dataFile(u"pages/minimal-all-switches.html"_s));
+        QCOMPARE(html5PageBytes(960, 540, {}).size(), 209);
+        QCOMPARE(visitorPageBytes(640, 360, {true, true, false, true}, {captioned.title, u"pt-BR"_s, {}}),
+                 dataFile(u"pages/visitor-pt-BR.html"_s));
+        const QByteArray page = visitorPageBytes(1280, 720, {true, true, true, true}, captioned);
+        QCOMPARE(page, dataFile(u"pages/visitor-captions.html"_s));
+        QVERIFY(visitorPageBytes(640, 360, {}, {u"clip"_s, QString(), {}}).startsWith("<!DOCTYPE html>\n<html>\n"));
+
+        QTemporaryDir folder;
+        QVERIFY(writeFileAtomically(folder.filePath(u"page.html"_s), page));
+        QCOMPARE(folderEntryNames(folder.path()), QStringList{u"page.html"_s});
+        QVERIFY(!writeFileAtomically(folder.filePath(u"missing/page.html"_s), page));
+    }
+
+    void captionsAndLanguages()
+    {
+        const std::pair<QString, std::optional<QString>> tags[] = {{u"eng"_s, u"en"_s}, {u"pt-BR"_s, u"pt-BR"_s},
+            {u"por_br"_s, u"pt-BR"_s}, {u"spa-419"_s, u"es-419"_s}, {u"und"_s, {}}, {QString(), {}}};
+        for (const auto &[code, tag] : tags)
+            QCOMPARE(languageTag(code), tag);
+        // Text subtitles become captions, pictures do not; a second language twin is numbered.
+        const QList<CaptionTrack> expected = {
+            {2, u"captions.en.vtt"_s, u"en"_s, u"English"_s, false},
+            {4, u"captions.und.vtt"_s, u"und"_s, u"Captions"_s, false},
+            {5, u"captions.en.2.vtt"_s, u"en"_s, u"English 2"_s, false},
+            {6, u"captions.fr.vtt"_s, u"fr"_s, u"French"_s, false},
+        };
+        // Stream 6 is marked default, but only the first may be.
+        QCOMPARE(captionTracks(JSON::fromBytes(dataFile(u"answers/subtitle-kinds.json"_s)).value_or(JSON())), expected);
+    }
+
+    void folderVerdicts()
+    {
+        const QStringList complete = {u"poster.jpg"_s, u"html5video.mp4"_s, u"html5Video.html"_s};
+        const QStringList captions = {u"captions.en.vtt"_s, u"captions.de.vtt"_s};
+        const std::tuple<QStringList, bool, QStringList, bool> rows[] = {// entries, encoder ended well, captions, success
+            {complete, true, {}, true},
+            {complete, false, {}, false},
+            {{u"html5Video.html"_s, u"poster.jpg"_s}, true, {}, false},
+            {{u"html5Video.html"_s, u"html5video.mp4"_s}, true, {}, false},
+            {{u"html5Video.html"_s, u"bad.mp4"_s, u"poster.jpg"_s}, true, {}, false},
+            {complete + QStringList{u".DS_Store"_s}, true, {}, false},
+            {{u"html5Video.html"_s, u"poster.jpg"_s, u"video.MP4"_s}, true, {}, false},
+            {{u"bad.mp4"_s, u"html5video.mp4"_s, u"poster.jpg"_s}, true, {}, false},
+            {{}, true, {}, false},
+            {complete + captions, true, captions, true},
+            {complete + captions.first(1), true, captions, false},
+            {complete + captions, true, {}, false},
+            {complete + QStringList{u"captions.en.vtt"_s, u"notes.vtt"_s}, true, captions, false}};
+        for (const auto &[names, encoderEndedNormally, written, success] : rows) {
+            const FolderVerdict verdict = judgeFolder(u"/out"_s, names, encoderEndedNormally,
+                                                      [](const QString &path) { return !path.endsWith(u"bad.mp4"); }, written);
+            QCOMPARE(verdict.success, success);
+            QCOMPARE(verdict.entries.size(), names.size());
+        }
+
+        // A video plays when the prober finds an H.264 stream in it that decodes.
+        const QString media = qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA");
+        QTemporaryDir folder;
+        QFile source(media + u"/h264-aac.mp4"_s);
+        QFile truncated(folder.filePath(u"truncated.mp4"_s));
+        QVERIFY(source.open(QIODevice::ReadOnly) && truncated.open(QIODevice::WriteOnly));
+        truncated.write(source.read(source.size() / 3));
+        truncated.close();
+        QVERIFY(isPlayableVideo(media + u"/h264-aac.mp4"_s));
+        for (const QString &path : {truncated.fileName(), media + u"/audio-only.m4a"_s, media + u"/mjpeg.mkv"_s,
+                                    folder.filePath(u"missing.mp4"_s)})
+            QVERIFY2(!isPlayableVideo(path), qPrintable(path));
+    }
 };
-
-void TestExportCore::frameAndTargetSizes()
-{
-    const QVariant hd = QVariantMap{{u"width"_s, 1920}, {u"height"_s, 1080}};
-    // Each half is rounded; odd sizes grow to even ones.
-    const std::tuple<QVariant, double, QString> sizes[] = {{hd, 100, u"1920 x 1080"_s}, {hd, 33, u"634 x 356"_s},
-        {hd, 0, u"0 x 0"_s}, {QVariantMap{{u"width"_s, 1281}, {u"height"_s, 721}}, 100, u"1282 x 722"_s},
-        {QVariant(), 100, u"0 x 0"_s}};
-    for (const auto &[record, percent, text] : sizes) {
-        const FrameSize size = outputFrameSize(JSON(record), percent);
-        QCOMPARE(frameSizeText(size), text);
-        QCOMPARE(parseFrameSizeText(text), size);
-    }
-    for (const QString &text : {u"960x540"_s, u" 960 x 540"_s, u"960 x 540 "_s, u"-2 x 4"_s, u"9.5 x 4"_s, u"960 x"_s,
-                                QString(), u"９６０ x ５４０"_s, u"1234567890 x 2"_s})
-        QVERIFY2(!parseFrameSizeText(text), qPrintable(text));
-    QVERIFY(parseFrameSizeText(u"0 x 540"_s)->isEmpty() && parseFrameSizeText(u"960 x 0"_s)->isEmpty());
-    QCOMPARE(targetSizeBytes(50'000'000, 50), 25'000'000);
-    QCOMPARE(targetSizeBytes(99, 50), 49); // truncated, not rounded
-}
-
-void TestExportCore::posters()
-{
-    // Half the duration at the end; five seconds at the start or without a duration.
-    const std::tuple<double, double, QString> seeks[] = {{120, 50, u"30.0"_s}, {120, 100, u"60.0"_s},
-        {120, 0, u"5"_s}, {10, 33, u"1.65"_s}, {0, 50, u"5"_s}};
-    for (const auto &[duration, percent, seek] : seeks)
-        QCOMPARE(PosterFrame::seekText(PosterFrame::positionSeconds(duration, percent)), seek);
-
-    // The preview's frame, 480 high; the one-second clip has no frame five seconds in: its first stands in.
-    const QString media = qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA");
-    QTemporaryDir folder;
-    const QImage preview = PosterFrame::extract(media + u"/h264-aac.mp4"_s, 1.0, folder.path());
-    QCOMPARE(preview.size(), QSize(640, 480));
-    QVERIFY(QDir(folder.path()).isEmpty());
-    QCOMPARE(PosterFrame::extract(media + u"/video-only.mp4"_s, 0.0, folder.path()).height(), 480);
-    QVERIFY(PosterFrame::extract(media + u"/audio-only.m4a"_s, 0.5, folder.path()).isNull());
-    QVERIFY(PosterFrame::extract(media + u"/missing.mp4"_s, 0.5, folder.path()).isNull());
-
-    // Written as a JPEG stretched to the frame size, not cropped: the left half stays blue.
-    QImage halves = preview.copy();
-    halves.fill(Qt::red);
-    for (int x = 0; x < halves.width() / 2; ++x) {
-        for (int y = 0; y < halves.height(); ++y)
-            halves.setPixel(x, y, qRgb(0, 0, 255));
-    }
-    const QString path = folder.filePath(u"poster.jpg"_s);
-    PosterFrame::writePosterFile(halves, path, {200, 400});
-    QImageReader reader(path);
-    QCOMPARE(reader.format(), QByteArray("jpeg"));
-    const QImage poster = reader.read();
-    QCOMPARE(poster.size(), QSize(200, 400));
-    QVERIFY(qBlue(poster.pixel(50, 200)) > 200 && qRed(poster.pixel(150, 200)) > 200);
-    QFile::remove(path);
-    for (const FrameSize size : {FrameSize{0, 0}, FrameSize{640, 0}, FrameSize{40'000, 10}})
-        PosterFrame::writePosterFile(halves, path, size);
-    PosterFrame::writePosterFile(QImage(), path, {640, 360});
-    QVERIFY(!QFile::exists(path));
-}
-
-void TestExportCore::encoderArguments()
-{
-    QCOMPARE(buildEncoderArguments(proresInputs()),
-             u"-i SOURCE -sn -dn -map_chapters -1 -map_metadata -1 -avoid_negative_ts auto -pix_fmt yuv420p -b:v 6426.0k "
-             "-b:a 128.0k -vf scale=1920:1080,setsar=1:1 -map 0:0 -c:v libx264 -ac 2 -map 0:1 -c:a aac -y "
-             "FOLDER/html5video.mp4"_s.split(u' '));
-    auto arguments = [](auto change) {
-        EncoderInputs inputs = proresInputs();
-        change(inputs);
-        return buildEncoderArguments(inputs).join(u' ');
-    };
-    // An 8-bit 4:2:0 source keeps its pixels; other formats become yuv420p.
-    QVERIFY(!arguments([](EncoderInputs &in) {
-                 in.firstVideoTrackInfo = JSON(QVariant(QVariantMap{{u"codec"_s, u"h264"_s}}));
-                 in.firstVideoPixelFormat = u"yuvj420p"_s;
-             }).contains(u"-pix_fmt"));
-    // No audio: the whole rate is the video's; of three audio tracks only the first is mapped.
-    const QString silent = arguments([](EncoderInputs &in) {
-        in.numberOfAudioTracks = 0;
-        in.firstAudioTrackNumber.reset();
-    });
-    QVERIFY(silent.contains(u"-b:v 6554.0k -vf") && !silent.contains(u"-b:a") && !silent.contains(u"-ac"));
-    const QString three = arguments([](EncoderInputs &in) { in.numberOfAudioTracks = 3, in.firstAudioTrackNumber = 2; });
-    QVERIFY(three.count(u"-map 0:") == 2 && three.contains(u"-ac 2 -map 0:2 -c:a aac"));
-    QVERIFY(arguments([](EncoderInputs &in) { in.fastStart = true; })
-                .endsWith(u"-c:a aac -movflags +faststart -y FOLDER/html5video.mp4"));
-    // A rate below 1 kb/s, which libx264 refuses, is raised to 1 kb/s; 0 stays; no duration, no rates.
-    QVERIFY(arguments([](EncoderInputs &in) { in.fileSize = 1'000'000, in.sizePercent = 1; })
-                .contains(u"-b:v 1.0k -b:a 0.31999999999999995k"));
-    QVERIFY(arguments([](EncoderInputs &in) { in.fileSize = 100'000, in.sizePercent = 1; }).contains(u"-b:v 0.0k -b:a 0.0k"));
-    QVERIFY(!arguments([](EncoderInputs &in) { in.duration.reset(); }).contains(u"-b:"));
-
-    // A raw stream has no container duration; the video stream's stands in.
-    const FileProbe probe(QCoreApplication::applicationFilePath(), R"({"streams": [
-        {"codec_type": "audio", "codec_name": "aac"}, {"codec_type": "video", "codec_name": "h264",
-         "avg_frame_rate": "25/1", "width": 640, "height": 480, "duration": "4.000000", "pix_fmt": "yuv420p10le"}],
-        "format": {"duration": "N/A"}})");
-    const EncoderInputs inputs = encoderInputs(probe, u"/in.h264"_s, u"/out"_s, 50, u"640 x 480"_s);
-    QCOMPARE(inputs.duration, 4.0);
-    QVERIFY(buildEncoderArguments(inputs).join(u' ').contains(u"-map 0:1 -c:v libx264 -ac 2 -map 0:0 -c:a aac"));
-    const FileProbe still(QCoreApplication::applicationFilePath(),
-                          R"({"streams": [{"codec_type": "video", "codec_name": "h264", "avg_frame_rate": "1/1"}]})");
-    QVERIFY(!encoderInputs(still, u"/in"_s, u"/out"_s, 100, u"2 x 2"_s).duration);
-}
-
-void TestExportCore::rates()
-{
-    // For 100 % of 50,000,000 bytes: audio keeps 128 kb/s down to a total of 369, below it takes a third.
-    const double bytesToTotal = 50'000'000.0 / 1'000'000 * 0.96 * 8192;
-    const std::tuple<double, qint64, QString, QString> splits[] = {
-        {393, 1, u"265.0k"_s, u"128.0k"_s}, {369, 1, u"241.0k"_s, u"128.0k"_s},
-        {368, 1, u"235.51999999999998k"_s, u"117.75999999999999k"_s}, {131, 0, u"131.0k"_s, u"128.0k"_s}};
-    for (const auto &[total, audioTracks, video, audio] : splits) {
-        const std::optional<BitRates> rates = bitRates(100, 50'000'000, bytesToTotal / total, audioTracks);
-        QCOMPARE(rateText(rates->video), video);
-        QCOMPARE(rateText(rates->audio), audio);
-    }
-    QVERIFY(!bitRates(100, 1000, 0.0, 1) && !bitRates(100, 1000, std::nan(""), 1));
-}
-
-void TestExportCore::progress()
-{
-    // The last position in a chunk of the encoder's standard error, as a share of the duration.
-    const std::tuple<QByteArray, double, std::optional<double>> chunks[] = {
-        {dataFile(u"encoder-stderr.txt"_s), 3.0, 2.96 / 3 * 100}, // a real first chunk, header included
-        {"frame=  100 fps=25 q=28.0 size=256kB time=00:00:04.00 bitrate=524.3kbits/s", 8.0, 50.0},
-        {"start 00:00:08.00 frame=1 time=00:00:02.00 bitrate=1", 8.0, 25.0},
-        {"time=00:00:01.00 x\rtime=00:00:03.00 y", 4.0, 75.0},
-        {"time=00:00:09.50", 8.0, 100.0},
-        {"frame=0 time=N/A bitrate=N/A", 8.0, {}},
-        {"time=00:00:02.00 time=N/A", 8.0, 25.0},
-        {"time=00:00:04,00", 8.0, {}},
-        {"time=00:00:04.00 \xff\xfe", 8.0, {}},
-        {"time=00:00:04.00", 0.0, {}}};
-    for (const auto &[chunk, duration, percent] : chunks)
-        QCOMPARE(progressPercent(chunk, duration), percent);
-    QCOMPARE(Utils::secondsFromTimestamp(u"01:00:00.01"_s), 3600.01);
-    QCOMPARE(Utils::secondsFromTimestamp(u"00:00: 4.00"_s), std::nullopt);
-    QVERIFY(Utils::matches(u"([0-9"_s, u"00"_s).isEmpty());
-}
-
-void TestExportCore::pages()
-{
-    // Byte for byte as in tests/data/pages/, which page-validates.sh puts through the W3C's checker:
-    // the minimal page with every switch; the page for visitors, with language, an escaped title,
-    // a viewport, a shrinking video that plays inline when it starts by itself, and its captions.
-    QCOMPARE(html5PageBytes(1920, 1080, {true, true, true, true}), dataFile(u"pages/minimal-all-switches.html"_s));
-    QCOMPARE(html5PageBytes(960, 540, {}).size(), 209);
-    QCOMPARE(visitorPageBytes(640, 360, {true, true, false, true}, {captioned.title, u"pt-BR"_s, {}}),
-             dataFile(u"pages/visitor-pt-BR.html"_s));
-    const QByteArray page = visitorPageBytes(1280, 720, {true, true, true, true}, captioned);
-    QCOMPARE(page, dataFile(u"pages/visitor-captions.html"_s));
-    QVERIFY(visitorPageBytes(640, 360, {}, {u"clip"_s, QString(), {}}).startsWith("<!DOCTYPE html>\n<html>\n"));
-
-    QTemporaryDir folder;
-    QVERIFY(writeFileAtomically(folder.filePath(u"page.html"_s), page));
-    QCOMPARE(folderEntryNames(folder.path()), QStringList{u"page.html"_s});
-    QVERIFY(!writeFileAtomically(folder.filePath(u"missing/page.html"_s), page));
-}
-
-void TestExportCore::captionsAndLanguages()
-{
-    const std::pair<QString, std::optional<QString>> tags[] = {{u"eng"_s, u"en"_s}, {u"pt-BR"_s, u"pt-BR"_s},
-        {u"por_br"_s, u"pt-BR"_s}, {u"spa-419"_s, u"es-419"_s}, {u"und"_s, {}}, {QString(), {}}};
-    for (const auto &[code, tag] : tags)
-        QCOMPARE(languageTag(code), tag);
-    // Text subtitles become captions, pictures do not; a second language twin is numbered.
-    const QList<CaptionTrack> expected = {
-        {2, u"captions.en.vtt"_s, u"en"_s, u"English"_s, false},
-        {4, u"captions.und.vtt"_s, u"und"_s, u"Captions"_s, false},
-        {5, u"captions.en.2.vtt"_s, u"en"_s, u"English 2"_s, false},
-        {6, u"captions.fr.vtt"_s, u"fr"_s, u"French"_s, false},
-    };
-    // Stream 6 is marked default, but only the first may be.
-    QCOMPARE(captionTracks(JSON::fromBytes(dataFile(u"answers/subtitle-kinds.json"_s)).value_or(JSON())), expected);
-}
-
-void TestExportCore::folderVerdicts()
-{
-    const QStringList complete = {u"poster.jpg"_s, u"html5video.mp4"_s, u"html5Video.html"_s};
-    const QStringList captions = {u"captions.en.vtt"_s, u"captions.de.vtt"_s};
-    const std::tuple<QStringList, bool, QStringList, bool> rows[] = {// entries, encoder ended well, captions, success
-        {complete, true, {}, true},
-        {complete, false, {}, false},
-        {{u"html5Video.html"_s, u"poster.jpg"_s}, true, {}, false},
-        {{u"html5Video.html"_s, u"html5video.mp4"_s}, true, {}, false},
-        {{u"html5Video.html"_s, u"bad.mp4"_s, u"poster.jpg"_s}, true, {}, false},
-        {complete + QStringList{u".DS_Store"_s}, true, {}, false},
-        {{u"html5Video.html"_s, u"poster.jpg"_s, u"video.MP4"_s}, true, {}, false},
-        {{u"bad.mp4"_s, u"html5video.mp4"_s, u"poster.jpg"_s}, true, {}, false},
-        {{}, true, {}, false},
-        {complete + captions, true, captions, true},
-        {complete + captions.first(1), true, captions, false},
-        {complete + captions, true, {}, false},
-        {complete + QStringList{u"captions.en.vtt"_s, u"notes.vtt"_s}, true, captions, false}};
-    for (const auto &[names, encoderEndedNormally, written, success] : rows) {
-        const FolderVerdict verdict = judgeFolder(u"/out"_s, names, encoderEndedNormally,
-                                                  [](const QString &path) { return !path.endsWith(u"bad.mp4"); }, written);
-        QCOMPARE(verdict.success, success);
-        QCOMPARE(verdict.entries.size(), names.size());
-    }
-
-    // A video plays when the prober finds an H.264 stream in it that decodes.
-    const QString media = qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA");
-    QTemporaryDir folder;
-    QFile source(media + u"/h264-aac.mp4"_s);
-    QFile truncated(folder.filePath(u"truncated.mp4"_s));
-    QVERIFY(source.open(QIODevice::ReadOnly) && truncated.open(QIODevice::WriteOnly));
-    truncated.write(source.read(source.size() / 3));
-    truncated.close();
-    QVERIFY(isPlayableVideo(media + u"/h264-aac.mp4"_s));
-    for (const QString &path : {truncated.fileName(), media + u"/audio-only.m4a"_s, media + u"/mjpeg.mkv"_s,
-                                folder.filePath(u"missing.mp4"_s)})
-        QVERIFY2(!isPlayableVideo(path), qPrintable(path));
-}
 
 QTEST_GUILESS_MAIN(TestExportCore)
 #include "tst_exportcore.moc"
