@@ -85,8 +85,7 @@ private Q_SLOTS:
         setDiagnosticSink([&lines](const QString &line) { lines << line; });
         {
             LaunchedDelegate first;
-            QCOMPARE(first.userDefaults->integer(u"launchCount"_s), 1);
-            QCOMPARE(first.userDefaults->string(u"installedVersion"_s), u"1.0"_s);
+            QVERIFY(first.userDefaults->integer(u"launchCount"_s) == 1 && first.userDefaults->string(u"installedVersion"_s) == u"1.0");
             QVERIFY(first.userDefaults->boolean(u"controlsParam"_s) && !first.userDefaults->boolean(u"autoplayParam"_s));
             QVERIFY(!first.outputResolutionSlider->isEnabled() && !first.saveToolBarBTN->isEnabled());
             first.userDefaults->setValue(u"controlsParam"_s, false);
@@ -102,8 +101,7 @@ private Q_SLOTS:
         QCoreApplication::setApplicationVersion(u"1.1"_s);
         {
             LaunchedDelegate updated;
-            QCOMPARE(updated.userDefaults->integer(u"launchCount"_s), 1);
-            QCOMPARE(updated.userDefaults->string(u"installedVersion"_s), u"1.1"_s);
+            QVERIFY(updated.userDefaults->integer(u"launchCount"_s) == 1 && updated.userDefaults->string(u"installedVersion"_s) == u"1.1");
             QVERIFY(updated.userDefaults->boolean(u"controlsParam"_s));
         }
         QCoreApplication::setApplicationVersion(u"1.0"_s);
@@ -152,9 +150,8 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(mediaPath(i % 2 ? u"video-only.mp4"_s : u"h264-aac.mp4"_s), files.last()));
         }
         LaunchedDelegate delegate;
-        QCOMPARE(delegate.window->windowTitle(), u"Videofold"_s);
         auto *facts = delegate.window->findChild<QLabel *>(u"sourceFactsLBL"_s);
-        QVERIFY(facts && facts->text().isEmpty());
+        QVERIFY(delegate.window->windowTitle() == u"Videofold" && facts->text().isEmpty());
 
         // The title and the facts line name the accepted file; a source without audio has no audio fact.
         QVERIFY(openAndWait(delegate, files[0]));
@@ -185,28 +182,22 @@ private Q_SLOTS:
         // Choosing one runs the open flow; one that is gone is refused and leaves the list.
         QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
         recent->actions().at(3)->trigger();
-        QVERIFY(opened.wait(20'000));
+        QVERIFY(opened.wait(20'000) && QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
         QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[7]));
         QCOMPARE(recentTexts().first(), u"clip7.mp4"_s);
         QVERIFY(QFile::remove(files[5]));
-        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
         recent->actions().at(recentTexts().indexOf(u"clip5.mp4"_s))->trigger();
-        QVERIFY(opened.wait(20'000));
-        QVERIFY(!opened.last().first().toBool());
-        answerAlert(delegate);
+        QVERIFY(opened.wait(20'000) && !opened.last().first().toBool() && takeAlert(delegate));
         QVERIFY(!recentTexts().contains(u"clip5.mp4"_s));
         recent->actions().last()->trigger(); // Clear Menu
-        QCOMPARE(recentTexts(), QStringList{u"Clear Menu"_s});
-        QVERIFY(UserDefaults().stringList(u"recentFiles"_s).isEmpty());
+        QVERIFY(recentTexts() == QStringList{u"Clear Menu"_s} && UserDefaults().stringList(u"recentFiles"_s).isEmpty());
 
         // A launch with files opens the first, as a drop would; a refused one gets the refusal.
         delegate.openLaunchArguments({u"--some-option"_s, u"clip3.mp4"_s, files[4]}, folder.path());
-        QVERIFY(opened.wait(20'000));
+        QVERIFY(opened.wait(20'000) && QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
         QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[3]));
-        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
         delegate.openLaunchArguments({QUrl::fromLocalFile(mediaPath(u"notes.txt"_s)).toString()}, folder.path());
-        QVERIFY(opened.wait(20'000));
-        QVERIFY(takeAlert(delegate));
+        QVERIFY(opened.wait(20'000) && takeAlert(delegate));
 
         // The toolbar's icons come from the theme, or from the bundle where there is none.
         for (QAction *action : delegate.window->findChild<QToolBar *>()->actions())

@@ -107,19 +107,15 @@ private Q_SLOTS:
         for (const auto &[bytes, valid] : documents) {
             QString message;
             const std::optional<JSON> json = JSON::fromBytes(bytes, &message);
-            QCOMPARE(json.has_value(), valid);
-            QCOMPARE(message.isEmpty(), valid);
+            QVERIFY2(json.has_value() == valid && message.isEmpty() == valid, bytes.constData());
             const JSON fromPlain{QVariant(bytes)};
-            QCOMPARE(fromPlain.error(), std::optional<JSONError>());
-            QCOMPARE(fromPlain, valid ? *json : JSON());
+            QVERIFY(!fromPlain.error() && fromPlain == (valid ? *json : JSON()));
         }
 
         // An empty optional is not null: it is unknown, and so is everything found in it.
         const JSON empty{QVariant()};
-        QCOMPARE(empty.type(), JSON::Type::unknown);
-        QCOMPARE(empty.error(), JSONError::unsupportedType);
-        QCOMPARE(empty[u"format"][0].error(), JSONError::unsupportedType);
-        QCOMPARE(empty.object(), QVariant::fromValue(nullptr));
+        QVERIFY(empty.type() == JSON::Type::unknown && empty.object() == QVariant::fromValue(nullptr));
+        QVERIFY(empty.error() == JSONError::unsupportedType && empty[u"format"][0].error() == JSONError::unsupportedType);
         QCOMPARE(JSON(QVariant::fromValue(nullptr)).error(), std::optional<JSONError>());
 
         // Every integer width is an integer, every float a decimal; JSON values nested in a plain tree are unwrapped.
@@ -131,8 +127,7 @@ private Q_SLOTS:
         const JSON record = parsed(R"({"trackCodec": "h264"})");
         const JSON wrapped{QVariant(QVariantMap{{u"first"_s, QVariant::fromValue(record)},
                                                 {u"list"_s, QVariantList{QVariant::fromValue(JSON(QVariant(3)))}}})};
-        QCOMPARE(wrapped[u"first"][u"trackCodec"].stringValue(), u"h264"_s);
-        QCOMPARE(wrapped[u"list"][0].numberValue().toInt64(), 3);
+        QCOMPARE(wrapped[u"first"][u"trackCodec"].stringValue() + wrapped[u"list"][0].stringValue(), u"h2643"_s);
         QCOMPARE(JSON(QVariant::fromValue(record)), record);
     }
 
@@ -162,24 +157,21 @@ private Q_SLOTS:
         for (const auto &[key, value] : document[u"map"])
             seen << key + u'=' + value.rawString().value();
         QCOMPARE(seen, (QStringList{u"0=a"_s, u"1=b"_s, u"x=1"_s, u"y=2"_s}));
-        QCOMPARE(document[u"s"].begin(), document[u"s"].end());
-        QCOMPARE(document[u"missing"].begin(), document[u"missing"].end());
+        QVERIFY(document[u"s"].begin() == document[u"s"].end() && document[u"missing"].begin() == document[u"missing"].end());
 
         const JSON answer = parsed(probeAnswer);
-        QCOMPARE(answer[u"format"][u"nothing"].rawString(), u"null"_s);
-        QCOMPARE(answer[u"format"][u"ratio"].rawString(), u"1.5"_s);
-        QCOMPARE(answer[u"format"][u"encrypted"].rawString(), u"false"_s);
+        QStringList scalars;
+        for (const char16_t *key : {u"nothing", u"ratio", u"encrypted"})
+            scalars << answer[u"format"][key].rawString().value_or(u"-"_s);
+        QCOMPARE(scalars, (QStringList{u"null"_s, u"1.5"_s, u"false"_s}));
         const JSON tags = answer[u"streams"][1][u"tags"];
         QCOMPARE(parsed(tags.rawString()->toUtf8()), tags);
         QVERIFY(tags.rawString()->contains(u'\n')); // pretty-printed
         QCOMPARE(tags.rawString(QJsonDocument::Compact), u"{\"language\":\"eng\"}"_s);
 
         // Unknown values and trees the writer cannot write render as nothing.
-        QCOMPARE(JSON(QVariant()).rawString(), std::nullopt);
-        QCOMPARE(JSON(QVariant()).description(), u"unknown"_s);
-        const JSON notWritable{QVariant(QVariantList{std::nan("")})};
-        QCOMPARE(notWritable.rawString(), std::nullopt);
-        QCOMPARE(notWritable.description(), u"unknown"_s);
+        for (const JSON &nothing : {JSON(QVariant()), JSON(QVariant(QVariantList{std::nan("")}))})
+            QVERIFY(!nothing.rawString() && nothing.description() == u"unknown");
         QCOMPARE(JSON(QVariant(QVariantMap{{u"d"_s, QDate(2026, 1, 1)}})).rawString(), std::nullopt);
         QCOMPARE(answer[u"missing"].description(), u"null"_s);
     }
