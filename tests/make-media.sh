@@ -27,7 +27,6 @@ make -f lavfi -i testsrc=size=320x240:rate=25 -t 1 -c:v mjpeg mjpeg.mkv
 make -f lavfi -i testsrc=size=200x200:rate=1 -frames:v 1 cover.png
 make -f lavfi -i testsrc=size=200x200:rate=1 -frames:v 1 still.jpg
 make -f lavfi -i testsrc=size=64x48:rate=1 -frames:v 1 still.bmp
-make -f lavfi -i testsrc=size=64x48:rate=1 -frames:v 1 still.webp
 make -i h264-aac.mp4 -i cover.png -map 0 -map 1 -c:v:0 copy -c:a copy -c:v:1 png \
     -disposition:v:1 attached_pic with-cover.mp4
 

@@ -2,13 +2,10 @@
 #include "apptesting.h"
 #include "app/userdefaults.h"
 
-#include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QStandardPaths>
-
-#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -49,7 +46,16 @@ class TestBrowser : public QObject
 {
     Q_OBJECT
 
+public:
+    static void initMain() { usePrivateSettingsStore(); }
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(u"chromium"_s).isEmpty())
+            QSKIP("Chromium is not installed");
+    }
+
     void startsByItself()
     {
         // The browser's own autoplay policy: Autoplay in Preferences brings Muted with it.
@@ -109,16 +115,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("chromium")).isEmpty()) {
-        std::puts("chromium is not installed: skipped");
-        return 77;
-    }
-    usePrivateSettingsStore();
-    QApplication application(argc, argv);
-    TestBrowser test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestBrowser)
 
 #include "tst_browser.moc"
