@@ -2,6 +2,7 @@
 // dbus-run-session gives the test, where the desktop learns of exports.
 #include "app/desktopnotices.h"
 #include "app/dropviews.h"
+#include "app/outputfolderdialog.h"
 #include "apptesting.h"
 #include "app/userdefaults.h"
 #include "common/diagnostics.h"
@@ -88,6 +89,8 @@ private Q_SLOTS:
             QVERIFY(first.userDefaults->integer(u"launchCount"_s) == 1 && first.userDefaults->string(u"installedVersion"_s) == u"1.0");
             QVERIFY(first.userDefaults->boolean(u"controlsParam"_s) && !first.userDefaults->boolean(u"autoplayParam"_s));
             QVERIFY(!first.outputResolutionSlider->isEnabled() && !first.saveToolBarBTN->isEnabled());
+            first.saveVideoBTNClicked(); // with nothing open, nothing to save
+            QVERIFY(!first.window->findChild<OutputFolderDialog *>());
             first.userDefaults->setValue(u"controlsParam"_s, false);
         }
         {

@@ -148,7 +148,8 @@ private Q_SLOTS:
         QVERIFY(alert && alert->icon() == QMessageBox::Information && alert->buttons().size() == 3);
         QCOMPARE(alert->text(), u"HTML5 Video created Successfully!"_s);
         QCOMPARE(alert->informativeText(), folder);
-        // "Open in Browser" hands the page to the default browser.
+        // "Open in Browser" hands the page to the default browser (and, every tenth launch, would ask for a review).
+        delegate.userDefaults->setValue(u"launchCount"_s, 10);
         UrlRecorder opened;
         QDesktopServices::setUrlHandler(u"file"_s, &opened, "open");
         const auto unsetHandler = qScopeGuard([] { QDesktopServices::unsetUrlHandler(u"file"_s); });
@@ -274,6 +275,16 @@ private Q_SLOTS:
         QVERIFY(runs.size() == 1 && !runs.first().contains(u"-pass"));
         QVERIFY(exportLeftovers().isEmpty());
         delegate.userDefaults->setValue(u"approximateSizeParam"_s, QVariant());
+    }
+
+    void rawStream()
+    {
+        // A raw stream without a duration: one run, with no percentage to show, in 8-bit 4:2:0.
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"raw.h264"_s)));
+        QCOMPARE(exportAndWait(delegate, m_out.filePath(u"raw"_s)), std::optional(true));
+        QCOMPARE(m_diagnostics.filter(u"Encoder arguments"_s).size(), 1);
+        QCOMPARE(probeStream(m_out.filePath(u"raw/html5video.mp4"_s))[u"pix_fmt"].stringValue(), u"yuv420p"_s);
     }
 
     void hdrToSdr()
