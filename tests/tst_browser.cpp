@@ -90,7 +90,8 @@ private Q_SLOTS:
         // Served over 127.0.0.1, as a web site would: browsers load no tracks for a file:// page.
         QTemporaryDir out;
         const QString folder = exported(u"captions.mkv"_s, out, u"captioned"_s);
-        QVERIFY(!folder.isEmpty());
+        QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList{u"captions.de.vtt"_s, u"captions.en.vtt"_s,
+                                                                 u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
         const PlayCheck check = playCheck(folder, 320);
         QVERIFY2(check.exitCode == 0, check.findings.constData());
         const QJsonArray tracks = check.json()[u"tracks"].toArray();

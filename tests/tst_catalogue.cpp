@@ -269,6 +269,11 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("launchCount");
 
         const QByteArray version = "installedVersion=" + QByteArray(VIDEOFOLD_VERSION) + "\n";
+        QTest::newRow("none") << QByteArray() << qint64(1);
+        QTest::newRow("counted") << "[General]\nlaunchCount=1\ncontrolsParam=false\n" + version << qint64(2);
+        // An update starts the count again, with the new version's defaults.
+        QTest::newRow("older version") << QByteArray("[General]\nlaunchCount=7\ninstalledVersion=0.0.1\ncontrolsParam=false\n")
+                                       << qint64(1);
         QTest::newRow("count as text") << "[General]\nlaunchCount=many\n" + version << qint64(1);
         QTest::newRow("negative count") << "[General]\nlaunchCount=-5\n" + version << qint64(-4);
         QTest::newRow("huge count") << "[General]\nlaunchCount=99999999999999999999999\n" + version << qint64(1);
@@ -293,6 +298,9 @@ private Q_SLOTS:
 
         LaunchedDelegate delegate;
         QCOMPARE(delegate.userDefaults->integer(u"launchCount"_s), launchCount);
+        QCOMPARE(delegate.userDefaults->string(u"installedVersion"_s), QStringLiteral(VIDEOFOLD_VERSION));
+        // A new version's defaults come with a new count; otherwise the user's choice stays.
+        QCOMPARE(delegate.userDefaults->boolean(u"controlsParam"_s), !file.contains("installedVersion=" VIDEOFOLD_VERSION));
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
         QVERIFY(delegate.globalFP);
     }

@@ -176,27 +176,6 @@ private Q_SLOTS:
         delegate.userDefaults->setValue(u"fastStartParam"_s, QVariant());
     }
 
-    void captions()
-    {
-        LaunchedDelegate delegate;
-        QVERIFY(openAndWait(delegate, mediaPath(u"captions.mkv"_s)));
-        const QString folder = m_out.filePath(u"captioned"_s);
-        QCOMPARE(exportAndWait(delegate, folder), std::optional(true)); // the folder check counts them in
-        QMessageBox *alert = takeAlert(delegate);
-        QVERIFY(alert && alert->informativeText().contains(u"web site"));
-        alert->close();
-        QCOMPARE(entryNames(folder), (QStringList{u"captions.de.vtt"_s, u"captions.en.vtt"_s, u"html5Video.html"_s,
-                                                  u"html5video.mp4"_s, u"poster.jpg"_s}));
-        // Their cues and the page's tracks: tst_browser loads them in Chromium.
-        QVERIFY(bytesOf(folder + u"/captions.de.vtt"_s).startsWith("WEBVTT"));
-
-        // A cancelled export takes its caption files away with the folder.
-        delegate.prepareOutputFolder(folder);
-        delegate.closeBTNInsideProgressWindowClicked();
-        QVERIFY(QTest::qWaitFor([&] { return !delegate.isBusy(); }, 30'000));
-        QVERIFY(!QFileInfo::exists(folder));
-    }
-
     void sharpPoster()
     {
         // The poster is the frame taken at the output size, not the preview stretched to it.
