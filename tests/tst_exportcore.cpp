@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -93,10 +94,7 @@ private Q_SLOTS:
         // Written as a JPEG stretched to the frame size, not cropped: the left half stays blue.
         QImage halves = preview.copy();
         halves.fill(Qt::red);
-        for (int x = 0; x < halves.width() / 2; ++x) {
-            for (int y = 0; y < halves.height(); ++y)
-                halves.setPixel(x, y, qRgb(0, 0, 255));
-        }
+        QPainter(&halves).fillRect(0, 0, halves.width() / 2, halves.height(), Qt::blue);
         const QString path = folder.filePath(u"poster.jpg"_s);
         PosterFrame::writePosterFile(halves, path, {200, 400});
         QImageReader reader(path);

@@ -75,22 +75,18 @@ private Q_SLOTS:
 
     void toolLookup()
     {
+        // Beside the binary, links to the system's tools; or in the directory named, by plain name, when executable.
         qunsetenv(MediaTools::resourcesVariable);
         const QString resources = QCoreApplication::applicationDirPath() + u"/resources"_s;
         QCOMPARE(MediaTools::resourceDirectory(), resources);
-        QCOMPARE(MediaTools::resourcePath(MediaTools::encoderName), resources + u"/creator"_s);
-        QCOMPARE(QFileInfo(resources + u"/sniffer"_s).canonicalFilePath(), QFileInfo(u"/usr/bin/ffprobe"_s).canonicalFilePath());
-
-        // Another directory by name; there, not executable, a folder, absent, or not a plain name: no resource.
+        QCOMPARE(QFileInfo(*MediaTools::resourcePath(MediaTools::proberName)).canonicalFilePath(),
+                 QFileInfo(u"/usr/bin/ffprobe"_s).canonicalFilePath());
         QFile(m_folder.filePath(u"creator"_s)).open(QIODevice::WriteOnly);
         QVERIFY(QDir(m_folder.path()).mkpath(u"sniffer"_s));
         qputenv(MediaTools::resourcesVariable, QFile::encodeName(m_folder.path()));
-        QCOMPARE(MediaTools::resourceDirectory(), m_folder.path());
         for (QStringView name : std::initializer_list<QStringView>{u"creator", u"sniffer", u"missing", u"", u"../resources/sniffer"})
             QCOMPARE(MediaTools::resourcePath(name), std::nullopt);
         QVERIFY(QDir(m_folder.path()).rmdir(u"sniffer"_s) && QFile::remove(m_folder.filePath(u"creator"_s)));
-        qputenv(MediaTools::resourcesVariable, qgetenv("VIDEOFOLD_FAKE_TOOLS"));
-        QCOMPARE(MediaTools::resourcePath(MediaTools::proberName), qEnvironmentVariable("VIDEOFOLD_FAKE_TOOLS") + u"/sniffer"_s);
     }
 
     void outcomes()
@@ -194,8 +190,8 @@ private Q_SLOTS:
         QCOMPARE(keysOf(details), (QStringList{u"0.disposition"_s, u"1.disposition"_s, u"DURATION"_s, u"avg_frame_rate"_s,
                                                u"bit_rate"_s, u"bits_per_raw_sample"_s, u"codec_name"_s, u"codec_type"_s,
                                                u"list"_s, u"nothing"_s, u"object"_s, u"r_frame_rate"_s}));
-        QCOMPARE(detail(details, u"nothing"_s), u"null"_s);
-        QCOMPARE(detail(details, u"r_frame_rate"_s), u"20/1"_s); // 20 itself stays a fraction
+        // null as its text; 20 itself stays a fraction.
+        QCOMPARE(detail(details, u"nothing"_s) + u' ' + detail(details, u"r_frame_rate"_s), u"null 20/1"_s);
         QCOMPARE(JSON::fromBytes(detail(details, u"list"_s).toUtf8())->count(), 2);
         QVERIFY(detail(details, u"object"_s).contains(u"\"inner\": true"));
         // A rotated stream keeps its tags as entries; its rate becomes readable.
@@ -213,10 +209,10 @@ private Q_SLOTS:
         QCOMPARE(chaptered.chapterKeyValues(), expected);
         QCOMPARE(trackField(chaptered, 1, u"trackExtraInfo"_s), u"Number of Chapters: 5"_s);
         QCOMPARE(detailsOf(chaptered, 1).mid(0, 3), expected);
-        QCOMPARE((*chaptered.firstVideoTrackInfo)[u"fps"].stringValue(), u"23.976"_s);
-        QCOMPARE((*chaptered.firstVideoTrackInfo)[u"bitrateHuman"].stringValue(), u"4000.0kbps"_s);
-        QCOMPARE(chaptered.durationHuman, u"01:02:05.500"_s);
-        QCOMPARE(chaptered.bitrateHuman, u"4100.0kbps"_s);
+        const JSON video = *chaptered.firstVideoTrackInfo;
+        QCOMPARE(QStringList({video[u"fps"].stringValue(), video[u"bitrateHuman"].stringValue(), *chaptered.durationHuman,
+                              *chaptered.bitrateHuman}),
+                 QStringList({u"23.976"_s, u"4000.0kbps"_s, u"01:02:05.500"_s, u"4100.0kbps"_s}));
     }
 
     void movieInformation()
