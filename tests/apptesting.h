@@ -70,11 +70,8 @@ inline bool openAndWait(AppDelegate &delegate, const QString &path)
 {
     QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
     delegate.openSourceVideo(QUrl::fromLocalFile(path));
-    if (!opened.wait(20'000))
-        return false;
-    if (opened.first().first().toBool())
-        return QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000);
-    return true;
+    return opened.wait(20'000)
+        && (!opened.first().first().toBool() || QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
 }
 
 // Whether the export's encoder runs now (it starts once the poster is extracted).
@@ -96,10 +93,9 @@ inline QMessageBox *takeAlert(AppDelegate &delegate)
 inline QString answerAlert(AppDelegate &delegate)
 {
     QMessageBox *alert = takeAlert(delegate);
-    if (!alert)
-        return {};
-    const QString text = alert->text();
-    alert->close();
+    const QString text = alert ? alert->text() : QString();
+    if (alert)
+        alert->close();
     return text;
 }
 

@@ -386,18 +386,16 @@ private Q_SLOTS:
         QVERIFY(!delegate.posterPreview().isIdle());
         delegate.prepareOutputFolder(folder);
         QVERIFY(delegate.progressWindow->isVisible() && !delegate.progressBarCancelBTN->isHidden());
-        for (QSlider *slider : {delegate.outputResolutionSlider, delegate.outputFileSizeSlider, delegate.posterImageSlider})
-            QVERIFY(!slider->isEnabled());
+        QVERIFY(!delegate.outputResolutionSlider->isEnabled() && !delegate.outputFileSizeSlider->isEnabled()
+                && !delegate.posterImageSlider->isEnabled());
         QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
         QVERIFY(cancelled(4) && delegate.posterImageSlider->isEnabled() && delegate.saveToolBarBTN->isEnabled());
         QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 10'000));
-        PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2));
 
         // Quitting mid-way asks first; "Stop and Quit" ends with that export: a later cancel keeps the window.
         qunsetenv(MediaTools::resourcesVariable);
         delegate.prepareOutputFolder(folder);
-        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
-        QVERIFY(quitAsked());
+        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000) && quitAsked());
         QTRY_VERIFY_WITH_TIMEOUT(cancelled(5) && !delegate.window->isVisible(), 30'000);
         delegate.window->show();
         delegate.prepareOutputFolder(folder);
@@ -412,17 +410,14 @@ private Q_SLOTS:
             return delegate.globalProcess != earlier && delegate.globalProcess->state() == QProcess::NotRunning;
         }, 30'000));
         QVERIFY(delegate.isBusy() && quitAsked());
-        QVERIFY(finished.wait(30'000));
-        QVERIFY(!delegate.window->isVisible() && !takeAlert(delegate));
+        QVERIFY(finished.wait(30'000) && !delegate.window->isVisible() && !takeAlert(delegate));
 
         // Answered after the export has ended by itself: it quits all the same.
         qunsetenv(MediaTools::resourcesVariable);
         delegate.window->show();
         delegate.prepareOutputFolder(folder);
         QVERIFY(!delegate.window->close());
-        QVERIFY(finished.wait(30'000));
-        QCOMPARE(answerAlert(delegate), success);
-        QVERIFY(delegate.window->isVisible());
+        QVERIFY(finished.wait(30'000) && answerAlert(delegate) == success && delegate.window->isVisible());
         QVERIFY(clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s));
         QVERIFY(!delegate.window->isVisible());
     }

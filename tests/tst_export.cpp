@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDirIterator>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
@@ -49,15 +50,6 @@ JSON probeStream(const QString &path, int stream = 0)
     return JSON::fromBytes(runTool(MediaTools::proberName, arguments)).value_or(JSON())[u"streams"][stream];
 }
 
-// The structural similarity of two pictures (1 for the same), as FFmpeg measures it.
-double ssim(const QString &picture, const QString &reference)
-{
-    const QByteArray report = runEncoder({u"-i"_s, picture, u"-i"_s, reference, u"-lavfi"_s, u"ssim"_s,
-                                          u"-f"_s, u"null"_s, u"-"_s}, true);
-    const qsizetype at = report.lastIndexOf("All:");
-    return at < 0 ? 0 : report.mid(at + 4).split(' ').first().toDouble();
-}
-
 // How colourful a picture is: the mean of max - min over the RGB of its pixels,
 // as a screen without HDR shows it.
 double colourfulness(const QString &picture, double seconds = 0)
@@ -79,12 +71,9 @@ double colourfulness(const QString &picture, double seconds = 0)
 QStringList exportLeftovers()
 {
     QStringList found;
-    for (const QFileInfo &folder : QDir(QDir::tempPath()).entryInfoList({u"videofold-*"_s}, QDir::Dirs)) {
-        for (const QString &name : QDir(folder.filePath()).entryList(QDir::Files)) {
-            if (name.startsWith(u"pass") || name == u"audio.m4a" || name == u"analysis.mp4")
-                found << folder.filePath() + u'/' + name;
-        }
-    }
+    const QStringList names = {u"pass*"_s, u"audio.m4a"_s, u"analysis.mp4"_s};
+    for (QDirIterator it(QDir::tempPath(), names, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        found << it.next();
     return found;
 }
 
@@ -190,7 +179,9 @@ private Q_SLOTS:
         const double seconds = PosterFrame::positionSeconds(delegate.globalFP->duration, 50);
         runEncoder({u"-v"_s, u"error"_s, u"-ss"_s, PosterFrame::seekText(seconds), u"-i"_s, source, u"-vf"_s,
                     u"scale=1920:1080,setsar=1:1"_s, u"-frames:v"_s, u"1"_s, u"-y"_s, reference});
-        const double similarity = ssim(poster, reference);
+        // The structural similarity of the two pictures, 1 for the same, as FFmpeg measures it.
+        const QByteArray report = runEncoder({u"-i"_s, poster, u"-i"_s, reference, u"-lavfi"_s, u"ssim"_s, u"-f"_s, u"null"_s, u"-"_s}, true);
+        const double similarity = report.mid(report.lastIndexOf("All:") + 4).split(' ').first().toDouble();
         QVERIFY2(similarity >= 0.98, qPrintable(QString::number(similarity)));
     }
 
