@@ -295,7 +295,9 @@ private Q_SLOTS:
         int questions = 0;
         QTimer watch;
         connect(&watch, &QTimer::timeout, [&] {
-            if (auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            // The replace question; not the export's alert, which may come up meanwhile.
+            auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (question && question->button(QMessageBox::Cancel)) {
                 questions += question->defaultButton() == question->button(QMessageBox::Cancel)
                     && question->textFormat() == Qt::PlainText;
                 question->button(answer)->click();
