@@ -4,6 +4,7 @@
 
 #include "app/appdelegate.h"
 #include "app/posterpreview.h"
+#include "testing.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -25,17 +26,6 @@ inline void usePrivateSettingsStore()
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
 }
 
-inline QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline QString mediaPath(const QString &name)
-{
-    return QDir(qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA")).filePath(name);
-}
-
 // The controller as the application starts it.
 struct LaunchedDelegate : AppDelegate
 {
@@ -45,11 +35,7 @@ struct LaunchedDelegate : AppDelegate
 // Writes an executable script, such as a scripted stand-in for a tool.
 inline bool writeScript(const QString &path, const QByteArray &script)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size())
-        return false;
-    file.close();
-    return file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return writeFile(path, script) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // Clicks the button of box with that text; false when there is none.

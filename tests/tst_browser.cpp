@@ -75,10 +75,8 @@ private Q_SLOTS:
             QDir().mkpath(copy);
             for (const QString &name : {u"html5Video.html"_s, u"poster.jpg"_s})
                 QFile::copy(folder + u'/' + name, copy + u'/' + name);
-            QFile file(copy + u"/html5video.mp4"_s);
-            QVERIFY(video == u"noise" ? file.open(QIODevice::WriteOnly) && file.write(QByteArray(200'000, '\x5a'))
-                                      : QFile::copy(mediaPath(video), file.fileName()));
-            file.close();
+            const QString target = copy + u"/html5video.mp4"_s;
+            QVERIFY(video == u"noise" ? writeFile(target, QByteArray(200'000, '\x5a')) : QFile::copy(mediaPath(video), target));
             const PlayCheck failed = playCheck(copy, 320);
             QVERIFY2(failed.exitCode == 1, failed.findings.constData());
         }

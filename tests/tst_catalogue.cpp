@@ -135,9 +135,7 @@ private Q_SLOTS:
         } else if (bytes == asFolder) {
             QVERIFY(QDir().mkdir(path));
         } else if (bytes != vanished) {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(bytes);
+            QVERIFY(writeFile(path, bytes));
         }
         const QByteArray before = bytesOf(path);
         if (bytes == unreadable) {
@@ -179,10 +177,8 @@ private Q_SLOTS:
         QFETCH(qsizetype, tracks);
 
         QVERIFY(useTools(fakeProber, realTool));
-        QFile answerFile(m_tools->filePath(u"answer.json"_s));
-        QVERIFY(answerFile.open(QIODevice::WriteOnly) && answerFile.write(answer) == answer.size());
-        answerFile.close();
-        qputenv("FAKE_PROBER_ANSWER", QFile::encodeName(answerFile.fileName()));
+        QVERIFY(writeFile(m_tools->filePath(u"answer.json"_s), answer));
+        qputenv("FAKE_PROBER_ANSWER", QFile::encodeName(m_tools->filePath(u"answer.json"_s)));
         LaunchedDelegate delegate;
         const bool opened = openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s));
         qunsetenv("FAKE_PROBER_ANSWER");
@@ -291,10 +287,7 @@ private Q_SLOTS:
         QCoreApplication::setApplicationVersion(QStringLiteral(VIDEOFOLD_VERSION));
         const QString path = QSettings(QSettings::NativeFormat, QSettings::UserScope, u"Videofold"_s, u"Videofold"_s).fileName();
         QDir().mkpath(QFileInfo(path).path());
-        QFile settings(path);
-        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        settings.write(file);
-        settings.close();
+        QVERIFY(writeFile(path, file));
 
         LaunchedDelegate delegate;
         QCOMPARE(delegate.userDefaults->integer(u"launchCount"_s), launchCount);
@@ -349,10 +342,10 @@ private Q_SLOTS:
         QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
         QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
         const auto restore = qScopeGuard([] { PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2)); });
-        auto quitAsked = [&] {
-            return !delegate.window->close()
-                && clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s);
+        auto stopAndQuit = [&] {
+            return clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s);
         };
+        auto quitAsked = [&] { return !delegate.window->close() && stopAndQuit(); };
         auto cancelled = [&](qsizetype exports) {
             return finished.size() == exports && !QFileInfo::exists(folder) && !takeAlert(delegate)
                 && !delegate.progressWindow->isVisible() && !encoderRunning(delegate);
@@ -418,7 +411,7 @@ private Q_SLOTS:
         delegate.prepareOutputFolder(folder);
         QVERIFY(!delegate.window->close());
         QVERIFY(finished.wait(30'000) && answerAlert(delegate) == success && delegate.window->isVisible());
-        QVERIFY(clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s));
+        QVERIFY(stopAndQuit());
         QVERIFY(!delegate.window->isVisible());
     }
 

@@ -7,6 +7,7 @@
 #include "export/posterframe.h"
 #include "export/progress.h"
 #include "probe/fileprobe.h"
+#include "testing.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,8 +39,7 @@ EncoderInputs proresInputs()
 
 QByteArray dataFile(const QString &name)
 {
-    QFile file(QStringLiteral(VIDEOFOLD_TEST_DATA "/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return bytesOf(QStringLiteral(VIDEOFOLD_TEST_DATA "/") + name);
 }
 
 const PageContent captioned{u"Tom & \"Jerry\" <3"_s, u"en"_s,
@@ -82,14 +82,13 @@ private Q_SLOTS:
             QCOMPARE(PosterFrame::seekText(PosterFrame::positionSeconds(duration, percent)), seek);
 
         // The preview's frame, 480 high; the one-second clip has no frame five seconds in: its first stands in.
-        const QString media = qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA");
         QTemporaryDir folder;
-        const QImage preview = PosterFrame::extract(media + u"/h264-aac.mp4"_s, 1.0, folder.path());
+        const QImage preview = PosterFrame::extract(mediaPath(u"h264-aac.mp4"_s), 1.0, folder.path());
         QCOMPARE(preview.size(), QSize(640, 480));
         QVERIFY(QDir(folder.path()).isEmpty());
-        QCOMPARE(PosterFrame::extract(media + u"/video-only.mp4"_s, 0.0, folder.path()).height(), 480);
-        QVERIFY(PosterFrame::extract(media + u"/audio-only.m4a"_s, 0.5, folder.path()).isNull());
-        QVERIFY(PosterFrame::extract(media + u"/missing.mp4"_s, 0.5, folder.path()).isNull());
+        QCOMPARE(PosterFrame::extract(mediaPath(u"video-only.mp4"_s), 0.0, folder.path()).height(), 480);
+        QVERIFY(PosterFrame::extract(mediaPath(u"audio-only.m4a"_s), 0.5, folder.path()).isNull());
+        QVERIFY(PosterFrame::extract(mediaPath(u"missing.mp4"_s), 0.5, folder.path()).isNull());
 
         // Written as a JPEG stretched to the frame size, not cropped: the left half stays blue.
         QImage halves = preview.copy();
@@ -246,16 +245,12 @@ private Q_SLOTS:
         }
 
         // A video plays when the prober finds an H.264 stream in it that decodes.
-        const QString media = qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA");
         QTemporaryDir folder;
-        QFile source(media + u"/h264-aac.mp4"_s);
-        QFile truncated(folder.filePath(u"truncated.mp4"_s));
-        QVERIFY(source.open(QIODevice::ReadOnly) && truncated.open(QIODevice::WriteOnly));
-        truncated.write(source.read(source.size() / 3));
-        truncated.close();
-        QVERIFY(isPlayableVideo(media + u"/h264-aac.mp4"_s));
-        for (const QString &path : {truncated.fileName(), media + u"/audio-only.m4a"_s, media + u"/mjpeg.mkv"_s,
-                                    folder.filePath(u"missing.mp4"_s)})
+        const QByteArray whole = bytesOf(mediaPath(u"h264-aac.mp4"_s));
+        QVERIFY(writeFile(folder.filePath(u"truncated.mp4"_s), whole.first(whole.size() / 3)));
+        QVERIFY(isPlayableVideo(mediaPath(u"h264-aac.mp4"_s)));
+        for (const QString &path : {folder.filePath(u"truncated.mp4"_s), mediaPath(u"audio-only.m4a"_s),
+                                    mediaPath(u"mjpeg.mkv"_s), folder.filePath(u"missing.mp4"_s)})
             QVERIFY2(!isPlayableVideo(path), qPrintable(path));
     }
 };

@@ -3,6 +3,7 @@
 #include "common/diagnostics.h"
 #include "probe/fileprobe.h"
 #include "probe/keyvalues.h"
+#include "testing.h"
 #include "tools/mediatools.h"
 
 #include <QCoreApplication>
@@ -13,11 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString mediaPath(const QString &name)
-{
-    return QDir(qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA")).filePath(name);
-}
 
 QString trackField(const FileProbe &probe, qsizetype track, const QString &key)
 {
@@ -66,11 +62,8 @@ private Q_SLOTS:
 
     void initTestCase()
     {
-        for (const QString &name : {u"clip.mp4"_s, u"CLIP.TXT"_s}) {
-            QFile file(m_folder.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("not really a video, but the fake prober does not care");
-        }
+        for (const QString &name : {u"clip.mp4"_s, u"CLIP.TXT"_s})
+            QVERIFY(writeFile(m_folder.filePath(name), "not really a video, but the fake prober does not care"));
     }
 
     void toolLookup()
@@ -312,13 +305,10 @@ private:
         QString path = QStringLiteral(VIDEOFOLD_TEST_DATA "/answers/") + answer;
         if (answer.startsWith(u'{')) {
             path = m_folder.filePath(u"answer.json"_s);
-            QFile out(path);
-            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            if (!writeFile(path, answer.toUtf8()))
                 qFatal("cannot write the canned answer");
-            out.write(answer.toUtf8());
         }
         qputenv("FAKE_PROBER_ANSWER", QFile::encodeName(path));
-        qputenv("FAKE_PROBER_ARGUMENTS", QFile::encodeName(m_folder.filePath(u"arguments"_s)));
         return FileProbe(m_folder.filePath(file));
     }
 };

@@ -1,0 +1,24 @@
+#pragma once
+
+// Helpers shared by all the tests: the generated media, and whole files in and out.
+
+#include <QDir>
+#include <QFile>
+
+inline QString mediaPath(const QString &name)
+{
+    return QDir(qEnvironmentVariable("VIDEOFOLD_TEST_MEDIA")).filePath(name);
+}
+
+inline QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes bytes as the whole of the file at path; false when it cannot.
+inline bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
