@@ -27,13 +27,12 @@ EncoderInputs proresInputs()
     inputs.sourcePath = u"SOURCE"_s;
     inputs.folder = u"FOLDER"_s;
     inputs.duration = 60;
-    inputs.fileSize = 50'000'000;
     inputs.numberOfAudioTracks = 1;
     inputs.firstAudioTrackNumber = 1;
     inputs.firstVideoTrackInfo = JSON(QVariant(QVariantMap{{u"codec"_s, u"prores"_s}, {u"index"_s, u"0"_s}}));
     inputs.firstVideoPixelFormat = u"yuv422p10le"_s;
-    inputs.sizePercent = 100;
-    inputs.frameSizeText = u"1920 x 1080"_s;
+    inputs.targetBytes = 50'000'000;
+    inputs.frameSize = {1920, 1080};
     return inputs;
 }
 
@@ -134,9 +133,9 @@ private Q_SLOTS:
         QVERIFY(arguments([](EncoderInputs &in) { in.fastStart = true; })
                     .endsWith(u"-c:a aac -movflags +faststart -y FOLDER/html5video.mp4"));
         // A rate below 1 kb/s, which libx264 refuses, is raised to 1 kb/s; 0 stays; no duration, no rates.
-        QVERIFY(arguments([](EncoderInputs &in) { in.fileSize = 1'000'000, in.sizePercent = 1; })
+        QVERIFY(arguments([](EncoderInputs &in) { in.targetBytes = 10'000; })
                     .contains(u"-b:v 1.0k -b:a 0.31999999999999995k"));
-        QVERIFY(arguments([](EncoderInputs &in) { in.fileSize = 100'000, in.sizePercent = 1; }).contains(u"-b:v 0.0k -b:a 0.0k"));
+        QVERIFY(arguments([](EncoderInputs &in) { in.targetBytes = 1'000; }).contains(u"-b:v 0.0k -b:a 0.0k"));
         QVERIFY(!arguments([](EncoderInputs &in) { in.duration.reset(); }).contains(u"-b:"));
 
         // A raw stream has no container duration; the video stream's stands in.
@@ -144,13 +143,13 @@ private Q_SLOTS:
             {"codec_type": "audio", "codec_name": "aac"}, {"codec_type": "video", "codec_name": "h264",
              "avg_frame_rate": "25/1", "width": 640, "height": 480, "duration": "4.000000", "pix_fmt": "yuv420p10le"}],
             "format": {"duration": "N/A"}})");
-        const EncoderInputs inputs = encoderInputs(probe, u"/in.h264"_s, u"/out"_s, 50, u"640 x 480"_s);
+        const EncoderInputs inputs = encoderInputs(probe, u"/in.h264"_s, u"/out"_s, 1e6, {640, 480});
         QCOMPARE(inputs.duration, 4.0);
         const QString raw = buildEncoderArguments(inputs).join(u' '); // 10-bit H.264 becomes 8-bit
         QVERIFY(raw.contains(u"-pix_fmt yuv420p") && raw.contains(u"-map 0:1 -c:v libx264 -ac 2 -map 0:0 -c:a aac"));
         const FileProbe still(QCoreApplication::applicationFilePath(),
                               R"({"streams": [{"codec_type": "video", "codec_name": "h264", "avg_frame_rate": "1/1"}]})");
-        QVERIFY(!encoderInputs(still, u"/in"_s, u"/out"_s, 100, u"2 x 2"_s).duration);
+        QVERIFY(!encoderInputs(still, u"/in"_s, u"/out"_s, 1e6, {2, 2}).duration);
     }
 
     void rates()
@@ -161,11 +160,11 @@ private Q_SLOTS:
             {393, 1, u"265.0k"_s, u"128.0k"_s}, {369, 1, u"241.0k"_s, u"128.0k"_s},
             {368, 1, u"235.51999999999998k"_s, u"117.75999999999999k"_s}, {131, 0, u"131.0k"_s, u"128.0k"_s}};
         for (const auto &[total, audioTracks, video, audio] : splits) {
-            const std::optional<BitRates> rates = bitRates(100, 50'000'000, bytesToTotal / total, audioTracks);
+            const std::optional<BitRates> rates = bitRates(50'000'000, bytesToTotal / total, audioTracks);
             QCOMPARE(rateText(rates->video), video);
             QCOMPARE(rateText(rates->audio), audio);
         }
-        QVERIFY(!bitRates(100, 1000, 0.0, 1) && !bitRates(100, 1000, std::nan(""), 1));
+        QVERIFY(!bitRates(1000, 0.0, 1) && !bitRates(1000, std::nan(""), 1));
     }
 
     void progress()

@@ -1,6 +1,7 @@
 #include "app/appdelegate.h"
 
 #include "app/dropviews.h"
+#include "app/exportsheet.h"
 #include "app/links.h"
 #include "app/mediainfomodel.h"
 #include "app/notificationcenter.h"
@@ -32,17 +33,6 @@
 #include <QTreeView>
 #include <QMessageBox>
 #include <QToolButton>
-
-QString sourceShareText(const QString &sourceValue, int percent)
-{
-    return QStringLiteral("of %1 (%2 %)").arg(sourceValue).arg(percent);
-}
-
-void setLabelText(QLabel *label, const QString &text)
-{
-    label->setText(text);
-    label->setAccessibleDescription(text);
-}
 
 AppDelegate::AppDelegate()
     : m_mainUi(std::make_unique<Ui::MainWindow>()),
@@ -89,6 +79,9 @@ AppDelegate::AppDelegate()
     connect(m_recentFiles, &RecentFiles::chosen, this,
             [this](const QString &path) { openSourceVideo(QUrl::fromLocalFile(path)); });
 
+    m_exportSheet = std::make_unique<ExportSheet>(*this, m_progressUi->progressDetail);
+    connect(m_exportSheet.get(), &ExportSheet::finished, this, &AppDelegate::exportFinished);
+
     setThemeIcons();
     connectActions();
     setAccessibleNames();
@@ -104,13 +97,11 @@ void AppDelegate::setThemeIcons()
         action->setIcon(QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/actions/") + name + QStringLiteral(".svg"))));
 }
 
-AppDelegate::~AppDelegate()
+AppDelegate::~AppDelegate() = default;
+
+bool AppDelegate::isBusy() const
 {
-    // Quitting mid-export stops the encoder and leaves no partial folder.
-    if (m_export && m_export->isRunning()) {
-        m_export.reset();
-        QDir(m_exportFolder).removeRecursively();
-    }
+    return m_isAnalysing || m_exportSheet->isExporting();
 }
 
 bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
@@ -118,7 +109,7 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
     // Escape or the window manager's close button would take the sheet down
     // behind the controller's back; only the controller ends it.
     if (watched == window && event->type() == QEvent::Close) {
-        if (m_isExporting && !confirmQuitDuringExport()) {
+        if (m_exportSheet->isExporting() && !m_exportSheet->confirmQuit()) {
             event->ignore();
             return true;
         }
@@ -195,103 +186,8 @@ void AppDelegate::applicationDidFinishLaunching()
         [this](const QVariantMap &userInfo) { filesAddedByDragAndDropWithNotification(userInfo); });
 }
 
-void AppDelegate::openVideoBTNClicked()
-{
-    if (isBusy())
-        return;
-    auto *panel = new QFileDialog(window);
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->setFileMode(QFileDialog::ExistingFile);
-    panel->setWindowModality(Qt::WindowModal);
-    connect(panel, &QFileDialog::accepted, this, [this, panel] {
-        const QList<QUrl> urls = panel->selectedUrls();
-        if (!urls.isEmpty())
-            openSourceVideo(urls.first());
-    });
-    panel->open();
-}
 
-void AppDelegate::openLaunchArguments(const QStringList &arguments, const QString &workingDirectory)
-{
-    // A file manager's Open With passes paths or file URLs; as with a drop, only the first counts.
-    for (const QString &argument : arguments) {
-        if (argument.startsWith(u'-'))
-            continue; // an option, such as Qt's own
-        const QUrl url = argument.contains(QStringLiteral("://")) || argument.startsWith(QStringLiteral("file:"))
-            ? QUrl(argument)
-            : QUrl::fromLocalFile(QDir(workingDirectory).absoluteFilePath(argument));
-        if (url.isLocalFile())
-            openSourceVideo(url);
-        return;
-    }
-}
 
-void AppDelegate::filesAddedByDragAndDropWithNotification(const QVariantMap &userInfo)
-{
-    const QVariant files = userInfo.value(QStringLiteral("key"));
-    if (files.metaType() != QMetaType::fromType<QList<QUrl>>())
-        return;
-    const QList<QUrl> urls = files.value<QList<QUrl>>();
-    // Only folders were dropped: nothing to open.
-    if (urls.isEmpty())
-        return;
-    openSourceVideo(urls.first());
-}
-
-void AppDelegate::openSourceVideo(const QUrl &url)
-{
-    // An open while analysing or exporting would pull the description from under it.
-    if (isBusy() || progressWindow->isVisible())
-        return;
-    m_isAnalysing = true;
-    isProcessCancelledByUser = false;
-    showProgressSheet(true, QStringLiteral("Analyzing File..."));
-    const QString path = url.toLocalFile();
-    m_worker.run([path] { return analyse(path); },
-                 [this, url](Analysis analysis) { finishOpening(url, std::move(analysis)); });
-}
-
-AppDelegate::Analysis AppDelegate::analyse(const QString &path)
-{
-    Analysis analysis;
-    analysis.probe = std::make_shared<const FileProbe>(path);
-    // Only valid media can be accepted, and only an accepted file shows its information.
-    if (analysis.probe->isValidMediaFile) {
-        analysis.information = buildMediaInfoModel(*analysis.probe);
-        analysis.information->moveToThread(QCoreApplication::instance()->thread());
-    }
-    return analysis;
-}
-
-void AppDelegate::finishOpening(const QUrl &url, Analysis analysis)
-{
-    m_isAnalysing = false;
-    if (const std::optional<QString> refusal = refusalMessage(url.toLocalFile(), *analysis.probe)) {
-        // A recent file that is gone leaves the list.
-        if (!QFileInfo::exists(url.toLocalFile()))
-            m_recentFiles->remove(url.toLocalFile());
-        showRefusal(*refusal);
-        Q_EMIT sourceVideoOpened(false);
-        return;
-    }
-    sourceURL = url;
-    globalFP = std::move(analysis.probe);
-    showOpenFile(url.toLocalFile());
-    resetControls();
-    enableControls();
-    hideProgressSheet();
-    showMediaInformation(std::move(analysis.information));
-    Q_EMIT sourceVideoOpened(true);
-}
-
-void AppDelegate::showOpenFile(const QString &path)
-{
-    // The file path goes to the window manager; the title names the file first.
-    window->setWindowFilePath(path);
-    window->setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" – Videofold"));
-    m_recentFiles->add(path);
-    setLabelText(m_mainUi->sourceFactsLBL, sourceFactsText(*globalFP));
-}
 
 void AppDelegate::showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative)
 {
@@ -304,117 +200,11 @@ void AppDelegate::showAlert(QMessageBox::Icon icon, const QString &message, cons
     alert->open();
 }
 
-void AppDelegate::showRefusal(const QString &message)
-{
-    hideProgressSheet();
-    showAlert(QMessageBox::Information, message, QStringLiteral("Contact: ") + Links::supportEmail);
-}
 
-void AppDelegate::resetControls()
-{
-    // Setting a value fires its action, which finds the file and the labels unchanged.
-    const QSignalBlocker resolution(outputResolutionSlider);
-    const QSignalBlocker size(outputFileSizeSlider);
-    const QSignalBlocker poster(posterImageSlider);
-    outputResolutionSlider->setValue(100);
-    outputResolutionSlider->setEnabled(false);
-    outputFileSizeSlider->setValue(100);
-    outputFileSizeSlider->setEnabled(false);
-    posterImageSlider->setValue(50);
-    posterImageSlider->setEnabled(false);
-    saveToolBarBTN->setEnabled(false);
-    dummyNavigationBarView->setVisible(false);
-}
 
-void AppDelegate::enableControls()
-{
-    outputResolutionSlider->setEnabled(true);
-    refreshResolutionLabel();
-    outputFileSizeSlider->setEnabled(true);
-    refreshFileSizeLabel();
-    posterImageSlider->setEnabled(true);
-    refreshPosterPreview();
-    updateSaveAvailability();
-    dummyNavigationBarView->setVisible(true);
-}
 
-void AppDelegate::showProgressSheet(bool indeterminate, const QString &title)
-{
-    progressBarCancelBTN->setVisible(!indeterminate);
-    progressBar->setValue(0);
-    progressBar->setRange(0, indeterminate ? 0 : 100);
-    setLabelText(progressTitle, title);
-    progressWindow->open();
-}
 
-void AppDelegate::hideProgressSheet()
-{
-    progressBarCancelBTN->setVisible(false);
-    progressBar->setValue(0);
-    progressBar->setRange(0, 0);
-    m_allowProgressClose = true;
-    progressWindow->hide();
-    m_allowProgressClose = false;
-}
 
-void AppDelegate::refreshResolutionLabel()
-{
-    if (!globalFP || !globalFP->firstVideoTrackInfo)
-        return;
-    const FrameSize size = outputFrameSize(*globalFP->firstVideoTrackInfo, outputResolutionSlider->value());
-    setLabelText(outputResolutionLBL, frameSizeText(size));
-    setLabelText(m_mainUi->outputResolutionSourceLBL,
-                 sourceShareText(frameSizeText(outputFrameSize(*globalFP->firstVideoTrackInfo, 100)),
-                                 outputResolutionSlider->value()));
-}
-
-void AppDelegate::refreshFileSizeLabel()
-{
-    if (!globalFP || !globalFP->fileSize)
-        return;
-    const qint64 bytes = targetSizeBytes(*globalFP->fileSize, outputFileSizeSlider->value());
-    setLabelText(outputFileSizeLBL, byteCountText(quint64(std::max<qint64>(bytes, 0))));
-    setLabelText(m_mainUi->outputFileSizeSourceLBL,
-                 sourceShareText(byteCountText(*globalFP->fileSize), outputFileSizeSlider->value()));
-}
-
-void AppDelegate::refreshPosterPreview()
-{
-    if (!globalFP || !sourceURL)
-        return;
-    const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
-    m_posterPreview->request(sourceURL->toLocalFile(), seconds,
-                             PosterFrame::previewFilters(toneMapFilters(firstVideoTransfer(*globalFP))));
-}
-
-void AppDelegate::updateSaveAvailability()
-{
-    // A zero frame size would only fail after a whole encode.
-    const std::optional<FrameSize> size = parseFrameSizeText(outputResolutionLBL->text());
-    saveToolBarBTN->setEnabled(globalFP && size && !size->isEmpty());
-}
-
-void AppDelegate::outputResolutionSLDRChanged()
-{
-    refreshResolutionLabel();
-    if (globalFP)
-        updateSaveAvailability();
-}
-
-void AppDelegate::outputFileSizeSLDRChanged()
-{
-    refreshFileSizeLabel();
-}
-
-void AppDelegate::posterImageSLDRChanged()
-{
-    refreshPosterPreview();
-}
-
-void AppDelegate::saveVideoBTNClicked()
-{
-    askForOutputFolder();
-}
 
 void AppDelegate::helpBTNClicked()
 {
@@ -480,13 +270,3 @@ QString aboutText(const QString &version, const QString &ffmpegVersion)
         .arg(version.toHtmlEscaped(), tools);
 }
 
-void AppDelegate::showMediaInformation(std::unique_ptr<QStandardItemModel> model)
-{
-    QTreeView *view = m_mainUi->mediaInfoView;
-    QAbstractItemModel *previous = view->model();
-    view->setModel(model.release());
-    view->model()->setParent(view);
-    delete previous;
-    view->expandToDepth(0);
-    view->resizeColumnToContents(0);
-}

@@ -1,20 +1,21 @@
 #pragma once
 
-#include "app/backgroundworker.h"
 #include "app/userdefaults.h"
-#include "export/encoderarguments.h"
+#include "common/backgroundworker.h"
+#include "export/exportrequest.h"
 #include "probe/fileprobe.h"
 
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
+#include <QProcess>
 #include <QStandardItemModel>
 #include <QUrl>
 
 #include <memory>
 #include <optional>
 
-class EncoderRun;
+class ExportSheet;
 class ImageDropView;
 class PosterPreview;
 class QAction;
@@ -23,9 +24,7 @@ class QDialog;
 class QFrame;
 class QLabel;
 class QMainWindow;
-class QProcess;
 class QProgressBar;
-class QTemporaryDir;
 class QPushButton;
 class QSlider;
 
@@ -37,7 +36,9 @@ class HelpSheet;
 
 // The application's one controller: owns the state of the open source file
 // and holds every widget as a named outlet. Each action hands its work to a
-// small unit (the probe, the poster preview, the output settings).
+// small unit: the open flow (openflow.cpp), the output controls
+// (outputcontrols.cpp), the save panel (saveflow.cpp) and the export sheet
+// (ExportSheet), which drives the core's export job.
 class AppDelegate : public QObject
 {
     Q_OBJECT
@@ -67,10 +68,10 @@ public:
     // State.
     std::optional<QUrl> sourceURL;
     std::shared_ptr<const FileProbe> globalFP;
-    QProcess *globalProcess = nullptr;
+    QPointer<QProcess> globalProcess; // the encoder launched last; empty once its run is gone
     bool isProcessCancelledByUser = false;
 
-    [[nodiscard]] bool isBusy() const { return m_isAnalysing || m_isExporting; }
+    [[nodiscard]] bool isBusy() const;
     [[nodiscard]] PosterPreview &posterPreview() { return *m_posterPreview; }
 
 public Q_SLOTS:
@@ -105,9 +106,11 @@ public:
     void askForOutputFolder();
     void prepareOutputFolder(const QString &path);
     void startExport(const QString &folder);
-    void runExport(const QStringList &arguments, const QString &folder, std::optional<double> duration);
-    void finishExport(const QString &folder, bool encoderEndedNormally);
     void handleSuccessAlertResponse(int response, const QString &pagePath, const QStringList &entries);
+    // An export of the file on display into folder, with the settings on display.
+    [[nodiscard]] ExportRequest exportRequest(const QString &folder) const;
+    void updateSaveAvailability();
+    void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative);
 
 Q_SIGNALS:
     // An open attempt has ended, accepted or refused.
@@ -132,23 +135,9 @@ private:
     static Analysis analyse(const QString &path);
     void finishOpening(const QUrl &url, Analysis analysis);
     void showRefusal(const QString &message);
-    void updateSaveAvailability();
     void showMediaInformation(std::unique_ptr<QStandardItemModel> model);
-    void showExportProgress(double percent);
-    void showExportVerdict(const QString &folder, bool success, const QStringList &entries);
-    void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative);
-    bool confirmQuitDuringExport();
-    // Leaves the exporting state; true when a quit was asked for meanwhile, and the window then closes.
-    bool endExport();
-    // Writes the page, then starts the encoder.
-    void writeFolderAndEncode(const QString &folder);
-    void writePosterWhileEncoding(const QString &folder);
-    // The second of the two runs for an exact size, with the rate the first one allows.
-    void runFinalPass(const QString &folder);
-    // Once more when the final pass missed the target; false when it did not.
-    bool runCorrectedPass(const QString &folder);
-    void reportSizeShortfall(const QString &folder) const;
-    void setSettingsFrozen(bool frozen);
+    // The frame size the resolution slider chooses; nothing without a loaded video.
+    [[nodiscard]] std::optional<FrameSize> chosenFrameSize() const;
 
     std::unique_ptr<Ui::MainWindow> m_mainUi;
     std::unique_ptr<Ui::ProgressSheet> m_progressUi;
@@ -160,25 +149,7 @@ private:
     RecentFiles *m_recentFiles = nullptr;
     bool m_isAnalysing = false;
     bool m_allowProgressClose = false;
-    bool m_isExporting = false;
-    bool m_quitAfterExport = false;
-    bool m_isWaitingForPoster = false;        // for the preview's last extraction, before anything starts
-    bool m_isPosterPending = false;           // the full-size poster is being extracted
-    bool m_isVerdictWaitingForPoster = false; // the encoder ended first
-    bool m_encoderEndedNormally = false;
-    quint64 m_exportTicket = 0; // tells a waiting export's poster callback whether it still counts
-    std::unique_ptr<EncoderRun> m_export;
-    QString m_exportFolder;
-    QStringList m_exportCaptionNames;
-    std::unique_ptr<QTemporaryDir> m_exportTemporary; // the export's own files, gone with it
-    EncoderInputs m_exportInputs;
-    int m_exportRunIndex = 0;
-    int m_exportRunCount = 1;
-    double m_exportPercent = 0;
-    qint64 m_exportAudioBytes = 0;
-    qint64 m_exportOverheadBytes = 0;
-    double m_exportVideoKilobits = 0;
-    QElapsedTimer m_exportClock; // across the runs of one export // what the folder holds beside the three entries
+    std::unique_ptr<ExportSheet> m_exportSheet; // last: it goes before the window and the worker
 };
 
 // The About box's text: the version, the FFmpeg in use and the licence.

@@ -1,6 +1,6 @@
 #include "app/posterpreview.h"
 
-#include "app/backgroundworker.h"
+#include "common/backgroundworker.h"
 #include "common/temporaryfolder.h"
 #include "export/posterframe.h"
 

@@ -2,13 +2,10 @@
 
 #include "common/numbertext.h"
 #include "export/colour.h"
+#include "export/exactsize.h"
 #include "export/outputsettings.h"
 #include "probe/fileprobe.h"
 
-#include <QFile>
-#include <QtEndian>
-
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -43,17 +40,16 @@ bool needsBrowserPixelFormat(const EncoderInputs &inputs)
 } // namespace
 
 EncoderInputs encoderInputs(const FileProbe &probe, const QString &sourcePath, const QString &folder,
-                            double sizePercent, const QString &frameSizeText)
+                            double targetBytes, FrameSize frameSize)
 {
     EncoderInputs inputs;
     inputs.sourcePath = sourcePath;
     inputs.folder = folder;
-    inputs.fileSize = probe.fileSize.value_or(0);
     inputs.numberOfAudioTracks = probe.numberOfAudioTracks;
     inputs.firstAudioTrackNumber = firstAudioTrackNumber(probe);
     inputs.firstVideoTrackInfo = probe.firstVideoTrackInfo;
-    inputs.sizePercent = sizePercent;
-    inputs.frameSizeText = frameSizeText;
+    inputs.targetBytes = targetBytes;
+    inputs.frameSize = frameSize;
 
     // Raw streams and stills have no container duration; the stream's may do.
     inputs.duration = usableDuration(probe.duration);
@@ -70,12 +66,16 @@ EncoderInputs encoderInputs(const FileProbe &probe, const QString &sourcePath, c
     return inputs;
 }
 
-std::optional<BitRates> bitRates(double sizePercent, quint64 fileSize, std::optional<double> duration,
-                                 qint64 audioTracks)
+double targetBytesForShare(quint64 fileSize, double percent)
+{
+    return percent * double(fileSize) / 100;
+}
+
+std::optional<BitRates> bitRates(double targetBytes, std::optional<double> duration, qint64 audioTracks)
 {
     if (!duration || !usableDuration(*duration))
         return std::nullopt;
-    const double total = std::round(sizePercent * double(fileSize) / 100 / 1000000 * 0.96 * 8192 / *duration);
+    const double total = std::round(targetBytes / 1000000 * 0.96 * 8192 / *duration);
     if (!std::isfinite(total))
         return std::nullopt;
     if (audioTracks < 1)
@@ -99,7 +99,7 @@ bool hasAudio(const EncoderInputs &inputs)
 
 std::optional<BitRates> ratesFor(const EncoderInputs &inputs)
 {
-    return bitRates(inputs.sizePercent, inputs.fileSize, inputs.duration, inputs.numberOfAudioTracks);
+    return bitRates(inputs.targetBytes, inputs.duration, inputs.numberOfAudioTracks);
 }
 
 // libx264 reads a rate below 1 kb/s as none and refuses to start; 0 leaves it at its default quality.
@@ -126,8 +126,7 @@ QStringList containerOptions(const EncoderInputs &inputs)
 
 QStringList videoFilterOptions(const EncoderInputs &inputs)
 {
-    QString frameSize = inputs.frameSizeText;
-    frameSize.replace(QStringLiteral(" x "), QStringLiteral(":"));
+    const QString frameSize = QString::number(inputs.frameSize.width) + u':' + QString::number(inputs.frameSize.height);
     QStringList options = {QStringLiteral("-vf"), toneMapFilters(inputs.firstVideoTransfer) + QStringLiteral("scale=")
                                                        + frameSize + QStringLiteral(",setsar=1:1")};
     // Mapped to SDR, the video says so, or players would still treat it as HDR.
@@ -211,53 +210,21 @@ QStringList analysisArguments(const EncoderInputs &inputs, const QString &tempor
     return arguments;
 }
 
-QStringList finalArguments(const EncoderInputs &inputs, const QString &temporaryFolder, double videoKilobits)
+QStringList finalArguments(const EncoderInputs &inputs, const QString &temporaryFolder, double videoKilobits,
+                           bool capped)
 {
     QStringList arguments = {QStringLiteral("-i"), inputs.sourcePath};
     if (hasAudio(inputs))
         arguments << QStringLiteral("-i") << temporaryFolder + u'/' + audioFileName.toString();
-    arguments << containerOptions(inputs) << QStringLiteral("-b:v") << rateText(acceptedVideoRate(videoKilobits))
-              << videoFilterOptions(inputs) << videoStreamOptions(inputs) << passOptions(2, temporaryFolder);
+    const double rate = acceptedVideoRate(videoKilobits);
+    arguments << containerOptions(inputs) << QStringLiteral("-b:v") << rateText(rate);
+    if (capped) {
+        arguments << QStringLiteral("-maxrate") << rateText(rate) << QStringLiteral("-bufsize")
+                  << rateText(rate * cappedBufferSeconds);
+    }
+    arguments << videoFilterOptions(inputs) << videoStreamOptions(inputs) << passOptions(2, temporaryFolder);
     if (hasAudio(inputs))
         arguments << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-c:a") << QStringLiteral("copy");
     return arguments + outputs(inputs);
 }
 
-qint64 targetBytes(const EncoderInputs &inputs)
-{
-    return targetSizeBytes(inputs.fileSize, inputs.sizePercent);
-}
-
-double exactVideoKilobits(qint64 targetBytes, qint64 audioBytes, qint64 overheadBytes, double duration)
-{
-    const double videoBytes = double(targetBytes - audioBytes - overheadBytes) * exactSizeAim;
-    return std::max(videoBytes * 8 / duration / 1000, 1.0);
-}
-
-qint64 mp4OverheadBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    qint64 payload = 0;
-    while (!file.atEnd()) {
-        const QByteArray header = file.read(8);
-        if (header.size() < 8)
-            break;
-        qint64 size = qFromBigEndian<quint32>(header.constData());
-        qint64 headerSize = 8;
-        if (size == 1) {
-            size = qint64(qFromBigEndian<quint64>(file.read(8).constData()));
-            headerSize = 16;
-        } else if (size == 0) {
-            size = file.size() - file.pos() + 8; // to the end of the file
-        }
-        if (size < headerSize)
-            break;
-        if (header.mid(4, 4) == "mdat")
-            payload += size - headerSize;
-        if (!file.seek(file.pos() - headerSize + size))
-            break;
-    }
-    return file.size() - payload;
-}

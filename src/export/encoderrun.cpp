@@ -3,6 +3,7 @@
 #include "common/diagnostics.h"
 #include "export/progress.h"
 
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <sys/prctl.h>
@@ -63,10 +64,25 @@ void EncoderRun::cancel()
 void EncoderRun::readDiagnostics()
 {
     const QByteArray chunk = m_process.readAllStandardError();
+    constexpr qsizetype tailBytes = 4096;
+    m_tail = (m_tail + chunk).right(tailBytes);
     if (!m_duration)
         return;
     if (const std::optional<double> percent = progressPercent(chunk, *m_duration))
         Q_EMIT progressChanged(*percent);
+}
+
+QString EncoderRun::lastErrorLines() const
+{
+    QStringList lines;
+    const QString text = QString::fromUtf8(m_tail);
+    for (QString line : text.split(QRegularExpression(QStringLiteral("[\r\n]")), Qt::SkipEmptyParts)) {
+        line = line.trimmed();
+        if (!line.isEmpty() && !line.startsWith(u"frame=") && !line.startsWith(u"size="))
+            lines << line;
+    }
+    constexpr qsizetype shown = 3;
+    return lines.mid(std::max<qsizetype>(0, lines.size() - shown)).join(u'\n');
 }
 
 void EncoderRun::processFinished(int exitCode, QProcess::ExitStatus status)

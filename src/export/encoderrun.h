@@ -28,6 +28,9 @@ public:
     [[nodiscard]] bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
     [[nodiscard]] bool wasCancelled() const { return m_cancelled; }
     [[nodiscard]] QProcess *process() { return &m_process; }
+    // The encoder's last few lines of diagnostics that are not progress
+    // readings: what it said before it stopped.
+    [[nodiscard]] QString lastErrorLines() const;
 
 Q_SIGNALS:
     void progressChanged(double percent);
@@ -41,6 +44,7 @@ private:
 
     QProcess m_process;
     std::optional<double> m_duration;
+    QByteArray m_tail; // the end of the diagnostic output
     bool m_cancelled = false;
     bool m_done = false;
 };

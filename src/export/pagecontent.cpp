@@ -3,6 +3,7 @@
 #include "json/json.h"
 #include "probe/fileprobe.h"
 #include "probe/languages.h"
+#include "probe/subtitlecodecs.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -10,13 +11,17 @@
 
 namespace {
 
-// The subtitle codecs that hold text, which WebVTT can carry; pictures (DVD,
-// Blu-ray) cannot be turned into captions.
+// The text subtitles of the track table that FFmpeg decodes to text, which its
+// WebVTT writer takes; pictures (DVD, Blu-ray) cannot be turned into captions.
 bool isTextSubtitle(const JSON &stream)
 {
-    static const QStringList codecs = {QStringLiteral("subrip"), QStringLiteral("ass"),     QStringLiteral("ssa"),
-                                       QStringLiteral("mov_text"), QStringLiteral("webvtt"), QStringLiteral("text")};
-    return stream[u"codec_type"].stringValue() == u"subtitle" && codecs.contains(stream[u"codec_name"].stringValue());
+    // Text by the track table's list, but without a text decoder in FFmpeg
+    // (XSUB holds pictures).
+    static const QStringList undecodable = {QStringLiteral("hdmv_text_subtitle"), QStringLiteral("ttml"),
+                                            QStringLiteral("xsub")};
+    const QString codec = stream[u"codec_name"].stringValue();
+    return stream[u"codec_type"].stringValue() == u"subtitle" && textSubtitleCodecs().contains(codec)
+        && !undecodable.contains(codec);
 }
 
 QString streamLanguageCode(const JSON &stream)

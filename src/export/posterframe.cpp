@@ -5,6 +5,7 @@
 #include "tools/mediatools.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
@@ -54,8 +55,29 @@ namespace {
 
 std::atomic<qint64> extractionTimeLimitMs{120'000};
 
+// Waits for the encoder until it ends, the time limit passes or the caller cancels;
+// false when it had to be stopped.
+bool waitForFrame(QProcess &process, const std::atomic<bool> *cancelled)
+{
+    if (!process.waitForStarted(-1))
+        return true;
+    QElapsedTimer clock;
+    clock.start();
+    constexpr int pollMs = 50;
+    while (!process.waitForFinished(pollMs) && process.state() != QProcess::NotRunning) {
+        if (cancelled && cancelled->load())
+            return false;
+        if (clock.elapsed() >= extractionTimeLimitMs.load()) {
+            writeDiagnosticLine(QStringLiteral("The encoder gave no poster frame within %1 s and was stopped")
+                                    .arg(extractionTimeLimitMs.load() / 1000.0));
+            return false;
+        }
+    }
+    return true;
+}
+
 QImage runEncoderForFrame(const QString &encoder, const QString &seek, const QString &source,
-                          const QString &framePath, const QString &filters)
+                          const QString &framePath, const QString &filters, const std::atomic<bool> *cancelled)
 {
     QFile::remove(framePath);
     QProcess process;
@@ -63,9 +85,7 @@ QImage runEncoderForFrame(const QString &encoder, const QString &seek, const QSt
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
     process.start(encoder, encoderArguments(seek, source, framePath, filters));
-    if (process.waitForStarted(-1) && !process.waitForFinished(int(extractionTimeLimitMs.load()))) {
-        writeDiagnosticLine(QStringLiteral("The encoder gave no poster frame within %1 s and was stopped")
-                                .arg(extractionTimeLimitMs.load() / 1000.0));
+    if (!waitForFrame(process, cancelled)) {
         process.kill();
         process.waitForFinished(-1);
         QFile::remove(framePath);
@@ -84,7 +104,7 @@ void setExtractionTimeLimit(std::chrono::milliseconds limit)
 }
 
 QImage extract(const QString &source, double seconds, const QString &temporaryFolder, const QString &filters,
-               const QString &fileName)
+               const QString &fileName, const std::atomic<bool> *cancelled)
 {
     const QString framePath = temporaryFolder + u'/' + fileName;
     const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
@@ -93,11 +113,11 @@ QImage extract(const QString &source, double seconds, const QString &temporaryFo
         return {};
     }
     const QString seek = seekText(seconds);
-    QImage image = runEncoderForFrame(*encoder, seek, source, framePath, filters);
+    QImage image = runEncoderForFrame(*encoder, seek, source, framePath, filters, cancelled);
     // Five seconds lie past the end of a short source; its first frame will do.
     // No seek at all reaches it: a raw stream has no time stamps to seek by.
-    if (image.isNull() && seconds == 0)
-        image = runEncoderForFrame(*encoder, QString(), source, framePath, filters);
+    if (image.isNull() && seconds == 0 && !(cancelled && cancelled->load()))
+        image = runEncoderForFrame(*encoder, QString(), source, framePath, filters, cancelled);
     return image;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <chrono>
 
 // The poster: one frame extracted by the encoder, shown as a preview 480 pixels
@@ -35,9 +36,11 @@ inline constexpr QStringView temporaryFileName = u"PosterFrame.jpg";
 // Runs the encoder ("creator") once and loads the frame it wrote into
 // temporaryFolder under fileName; a null image when there is no encoder or no
 // frame. Blocks the calling thread; extractions into one file must not overlap.
+// Setting *cancelled from another thread stops the encoder within a moment.
 [[nodiscard]] QImage extract(const QString &source, double seconds, const QString &temporaryFolder,
                              const QString &filters = previewFilters(),
-                             const QString &fileName = temporaryFileName.toString());
+                             const QString &fileName = temporaryFileName.toString(),
+                             const std::atomic<bool> *cancelled = nullptr);
 
 // The file name of the export's full-size extraction: lossless, as it is
 // compressed once more into poster.jpg.

@@ -3,6 +3,7 @@
 #include "probe/fileprobe.h"
 
 #include "common/displaytext.h"
+#include "probe/subtitlecodecs.h"
 #include "common/numbertext.h"
 #include "probe/framerate.h"
 #include "probe/languages.h"
@@ -12,8 +13,6 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-
-namespace {
 
 const QStringList &textSubtitleCodecs()
 {
@@ -25,6 +24,8 @@ const QStringList &textSubtitleCodecs()
     };
     return codecs;
 }
+
+namespace {
 
 const QStringList &imageSubtitleCodecs()
 {

@@ -15,12 +15,17 @@ class BackgroundWorker : public QObject
 {
 public:
     using QObject::QObject;
-    ~BackgroundWorker() override
+    ~BackgroundWorker() override { waitForAll(); }
+
+    // Waits for every unfinished piece of work; their callbacks never run.
+    void waitForAll()
     {
         for (QThread *thread : std::as_const(m_threads)) {
+            thread->disconnect(this);
             thread->wait();
             delete thread;
         }
+        m_threads.clear();
     }
 
     template <typename Work, typename Done>

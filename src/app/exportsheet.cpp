@@ -1,0 +1,207 @@
+#include "app/exportsheet.h"
+
+#include "app/appdelegate.h"
+#include "app/desktopnotices.h"
+#include "app/dropviews.h"
+#include "app/links.h"
+#include "app/plaintextalert.h"
+#include "app/posterpreview.h"
+#include "export/exportjob.h"
+#include "export/htmlpage.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QSlider>
+
+namespace {
+
+QString clockText(qint64 seconds)
+{
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+ExportSheet::ExportSheet(AppDelegate &delegate, QLabel *progressDetail)
+    : m_delegate(delegate), m_progressDetail(progressDetail)
+{
+}
+
+ExportSheet::~ExportSheet()
+{
+    // The job removes its own folder; before it started, the folder is all there is.
+    if (m_isWaitingForPoster)
+        QDir(m_folder).removeRecursively();
+}
+
+void ExportSheet::start(const QString &folder)
+{
+    m_delegate.isProcessCancelledByUser = false;
+    m_isExporting = true;
+    m_folder = folder;
+    setSettingsFrozen(true);
+    // The sheet comes at once, so cancel works while the poster is still being extracted.
+    m_delegate.showProgressSheet(false, QStringLiteral("Creating HTML5 Video..."));
+    setLabelText(m_progressDetail, QString());
+    m_isWaitingForPoster = true;
+    const quint64 ticket = ++m_ticket;
+    // The poster is the frame of the slider's final position: let a pending extraction finish.
+    m_delegate.posterPreview().whenIdle([this, folder, ticket] {
+        if (ticket != m_ticket || !std::exchange(m_isWaitingForPoster, false))
+            return; // cancelled while waiting
+        startJob(folder);
+    });
+}
+
+void ExportSheet::startJob(const QString &folder)
+{
+    m_job = std::make_unique<ExportJob>(m_delegate.exportRequest(folder));
+    connect(m_job.get(), &ExportJob::encoderStarted, this, [this](QProcess *encoder) { m_delegate.globalProcess = encoder; });
+    connect(m_job.get(), &ExportJob::progressChanged, this, &ExportSheet::showProgress);
+    connect(m_job.get(), &ExportJob::finished, this, &ExportSheet::showOutcome);
+    m_clock.start();
+    m_job->start();
+    if (!m_job->hasProgress())
+        m_delegate.progressBar->setRange(0, 0); // no duration, no percentage
+    // A cancel pressed before the job existed is not lost.
+    if (m_delegate.isProcessCancelledByUser)
+        m_job->cancel();
+}
+
+void ExportSheet::showProgress(double percent, const QString &runName)
+{
+    m_delegate.progressBar->setValue(int(std::lround(percent)));
+    DesktopNotices::showProgress(percent / 100);
+    const qint64 elapsed = m_clock.elapsed() / 1000;
+    QString detail = runName + QStringLiteral(" · Elapsed ") + clockText(elapsed);
+    if (percent >= 1)
+        detail += QStringLiteral(", about %1 left").arg(clockText(qint64(double(elapsed) * (100 - percent) / percent)));
+    setLabelText(m_progressDetail, detail);
+}
+
+void ExportSheet::cancel()
+{
+    m_delegate.isProcessCancelledByUser = true;
+    if (m_isWaitingForPoster) {
+        // Nothing was started yet: end the export now, not when the extraction does.
+        m_isWaitingForPoster = false;
+        m_delegate.hideProgressSheet();
+        QDir(m_folder).removeRecursively();
+        end();
+        Q_EMIT finished(false);
+        return;
+    }
+    if (m_job && m_isExporting)
+        m_job->cancel();
+}
+
+void ExportSheet::showOutcome(const ExportOutcome &outcome)
+{
+    m_delegate.hideProgressSheet();
+    const bool success = outcome.succeeded();
+    // Cancelled, or the user asked to quit while the result was being checked: no alert.
+    if (end() || outcome.result == ExportOutcome::Result::Cancelled) {
+        Q_EMIT finished(success);
+        return;
+    }
+    // Someone who looked away from a long export learns of its end from the desktop.
+    if (!m_delegate.window->isActiveWindow()) {
+        DesktopNotices::notify(success ? QStringLiteral("HTML5 video created") : QStringLiteral("Oops! Something went wrong!"),
+                               QFileInfo(m_folder).fileName());
+    }
+    if (success) {
+        showSuccessAlert(m_folder, outcome);
+    } else {
+        m_delegate.showAlert(QMessageBox::Critical, QStringLiteral("Oops! Something went wrong!"),
+                             QStringLiteral("Contact: ") + Links::supportEmail);
+    }
+    Q_EMIT finished(success);
+}
+
+void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &outcome)
+{
+    auto *alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Videofold"),
+                                  QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton,
+                                  m_delegate.window);
+    alert->setObjectName(QStringLiteral("alert"));
+    // Browsers load caption files for a page from a web site, but Chromium not for one opened as a file.
+    alert->setInformativeText(outcome.captionNames.isEmpty()
+                                  ? folder
+                                  : folder + QStringLiteral("\n\nCaptions show once the folder is on a web site; "
+                                                            "some browsers do not load them for a page opened from disk."));
+    showTextsPlainly(alert);
+    const QList<QAbstractButton *> buttons = {
+        alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole),
+        alert->addButton(QStringLiteral("Show in Folder"), QMessageBox::ActionRole),
+        alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole),
+    };
+    alert->setWindowModality(Qt::WindowModal);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    const QString pagePath = folder + u'/' + pageFileName.toString();
+    connect(alert, &QMessageBox::finished, this, [this, alert, buttons, pagePath, entries = outcome.entries] {
+        const qsizetype index = buttons.indexOf(alert->clickedButton());
+        m_delegate.handleSuccessAlertResponse(int(1000 + (index < 0 ? 2 : index)), pagePath, entries);
+    });
+    alert->open();
+}
+
+bool ExportSheet::end()
+{
+    if (!m_isExporting)
+        return false;
+    m_isExporting = false;
+    m_isWaitingForPoster = false;
+    setSettingsFrozen(false);
+    DesktopNotices::clearProgress();
+    if (!std::exchange(m_quitAfterExport, false))
+        return false;
+    m_delegate.window->close();
+    return true;
+}
+
+bool ExportSheet::confirmQuit()
+{
+    if (m_quitAfterExport || m_isQuitQuestionUp)
+        return false;
+    auto *question = new QMessageBox(QMessageBox::Question, QStringLiteral("Videofold"),
+                                     QStringLiteral("An HTML5 video is being created. Stop it and quit?"),
+                                     QMessageBox::Cancel, m_delegate.window);
+    QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
+    question->setWindowModality(Qt::WindowModal);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    m_isQuitQuestionUp = true;
+    connect(question, &QMessageBox::finished, this, [this, question, stop] {
+        m_isQuitQuestionUp = false;
+        if (question->clickedButton() != stop)
+            return;
+        if (!m_isExporting) {
+            m_delegate.window->close(); // the export ended while the question was up
+            return;
+        }
+        // The export's end quits, whether the encoder still runs or has just finished.
+        m_quitAfterExport = true;
+        if (m_isWaitingForPoster || (m_job && m_job->encoderProcess()
+                                     && m_job->encoderProcess()->state() != QProcess::NotRunning))
+            cancel();
+    });
+    question->open();
+    return false;
+}
+
+void ExportSheet::setSettingsFrozen(bool frozen)
+{
+    const bool enabled = !frozen && m_delegate.globalFP;
+    for (QSlider *slider : {m_delegate.outputResolutionSlider, m_delegate.outputFileSizeSlider, m_delegate.posterImageSlider})
+        slider->setEnabled(enabled);
+    if (enabled)
+        m_delegate.updateSaveAvailability();
+    else
+        m_delegate.saveToolBarBTN->setEnabled(false);
+}

@@ -1,0 +1,107 @@
+// The output controls: the sliders' labels, the poster preview, and the
+// export settings they stand for.
+#include "app/appdelegate.h"
+
+#include "app/dropviews.h"
+#include "app/posterpreview.h"
+#include "common/displaytext.h"
+#include "export/colour.h"
+#include "export/encoderarguments.h"
+#include "export/outputsettings.h"
+#include "export/posterframe.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSlider>
+
+QString sourceShareText(const QString &sourceValue, int percent)
+{
+    return QStringLiteral("of %1 (%2 %)").arg(sourceValue).arg(percent);
+}
+
+void setLabelText(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleDescription(text);
+}
+
+void AppDelegate::refreshResolutionLabel()
+{
+    if (!globalFP || !globalFP->firstVideoTrackInfo)
+        return;
+    const FrameSize size = outputFrameSize(*globalFP->firstVideoTrackInfo, outputResolutionSlider->value());
+    setLabelText(outputResolutionLBL, frameSizeText(size));
+    setLabelText(m_mainUi->outputResolutionSourceLBL,
+                 sourceShareText(frameSizeText(outputFrameSize(*globalFP->firstVideoTrackInfo, 100)),
+                                 outputResolutionSlider->value()));
+}
+
+void AppDelegate::refreshFileSizeLabel()
+{
+    if (!globalFP || !globalFP->fileSize)
+        return;
+    const qint64 bytes = targetSizeBytes(*globalFP->fileSize, outputFileSizeSlider->value());
+    setLabelText(outputFileSizeLBL, byteCountText(quint64(std::max<qint64>(bytes, 0))));
+    setLabelText(m_mainUi->outputFileSizeSourceLBL,
+                 sourceShareText(byteCountText(*globalFP->fileSize), outputFileSizeSlider->value()));
+}
+
+void AppDelegate::refreshPosterPreview()
+{
+    if (!globalFP || !sourceURL)
+        return;
+    const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
+    m_posterPreview->request(sourceURL->toLocalFile(), seconds,
+                             PosterFrame::previewFilters(toneMapFilters(firstVideoTransfer(*globalFP))));
+}
+
+std::optional<FrameSize> AppDelegate::chosenFrameSize() const
+{
+    if (!globalFP || !globalFP->firstVideoTrackInfo)
+        return std::nullopt;
+    return outputFrameSize(*globalFP->firstVideoTrackInfo, outputResolutionSlider->value());
+}
+
+void AppDelegate::updateSaveAvailability()
+{
+    // A zero frame size would only fail after a whole encode.
+    const std::optional<FrameSize> size = chosenFrameSize();
+    saveToolBarBTN->setEnabled(globalFP && size && !size->isEmpty());
+}
+
+ExportRequest AppDelegate::exportRequest(const QString &folder) const
+{
+    ExportRequest request;
+    request.sourcePath = sourceURL ? sourceURL->toLocalFile() : QString();
+    request.probe = globalFP;
+    request.folder = folder;
+    request.frameSize = chosenFrameSize().value_or(FrameSize{});
+    request.targetBytes = targetBytesForShare(globalFP ? globalFP->fileSize.value_or(0) : 0, outputFileSizeSlider->value());
+    request.posterSeconds = PosterFrame::positionSeconds(globalFP ? globalFP->duration : 0, posterImageSlider->value());
+    request.pageOptions = {m_userDefaults.boolean(PreferenceKeys::controls), m_userDefaults.boolean(PreferenceKeys::autoplay),
+                           m_userDefaults.boolean(PreferenceKeys::loop), m_userDefaults.boolean(PreferenceKeys::muted)};
+    request.minimalPage = m_userDefaults.boolean(PreferenceKeys::minimalPage);
+    request.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
+    request.approximateSize = m_userDefaults.boolean(PreferenceKeys::approximateSize);
+    // Where no frame comes out at the output size, the preview on display stands in.
+    request.fallbackPoster = posterIMGView->image();
+    return request;
+}
+
+void AppDelegate::outputResolutionSLDRChanged()
+{
+    refreshResolutionLabel();
+    if (globalFP)
+        updateSaveAvailability();
+}
+
+void AppDelegate::outputFileSizeSLDRChanged()
+{
+    refreshFileSizeLabel();
+}
+
+void AppDelegate::posterImageSLDRChanged()
+{
+    refreshPosterPreview();
+}

@@ -1,0 +1,64 @@
+// Saving: the save panel, the folder's refusals and replacement, and what the
+// success alert's buttons do. The export itself runs in the export sheet.
+#include "app/appdelegate.h"
+
+#include "app/exportsheet.h"
+#include "app/filemanager.h"
+#include "app/links.h"
+#include "app/outputfolderdialog.h"
+#include "export/outputfolder.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QMainWindow>
+
+void AppDelegate::saveVideoBTNClicked()
+{
+    askForOutputFolder();
+}
+
+void AppDelegate::askForOutputFolder()
+{
+    if (!globalFP || isBusy())
+        return;
+    auto *panel = new OutputFolderDialog(window);
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    connect(panel, &QFileDialog::accepted, this, [this, panel] {
+        if (!panel->chosenPath().isEmpty())
+            prepareOutputFolder(panel->chosenPath());
+    });
+    panel->open();
+}
+
+void AppDelegate::prepareOutputFolder(const QString &path)
+{
+    if (!globalFP || !sourceURL || isBusy())
+        return;
+    if (const std::optional<QString> refusal = replacementRefusal(path, sourceURL->toLocalFile(), QDir::homePath())) {
+        showAlert(QMessageBox::Warning, QStringLiteral("Please choose another name for the HTML5 video folder."),
+                  *refusal);
+        return;
+    }
+    recreateFolder(path);
+    startExport(path);
+}
+
+void AppDelegate::startExport(const QString &folder)
+{
+    m_exportSheet->start(folder);
+}
+
+void AppDelegate::closeBTNInsideProgressWindowClicked()
+{
+    m_exportSheet->cancel();
+}
+
+void AppDelegate::handleSuccessAlertResponse(int response, const QString &pagePath, const QStringList &entries)
+{
+    if (response == 1000)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(pagePath));
+    else if (response == 1001 && entries.contains(pagePath))
+        showInFileManager(pagePath); // the page, even where caption files sort before it
+    if (m_userDefaults.integer(PreferenceKeys::launchCount).value_or(0) % 10 == 0)
+        Links::requestReview();
+}

@@ -1,0 +1,116 @@
+#include "export/exactsize.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+
+double exactVideoKilobits(qint64 targetBytes, qint64 audioBytes, qint64 overheadBytes, double duration)
+{
+    const double videoBytes = double(targetBytes - audioBytes - overheadBytes) * exactSizeAim;
+    return std::max(videoBytes * 8 / duration / 1000, 1.0);
+}
+
+qint64 mp4OverheadBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    qint64 payload = 0;
+    while (!file.atEnd()) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            break;
+        qint64 size = qFromBigEndian<quint32>(header.constData());
+        qint64 headerSize = 8;
+        if (size == 1) {
+            const QByteArray large = file.read(8);
+            if (large.size() < 8)
+                break;
+            size = qint64(qFromBigEndian<quint64>(large.constData()));
+            headerSize = 16;
+        } else if (size == 0) {
+            size = file.size() - file.pos() + 8; // to the end of the file
+        }
+        if (size < headerSize)
+            break;
+        if (header.mid(4, 4) == "mdat")
+            payload += std::min(size, file.size() - file.pos() + headerSize) - headerSize; // a truncated box counts as far as it goes
+        if (!file.seek(file.pos() - headerSize + size))
+            break;
+    }
+    return file.size() - payload;
+}
+
+namespace {
+
+int passesOf(const QList<Pass> &passes, PassKind kind)
+{
+    return int(std::count_if(passes.cbegin(), passes.cend(), [kind](const Pass &pass) { return pass.kind == kind; }));
+}
+
+// A rate was raised for a file that came out too small, and the file hardly
+// grew: the encoder spends no more on this video, whatever it is given.
+bool reachedQualityCeiling(const QList<Pass> &passes, double least, qint64 targetBytes)
+{
+    if (passes.size() < 2)
+        return false;
+    const Pass &before = passes.at(passes.size() - 2);
+    const Pass &last = passes.last();
+    if (double(before.writtenBytes) >= least * double(targetBytes) || last.videoKilobits <= before.videoKilobits)
+        return false;
+    const double asked = last.videoKilobits / before.videoKilobits - 1;
+    const double grew = double(last.writtenBytes) / double(std::max<qint64>(before.writtenBytes, 1)) - 1;
+    return grew < asked / 2;
+}
+
+} // namespace
+
+std::optional<Pass> nextExactSizePass(const QList<Pass> &passes, qint64 targetBytes, qint64 fixedBytes, double duration,
+                                      SizeBounds bounds)
+{
+    if (passes.isEmpty() || targetBytes <= 0 || !(duration > 0))
+        return std::nullopt;
+    const Pass &last = passes.last();
+    const double target = double(targetBytes);
+    const double written = double(last.writtenBytes);
+    const bool over = written > bounds.most * target;
+    const bool under = written < bounds.least * target;
+    if (last.writtenBytes <= 0 || (!over && !under))
+        return std::nullopt;
+    const double wantedVideo = target * exactSizeAim - double(fixedBytes);
+    const double writtenVideo = written - double(fixedBytes);
+    if (wantedVideo <= 0 || writtenVideo <= 0)
+        return std::nullopt; // the smallest file the encoder makes is all there is
+    const double scaled = std::max(last.videoKilobits * wantedVideo / writtenVideo, 1.0);
+
+    if (under) {
+        // A capped pass may land low; it is the last resort, and it holds.
+        if (last.kind == PassKind::Capped || passesOf(passes, PassKind::Corrected) >= mostCorrections
+            || reachedQualityCeiling(passes, bounds.least, targetBytes)) {
+            return std::nullopt;
+        }
+        return Pass{PassKind::Corrected, scaled, 0};
+    }
+    if (last.kind != PassKind::Capped && passesOf(passes, PassKind::Corrected) < mostCorrections)
+        return Pass{PassKind::Corrected, scaled, 0};
+    if (passesOf(passes, PassKind::Capped) >= mostCappedPasses)
+        return std::nullopt;
+    // Under the cap the video holds at most the rate over its duration plus the
+    // buffer's fill: the rate leaves room for the buffer.
+    const double capped = wantedVideo * 8 / 1000 / (duration + cappedBufferSeconds);
+    return Pass{PassKind::Capped, std::max(std::min(scaled, capped), 1.0), 0};
+}
+
+QString passName(PassKind kind)
+{
+    switch (kind) {
+    case PassKind::Final:
+        return QStringLiteral("final pass");
+    case PassKind::Corrected:
+        return QStringLiteral("correction");
+    case PassKind::Capped:
+        return QStringLiteral("rate-capped pass");
+    }
+    return {};
+}

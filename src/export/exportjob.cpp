@@ -1,0 +1,344 @@
+#include "export/exportjob.h"
+
+#include "common/diagnostics.h"
+#include "common/numbertext.h"
+#include "common/temporaryfolder.h"
+#include "export/colour.h"
+#include "export/encoderrun.h"
+#include "export/folderverdict.h"
+#include "export/htmlpage.h"
+#include "export/pagecontent.h"
+#include "export/playability.h"
+#include "export/posterframe.h"
+#include "probe/fileprobe.h"
+#include "tools/mediatools.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+const QString posterName = QStringLiteral("poster.jpg");
+
+// Why a finished export's folder fails the verdict, as the user reads it.
+QString failureReason(const QStringList &names, const QStringList &captionNames, bool encoderEndedNormally,
+                      const QString &encoderMessage)
+{
+    if (!encoderEndedNormally) {
+        return encoderMessage.isEmpty() ? QStringLiteral("The encoder stopped before the video was complete.")
+                                        : QStringLiteral("The encoder stopped:\n") + encoderMessage;
+    }
+    if (!names.contains(videoFileName.toString()))
+        return QStringLiteral("The encoder wrote no video.");
+    if (!names.contains(posterName))
+        return QStringLiteral("No poster frame could be taken from the video.");
+    if (!names.contains(pageFileName.toString()))
+        return QStringLiteral("The page could not be written.");
+    QStringList strangers;
+    for (const QString &name : names) {
+        if (name != videoFileName && name != posterName && name != pageFileName && !captionNames.contains(name))
+            strangers << name;
+    }
+    if (!strangers.isEmpty())
+        return QStringLiteral("The folder holds files the export did not write: ") + strangers.join(QStringLiteral(", "));
+    for (const QString &caption : captionNames) {
+        if (!names.contains(caption))
+            return QStringLiteral("The caption file %1 could not be written.").arg(caption);
+    }
+    return QStringLiteral("The video written cannot be played.");
+}
+
+} // namespace
+
+ExportJob::ExportJob(ExportRequest request, QObject *parent)
+    : QObject(parent), m_request(std::move(request)), m_posterCancelled(std::make_shared<std::atomic<bool>>(false))
+{
+}
+
+ExportJob::~ExportJob()
+{
+    if (m_stage == Stage::Idle || m_stage == Stage::Done)
+        return;
+    // Stopped mid-way: the encoder, then the poster's and the verdict's threads,
+    // and only then the folder, which nothing writes to any more.
+    m_posterCancelled->store(true);
+    m_run.reset();
+    m_worker.waitForAll();
+    QDir(m_request.folder).removeRecursively();
+}
+
+QString ExportJob::path(QStringView name) const
+{
+    return m_request.folder + u'/' + name.toString();
+}
+
+QProcess *ExportJob::encoderProcess() const
+{
+    return m_run ? m_run->process() : nullptr;
+}
+
+void ExportJob::start()
+{
+    if (m_stage != Stage::Idle)
+        return;
+    m_stage = Stage::Working;
+    m_clock.start();
+    writeDiagnosticLine(QStringLiteral("Output folder: ") + m_request.folder);
+    if (m_cancelRequested) {
+        concludeWhenIdle();
+        return;
+    }
+    m_temporary = std::make_unique<QTemporaryDir>(privateTemporaryTemplate());
+    if (!m_temporary->isValid()) {
+        fail(QStringLiteral("No temporary folder could be made in %1.").arg(QDir::tempPath()));
+        return;
+    }
+    const FileProbe &probe = *m_request.probe;
+    m_inputs = encoderInputs(probe, m_request.sourcePath, m_request.folder, m_request.targetBytes, m_request.frameSize);
+    m_inputs.fastStart = m_request.fastStart;
+    writePage();
+    if (!QFileInfo::exists(path(pageFileName))) {
+        fail(QStringLiteral("The folder %1 cannot be written.").arg(m_request.folder));
+        return;
+    }
+    startPoster();
+    if (m_request.approximateSize || !canHitExactSize(m_inputs)) {
+        startSingleRun();
+        return;
+    }
+    m_runCount = 2;
+    startRun(Phase::Analysis, QStringLiteral("Analysing"), analysisArguments(m_inputs, m_temporary->path()));
+}
+
+void ExportJob::writePage()
+{
+    const FrameSize size = m_request.frameSize;
+    const PageContent content = m_request.minimalPage ? PageContent{}
+                                                      : pageContent(*m_request.probe, m_request.sourcePath);
+    writeFileAtomically(path(pageFileName), m_request.minimalPage
+                                                ? html5PageBytes(size.width, size.height, m_request.pageOptions)
+                                                : visitorPageBytes(size.width, size.height, m_request.pageOptions, content));
+    // The same run of the encoder writes the captions beside the video.
+    m_inputs.captions = content.captions;
+    for (const CaptionTrack &caption : content.captions)
+        m_captionNames << caption.fileName;
+}
+
+void ExportJob::startPoster()
+{
+    // The frame taken again at the output size, sharper than a preview stretched
+    // to it. The encoder has no need of it, so both run at once.
+    m_posterPending = true;
+    const QString filters = PosterFrame::posterFilters(m_request.frameSize, toneMapFilters(m_inputs.firstVideoTransfer));
+    m_worker.run(
+        [source = m_request.sourcePath, seconds = m_request.posterSeconds, temporary = m_temporary->path(), filters,
+         fallback = m_request.fallbackPoster, target = path(posterName), size = m_request.frameSize,
+         cancelled = m_posterCancelled] {
+            const QImage frame = PosterFrame::extract(source, seconds, temporary, filters,
+                                                      PosterFrame::fullSizeFileName.toString(), cancelled.get());
+            if (!cancelled->load())
+                PosterFrame::writePosterFile(frame.isNull() ? fallback : frame, target, size);
+            return true;
+        },
+        [this](bool) {
+            m_posterPending = false;
+            concludeWhenIdle();
+        });
+}
+
+void ExportJob::startRun(Phase phase, const QString &name, const QStringList &arguments)
+{
+    m_phase = phase;
+    m_runName = name;
+    ++m_runIndex;
+    m_runCount = std::max(m_runCount, m_runIndex + 1);
+    if (m_run) {
+        // Called from the last run's own signal: it goes once that has returned.
+        m_previousRun = m_run.release();
+        m_previousRun->deleteLater();
+    }
+    m_run = std::make_unique<EncoderRun>();
+    connect(m_run.get(), &EncoderRun::progressChanged, this, &ExportJob::showProgress);
+    connect(m_run.get(), &EncoderRun::finished, this, &ExportJob::runFinished);
+    if (m_cancelRequested)
+        m_run->cancel();
+    m_run->start(MediaTools::resourcePath(MediaTools::encoderName).value_or(QString()), arguments, m_inputs.duration);
+    Q_EMIT encoderStarted(m_run->process());
+    if (m_inputs.duration)
+        showProgress(0);
+}
+
+void ExportJob::startSingleRun()
+{
+    startRun(Phase::Single, QStringLiteral("Encoding"), buildEncoderArguments(m_inputs));
+}
+
+void ExportJob::startExactPass(const Pass &pass)
+{
+    const QString name = passName(pass.kind);
+    writeDiagnosticLine(QStringLiteral("Exact size: %1 at %2 kb/s").arg(name).arg(pass.videoKilobits));
+    m_passes << pass;
+    startRun(Phase::Exact, name.left(1).toUpper() + name.mid(1),
+             finalArguments(m_inputs, m_temporary->path(), pass.videoKilobits, pass.kind == PassKind::Capped));
+}
+
+void ExportJob::showProgress(double runPercent)
+{
+    // One bar across the runs; a run added to fit the size keeps it where it is.
+    m_percent = std::max((m_runIndex * 100 + runPercent) / m_runCount, m_percent);
+    Q_EMIT progressChanged(m_percent, m_runName);
+}
+
+void ExportJob::runFinished(bool cancelled, bool endedNormally)
+{
+    if (cancelled || m_cancelRequested) {
+        encodingDone(false);
+        return;
+    }
+    if (!endedNormally)
+        m_encoderMessage = m_run->lastErrorLines();
+    if (m_phase == Phase::Analysis && endedNormally) {
+        // The video gets exactly what the audio and the container leave of the target.
+        const qint64 audio = QFileInfo(m_temporary->path() + u'/' + audioFileName.toString()).size();
+        m_fixedBytes = audio + mp4OverheadBytes(m_temporary->path() + u'/' + analysisFileName.toString());
+        const qint64 target = saturatingInt64(m_request.targetBytes);
+        writeDiagnosticLine(QStringLiteral("Exact size: %1 bytes, audio and container %2").arg(target).arg(m_fixedBytes));
+        startExactPass({PassKind::Final, exactVideoKilobits(target, m_fixedBytes, 0, m_inputs.duration.value_or(1)), 0});
+        return;
+    }
+    if (m_phase == Phase::Exact && !endedNormally) {
+        // Two-pass libx264 refuses a rate below its own floor for the picture; the
+        // single run of old makes the smallest file it can instead.
+        writeDiagnosticLine(QStringLiteral("Exact size: the %1 failed, one run as before").arg(passName(m_passes.last().kind)));
+        m_runIndex = -1;
+        m_runCount = 1;
+        m_percent = 0;
+        startSingleRun();
+        return;
+    }
+    if (m_phase == Phase::Exact) {
+        continueExactSize();
+        return;
+    }
+    encodingDone(endedNormally);
+}
+
+void ExportJob::continueExactSize()
+{
+    m_passes.last().writtenBytes = QFileInfo(path(videoFileName)).size();
+    const qint64 target = saturatingInt64(m_request.targetBytes);
+    const SizeBounds bounds = m_request.targetIsCeiling ? ceilingBounds : SizeBounds{};
+    const std::optional<Pass> next =
+        nextExactSizePass(m_passes, target, m_fixedBytes, m_inputs.duration.value_or(1), bounds);
+    if (next) {
+        writeDiagnosticLine(QStringLiteral("Exact size: %1 of %2 bytes written").arg(m_passes.last().writtenBytes).arg(target));
+        startExactPass(*next);
+        return;
+    }
+    const Pass &held = m_passes.last();
+    writeDiagnosticLine(QStringLiteral("Exact size: %1 of %2 bytes (%3), held by the %4, run %5")
+                            .arg(held.writtenBytes)
+                            .arg(target)
+                            .arg(double(held.writtenBytes) / double(std::max<qint64>(target, 1)), 0, 'f', 3)
+                            .arg(passName(held.kind))
+                            .arg(m_runIndex + 1));
+    if (held.writtenBytes > 0 && double(held.writtenBytes) < bounds.least * double(target)) {
+        // Below the target only where the encoder could not spend the bytes: say so.
+        writeDiagnosticLine(QStringLiteral("The video reached the encoder's quality ceiling: %1 of %2 bytes")
+                                .arg(held.writtenBytes)
+                                .arg(target));
+    }
+    encodingDone(true);
+}
+
+void ExportJob::encodingDone(bool endedNormally)
+{
+    m_encodingDone = true;
+    m_encoderEndedNormally = endedNormally;
+    concludeWhenIdle();
+}
+
+void ExportJob::concludeWhenIdle()
+{
+    if (m_stage != Stage::Working || m_posterPending || (m_run && !m_encodingDone))
+        return;
+    if (!m_cancelRequested) {
+        judge();
+        return;
+    }
+    QDir(m_request.folder).removeRecursively();
+    ExportOutcome outcome;
+    outcome.result = ExportOutcome::Result::Cancelled;
+    conclude(outcome);
+}
+
+void ExportJob::judge()
+{
+    m_stage = Stage::Judging;
+    m_worker.run(
+        [folder = m_request.folder, endedNormally = m_encoderEndedNormally, captions = m_captionNames] {
+            const QStringList names = folderEntryNames(folder);
+            return std::pair(names, judgeFolder(folder, names, endedNormally, isPlayableVideo, captions));
+        },
+        [this](const std::pair<QStringList, FolderVerdict> &judged) {
+            const auto &[names, verdict] = judged;
+            m_stage = Stage::Working;
+            if (m_cancelRequested) {
+                concludeWhenIdle();
+                return;
+            }
+            ExportOutcome outcome;
+            outcome.entries = verdict.entries;
+            outcome.result = verdict.success ? ExportOutcome::Result::Succeeded : ExportOutcome::Result::Failed;
+            outcome.videoBytes = QFileInfo(path(videoFileName)).size();
+            if (!verdict.success) {
+                const bool encoderFound = MediaTools::resourcePath(MediaTools::encoderName).has_value();
+                outcome.reason = encoderFound ? failureReason(names, m_captionNames, m_encoderEndedNormally, m_encoderMessage)
+                                              : QStringLiteral("The encoder (FFmpeg's ffmpeg, as \"creator\") was not found in %1.")
+                                                    .arg(MediaTools::resourceDirectory());
+            } else if (m_request.targetIsCeiling && m_passes.size() > 0
+                       && outcome.videoBytes > saturatingInt64(m_request.targetBytes)) {
+                outcome.result = ExportOutcome::Result::Failed;
+                outcome.reason = QStringLiteral("The video could not be made as small as %1 bytes: it came to %2 bytes.")
+                                     .arg(saturatingInt64(m_request.targetBytes))
+                                     .arg(outcome.videoBytes);
+            }
+            conclude(outcome);
+        });
+}
+
+void ExportJob::fail(const QString &reason)
+{
+    ExportOutcome outcome;
+    outcome.reason = reason;
+    outcome.entries = QDir(m_request.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    for (QString &entry : outcome.entries)
+        entry.prepend(m_request.folder + u'/');
+    conclude(outcome);
+}
+
+void ExportJob::conclude(ExportOutcome outcome)
+{
+    m_stage = Stage::Done;
+    m_temporary.reset();
+    outcome.captionNames = m_captionNames;
+    outcome.targetBytes = saturatingInt64(m_request.targetBytes);
+    outcome.seconds = double(m_clock.elapsed()) / 1000;
+    if (!outcome.succeeded() && !outcome.reason.isEmpty())
+        writeDiagnosticLine(QStringLiteral("Export failed: ") + QString(outcome.reason).replace(u'\n', u' '));
+    // Never from inside start() or cancel(): the caller learns of the end from the event loop.
+    QMetaObject::invokeMethod(this, [this, outcome] { Q_EMIT finished(outcome); }, Qt::QueuedConnection);
+}
+
+void ExportJob::cancel()
+{
+    if (m_stage == Stage::Done || m_cancelRequested)
+        return;
+    m_cancelRequested = true;
+    m_posterCancelled->store(true);
+    if (m_run)
+        m_run->cancel();
+    concludeWhenIdle();
+}

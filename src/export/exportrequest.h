@@ -1,0 +1,46 @@
+#pragma once
+
+#include "export/htmlpage.h"
+#include "export/outputsettings.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class FileProbe;
+
+// Everything one export needs, taken when it is asked for: the window's sliders
+// and preferences, or the command line's options.
+struct ExportRequest
+{
+    QString sourcePath;
+    std::shared_ptr<const FileProbe> probe; // the source's description, accepted for export
+    QString folder;                         // an existing, empty folder; no trailing "/"
+    FrameSize frameSize;
+    double targetBytes = 0;       // a share of the source's size stays unrounded (targetBytesForShare)
+    bool targetIsCeiling = false; // a limit typed in bytes: the video is never larger
+    double posterSeconds = 0;     // the poster's position in the video
+    PageOptions pageOptions;
+    bool minimalPage = false;
+    bool fastStart = false;
+    bool approximateSize = false; // one encoder run instead of the exact size's two or more
+    QImage fallbackPoster;        // written when no frame comes out at the poster's position
+};
+
+// How an export ended.
+struct ExportOutcome
+{
+    enum class Result { Succeeded, Failed, Cancelled };
+
+    Result result = Result::Failed;
+    QString reason;           // why it failed, in words a user can act on
+    QStringList entries;      // folder + "/" + name for each entry, sorted by name
+    QStringList captionNames; // the caption files the export wrote beside the video
+    qint64 targetBytes = 0;
+    qint64 videoBytes = 0;
+    double seconds = 0; // from start to end
+
+    [[nodiscard]] bool succeeded() const { return result == Result::Succeeded; }
+};
