@@ -1,5 +1,6 @@
 #include "app/appdelegate.h"
 #include "app/toolcheck.h"
+#include "cli/exportcommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -7,20 +8,53 @@
 
 #include <cstdio>
 
+namespace {
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Videofold"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Videofold"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VIDEOFOLD_VERSION));
+}
+
+// The commands that need no window, and so no display: an exit status, or
+// nothing when the window is to open.
+std::optional<int> runCommand(int argc, char *argv[])
+{
+    if (argc < 2)
+        return std::nullopt;
+    const QByteArray first = argv[1];
+    if (first == "--check-tools") {
+        QCoreApplication core(argc, argv);
+        return checkTools(QCoreApplication::arguments());
+    }
+    if (first == "-h" || first == "--help") {
+        std::fputs(applicationHelpText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (first == "--version") {
+        std::printf("videofold %s\n", VIDEOFOLD_VERSION);
+        return 0;
+    }
+    if (first == "export") {
+        QCoreApplication core(argc, argv);
+        nameApplication();
+        return runExportCommand(QCoreApplication::arguments().mid(2));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // Diagnostic lines reach a pipe or a log one line at a time.
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-
-    if (argc > 1 && qstrcmp(argv[1], "--check-tools") == 0) {
-        QCoreApplication core(argc, argv);
-        return checkTools(QCoreApplication::arguments());
-    }
+    if (const std::optional<int> status = runCommand(argc, argv))
+        return *status;
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Videofold"));
-    QApplication::setOrganizationName(QStringLiteral("Videofold"));
-    QApplication::setApplicationVersion(QStringLiteral(VIDEOFOLD_VERSION));
+    nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.videofold.Videofold"));
 
     AppDelegate delegate;

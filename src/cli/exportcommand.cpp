@@ -1,0 +1,449 @@
+#include "cli/exportcommand.h"
+
+#include "cli/progressprinter.h"
+#include "cli/unixsignals.h"
+#include "common/backgroundworker.h"
+#include "common/diagnostics.h"
+#include "common/displaytext.h"
+#include "export/encoderarguments.h"
+#include "export/exportjob.h"
+#include "export/outputfolder.h"
+#include "export/posterframe.h"
+#include "export/settingstext.h"
+#include "probe/acceptance.h"
+#include "probe/fileprobe.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+const QString defaultFolderName = QStringLiteral("HTML5Video");
+
+void printError(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    std::fflush(stderr);
+}
+
+// What every export of one command shares, from its options.
+struct CommandSettings
+{
+    FrameSizeSetting frameSize{100.0, {}};
+    SizeSetting size;
+    PositionSetting poster;
+    // The application's defaults, not a window's saved preferences: a script
+    // gives the same result on every machine.
+    PageOptions page{true, false, false, false};
+    bool minimalPage = false;
+    bool fastStart = false;
+    bool approximateSize = false;
+    bool replace = false;
+    bool quiet = false;
+    bool json = false;
+    QString output;
+    QStringList sources;
+};
+
+// How one source ended, for the summary and --json.
+struct SourceReport
+{
+    QString source;
+    QString folder;
+    QString outcome; // "succeeded", "failed", "refused", "cancelled"
+    QString reason;
+    ExportOutcome export_;
+};
+
+struct Option
+{
+    QStringList names;
+    QString description;
+    QString valueName = {};
+};
+
+const QList<Option> &options()
+{
+    static const QList<Option> list = {
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("The folder to create; with several sources, the folder that gets one folder per source, named "
+                        "after it. Default: HTML5Video in the current folder, or the current folder itself."),
+         QStringLiteral("PATH")},
+        {{QStringLiteral("frame-size")},
+         QStringLiteral("The video's frame size: a share of the source's (50%) or one the frame-size slider reaches "
+                        "(1280x720). Default: 100%."),
+         QStringLiteral("SIZE")},
+        {{QStringLiteral("size")},
+         QStringLiteral("The video's size: a share of the source file's (50%) or a limit in bytes, never exceeded "
+                        "(8MB, 750kB, 1.5GB, 8000000; units of 1000). Default: 100%."),
+         QStringLiteral("SIZE")},
+        {{QStringLiteral("poster")},
+         QStringLiteral("The poster's frame: a share of the duration (40%) or a time (1:02.5). Default: the middle."),
+         QStringLiteral("POSITION")},
+        {{QStringLiteral("approximate-size")}, QStringLiteral("One encoder run, about a third faster; the size can be well off.")},
+        {{QStringLiteral("minimal-page")}, QStringLiteral("Just the video element in a bare page, without captions.")},
+        {{QStringLiteral("fast-start")}, QStringLiteral("The video's index first, so that browsers start playing sooner.")},
+        {{QStringLiteral("autoplay")}, QStringLiteral("The video starts by itself (and is muted, as browsers require).")},
+        {{QStringLiteral("loop")}, QStringLiteral("The video starts again at its end.")},
+        {{QStringLiteral("muted")}, QStringLiteral("The video starts without sound.")},
+        {{QStringLiteral("no-controls")}, QStringLiteral("The page shows no player controls.")},
+        {{QStringLiteral("replace")}, QStringLiteral("Replaces an existing folder; without it, one is left untouched and the source fails.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("No progress and no summary; errors only.")},
+        {{QStringLiteral("json")},
+         QStringLiteral("One JSON object per source on standard output when it ends: source, folder, outcome, reason, "
+                        "targetBytes, files (name, bytes), seconds.")},
+        {{QStringLiteral("v"), QStringLiteral("verbose")}, QStringLiteral("The diagnostic lines, such as the encoder's arguments, on standard error.")},
+    };
+    return list;
+}
+
+const QString exitStatusText = QStringLiteral(
+    "Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run);\n"
+    "2 for a usage error, before anything is written; 130 after Ctrl+C and 143 after SIGTERM, which stop the\n"
+    "running export, remove its folder and skip the rest.\n");
+
+QString exportHelpText()
+{
+    QString text = QStringLiteral("Usage: videofold export [OPTIONS] SOURCE...\n\n"
+                                  "Turns each video into a folder ready for a web site: html5video.mp4 (H.264), "
+                                  "poster.jpg and html5Video.html.\n\nOptions:\n");
+    for (const Option &option : options()) {
+        QStringList spelled;
+        for (const QString &name : option.names)
+            spelled << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString left = QStringLiteral("  ") + spelled.join(QStringLiteral(", "));
+        if (!option.valueName.isEmpty())
+            left += u' ' + option.valueName;
+        text += left.leftJustified(28) + u' ' + option.description + u'\n';
+    }
+    text += QStringLiteral("  -h, --help                   This help.\n\n") + exitStatusText;
+    return text;
+}
+
+// Reads the options; an error text for anything that cannot be read.
+std::optional<QString> readSettings(const QStringList &arguments, CommandSettings &settings, bool &helpAsked)
+{
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    for (const Option &option : options())
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    if (!parser.parse(QStringList{QStringLiteral("videofold export")} + arguments))
+        return parser.errorText();
+    if (parser.isSet(QStringLiteral("help"))) {
+        helpAsked = true;
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("frame-size"))) {
+        const std::optional<FrameSizeSetting> size = parseFrameSizeSetting(parser.value(QStringLiteral("frame-size")));
+        if (!size)
+            return QStringLiteral("--frame-size takes a share such as 50% or a size such as 1280x720, not '%1'.")
+                .arg(parser.value(QStringLiteral("frame-size")));
+        settings.frameSize = *size;
+    }
+    if (parser.isSet(QStringLiteral("size"))) {
+        const std::optional<SizeSetting> size = parseSizeSetting(parser.value(QStringLiteral("size")));
+        if (!size)
+            return QStringLiteral("--size takes a share such as 50% or a size such as 8MB, 750kB or 8000000, not '%1'.")
+                .arg(parser.value(QStringLiteral("size")));
+        settings.size = *size;
+    }
+    if (parser.isSet(QStringLiteral("poster"))) {
+        const std::optional<PositionSetting> poster = parsePositionSetting(parser.value(QStringLiteral("poster")));
+        if (!poster)
+            return QStringLiteral("--poster takes a share such as 40% or a time such as 1:02.5, not '%1'.")
+                .arg(parser.value(QStringLiteral("poster")));
+        settings.poster = *poster;
+    }
+    settings.page.controls = !parser.isSet(QStringLiteral("no-controls"));
+    settings.page.autoplay = parser.isSet(QStringLiteral("autoplay"));
+    settings.page.loop = parser.isSet(QStringLiteral("loop"));
+    // Browsers start only muted videos by themselves.
+    settings.page.muted = parser.isSet(QStringLiteral("muted")) || settings.page.autoplay;
+    settings.minimalPage = parser.isSet(QStringLiteral("minimal-page"));
+    settings.fastStart = parser.isSet(QStringLiteral("fast-start"));
+    settings.approximateSize = parser.isSet(QStringLiteral("approximate-size"));
+    settings.replace = parser.isSet(QStringLiteral("replace"));
+    settings.quiet = parser.isSet(QStringLiteral("quiet"));
+    settings.json = parser.isSet(QStringLiteral("json"));
+    settings.output = parser.value(QStringLiteral("output"));
+    settings.sources = parser.positionalArguments();
+    if (settings.sources.isEmpty())
+        return QStringLiteral("No source video given.");
+    if (parser.isSet(QStringLiteral("verbose")))
+        setDiagnosticSink([](const QString &line) { printError(line); });
+    else
+        setDiagnosticSink([](const QString &) {});
+    return std::nullopt;
+}
+
+// The folder each source goes to: with one source the output itself; with
+// several, a folder named after each source inside it, twins numbered.
+QStringList outputFolders(const CommandSettings &settings)
+{
+    const QDir current = QDir::current();
+    if (settings.sources.size() == 1) {
+        const QString output = settings.output.isEmpty() ? defaultFolderName : settings.output;
+        return {QDir::cleanPath(current.absoluteFilePath(output))};
+    }
+    const QDir parent(QDir::cleanPath(current.absoluteFilePath(settings.output.isEmpty() ? QStringLiteral(".") : settings.output)));
+    QStringList folders;
+    QSet<QString> used;
+    for (const QString &source : settings.sources) {
+        QString base = QFileInfo(source).completeBaseName();
+        if (base.isEmpty() || base.startsWith(u'.'))
+            base = defaultFolderName;
+        QString name = base;
+        for (int twin = 2; used.contains(name); ++twin)
+            name = base + u' ' + QString::number(twin);
+        used.insert(name);
+        folders << parent.filePath(name);
+    }
+    return folders;
+}
+
+class ExportCommand
+{
+public:
+    explicit ExportCommand(CommandSettings settings) : m_settings(std::move(settings))
+    {
+        QObject::connect(&m_signals, &UnixSignals::received, [this](int signalNumber) { interrupt(signalNumber); });
+    }
+
+    int run()
+    {
+        const QStringList folders = outputFolders(m_settings);
+        bool allExported = true;
+        for (qsizetype index = 0; index < m_settings.sources.size() && !m_signal; ++index) {
+            SourceReport report = exportSource(m_settings.sources.at(index), folders.at(index));
+            if (m_signal && report.outcome == u"cancelled")
+                report.reason = QStringLiteral("Stopped by a signal.");
+            allExported = allExported && report.outcome == u"succeeded";
+            summarise(report);
+        }
+        if (m_signal)
+            return 128 + m_signal;
+        return allExported ? exitSuccess : exitFailure;
+    }
+
+private:
+    void interrupt(int signalNumber)
+    {
+        if (m_signal)
+            return;
+        m_signal = signalNumber;
+        if (m_job)
+            m_job->cancel();
+        m_loop.quit();
+    }
+
+    std::shared_ptr<const FileProbe> probe(const QString &path)
+    {
+        std::shared_ptr<const FileProbe> result;
+        m_worker.run([path] { return std::make_shared<const FileProbe>(path); },
+                     [this, &result](std::shared_ptr<const FileProbe> probe) {
+                         result = std::move(probe);
+                         m_loop.quit();
+                     });
+        while (!result)
+            m_loop.exec(); // a signal quits it too: the probe ends first (it has its time limit)
+        return result;
+    }
+
+    SourceReport refuse(SourceReport report, const QString &reason)
+    {
+        report.outcome = QStringLiteral("refused");
+        report.reason = reason;
+        return report;
+    }
+
+    std::optional<QString> requestProblem(const ExportRequest &request, const FileProbe &probe) const;
+
+    SourceReport exportSource(const QString &source, const QString &folder)
+    {
+        SourceReport report{source, folder, {}, {}, {}};
+        const QString path = QFileInfo(source).absoluteFilePath();
+        const std::shared_ptr<const FileProbe> description = probe(path);
+        if (m_signal) {
+            report.outcome = QStringLiteral("cancelled");
+            return report;
+        }
+        if (const std::optional<QString> refusal = refusalMessage(path, *description))
+            return refuse(report, *refusal);
+        ExportRequest request = requestFor(path, description, folder);
+        if (const std::optional<QString> problem = requestProblem(request, *description))
+            return refuse(report, *problem);
+        if (const std::optional<QString> refusal = replacementRefusal(folder, path, QDir::homePath()))
+            return refuse(report, QStringLiteral("Please choose another name for the HTML5 video folder. ") + *refusal);
+        const QFileInfo existing(folder);
+        if ((existing.exists() || existing.isSymLink()) && !m_settings.replace)
+            return refuse(report, QStringLiteral("%1 already exists; --replace replaces it.").arg(folder));
+        recreateFolder(folder);
+        if (!QFileInfo(folder).isDir())
+            return refuse(report, QStringLiteral("The folder %1 cannot be created.").arg(folder));
+
+        ProgressPrinter printer(QFileInfo(source).fileName(), m_settings.quiet);
+        m_job = std::make_unique<ExportJob>(std::move(request));
+        QObject::connect(m_job.get(), &ExportJob::progressChanged, [&printer](double percent, const QString &run) {
+            printer.show(percent, run);
+        });
+        std::optional<ExportOutcome> outcome;
+        QObject::connect(m_job.get(), &ExportJob::finished, [this, &outcome](const ExportOutcome &ended) {
+            outcome = ended;
+            m_loop.quit();
+        });
+        m_job->start();
+        while (!outcome)
+            m_loop.exec();
+        printer.clear();
+        m_job.reset();
+        report.export_ = *outcome;
+        report.reason = outcome->reason;
+        switch (outcome->result) {
+        case ExportOutcome::Result::Succeeded:
+            report.outcome = QStringLiteral("succeeded");
+            break;
+        case ExportOutcome::Result::Failed:
+            report.outcome = QStringLiteral("failed");
+            break;
+        case ExportOutcome::Result::Cancelled:
+            report.outcome = QStringLiteral("cancelled");
+            break;
+        }
+        return report;
+    }
+
+    ExportRequest requestFor(const QString &path, std::shared_ptr<const FileProbe> description, const QString &folder) const
+    {
+        ExportRequest request;
+        request.sourcePath = path;
+        request.folder = folder;
+        const JSON video = description->firstVideoTrackInfo.value_or(JSON());
+        request.frameSize = m_settings.frameSize.percent ? outputFrameSize(video, *m_settings.frameSize.percent)
+                                                         : m_settings.frameSize.size;
+        if (m_settings.size.kind == SizeSetting::Kind::Share) {
+            request.targetBytes = targetBytesForShare(description->fileSize.value_or(0), m_settings.size.value);
+        } else {
+            request.targetBytes = m_settings.size.value;
+            request.targetIsCeiling = true;
+        }
+        request.posterSeconds = m_settings.poster.kind == PositionSetting::Kind::Share
+            ? PosterFrame::positionSeconds(description->duration, m_settings.poster.value)
+            : m_settings.poster.value;
+        request.pageOptions = m_settings.page;
+        request.minimalPage = m_settings.minimalPage;
+        request.fastStart = m_settings.fastStart;
+        request.approximateSize = m_settings.approximateSize;
+        request.probe = std::move(description);
+        return request;
+    }
+
+    void summarise(const SourceReport &report) const
+    {
+        const QString name = QFileInfo(report.source).fileName();
+        if (report.outcome == u"succeeded") {
+            if (!m_settings.quiet) {
+                const QString line = QStringLiteral("%1: %2 · video %3 of %4 · %5")
+                                         .arg(name, report.folder, byteCountText(quint64(report.export_.videoBytes)),
+                                              byteCountText(quint64(std::max<qint64>(report.export_.targetBytes, 0))),
+                                              clockText(report.export_.seconds));
+                if (m_settings.json)
+                    printError(line);
+                else
+                    std::printf("%s\n", line.toUtf8().constData());
+            }
+        } else if (report.outcome != u"cancelled" || !m_signal) {
+            printError(QStringLiteral("videofold: %1: %2").arg(report.source, report.reason));
+        }
+        if (m_settings.json)
+            std::printf("%s\n", jsonLine(report).constData());
+        std::fflush(stdout);
+    }
+
+    static QByteArray jsonLine(const SourceReport &report)
+    {
+        QJsonArray files;
+        for (const QString &entry : report.export_.entries)
+            files.append(QJsonObject{{QStringLiteral("name"), QFileInfo(entry).fileName()},
+                                     {QStringLiteral("bytes"), QFileInfo(entry).size()}});
+        const QJsonObject object{{QStringLiteral("source"), report.source},
+                                 {QStringLiteral("folder"), report.folder},
+                                 {QStringLiteral("outcome"), report.outcome},
+                                 {QStringLiteral("reason"), report.reason},
+                                 {QStringLiteral("targetBytes"), report.export_.targetBytes},
+                                 {QStringLiteral("files"), files},
+                                 {QStringLiteral("seconds"), report.export_.seconds}};
+        return QJsonDocument(object).toJson(QJsonDocument::Compact);
+    }
+
+    CommandSettings m_settings;
+    UnixSignals m_signals;
+    QEventLoop m_loop;
+    BackgroundWorker m_worker;
+    std::unique_ptr<ExportJob> m_job;
+    int m_signal = 0;
+};
+
+std::optional<QString> ExportCommand::requestProblem(const ExportRequest &request, const FileProbe &probe) const
+{
+    const JSON video = probe.firstVideoTrackInfo.value_or(JSON());
+    if (!m_settings.frameSize.percent && !frameSizePercent(video, request.frameSize)) {
+        return QStringLiteral("%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...")
+            .arg(frameSizeText(request.frameSize), frameSizeText(outputFrameSize(video, 100)),
+                 frameSizeText(outputFrameSize(video, 50)));
+    }
+    if (request.frameSize.isEmpty())
+        return QStringLiteral("The frame size %1 holds no picture.").arg(frameSizeText(request.frameSize));
+    if (m_settings.poster.kind == PositionSetting::Kind::Seconds && probe.duration > 0
+        && request.posterSeconds > probe.duration) {
+        return QStringLiteral("The poster's time %1 lies past the end of the video (%2).")
+            .arg(clockText(request.posterSeconds, true), clockText(probe.duration, true));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+int runExportCommand(const QStringList &arguments)
+{
+    CommandSettings settings;
+    bool helpAsked = false;
+    if (const std::optional<QString> error = readSettings(arguments, settings, helpAsked)) {
+        printError(QStringLiteral("videofold export: ") + *error);
+        printError(QStringLiteral("Try 'videofold export --help'."));
+        return exitUsage;
+    }
+    if (helpAsked) {
+        std::printf("%s", exportHelpText().toUtf8().constData());
+        return exitSuccess;
+    }
+    ExportCommand command(std::move(settings));
+    return command.run();
+}
+
+QString applicationHelpText()
+{
+    return QStringLiteral("Usage: videofold [FILE | URL]\n"
+                          "       videofold export [OPTIONS] SOURCE...\n"
+                          "       videofold --check-tools [VIDEO]\n\n"
+                          "Without a command, opens the window (with a file or file:// URL, opens that video).\n\n"
+                          "Commands and options:\n"
+                          "  export SOURCE...             Exports videos without a window; "
+                          "'videofold export --help' lists its options.\n"
+                          "  --check-tools [VIDEO]        Prints where the media tools are and what the prober makes "
+                          "of a video.\n"
+                          "  -h, --help                   This help.\n"
+                          "  --version                    The version.\n\n")
+        + exportHelpText();
+}

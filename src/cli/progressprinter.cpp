@@ -1,0 +1,50 @@
+#include "cli/progressprinter.h"
+
+#include "export/settingstext.h"
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+
+ProgressPrinter::ProgressPrinter(const QString &name, bool quiet)
+    : m_name(name), m_quiet(quiet), m_isTerminal(::isatty(STDERR_FILENO) == 1)
+{
+    m_clock.start();
+}
+
+void ProgressPrinter::show(double percent, const QString &runName)
+{
+    if (m_quiet)
+        return;
+    const double elapsed = double(m_clock.elapsed()) / 1000;
+    if (!m_isTerminal) {
+        const int step = int(std::floor(percent / 5));
+        if (step <= m_lastStep)
+            return;
+        m_lastStep = step;
+        std::fprintf(stderr, "%s: %s %d %%\n", m_name.toUtf8().constData(), runName.toUtf8().constData(),
+                     int(std::floor(percent)));
+        std::fflush(stderr);
+        return;
+    }
+    // A redraw ten times a second is all an eye follows.
+    if (m_clock.elapsed() - m_lastDrawMs < 100 && percent < 100)
+        return;
+    m_lastDrawMs = m_clock.elapsed();
+    QString line = QStringLiteral("%1 · %2 · %3 % · %4 elapsed").arg(m_name, runName).arg(int(std::floor(percent))).arg(clockText(elapsed));
+    if (percent >= 1)
+        line += QStringLiteral(" · about %1 left").arg(clockText(elapsed * (100 - percent) / percent));
+    std::fprintf(stderr, "\r\033[K%s", line.toUtf8().constData());
+    std::fflush(stderr);
+    m_hasLine = true;
+}
+
+void ProgressPrinter::clear()
+{
+    if (!m_hasLine)
+        return;
+    std::fprintf(stderr, "\r\033[K");
+    std::fflush(stderr);
+    m_hasLine = false;
+}
