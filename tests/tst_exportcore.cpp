@@ -1,4 +1,5 @@
 #include "export/encoderarguments.h"
+#include "export/exactsize.h"
 #include "export/folderverdict.h"
 #include "export/htmlpage.h"
 #include "export/outputsettings.h"
@@ -6,6 +7,7 @@
 #include "export/playability.h"
 #include "export/posterframe.h"
 #include "export/progress.h"
+#include "export/settingstext.h"
 #include "probe/fileprobe.h"
 #include "testing.h"
 
@@ -45,7 +47,24 @@ const PageContent captioned{u"Tom & \"Jerry\" <3"_s, u"en"_s,
                             {{2, u"captions.en.vtt"_s, u"en"_s, u"English"_s, true},
                              {3, u"captions.de.vtt"_s, u"de"_s, u"German"_s, false}}};
 
+// An MP4 box: a 32-bit size (or 1 and a 64-bit one), its type and its payload.
+QByteArray box(const char *type, const QByteArray &payload, bool largeSize = false)
+{
+    QByteArray bytes;
+    auto appendBigEndian = [&bytes](quint64 value, int size) {
+        for (int shift = (size - 1) * 8; shift >= 0; shift -= 8)
+            bytes += char((value >> shift) & 0xff);
+    };
+    appendBigEndian(largeSize ? 1 : quint64(payload.size() + 8), 4);
+    bytes += type;
+    if (largeSize)
+        appendBigEndian(quint64(payload.size() + 16), 8);
+    return bytes + payload;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(Pass)
 
 class TestExportCore : public QObject
 {
@@ -70,6 +89,119 @@ private Q_SLOTS:
         QVERIFY(parseFrameSizeText(u"0 x 540"_s)->isEmpty() && parseFrameSizeText(u"960 x 0"_s)->isEmpty());
         QCOMPARE(targetSizeBytes(50'000'000, 50), 25'000'000);
         QCOMPARE(targetSizeBytes(99, 50), 49); // truncated, not rounded
+    }
+
+    void exactSizeDecisions_data()
+    {
+        QTest::addColumn<QList<Pass>>("passes");
+        QTest::addColumn<double>("most");                // the bounds' upper end
+        QTest::addColumn<std::optional<Pass>>("next");   // its written bytes are 0
+        using enum PassKind;
+        // Target 1,000,000 bytes, 50,000 of them audio and container, 10 seconds: the video aims at 935,000.
+        const double most = SizeBounds{}.most;
+        QTest::newRow("within") << QList<Pass>{{Final, 1000, 1'010'000}} << most << std::optional<Pass>();
+        QTest::newRow("over") << QList<Pass>{{Final, 1000, 1'100'000}} << most
+                              << std::optional(Pass{Corrected, 1000.0 * 935'000 / 1'050'000, 0});
+        QTest::newRow("under") << QList<Pass>{{Final, 1000, 800'000}} << most
+                               << std::optional(Pass{Corrected, 1000.0 * 935'000 / 750'000, 0});
+        QTest::newRow("nothing written") << QList<Pass>{{Final, 1000, 0}} << most << std::optional<Pass>();
+        QTest::newRow("quality ceiling") << QList<Pass>{{Final, 1000, 800'000}, {Corrected, 1250, 810'000}} << most
+                                         << std::optional<Pass>();
+        QTest::newRow("under, grew as asked") << QList<Pass>{{Final, 1000, 800'000}, {Corrected, 1200, 880'000}} << most
+                                              << std::optional(Pass{Corrected, 1200.0 * 935'000 / 830'000, 0});
+        QTest::newRow("under after two corrections")
+            << QList<Pass>{{Final, 1000, 800'000}, {Corrected, 1200, 880'000}, {Corrected, 1300, 890'000}} << most
+            << std::optional<Pass>();
+        // Still over after the corrections: the rate cap leaves room for its buffer of a second.
+        QTest::newRow("over after two corrections")
+            << QList<Pass>{{Final, 1000, 1'100'000}, {Corrected, 900, 1'060'000}, {Corrected, 1000, 1'030'000}} << most
+            << std::optional(Pass{Capped, 935'000 * 8 / 1000.0 / 11, 0});
+        QTest::newRow("over after two capped passes")
+            << QList<Pass>{{Final, 1000, 1'100'000}, {Corrected, 900, 1'060'000}, {Corrected, 1000, 1'030'000},
+                           {Capped, 680, 1'030'000}, {Capped, 600, 1'025'000}}
+            << most << std::optional<Pass>();
+        QTest::newRow("capped and under") << QList<Pass>{{Final, 1000, 1'100'000}, {Capped, 600, 700'000}} << most
+                                          << std::optional<Pass>();
+        // A limit in bytes is a ceiling: a file 0.5 % over it is not kept.
+        QTest::newRow("ceiling, just over") << QList<Pass>{{Final, 1000, 1'005'000}} << ceilingBounds.most
+                                            << std::optional(Pass{Corrected, 1000.0 * 935'000 / 955'000, 0});
+        QTest::newRow("label, just over") << QList<Pass>{{Final, 1000, 1'005'000}} << most << std::optional<Pass>();
+    }
+
+    void exactSizeDecisions()
+    {
+        QFETCH(QList<Pass>, passes);
+        QFETCH(double, most);
+        QFETCH(std::optional<Pass>, next);
+        const std::optional<Pass> decided = nextExactSizePass(passes, 1'000'000, 50'000, 10, {most, 0.9});
+        QCOMPARE(decided.has_value(), next.has_value());
+        if (next) {
+            QCOMPARE(decided->kind, next->kind);
+            QVERIFY2(qFuzzyCompare(decided->videoKilobits, next->videoKilobits), qPrintable(QString::number(decided->videoKilobits)));
+        }
+        // No video bytes left beside the audio: nothing more to try, whatever the miss.
+        QVERIFY(!nextExactSizePass(passes, 1'000'000, 990'000, 10, {most, 0.9}));
+    }
+
+    void mp4Overhead_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<qint64>("overhead");
+        const QByteArray media(1000, 'm');
+        const QByteArray ftyp = box("ftyp", QByteArray(16, 'f'));
+        const QByteArray moov = box("moov", QByteArray(100, 'v'));
+        QTest::newRow("plain boxes") << ftyp + box("mdat", media) + moov << qint64(24 + 8 + 108);
+        QTest::newRow("64-bit size") << ftyp + box("mdat", media, true) + moov << qint64(24 + 16 + 108);
+        QByteArray toTheEnd = box("mdat", media);
+        toTheEnd.replace(0, 4, QByteArray(4, 0)); // size 0: the box runs to the end of the file
+        QTest::newRow("size 0") << ftyp + moov + toTheEnd << qint64(24 + 108 + 8);
+        QTest::newRow("truncated box") << ftyp + box("mdat", media).first(508) << qint64(24 + 8);
+        QTest::newRow("no file") << QByteArray() << qint64(0);
+    }
+
+    void mp4Overhead()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(qint64, overhead);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"video.mp4"_s);
+        if (!file.isEmpty())
+            QVERIFY(writeFile(path, file));
+        QCOMPARE(mp4OverheadBytes(path), overhead);
+    }
+
+    void settingsTexts()
+    {
+        using Size = SizeSetting;
+        const std::pair<QString, std::optional<Size>> sizes[] = {
+            {u"50%"_s, Size{Size::Kind::Share, 50}}, {u"8MB"_s, Size{Size::Kind::Bytes, 8e6}},
+            {u"750kB"_s, Size{Size::Kind::Bytes, 750e3}}, {u"1.5GB"_s, Size{Size::Kind::Bytes, 1.5e9}},
+            {u"8000000"_s, Size{Size::Kind::Bytes, 8e6}}, {u"8 mb"_s, Size{Size::Kind::Bytes, 8e6}},
+            {u"0"_s, {}}, {u"-5MB"_s, {}}, {u"150%"_s, {}}, {u"0%"_s, {}}, {u"8 MiB"_s, {}}, {u"1e6"_s, {}}, {QString(), {}}};
+        for (const auto &[text, size] : sizes)
+            QVERIFY2(parseSizeSetting(text) == size, qPrintable(text));
+
+        const std::pair<QString, std::optional<FrameSizeSetting>> frames[] = {
+            {u"50%"_s, FrameSizeSetting{50.0, {}}}, {u"1280x720"_s, FrameSizeSetting{{}, {1280, 720}}},
+            {u"1280 x 720"_s, FrameSizeSetting{{}, {1280, 720}}}, {u"0x720"_s, {}}, {u"1280x"_s, {}}, {u"101%"_s, {}}};
+        for (const auto &[text, frame] : frames)
+            QVERIFY2(parseFrameSizeSetting(text) == frame, qPrintable(text));
+        // Only sizes the slider reaches: each side of 1920 x 1080 scaled alike, even.
+        const JSON hd(QVariant(QVariantMap{{u"width"_s, 1920}, {u"height"_s, 1080}}));
+        QCOMPARE(frameSizePercent(hd, {960, 540}), 50);
+        QCOMPARE(frameSizePercent(hd, {1920, 1080}), 100);
+        QCOMPARE(frameSizePercent(hd, {961, 540}), std::nullopt);
+        QCOMPARE(frameSizePercent(hd, {1080, 1920}), std::nullopt);
+
+        using Position = PositionSetting;
+        const std::pair<QString, std::optional<Position>> positions[] = {
+            {u"40%"_s, Position{Position::Kind::Share, 40}}, {u"62.5"_s, Position{Position::Kind::Seconds, 62.5}},
+            {u"1:02.5"_s, Position{Position::Kind::Seconds, 62.5}}, {u"1:01:02.5"_s, Position{Position::Kind::Seconds, 3662.5}},
+            {u"1:60"_s, {}}, {u"1.5:00"_s, {}}, {u"-3"_s, {}}, {u"1:2:3:4"_s, {}}, {u"soon"_s, {}}};
+        for (const auto &[text, position] : positions)
+            QVERIFY2(parsePositionSetting(text) == position, qPrintable(text));
+        QCOMPARE(clockText(62.56, true), u"1:02.5"_s);
+        QCOMPARE(clockText(3725), u"1:02:05"_s);
     }
 
     void posters()
@@ -215,6 +347,7 @@ private Q_SLOTS:
             {4, u"captions.und.vtt"_s, u"und"_s, u"Captions"_s, false},
             {5, u"captions.en.2.vtt"_s, u"en"_s, u"English 2"_s, false},
             {6, u"captions.fr.vtt"_s, u"fr"_s, u"French"_s, false},
+            {8, u"captions.und.2.vtt"_s, u"und"_s, u"Captions 2"_s, false}, // MicroDVD; not TTML, which FFmpeg cannot read
         };
         // Stream 6 is marked default, but only the first may be.
         QCOMPARE(captionTracks(JSON::fromBytes(dataFile(u"answers/subtitle-kinds.json"_s)).value_or(JSON())), expected);
