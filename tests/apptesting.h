@@ -32,12 +32,6 @@ struct LaunchedDelegate : AppDelegate
     LaunchedDelegate() { applicationDidFinishLaunching(); }
 };
 
-// Writes an executable script, such as a scripted stand-in for a tool.
-inline bool writeScript(const QString &path, const QByteArray &script)
-{
-    return writeFile(path, script) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-
 // Clicks the button of box with that text; false when there is none.
 inline bool clickButton(QMessageBox *box, const QString &text)
 {

@@ -22,3 +22,19 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
+
+// The process's child processes, from every thread's list.
+inline QStringList childProcesses()
+{
+    QStringList children;
+    QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        children << QString::fromLatin1(bytesOf(tasks.filePath(task + QStringLiteral("/children")))).split(u' ', Qt::SkipEmptyParts);
+    return children;
+}
+
+// Writes an executable script, such as a scripted stand-in for a tool.
+inline bool writeScript(const QString &path, const QByteArray &script)
+{
+    return writeFile(path, script) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}

@@ -39,16 +39,6 @@ QMap<QString, QByteArray> contents(const QString &folder)
     return files;
 }
 
-// The process's child processes, from every thread's list.
-QStringList childProcesses()
-{
-    QStringList children;
-    QDir tasks(u"/proc/self/task"_s);
-    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        children << QString::fromLatin1(bytesOf(tasks.filePath(task + u"/children"_s))).split(u' ', Qt::SkipEmptyParts);
-    return children;
-}
-
 qsizetype entryCount(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size();

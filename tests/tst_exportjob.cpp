@@ -1,0 +1,362 @@
+// The export job without a window: real exports of generated sources, cancels
+// in every stage, and encoders that fail in each way they can.
+#include "common/diagnostics.h"
+#include "export/exportjob.h"
+#include "export/outputfolder.h"
+#include "export/posterframe.h"
+#include "probe/fileprobe.h"
+#include "testing.h"
+#include "tools/mediatools.h"
+
+#include <QDirIterator>
+#include <QImageReader>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Runs a real tool to its end; its standard output, or its standard error when asked.
+QByteArray runTool(QStringView tool, const QStringList &arguments, bool standardError = false)
+{
+    QProcess process;
+    process.start(*MediaTools::resourcePath(tool), arguments);
+    process.waitForFinished(60'000);
+    return standardError ? process.readAllStandardError() : process.readAllStandardOutput();
+}
+
+QByteArray runEncoder(const QStringList &arguments, bool standardError = false)
+{
+    return runTool(MediaTools::encoderName, arguments, standardError);
+}
+
+// The prober's view of a video's first stream, or of the one given.
+JSON probeStream(const QString &path, int stream = 0)
+{
+    const QStringList arguments = {u"-v"_s, u"quiet"_s, u"-print_format"_s, u"json"_s, u"-show_streams"_s, path};
+    return JSON::fromBytes(runTool(MediaTools::proberName, arguments)).value_or(JSON())[u"streams"][stream];
+}
+
+// How colourful a picture is: the mean of max - min over the RGB of its pixels,
+// as a screen without HDR shows it.
+double colourfulness(const QString &picture, double seconds = 0)
+{
+    // No seek at all for a still: FFmpeg finds no frame at 0 s in a JPEG.
+    const QStringList seek = seconds > 0 ? QStringList{u"-ss"_s, QString::number(seconds)} : QStringList();
+    const QByteArray pixels = runEncoder(QStringList{u"-v"_s, u"error"_s} + seek
+                                         + QStringList{u"-i"_s, picture, u"-frames:v"_s, u"1"_s, u"-vf"_s,
+                                                       u"format=rgb24"_s, u"-f"_s, u"rawvideo"_s, u"-"_s});
+    double sum = 0;
+    for (qsizetype i = 0; i + 2 < pixels.size(); i += 3) {
+        const auto [low, high] = std::minmax({quint8(pixels[i]), quint8(pixels[i + 1]), quint8(pixels[i + 2])});
+        sum += high - low;
+    }
+    return pixels.isEmpty() ? 0 : sum / double(pixels.size() / 3);
+}
+
+// Whatever exports left in the temporary directory: their private folders.
+QStringList temporaryLeftovers()
+{
+    QStringList found;
+    for (QDirIterator it(QDir::tempPath(), {u"videofold-*"_s}, QDir::Dirs | QDir::NoDotAndDotDot); it.hasNext();)
+        found << it.next();
+    return found;
+}
+
+// An export of the whole source into folder at a share of its size, the poster at its middle.
+ExportRequest requestFor(const QString &source, const QString &folder, double percent = 100)
+{
+    ExportRequest request;
+    request.sourcePath = source;
+    request.probe = std::make_shared<const FileProbe>(source);
+    request.folder = folder;
+    request.frameSize = outputFrameSize(request.probe->firstVideoTrackInfo.value_or(JSON()), 100);
+    request.targetBytes = targetBytesForShare(request.probe->fileSize.value_or(0), percent);
+    request.posterSeconds = PosterFrame::positionSeconds(request.probe->duration, 50);
+    request.pageOptions = {true, false, false, false};
+    recreateFolder(folder);
+    return request;
+}
+
+std::optional<ExportOutcome> runToEnd(ExportJob &job, int timeout = 60'000)
+{
+    QSignalSpy finished(&job, &ExportJob::finished);
+    job.start();
+    if (!finished.wait(timeout))
+        return std::nullopt;
+    return finished.first().first().value<ExportOutcome>();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ExportOutcome)
+
+class TestExportJob : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain()
+    {
+        // A temporary directory of its own, so that leftovers found there are this test's.
+        static QTemporaryDir temporary;
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    }
+
+private Q_SLOTS:
+    void initTestCase() { qRegisterMetaType<ExportOutcome>(); }
+
+    void init()
+    {
+        qunsetenv(MediaTools::resourcesVariable);
+        m_diagnostics.clear();
+        setDiagnosticSink([this](const QString &line) { m_diagnostics << line; });
+    }
+
+    void cleanup()
+    {
+        setDiagnosticSink({});
+        qunsetenv(MediaTools::resourcesVariable);
+        m_tools.reset();
+        QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
+        QVERIFY2(temporaryLeftovers().isEmpty(), qPrintable(temporaryLeftovers().join(u' ')));
+    }
+
+    void exactSize_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<double>("percent");
+        QTest::addColumn<double>("limit"); // a limit in bytes instead, when above 0
+        for (const QString &source : {u"noisy.mp4"_s, u"quiet-mono.mp4"_s, u"vfr.mp4"_s}) {
+            for (double percent : {100.0, 50.0, 25.0})
+                QTest::addRow("%s at %g %%", qPrintable(source), percent) << source << percent << 0.0;
+        }
+        QTest::newRow("noisy.mp4 under 60 kB") << u"noisy.mp4"_s << 0.0 << 60'000.0;
+        QTest::newRow("quiet-mono.mp4 under 25 kB") << u"quiet-mono.mp4"_s << 0.0 << 25'000.0;
+    }
+
+    void exactSize()
+    {
+        QFETCH(QString, source);
+        QFETCH(double, percent);
+        QFETCH(double, limit);
+        ExportRequest request = requestFor(mediaPath(source), m_out.filePath(u"exact"_s), percent);
+        if (limit > 0) {
+            request.targetBytes = limit;
+            request.targetIsCeiling = true;
+        }
+        ExportJob job(request);
+        const std::optional<ExportOutcome> outcome = runToEnd(job);
+        QVERIFY(outcome && outcome->succeeded());
+
+        // At most 2 % above the label's bytes (never above a limit), and at most 10 % below unless the encoder could spend no more.
+        const double target = double(outcome->targetBytes);
+        const double written = double(QFileInfo(request.folder + u"/html5video.mp4"_s).size());
+        const QString ratio = u"%1 of %2 bytes: %3"_s.arg(written).arg(target).arg(written / target);
+        qInfo("%s", qPrintable(ratio));
+        QCOMPARE(outcome->videoBytes, qint64(written));
+        QVERIFY2(written <= (limit > 0 ? 1.0 : 1.02) * target, qPrintable(ratio));
+        QVERIFY2(written >= 0.9 * target || m_diagnostics.filter(u"quality ceiling"_s).size() == 1, qPrintable(ratio));
+        QCOMPARE(QDir(request.folder).entryList(QDir::Files).size(), 3); // no pass log or temporary file in it
+        QCOMPARE(m_diagnostics.filter(u"held by the"_s).size(), 1);
+    }
+
+    void modes()
+    {
+        // The single run of old, its arguments as they were; the minimal page; fast start; the poster at its size.
+        ExportRequest request = requestFor(mediaPath(u"h264-aac.mp4"_s), m_out.filePath(u"single"_s), 10);
+        request.frameSize = {160, 120};
+        request.approximateSize = true;
+        request.minimalPage = true;
+        request.fastStart = true;
+        ExportJob job(request);
+        QList<QString> runs;
+        connect(&job, &ExportJob::progressChanged, this, [&runs](double, const QString &run) { runs << run; });
+        const std::optional<ExportOutcome> outcome = runToEnd(job);
+        QVERIFY(outcome && outcome->succeeded() && outcome->reason.isEmpty());
+        const QStringList arguments = m_diagnostics.filter(u"Encoder arguments"_s);
+        QVERIFY(arguments.size() == 1 && !arguments.first().contains(u"-pass"));
+        QVERIFY(runs.size() > 1 && runs.count(u"Encoding"_s) == runs.size());
+        QCOMPARE(outcome->entries, (QStringList{request.folder + u"/html5Video.html"_s, request.folder + u"/html5video.mp4"_s,
+                                                request.folder + u"/poster.jpg"_s}));
+        QCOMPARE(bytesOf(request.folder + u"/html5Video.html"_s), html5PageBytes(160, 120, {true, false, false, false}));
+        QCOMPARE(QImageReader(request.folder + u"/poster.jpg"_s).size(), QSize(160, 120));
+        const QByteArray fast = bytesOf(request.folder + u"/html5video.mp4"_s);
+        QVERIFY(fast.indexOf("moov") >= 0 && fast.indexOf("moov") < fast.indexOf("mdat"));
+
+        // A raw stream without a duration: one run, no percentage, in 8-bit 4:2:0.
+        m_diagnostics.clear();
+        ExportJob raw(requestFor(mediaPath(u"raw.h264"_s), m_out.filePath(u"raw"_s)));
+        QSignalSpy progress(&raw, &ExportJob::progressChanged);
+        QVERIFY(runToEnd(raw).value_or(ExportOutcome()).succeeded());
+        QVERIFY(progress.isEmpty() && !raw.hasProgress());
+        QCOMPARE(m_diagnostics.filter(u"Encoder arguments"_s).size(), 1);
+        QCOMPARE(probeStream(m_out.filePath(u"raw/html5video.mp4"_s))[u"pix_fmt"].stringValue(), u"yuv420p"_s);
+
+        // Captions of the source beside the video, named in the outcome.
+        ExportJob captioned(requestFor(mediaPath(u"captions.mkv"_s), m_out.filePath(u"captions"_s)));
+        const std::optional<ExportOutcome> withCaptions = runToEnd(captioned);
+        QVERIFY(withCaptions && withCaptions->succeeded());
+        QCOMPARE(withCaptions->captionNames, (QStringList{u"captions.en.vtt"_s, u"captions.de.vtt"_s}));
+        QVERIFY(bytesOf(m_out.filePath(u"captions/captions.en.vtt"_s)).startsWith("WEBVTT"));
+    }
+
+    void sharpPoster()
+    {
+        // The poster is the frame taken at the output size, not a preview stretched to it.
+        const QString source = mediaPath(u"sharp1080.mp4"_s);
+        ExportRequest request = requestFor(source, m_out.filePath(u"sharp"_s));
+        request.approximateSize = true;
+        request.fallbackPoster = QImage(16, 9, QImage::Format_RGB32); // never used: the frame comes out
+        ExportJob job(request);
+        QVERIFY(runToEnd(job).value_or(ExportOutcome()).succeeded());
+        const QString poster = request.folder + u"/poster.jpg"_s;
+        QCOMPARE(QImageReader(poster).size(), QSize(1920, 1080));
+        const QString reference = m_out.filePath(u"reference.png"_s);
+        runEncoder({u"-v"_s, u"error"_s, u"-ss"_s, PosterFrame::seekText(request.posterSeconds), u"-i"_s, source, u"-vf"_s,
+                    u"scale=1920:1080,setsar=1:1"_s, u"-frames:v"_s, u"1"_s, u"-y"_s, reference});
+        // The structural similarity of the two pictures, 1 for the same, as FFmpeg measures it.
+        const QByteArray report = runEncoder({u"-i"_s, poster, u"-i"_s, reference, u"-lavfi"_s, u"ssim"_s, u"-f"_s, u"null"_s, u"-"_s}, true);
+        const double similarity = report.mid(report.lastIndexOf("All:") + 4).split(' ').first().toDouble();
+        QVERIFY2(similarity >= 0.98, qPrintable(QString::number(similarity)));
+    }
+
+    void hdrToSdr()
+    {
+        // HLG and PQ from a phone: SDR BT.709 video and poster, as colourful as the same picture made in SDR.
+        const double sdr = colourfulness(mediaPath(u"sdr.mp4"_s), 0.5);
+        QVERIFY(sdr > 100);
+        for (const QString &name : {u"hlg.mp4"_s, u"pq.mp4"_s}) {
+            QVERIFY2(colourfulness(mediaPath(name), 0.5) < 0.5 * sdr, "the source looks washed out on SDR");
+            const QString folder = m_out.filePath(u"sdr-"_s + name);
+            ExportJob job(requestFor(mediaPath(name), folder));
+            QVERIFY(runToEnd(job).value_or(ExportOutcome()).succeeded());
+            const JSON video = probeStream(folder + u"/html5video.mp4"_s);
+            QCOMPARE(video[u"pix_fmt"].stringValue(), u"yuv420p"_s);
+            for (const char16_t *key : {u"color_transfer", u"color_primaries", u"color_space"})
+                QCOMPARE(video[key].stringValue(), u"bt709"_s);
+            for (const auto &[output, seconds] : {std::pair(u"/html5video.mp4"_s, 0.5), std::pair(u"/poster.jpg"_s, 0.0)}) {
+                const double colour = colourfulness(folder + output, seconds);
+                QVERIFY2(colour > 0.6 * sdr, qPrintable(name + output + u": "_s + QString::number(colour)));
+            }
+        }
+    }
+
+    void cancels()
+    {
+        // In the analysis, in the final pass, and while a poster extraction hangs:
+        // the outcome comes at once, the folder goes, no child process stays.
+        const QString folder = m_out.filePath(u"cancelled"_s);
+        for (const double cancelAbove : {5.0, 60.0, -1.0}) {
+            if (cancelAbove < 0)
+                QVERIFY(useEncoder("case \"$*\" in *-frames:v*) exec sleep 600;; esac\nexec @real@ \"$@\"\n"));
+            ExportJob job(requestFor(mediaPath(u"long.mp4"_s), folder));
+            QSignalSpy finished(&job, &ExportJob::finished);
+            double percent = 0;
+            connect(&job, &ExportJob::progressChanged, this, [&percent](double value, const QString &) { percent = value; });
+            job.start();
+            QVERIFY(QTest::qWaitFor([&] { return percent > cancelAbove; }, 60'000));
+            QVERIFY(!childProcesses().isEmpty()); // the poster's extraction, the encoder or both
+            job.cancel();
+            job.cancel(); // a second press changes nothing
+            QVERIFY(finished.wait(3'000));
+            QCOMPARE(finished.size(), 1);
+            QCOMPARE(finished.first().first().value<ExportOutcome>().result, ExportOutcome::Result::Cancelled);
+            QVERIFY(!QFileInfo::exists(folder) && childProcesses().isEmpty());
+            QVERIFY2(temporaryLeftovers().isEmpty(), qPrintable(temporaryLeftovers().join(u' ')));
+        }
+        QVERIFY(m_diagnostics.filter(u"-pass 2"_s).size() >= 1);
+
+        // A job destroyed mid-way, as at quitting, stops as a cancel does, without a word.
+        qunsetenv(MediaTools::resourcesVariable);
+        {
+            ExportJob job(requestFor(mediaPath(u"long.mp4"_s), folder));
+            QSignalSpy started(&job, &ExportJob::encoderStarted);
+            job.start();
+            QCOMPARE(started.size(), 1); // at once, beside the poster's extraction
+            QTest::qWait(500);
+        }
+        QVERIFY(!QFileInfo::exists(folder) && childProcesses().isEmpty());
+    }
+
+    void faultyEncoders_data()
+    {
+        QTest::addColumn<QByteArray>("encoder"); // "@real@" is the real one; empty: none at all
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("reason");
+        const QByteArray frames = "case \"$*\" in *-frames:v*) exec @real@ \"$@\";; esac\n";
+        QTest::newRow("fails in the final pass") << QByteArray("case \"$*\" in *\"-pass 2\"*) echo 'x264 [error]: rate too low' >&2; exit 1;; esac\n"
+                                                               "exec @real@ \"$@\"\n")
+                                                 << int(ExportOutcome::Result::Succeeded) << QString();
+        QTest::newRow("dies") << frames + "echo 'Conversion failed!' >&2\nkill -KILL $$\n" << int(ExportOutcome::Result::Failed)
+                              << u"The encoder stopped:\nConversion failed!"_s;
+        QTest::newRow("writes nothing") << frames + "exit 0\n" << int(ExportOutcome::Result::Failed) << u"The encoder wrote no video."_s;
+        QTest::newRow("missing") << QByteArray() << int(ExportOutcome::Result::Failed) << u"was not found"_s;
+        QTest::newRow("deaf to a cancel") << frames + "trap '' TERM\nwhile :; do sleep 0.1; done\n"
+                                          << int(ExportOutcome::Result::Cancelled) << QString();
+    }
+
+    void faultyEncoders()
+    {
+        QFETCH(QByteArray, encoder);
+        QFETCH(int, result);
+        QFETCH(QString, reason);
+        QVERIFY(useEncoder(encoder));
+        const QString folder = m_out.filePath(u"faulty"_s);
+        ExportJob job(requestFor(mediaPath(u"noisy.mp4"_s), folder, 50));
+        const auto expected = ExportOutcome::Result(result);
+        if (expected == ExportOutcome::Result::Cancelled) {
+            QSignalSpy started(&job, &ExportJob::encoderStarted);
+            QSignalSpy finished(&job, &ExportJob::finished);
+            job.start();
+            QCOMPARE(started.size(), 1);
+            QTest::qWait(300);
+            job.cancel();
+            // Killed after the polite request is ignored.
+            QVERIFY(finished.wait(EncoderRunKillDelayMs + 3'000));
+            QCOMPARE(finished.first().first().value<ExportOutcome>().result, expected);
+            QVERIFY(!QFileInfo::exists(folder));
+            return;
+        }
+        const std::optional<ExportOutcome> outcome = runToEnd(job);
+        QVERIFY(outcome);
+        QCOMPARE(outcome->result, expected);
+        QVERIFY2(outcome->reason.contains(reason), qPrintable(outcome->reason));
+        if (expected == ExportOutcome::Result::Succeeded) {
+            // The single run of old made the video instead.
+            QVERIFY(m_diagnostics.filter(u"one run as before"_s).size() == 1);
+            QVERIFY(!m_diagnostics.filter(u"Encoder arguments"_s).last().contains(u"-pass"));
+        } else {
+            QVERIFY(QFileInfo(folder).isDir()); // a failed export's folder stays for the user to see
+        }
+    }
+
+private:
+    static constexpr int EncoderRunKillDelayMs = 2'000;
+    QTemporaryDir m_out;
+    QStringList m_diagnostics;
+    std::unique_ptr<QTemporaryDir> m_tools;
+
+    // The real prober, and an encoder scripted in sh around the real one; none when empty.
+    bool useEncoder(const QByteArray &script)
+    {
+        const QString prober = *MediaTools::resourcePath(MediaTools::proberName);
+        const QString encoder = *MediaTools::resourcePath(MediaTools::encoderName);
+        m_tools = std::make_unique<QTemporaryDir>();
+        if (!QFile::link(prober, m_tools->filePath(MediaTools::proberName.toString())))
+            return false;
+        if (!script.isEmpty()
+            && !writeScript(m_tools->filePath(MediaTools::encoderName.toString()),
+                            "#!/bin/sh\n" + QByteArray(script).replace("@real@", QFile::encodeName(encoder)))) {
+            return false;
+        }
+        qputenv(MediaTools::resourcesVariable, QFile::encodeName(m_tools->path()));
+        return true;
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportJob)
+#include "tst_exportjob.moc"
