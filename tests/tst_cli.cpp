@@ -1,0 +1,184 @@
+// "videofold export" as a user runs it: a child process without a display.
+#include "testing.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The command's environment: no display of any kind, temporary files in a folder of the test's.
+QProcessEnvironment headless(const QString &temporary)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
+    environment.insert(u"TMPDIR"_s, temporary);
+    return environment;
+}
+
+// Every process on the machine whose command line names text: an encoder left behind.
+QStringList processesNaming(const QString &text)
+{
+    QStringList found;
+    for (const QString &pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+        const QByteArray commandLine = bytesOf(u"/proc/"_s + pid + u"/cmdline"_s).replace('\0', ' ');
+        if (commandLine.contains(text.toUtf8()))
+            found << pid + u": "_s + QString::fromUtf8(commandLine);
+    }
+    return found;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { QVERIFY(QDir::setCurrent(m_work.path())); }
+
+    void oneSource()
+    {
+        // A limit in bytes is never exceeded; the summary names the folder; --json parses.
+        const Run run = videofold({u"export"_s, mediaPath(u"noisy.mp4"_s), u"--size"_s, u"200kB"_s, u"--frame-size"_s,
+                                   u"50%"_s, u"--poster"_s, u"0:01.5"_s, u"--json"_s});
+        QCOMPARE(run.status, 0);
+        const QString folder = m_work.filePath(u"HTML5Video"_s);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+        QCOMPARE_LE(QFileInfo(folder + u"/html5video.mp4"_s).size(), 200'000);
+        const QJsonObject result = QJsonDocument::fromJson(run.out.trimmed()).object();
+        QCOMPARE(result[u"outcome"].toString(), u"succeeded"_s);
+        QCOMPARE(result[u"folder"].toString(), folder);
+        QCOMPARE(result[u"targetBytes"].toInteger(), 200'000);
+        QCOMPARE(result[u"files"].toArray().size(), 3);
+        QVERIFY(run.err.contains("video ") && run.err.contains(folder.toUtf8()));
+        QVERIFY(bytesOf(folder + u"/html5Video.html"_s).contains("width=\"160\" height=\"90\""));
+
+        // An existing folder is an error and stays untouched, unless --replace.
+        QVERIFY(writeFile(folder + u"/keep.txt"_s, "mine"));
+        const QStringList again = {u"export"_s, mediaPath(u"h264-aac.mp4"_s), u"-o"_s, folder, u"--approximate-size"_s};
+        const Run refused = videofold(again);
+        QCOMPARE(refused.status, 1);
+        QVERIFY(refused.err.contains("--replace"));
+        QCOMPARE(bytesOf(folder + u"/keep.txt"_s), QByteArray("mine"));
+        QCOMPARE(videofold(again + QStringList{u"--replace"_s}).status, 0);
+        QVERIFY(!QFileInfo::exists(folder + u"/keep.txt"_s));
+
+        // The source's own folder is refused, replace or not.
+        QTemporaryDir sources;
+        const QString source = sources.filePath(u"clip.mp4"_s);
+        QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), source));
+        const Run own = videofold({u"export"_s, source, u"-o"_s, sources.path(), u"--replace"_s});
+        QCOMPARE(own.status, 1);
+        QVERIFY(own.err.contains("Please choose another name"));
+        QCOMPARE(bytesOf(source), bytesOf(mediaPath(u"h264-aac.mp4"_s)));
+    }
+
+    void severalSources()
+    {
+        // Each source gets a folder named after it, twins numbered; a bad one fails alone.
+        QTemporaryDir other;
+        const QString twin = other.filePath(u"h264-aac.mp4"_s);
+        QVERIFY(QFile::copy(mediaPath(u"video-only.mp4"_s), twin));
+        const Run run = videofold({u"export"_s, u"--approximate-size"_s, u"--json"_s, u"-q"_s, u"-o"_s, u"many"_s,
+                                   mediaPath(u"h264-aac.mp4"_s), mediaPath(u"notes.txt"_s), twin, mediaPath(u"audio-only.m4a"_s)});
+        QCOMPARE(run.status, 1);
+        const QList<QByteArray> lines = run.out.trimmed().split('\n');
+        QCOMPARE(lines.size(), 4);
+        QStringList outcomes;
+        for (const QByteArray &line : lines)
+            outcomes << QJsonDocument::fromJson(line).object()[u"outcome"].toString();
+        QCOMPARE(outcomes, (QStringList{u"succeeded"_s, u"refused"_s, u"succeeded"_s, u"refused"_s}));
+        QCOMPARE(QDir(m_work.filePath(u"many"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{u"h264-aac"_s, u"h264-aac 2"_s}));
+        // The window's own refusal text, naming the file; nothing else on standard error with --quiet.
+        QVERIFY(run.err.contains("notes.txt: Seems to be an unsupported file. Does the video play in VLC Player?"));
+        QVERIFY(run.err.contains("audio-only.m4a: Seems to be an unsupported file."));
+        QCOMPARE(run.err.count('\n'), 2);
+    }
+
+    void usageErrors()
+    {
+        // Nothing written, status 2, for what cannot be read; help and version without a display.
+        const QList<QStringList> wrong = {{u"--frobnicate"_s}, {u"--size"_s, u"lots"_s}, {u"--frame-size"_s, u"0x5"_s},
+                                          {u"--poster"_s, u"1:99"_s}, {u"--size"_s}};
+        for (const QStringList &options : wrong) {
+            const Run run = videofold(QStringList{u"export"_s, mediaPath(u"h264-aac.mp4"_s), u"-o"_s, u"never"_s} + options);
+            QVERIFY2(run.status == 2 && run.err.contains("Try 'videofold export --help'"), qPrintable(options.join(u' ')));
+            QVERIFY(!QFileInfo::exists(m_work.filePath(u"never"_s)));
+        }
+        QCOMPARE(videofold({u"export"_s}).status, 2);
+        // A frame size this video's slider cannot reach fails that source with the sizes it can.
+        const Run unreachable = videofold({u"export"_s, mediaPath(u"h264-aac.mp4"_s), u"--frame-size"_s, u"300x300"_s});
+        QVERIFY(unreachable.status == 1 && unreachable.err.contains("320 x 240 (100 %)"));
+        const Run help = videofold({u"export"_s, u"--help"_s});
+        for (const char *option : {"--output", "--frame-size", "--size", "--poster", "--approximate-size", "--minimal-page",
+                                   "--fast-start", "--autoplay", "--loop", "--muted", "--no-controls", "--replace", "--quiet", "--json"})
+            QVERIFY2(help.status == 0 && help.out.contains(option), option);
+        QVERIFY(videofold({u"--help"_s}).out.contains("videofold export [OPTIONS] SOURCE..."));
+        QVERIFY(videofold({u"--version"_s}).out.startsWith("videofold " VIDEOFOLD_VERSION));
+    }
+
+    void stopBySignal_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<int>("status");
+        QTest::newRow("Ctrl+C") << int(SIGINT) << 130;
+        QTest::newRow("SIGTERM") << int(SIGTERM) << 143;
+    }
+
+    void stopBySignal()
+    {
+        // The running export stops, its folder and temporary files go, the rest is skipped.
+        QFETCH(int, signalNumber);
+        QFETCH(int, status);
+        QTemporaryDir temporary;
+        QProcess command;
+        command.setProcessEnvironment(headless(temporary.path()));
+        command.start(QStringLiteral(VIDEOFOLD_BINARY), {u"export"_s, u"-o"_s, u"stopped"_s, mediaPath(u"long.mp4"_s),
+                                                         mediaPath(u"h264-aac.mp4"_s)});
+        const QString first = m_work.filePath(u"stopped/long"_s);
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(first + u"/html5Video.html"_s); }, 20'000));
+        QVERIFY(QTest::qWaitFor([&] { return !processesNaming(first).isEmpty(); }, 10'000));
+        QTest::qWait(500);
+        ::kill(pid_t(command.processId()), signalNumber);
+        QVERIFY(command.waitForFinished(10'000));
+        QCOMPARE(command.exitCode(), status);
+        QVERIFY(!QFileInfo::exists(first) && !QFileInfo::exists(m_work.filePath(u"stopped/h264-aac"_s)));
+        QVERIFY(QDir(temporary.path()).isEmpty());
+        QVERIFY(QTest::qWaitFor([&] { return processesNaming(first).isEmpty(); }, 5'000));
+    }
+
+private:
+    QTemporaryDir m_work;
+
+    Run videofold(const QStringList &arguments)
+    {
+        QTemporaryDir temporary;
+        QProcess command;
+        command.setProcessEnvironment(headless(temporary.path()));
+        command.start(QStringLiteral(VIDEOFOLD_BINARY), arguments);
+        if (!command.waitForFinished(120'000))
+            return {};
+        return {command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1, command.readAllStandardOutput(),
+                command.readAllStandardError()};
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_cli.moc"
