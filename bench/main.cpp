@@ -5,7 +5,10 @@
 #include "app/posterpreview.h"
 #include "common/diagnostics.h"
 #include "export/encoderarguments.h"
+#include "export/exportjob.h"
+#include "export/outputfolder.h"
 #include "export/outputsettings.h"
+#include "export/playability.h"
 #include "export/posterframe.h"
 #include "probe/fileprobe.h"
 #include "tools/mediatools.h"
@@ -190,64 +193,137 @@ struct Bench
         return figures.back();
     }
 
+    // The window's own costs: its memory with a video loaded, and the longest
+    // stall of its thread while a file opens, its preview is made and it exports.
     void idleMemoryAndStall()
     {
         Figure &memory = figure(QStringLiteral("idle memory"), QStringLiteral("MB"), 80);
         Figure &stall = figure(QStringLiteral("main-thread stall"), QStringLiteral("ms"), 50);
-        Figure &exportRatio = figure(QStringLiteral("export ratio"), QStringLiteral("x"), 1.05);
-        Figure &cpu = figure(QStringLiteral("app CPU during export"), QStringLiteral("%"), 1);
-
         AppDelegate delegate;
         delegate.applicationDidFinishLaunching();
         delegate.window->show();
-        // The one run of old against the bare encoder with the very same arguments.
         delegate.userDefaults->setValue(QStringLiteral("approximateSizeParam"), true);
-        for (int run = 0; run < 5; ++run) {
-            // The heartbeat runs only while the application works: open and preview, then export.
+        for (int run = 0; run < 3; ++run) {
             auto heartbeat = std::make_unique<Heartbeat>();
             if (!openAndWait(delegate, source))
                 return;
-            double longestStall = heartbeat->longestGap();
-            heartbeat.reset();
             if (run == 0)
                 memory.samples << double(residentKilobytes()) / 1024;
             delegate.outputResolutionSlider->setValue(50);
-
-            const QString out = folder.filePath(QStringLiteral("export-%1").arg(run));
-            const QString bareOut = folder.filePath(QStringLiteral("bare-%1").arg(run));
-            QDir().mkpath(bareOut);
-            // The bare encoder with the very same arguments, into another folder.
-            const EncoderInputs inputs = encoderInputs(*delegate.globalFP, source, bareOut, 100,
-                                                       delegate.outputResolutionLBL->text());
-            auto bare = [&] { return timeTool(tool(MediaTools::encoderName), buildEncoderArguments(inputs)); };
-            double selfCpu = 0;
-            double childCpu = 0;
-            auto app = [&] {
-                QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-                const double selfBefore = cpuSeconds(RUSAGE_SELF);
-                const double childrenBefore = cpuSeconds(RUSAGE_CHILDREN);
-                const Heartbeat exportBeat;
-                QElapsedTimer clock;
-                clock.start();
-                delegate.prepareOutputFolder(out);
-                finished.wait(600'000);
-                const double ms = milliseconds(clock);
-                longestStall = std::max(longestStall, exportBeat.longestGap());
-                selfCpu = cpuSeconds(RUSAGE_SELF) - selfBefore;
-                childCpu = cpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
-                return ms;
-            };
-            const double bareFirst = run % 2 ? bare() : 0;
-            const double appMs = app();
-            const double bareMs = run % 2 ? bareFirst : bare();
-            stall.samples << longestStall;
+            QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+            delegate.prepareOutputFolder(folder.filePath(QStringLiteral("window-%1").arg(run)));
+            finished.wait(600'000);
+            stall.samples << heartbeat->longestGap();
             if (auto *alert = delegate.window->findChild<QMessageBox *>(QStringLiteral("alert"))) {
                 alert->setObjectName(QString());
                 alert->close();
             }
-            exportRatio.samples << appMs / bareMs;
-            cpu.samples << 100 * selfCpu / std::max(childCpu, 1e-9);
-            say(QStringLiteral("export %1: app %2 ms, bare %3 ms").arg(run).arg(appMs).arg(bareMs));
+        }
+    }
+
+    // An export at half the frame size, one encoder run, as the job and the command line get it.
+    ExportRequest halfSizeRequest(const QString &out) const
+    {
+        ExportRequest request;
+        request.sourcePath = source;
+        request.probe = std::make_shared<const FileProbe>(source);
+        request.folder = out;
+        request.frameSize = outputFrameSize(*request.probe->firstVideoTrackInfo, 50);
+        request.targetBytes = targetBytesForShare(*request.probe->fileSize, 100);
+        request.posterSeconds = PosterFrame::positionSeconds(request.probe->duration, 50);
+        request.pageOptions = {true, false, false, false};
+        request.approximateSize = true;
+        return request;
+    }
+
+    // The same tool runs by hand: the encoder and the poster's extraction at
+    // once, as the job runs them, then the output's probe.
+    static void bareExport(const ExportRequest &request, const QString &out)
+    {
+        QDir(out).removeRecursively();
+        QDir().mkpath(out);
+        const EncoderInputs inputs = encoderInputs(*request.probe, request.sourcePath, out, request.targetBytes,
+                                                   request.frameSize);
+        QProcess encoder;
+        QProcess poster;
+        for (QProcess *process : {&encoder, &poster}) {
+            process->setStandardInputFile(QProcess::nullDevice());
+            process->setStandardErrorFile(QProcess::nullDevice());
+        }
+        encoder.start(tool(MediaTools::encoderName), buildEncoderArguments(inputs));
+        poster.start(tool(MediaTools::encoderName),
+                     PosterFrame::encoderArguments(PosterFrame::seekText(request.posterSeconds), request.sourcePath,
+                                                   out + QStringLiteral("/poster.png"),
+                                                   PosterFrame::posterFilters(request.frameSize)));
+        encoder.waitForFinished(-1);
+        poster.waitForFinished(-1);
+        timeTool(tool(MediaTools::proberName), playabilityArguments(out + QStringLiteral("/html5video.mp4")));
+    }
+
+    static void jobExport(const ExportRequest &request)
+    {
+        recreateFolder(request.folder);
+        ExportJob job(request);
+        QSignalSpy finished(&job, &ExportJob::finished);
+        job.start();
+        finished.wait(900'000);
+    }
+
+    void commandLineExport(const QString &binary, const QString &out) const
+    {
+        QDir(out).removeRecursively();
+        QProcess command;
+        command.setStandardInputFile(QProcess::nullDevice());
+        command.start(binary, {QStringLiteral("export"), QStringLiteral("-q"), QStringLiteral("--approximate-size"),
+                               QStringLiteral("--frame-size"), QStringLiteral("50%"), QStringLiteral("-o"), out, source});
+        command.waitForFinished(-1);
+    }
+
+    // One side of a pair: its wall time, and its CPU time (its own and its children's).
+    template <typename Work>
+    static std::pair<double, double> timed(Work work)
+    {
+        const double cpuBefore = cpuSeconds(RUSAGE_SELF) + cpuSeconds(RUSAGE_CHILDREN);
+        QElapsedTimer clock;
+        clock.start();
+        work();
+        const double ms = milliseconds(clock);
+        return {ms, cpuSeconds(RUSAGE_SELF) + cpuSeconds(RUSAGE_CHILDREN) - cpuBefore};
+    }
+
+    // The export job, and the command line, against the same tool runs by hand:
+    // wall and CPU time, 7 pairs each, the order alternating.
+    void exportRatios(const QString &binary)
+    {
+        Figure &wall = figure(QStringLiteral("export ratio (wall)"), QStringLiteral("x"), 1.05);
+        Figure &cpu = figure(QStringLiteral("export ratio (CPU)"), QStringLiteral("x"), 1.05);
+        Figure &commandLine = figure(QStringLiteral("command-line export ratio"), QStringLiteral("x"), 1.05);
+        Figure &appCpu = figure(QStringLiteral("app CPU during export"), QStringLiteral("%"), 1);
+        const ExportRequest request = halfSizeRequest(folder.filePath(QStringLiteral("job")));
+        const QString bareOut = folder.filePath(QStringLiteral("bare"));
+        for (int run = 0; run < 7; ++run) {
+            auto bare = [&] { return timed([&] { bareExport(request, bareOut); }); };
+            auto app = [&] {
+                const double selfBefore = cpuSeconds(RUSAGE_SELF);
+                const double childrenBefore = cpuSeconds(RUSAGE_CHILDREN);
+                const auto measured = timed([&] { jobExport(request); });
+                appCpu.samples << 100 * (cpuSeconds(RUSAGE_SELF) - selfBefore)
+                        / std::max(cpuSeconds(RUSAGE_CHILDREN) - childrenBefore, 1e-9);
+                return measured;
+            };
+            const auto [bareFirstMs, bareFirstCpu] = run % 2 ? bare() : std::pair(0.0, 0.0);
+            const auto [appMs, appCpuSeconds] = app();
+            const auto [bareMs, bareCpu] = run % 2 ? std::pair(bareFirstMs, bareFirstCpu) : bare();
+            wall.samples << appMs / bareMs;
+            cpu.samples << appCpuSeconds / bareCpu;
+            say(QStringLiteral("export %1: job %2 ms (%3 s CPU), by hand %4 ms (%5 s CPU)")
+                    .arg(run).arg(appMs).arg(appCpuSeconds).arg(bareMs).arg(bareCpu));
+        }
+        const QString commandOut = folder.filePath(QStringLiteral("command"));
+        for (int run = 0; run < 7; ++run) {
+            auto bare = [&] { return timed([&] { bareExport(request, bareOut); }).first; };
+            auto command = [&] { return timed([&] { commandLineExport(binary, commandOut); }).first; };
+            commandLine.samples << interleavedRatio(run, command, bare);
         }
     }
 
@@ -258,43 +334,24 @@ struct Bench
         Figure &time = figure(QStringLiteral("exact-size time ratio"), QStringLiteral("x"), 1.6);
         Figure &size = figure(QStringLiteral("exact size over label"), QStringLiteral("x"), 1.02);
         size.boundsLargest = true;
-        AppDelegate delegate;
-        delegate.applicationDidFinishLaunching();
-        if (!openAndWait(delegate, source))
-            return;
-        delegate.outputResolutionSlider->setValue(50);
         const int percents[] = {100, 50, 25};
         for (int run = 0; run < 5; ++run) {
             const int percent = percents[run % 3];
-            delegate.outputFileSizeSlider->setValue(percent);
+            ExportRequest request = halfSizeRequest(folder.filePath(QStringLiteral("exact")));
+            request.targetBytes = targetBytesForShare(*request.probe->fileSize, percent);
             auto exportWith = [&](bool approximate) {
-                delegate.userDefaults->setValue(QStringLiteral("approximateSizeParam"), approximate);
-                QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-                QElapsedTimer clock;
-                clock.start();
-                delegate.prepareOutputFolder(folder.filePath(approximate ? QStringLiteral("approximate")
-                                                                         : QStringLiteral("exact")));
-                finished.wait(900'000);
-                const double ms = milliseconds(clock);
-                if (auto *alert = delegate.window->findChild<QMessageBox *>(QStringLiteral("alert"))) {
-                    alert->setObjectName(QString());
-                    alert->close();
-                }
-                return ms;
+                request.approximateSize = approximate;
+                return timed([&] { jobExport(request); }).first;
             };
             const double approximateFirst = run % 2 ? exportWith(true) : 0;
             const double exactMs = exportWith(false);
-            const double written =
-                double(QFileInfo(folder.filePath(QStringLiteral("exact/html5video.mp4"))).size());
+            const double written = double(QFileInfo(request.folder + QStringLiteral("/html5video.mp4")).size());
             const double approximateMs = run % 2 ? approximateFirst : exportWith(true);
-            const double label = double(targetSizeBytes(*delegate.globalFP->fileSize, percent));
+            const double label = double(targetSizeBytes(*request.probe->fileSize, percent));
             time.samples << exactMs / approximateMs;
             size.samples << written / label;
             say(QStringLiteral("exact size %1 %: %2 ms against %3 ms, %4 of the label")
-                    .arg(percent)
-                    .arg(exactMs)
-                    .arg(approximateMs)
-                    .arg(written / label));
+                    .arg(percent).arg(exactMs).arg(approximateMs).arg(written / label));
         }
     }
 
@@ -386,8 +443,11 @@ int main(int argc, char *argv[])
         say(QStringLiteral("could not make the source; is FFmpeg there?"));
         return 1;
     }
-    say(QStringLiteral("memory, stalls and exports"));
+    const QString binary = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("videofold"));
+    say(QStringLiteral("memory and stalls of the window"));
     bench.idleMemoryAndStall();
+    say(QStringLiteral("exports against the same tool runs by hand"));
+    bench.exportRatios(binary);
     say(QStringLiteral("exact sizes"));
     bench.exactSize();
     say(QStringLiteral("probes"));
@@ -396,7 +456,7 @@ int main(int argc, char *argv[])
     say(QStringLiteral("posters"));
     bench.poster();
     say(QStringLiteral("start-up"));
-    bench.startUp(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("videofold")));
+    bench.startUp(binary);
 
     const QString machine = machineDescription();
     const QString ffmpeg = MediaTools::encoderVersion();

@@ -4,17 +4,20 @@
 #include "probe/proberrun.h"
 #include "tools/mediatools.h"
 
+QStringList playabilityArguments(const QString &path)
+{
+    return {QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-select_streams"), QStringLiteral("v:0"),
+            QStringLiteral("-read_intervals"), QStringLiteral("%+#1"), QStringLiteral("-count_frames"),
+            QStringLiteral("-show_entries"), QStringLiteral("stream=codec_name,nb_read_frames,duration:format=duration"),
+            QStringLiteral("-print_format"), QStringLiteral("json"), path};
+}
+
 bool isPlayableVideo(const QString &path)
 {
     const std::optional<QString> prober = MediaTools::resourcePath(MediaTools::proberName);
     if (!prober)
         return false;
-    const QStringList arguments = {
-        QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-select_streams"), QStringLiteral("v:0"),
-        QStringLiteral("-read_intervals"), QStringLiteral("%+#1"), QStringLiteral("-count_frames"),
-        QStringLiteral("-show_entries"), QStringLiteral("stream=codec_name,nb_read_frames,duration:format=duration"),
-        QStringLiteral("-print_format"), QStringLiteral("json"), path};
-    const std::optional<JSON> answer = JSON::fromBytes(runProber(*prober, arguments));
+    const std::optional<JSON> answer = JSON::fromBytes(runProber(*prober, playabilityArguments(path)));
     if (!answer)
         return false;
     const JSON stream = (*answer)[u"streams"][0];

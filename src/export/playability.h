@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Whether a browser can play the file: the prober ("sniffer") finds an H.264
 // video stream in it, decodes its first frame, and reads a positive duration.
 // Blocks while the prober runs.
 [[nodiscard]] bool isPlayableVideo(const QString &path);
+
+// The prober's arguments for that check: the first video stream's first frame decoded.
+[[nodiscard]] QStringList playabilityArguments(const QString &path);
