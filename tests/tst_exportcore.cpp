@@ -143,6 +143,13 @@ private Q_SLOTS:
         QVERIFY(!nextExactSizePass(passes, 1'000'000, 990'000, 10, {most, 0.9}));
     }
 
+    void finalPassRate()
+    {
+        // The video aims at 98.5 % of what the audio and the container leave; at least 1 kb/s.
+        QVERIFY(qFuzzyCompare(exactVideoKilobits(1'000'000, 40'000, 10'000, 10), 950'000 * 0.985 * 8 / 10 / 1000));
+        QCOMPARE(exactVideoKilobits(1'000, 40'000, 10'000, 10), 1.0);
+    }
+
     void mp4Overhead_data()
     {
         QTest::addColumn<QByteArray>("file");
