@@ -1,0 +1,160 @@
+#include "cli/exportoptions.h"
+
+#include "common/diagnostics.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+
+#include <cstdio>
+
+namespace {
+
+const QString defaultFolderName = QStringLiteral("HTML5Video");
+
+struct Option
+{
+    QStringList names;
+    QString description;
+    QString valueName = {};
+};
+
+const QList<Option> &options()
+{
+    static const QList<Option> list = {
+        {{QStringLiteral("o"), QStringLiteral("output")},
+         QStringLiteral("The folder to create; with several sources, the folder that gets one folder per source, named "
+                        "after it. Default: HTML5Video in the current folder, or the current folder itself."),
+         QStringLiteral("PATH")},
+        {{QStringLiteral("frame-size")},
+         QStringLiteral("The video's frame size: a share of the source's (50%) or one the frame-size slider reaches "
+                        "(1280x720). Default: 100%."),
+         QStringLiteral("SIZE")},
+        {{QStringLiteral("size")},
+         QStringLiteral("The video's size: a share of the source file's (50%) or a limit in bytes, never exceeded "
+                        "(8MB, 750kB, 1.5GB, 8000000; units of 1000). Default: 100%."),
+         QStringLiteral("SIZE")},
+        {{QStringLiteral("poster")},
+         QStringLiteral("The poster's frame: a share of the duration (40%) or a time (1:02.5). Default: the middle."),
+         QStringLiteral("POSITION")},
+        {{QStringLiteral("approximate-size")}, QStringLiteral("One encoder run, about a third faster; the size can be well off.")},
+        {{QStringLiteral("minimal-page")}, QStringLiteral("Just the video element in a bare page, without captions.")},
+        {{QStringLiteral("fast-start")}, QStringLiteral("The video's index first, so that browsers start playing sooner.")},
+        {{QStringLiteral("autoplay")}, QStringLiteral("The video starts by itself (and is muted, as browsers require).")},
+        {{QStringLiteral("loop")}, QStringLiteral("The video starts again at its end.")},
+        {{QStringLiteral("muted")}, QStringLiteral("The video starts without sound.")},
+        {{QStringLiteral("no-controls")}, QStringLiteral("The page shows no player controls.")},
+        {{QStringLiteral("replace")}, QStringLiteral("Replaces an existing folder; without it, one is left untouched and the source fails.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("No progress and no summary; errors only.")},
+        {{QStringLiteral("json")},
+         QStringLiteral("One JSON object per source on standard output when it ends: source, folder, outcome, reason, "
+                        "targetBytes, files (name, bytes), seconds.")},
+        {{QStringLiteral("v"), QStringLiteral("verbose")}, QStringLiteral("The diagnostic lines, such as the encoder's arguments, on standard error.")},
+    };
+    return list;
+}
+
+const QString exitStatusText = QStringLiteral(
+    "Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run);\n"
+    "2 for a usage error, before anything is written; 130 after Ctrl+C and 143 after SIGTERM, which stop the\n"
+    "running export, remove its folder and skip the rest.\n");
+
+} // namespace
+
+QString exportHelpText()
+{
+    QString text = QStringLiteral("Usage: videofold export [OPTIONS] SOURCE...\n\n"
+                                  "Turns each video into a folder ready for a web site: html5video.mp4 (H.264), "
+                                  "poster.jpg and html5Video.html.\n\nOptions:\n");
+    for (const Option &option : options()) {
+        QStringList spelled;
+        for (const QString &name : option.names)
+            spelled << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString left = QStringLiteral("  ") + spelled.join(QStringLiteral(", "));
+        if (!option.valueName.isEmpty())
+            left += u' ' + option.valueName;
+        text += left.leftJustified(28) + u' ' + option.description + u'\n';
+    }
+    text += QStringLiteral("  -h, --help                   This help.\n\n") + exitStatusText;
+    return text;
+}
+
+std::optional<QString> readSettings(const QStringList &arguments, CommandSettings &settings, bool &helpAsked)
+{
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    for (const Option &option : options())
+        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    if (!parser.parse(QStringList{QStringLiteral("videofold export")} + arguments))
+        return parser.errorText();
+    if (parser.isSet(QStringLiteral("help"))) {
+        helpAsked = true;
+        return std::nullopt;
+    }
+    if (parser.isSet(QStringLiteral("frame-size"))) {
+        const std::optional<FrameSizeSetting> size = parseFrameSizeSetting(parser.value(QStringLiteral("frame-size")));
+        if (!size)
+            return QStringLiteral("--frame-size takes a share such as 50% or a size such as 1280x720, not '%1'.")
+                .arg(parser.value(QStringLiteral("frame-size")));
+        settings.frameSize = *size;
+    }
+    if (parser.isSet(QStringLiteral("size"))) {
+        const std::optional<SizeSetting> size = parseSizeSetting(parser.value(QStringLiteral("size")));
+        if (!size)
+            return QStringLiteral("--size takes a share such as 50% or a size such as 8MB, 750kB or 8000000, not '%1'.")
+                .arg(parser.value(QStringLiteral("size")));
+        settings.size = *size;
+    }
+    if (parser.isSet(QStringLiteral("poster"))) {
+        const std::optional<PositionSetting> poster = parsePositionSetting(parser.value(QStringLiteral("poster")));
+        if (!poster)
+            return QStringLiteral("--poster takes a share such as 40% or a time such as 1:02.5, not '%1'.")
+                .arg(parser.value(QStringLiteral("poster")));
+        settings.poster = *poster;
+    }
+    settings.page.controls = !parser.isSet(QStringLiteral("no-controls"));
+    settings.page.autoplay = parser.isSet(QStringLiteral("autoplay"));
+    settings.page.loop = parser.isSet(QStringLiteral("loop"));
+    // Browsers start only muted videos by themselves.
+    settings.page.muted = parser.isSet(QStringLiteral("muted")) || settings.page.autoplay;
+    settings.minimalPage = parser.isSet(QStringLiteral("minimal-page"));
+    settings.fastStart = parser.isSet(QStringLiteral("fast-start"));
+    settings.approximateSize = parser.isSet(QStringLiteral("approximate-size"));
+    settings.replace = parser.isSet(QStringLiteral("replace"));
+    settings.quiet = parser.isSet(QStringLiteral("quiet"));
+    settings.json = parser.isSet(QStringLiteral("json"));
+    settings.output = parser.value(QStringLiteral("output"));
+    settings.sources = parser.positionalArguments();
+    if (settings.sources.isEmpty())
+        return QStringLiteral("No source video given.");
+    if (parser.isSet(QStringLiteral("verbose")))
+        setDiagnosticSink([](const QString &line) { std::fprintf(stderr, "%s\n", line.toUtf8().constData()); });
+    else
+        setDiagnosticSink([](const QString &) {});
+    return std::nullopt;
+}
+
+QStringList outputFolders(const CommandSettings &settings)
+{
+    const QDir current = QDir::current();
+    if (settings.sources.size() == 1) {
+        const QString output = settings.output.isEmpty() ? defaultFolderName : settings.output;
+        return {QDir::cleanPath(current.absoluteFilePath(output))};
+    }
+    const QDir parent(QDir::cleanPath(current.absoluteFilePath(settings.output.isEmpty() ? QStringLiteral(".") : settings.output)));
+    QStringList folders;
+    QSet<QString> used;
+    for (const QString &source : settings.sources) {
+        QString base = QFileInfo(source).completeBaseName();
+        if (base.isEmpty() || base.startsWith(u'.'))
+            base = defaultFolderName;
+        QString name = base;
+        for (int twin = 2; used.contains(name); ++twin)
+            name = base + u' ' + QString::number(twin);
+        used.insert(name);
+        folders << parent.filePath(name);
+    }
+    return folders;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "export/htmlpage.h"
+#include "export/settingstext.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What every export of one "videofold export" shares, from its options.
+struct CommandSettings
+{
+    FrameSizeSetting frameSize{100.0, {}};
+    SizeSetting size;
+    PositionSetting poster;
+    // The application's defaults, not a window's saved preferences: a script
+    // gives the same result on every machine.
+    PageOptions page{true, false, false, false};
+    bool minimalPage = false;
+    bool fastStart = false;
+    bool approximateSize = false;
+    bool replace = false;
+    bool quiet = false;
+    bool json = false;
+    QString output;
+    QStringList sources;
+};
+
+// Reads the options after "export"; an error text for anything that cannot be read.
+// helpAsked is set for "--help", and nothing else is read then.
+[[nodiscard]] std::optional<QString> readSettings(const QStringList &arguments, CommandSettings &settings, bool &helpAsked);
+
+// The folder each source goes to: with one source the output itself (default
+// "HTML5Video", as the save panel offers); with several, a folder named after
+// each source inside the output, twins numbered.
+[[nodiscard]] QStringList outputFolders(const CommandSettings &settings);
+
+// What "videofold export --help" prints.
+[[nodiscard]] QString exportHelpText();
