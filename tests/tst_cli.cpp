@@ -1,4 +1,5 @@
 // "videofold export" as a user runs it: a child process without a display.
+#include "export/htmlpage.h"
 #include "testing.h"
 
 #include <QJsonArray>
@@ -9,6 +10,9 @@
 #include <QTest>
 
 #include <csignal>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -110,6 +114,39 @@ private Q_SLOTS:
         QVERIFY(run.err.contains("notes.txt: Seems to be an unsupported file. Does the video play in VLC Player?"));
         QVERIFY(run.err.contains("audio-only.m4a: Seems to be an unsupported file."));
         QCOMPARE(run.err.count('\n'), 2);
+    }
+
+    void terminalAndPageOptions()
+    {
+        // On a terminal, one progress line redrawn in place; the page's options as given, autoplay muted.
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
+        QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        QTemporaryDir temporary;
+        QProcess command;
+        command.setProcessEnvironment(headless(temporary.path()));
+        command.setStandardErrorFile(QString::fromLocal8Bit(::ptsname(master)));
+        command.start(QStringLiteral(VIDEOFOLD_BINARY),
+                      {u"export"_s, mediaPath(u"noisy.mp4"_s), u"-o"_s, u"tty"_s, u"--frame-size"_s, u"160x90"_s,
+                       u"--poster"_s, u"20%"_s, u"--autoplay"_s, u"--loop"_s, u"--no-controls"_s, u"--minimal-page"_s,
+                       u"--fast-start"_s, u"--verbose"_s});
+        QByteArray terminal;
+        auto drain = [&] {
+            char buffer[4096];
+            for (ssize_t got; (got = ::read(master, buffer, sizeof buffer)) > 0;)
+                terminal.append(buffer, got);
+        };
+        while (!command.waitForFinished(50))
+            drain();
+        drain();
+        ::close(master);
+        QCOMPARE(command.exitCode(), 0);
+        QVERIFY2(terminal.contains("\r\x1b[Knoisy.mp4 · Final pass · ") && terminal.contains(" elapsed · about "),
+                 terminal.constData());
+        QVERIFY(terminal.contains("Encoder arguments: ")); // --verbose
+        const QString folder = m_work.filePath(u"tty"_s);
+        QCOMPARE(bytesOf(folder + u"/html5Video.html"_s), html5PageBytes(160, 90, {false, true, true, true}));
+        const QByteArray video = bytesOf(folder + u"/html5video.mp4"_s);
+        QVERIFY(video.indexOf("moov") < video.indexOf("mdat"));
     }
 
     void usageErrors()

@@ -184,13 +184,16 @@ private Q_SLOTS:
             {u"50%"_s, Size{Size::Kind::Share, 50}}, {u"8MB"_s, Size{Size::Kind::Bytes, 8e6}},
             {u"750kB"_s, Size{Size::Kind::Bytes, 750e3}}, {u"1.5GB"_s, Size{Size::Kind::Bytes, 1.5e9}},
             {u"8000000"_s, Size{Size::Kind::Bytes, 8e6}}, {u"8 mb"_s, Size{Size::Kind::Bytes, 8e6}},
+            {u"2 G"_s, Size{Size::Kind::Bytes, 2e9}}, {u"1TB"_s, Size{Size::Kind::Bytes, 1e12}}, {u"64 B"_s, Size{Size::Kind::Bytes, 64}},
+            {u" 50 % "_s, Size{Size::Kind::Share, 50}}, {u"0.5"_s, {}}, {u"x%"_s, {}},
             {u"0"_s, {}}, {u"-5MB"_s, {}}, {u"150%"_s, {}}, {u"0%"_s, {}}, {u"8 MiB"_s, {}}, {u"1e6"_s, {}}, {QString(), {}}};
         for (const auto &[text, size] : sizes)
             QVERIFY2(parseSizeSetting(text) == size, qPrintable(text));
 
         const std::pair<QString, std::optional<FrameSizeSetting>> frames[] = {
             {u"50%"_s, FrameSizeSetting{50.0, {}}}, {u"1280x720"_s, FrameSizeSetting{{}, {1280, 720}}},
-            {u"1280 x 720"_s, FrameSizeSetting{{}, {1280, 720}}}, {u"0x720"_s, {}}, {u"1280x"_s, {}}, {u"101%"_s, {}}};
+            {u"1280 x 720"_s, FrameSizeSetting{{}, {1280, 720}}}, {u"1280×720"_s, FrameSizeSetting{{}, {1280, 720}}},
+            {u"12.5%"_s, FrameSizeSetting{12.5, {}}}, {u"0x720"_s, {}}, {u"1280x"_s, {}}, {u"101%"_s, {}}, {u"0%"_s, {}}};
         for (const auto &[text, frame] : frames)
             QVERIFY2(parseFrameSizeSetting(text) == frame, qPrintable(text));
         // Only sizes the slider reaches: each side of 1920 x 1080 scaled alike, even.
@@ -204,11 +207,13 @@ private Q_SLOTS:
         const std::pair<QString, std::optional<Position>> positions[] = {
             {u"40%"_s, Position{Position::Kind::Share, 40}}, {u"62.5"_s, Position{Position::Kind::Seconds, 62.5}},
             {u"1:02.5"_s, Position{Position::Kind::Seconds, 62.5}}, {u"1:01:02.5"_s, Position{Position::Kind::Seconds, 3662.5}},
-            {u"1:60"_s, {}}, {u"1.5:00"_s, {}}, {u"-3"_s, {}}, {u"1:2:3:4"_s, {}}, {u"soon"_s, {}}};
+            {u"100%"_s, Position{Position::Kind::Share, 100}}, {u"0"_s, Position{Position::Kind::Seconds, 0}},
+            {u"1:60"_s, {}}, {u"1.5:00"_s, {}}, {u"-3"_s, {}}, {u"1:2:3:4"_s, {}}, {u"soon"_s, {}}, {u"101%"_s, {}}};
         for (const auto &[text, position] : positions)
             QVERIFY2(parsePositionSetting(text) == position, qPrintable(text));
         QCOMPARE(clockText(62.56, true), u"1:02.5"_s);
         QCOMPARE(clockText(3725), u"1:02:05"_s);
+        QCOMPARE(clockText(-1), u"0:00"_s);
     }
 
     void posters()
@@ -364,24 +369,33 @@ private Q_SLOTS:
     {
         const QStringList complete = {u"poster.jpg"_s, u"html5video.mp4"_s, u"html5Video.html"_s};
         const QStringList captions = {u"captions.en.vtt"_s, u"captions.de.vtt"_s};
-        const std::tuple<QStringList, bool, QStringList, bool> rows[] = {// entries, encoder ended well, captions, success
-            {complete, true, {}, true},
-            {complete, false, {}, false},
-            {{u"html5Video.html"_s, u"poster.jpg"_s}, true, {}, false},
-            {{u"html5Video.html"_s, u"bad.mp4"_s, u"poster.jpg"_s}, true, {}, false},
-            {complete + QStringList{u".DS_Store"_s}, true, {}, false},
-            {{u"html5Video.html"_s, u"poster.jpg"_s, u"video.MP4"_s}, true, {}, false},
-            {{}, true, {}, false},
-            {complete + captions, true, captions, true},
-            {complete + captions.first(1), true, captions, false},
-            {complete + captions, true, {}, false},
-            {complete + QStringList{u"captions.en.vtt"_s, u"notes.vtt"_s}, true, captions, false}};
-        for (const auto &[names, encoderEndedNormally, written, success] : rows) {
+        const std::tuple<QStringList, bool, QStringList, QString> rows[] = {// entries, encoder ended well, captions, reason (none: success)
+            {complete, true, {}, {}},
+            {complete, false, {}, u"The encoder stopped before the video was complete."_s},
+            {{u"html5Video.html"_s, u"poster.jpg"_s}, true, {}, u"The encoder wrote no video."_s},
+            {{u"html5Video.html"_s, u"html5video.mp4"_s}, true, {}, u"No poster frame could be taken from the video."_s},
+            {{u"html5video.mp4"_s, u"poster.jpg"_s, u"bad.mp4"_s}, true, {}, u"The page could not be written."_s},
+            {complete + QStringList{u"bad.mp4"_s}, true, {}, u"The folder holds files the export did not write: bad.mp4"_s},
+            {complete + QStringList{u".DS_Store"_s}, true, {}, u"The folder holds files the export did not write: .DS_Store"_s},
+            {{}, true, {}, u"The encoder wrote no video."_s},
+            {complete + captions, true, captions, {}},
+            {complete + captions.first(1), true, captions, u"The caption file captions.de.vtt could not be written."_s},
+            {complete + captions, true, {}, u"The folder holds files the export did not write: captions.en.vtt, captions.de.vtt"_s},
+            {complete + QStringList{u"captions.en.vtt"_s, u"notes.vtt"_s}, true, captions, u"The caption file captions.de.vtt could not be written."_s}};
+        for (const auto &[names, encoderEndedNormally, written, reason] : rows) {
             const FolderVerdict verdict = judgeFolder(u"/out"_s, names, encoderEndedNormally,
                                                       [](const QString &path) { return !path.endsWith(u"bad.mp4"); }, written);
-            QCOMPARE(verdict.success, success);
+            QCOMPARE(verdict.success, reason.isEmpty());
             QCOMPARE(verdict.entries.size(), names.size());
+            if (!verdict.success)
+                QCOMPARE(failureReason(names, written, encoderEndedNormally, QString()), reason);
         }
+        // Three entries, none of them a video; a video that does not play; the encoder's own last words.
+        QVERIFY(!judgeFolder(u"/out"_s, {u"html5Video.html"_s, u"poster.jpg"_s, u"video.MP4"_s}, true, {}).success);
+        QVERIFY(!judgeFolder(u"/out"_s, {u"html5Video.html"_s, u"bad.mp4"_s, u"poster.jpg"_s}, true,
+                             [](const QString &) { return false; }).success);
+        QCOMPARE(failureReason(complete, {}, true, QString()), u"The video written cannot be played."_s);
+        QCOMPARE(failureReason(complete, {}, false, u"No space left on device"_s), u"The encoder stopped:\nNo space left on device"_s);
 
         // A video plays when the prober finds an H.264 stream in it that decodes.
         QTemporaryDir folder;

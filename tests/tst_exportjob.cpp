@@ -204,6 +204,40 @@ private Q_SLOTS:
         QVERIFY(bytesOf(m_out.filePath(u"captions/captions.en.vtt"_s)).startsWith("WEBVTT"));
     }
 
+    void endsBeforeEncoding()
+    {
+        // Cancelled before it starts: it ends at once, folder and all, and a second start changes nothing.
+        ExportRequest request = requestFor(mediaPath(u"h264-aac.mp4"_s), m_out.filePath(u"early"_s));
+        ExportJob cancelled(request);
+        cancelled.cancel();
+        std::optional<ExportOutcome> outcome = runToEnd(cancelled);
+        QVERIFY(outcome && outcome->result == ExportOutcome::Result::Cancelled && !QFileInfo::exists(request.folder));
+        cancelled.start();
+        QVERIFY(cancelled.isFinished() && !cancelled.encoderProcess());
+
+        // A folder that is gone, and a temporary directory that cannot be used: failed at once, with the reason.
+        ExportJob folderless(request);
+        outcome = runToEnd(folderless);
+        QVERIFY(outcome && outcome->result == ExportOutcome::Result::Failed && m_diagnostics.filter(u"Encoder arguments"_s).isEmpty());
+        QCOMPARE(outcome->reason, u"The folder %1 cannot be written."_s.arg(request.folder));
+        const QByteArray temporary = qgetenv("TMPDIR");
+        QVERIFY(writeFile(m_out.filePath(u"a-file"_s), "not a folder"));
+        qputenv("TMPDIR", QFile::encodeName(m_out.filePath(u"a-file"_s)));
+        ExportJob templess(requestFor(request.sourcePath, request.folder));
+        outcome = runToEnd(templess);
+        qputenv("TMPDIR", temporary);
+        QVERIFY2(outcome && outcome->reason.startsWith(u"No temporary folder could be made"_s), qPrintable(outcome->reason));
+
+        // A limit below what the audio alone needs is not met, and the export says so rather than succeed.
+        request = requestFor(request.sourcePath, request.folder);
+        request.targetBytes = 8'000;
+        request.targetIsCeiling = true;
+        ExportJob tooSmall(request);
+        outcome = runToEnd(tooSmall);
+        QVERIFY(outcome && outcome->result == ExportOutcome::Result::Failed);
+        QVERIFY2(outcome->reason.startsWith(u"The video could not be made as small as 8000 bytes"_s), qPrintable(outcome->reason));
+    }
+
     void sharpPoster()
     {
         // The poster is the frame taken at the output size, not a preview stretched to it.

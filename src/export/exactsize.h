@@ -39,8 +39,6 @@ struct Pass
     PassKind kind = PassKind::Final;
     double videoKilobits = 0;
     qint64 writtenBytes = 0; // the file the pass wrote
-
-    bool operator==(const Pass &) const = default;
 };
 
 // The seconds of video the capped pass's rate buffer holds.

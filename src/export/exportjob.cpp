@@ -22,34 +22,6 @@ namespace {
 
 const QString posterName = QStringLiteral("poster.jpg");
 
-// Why a finished export's folder fails the verdict, as the user reads it.
-QString failureReason(const QStringList &names, const QStringList &captionNames, bool encoderEndedNormally,
-                      const QString &encoderMessage)
-{
-    if (!encoderEndedNormally) {
-        return encoderMessage.isEmpty() ? QStringLiteral("The encoder stopped before the video was complete.")
-                                        : QStringLiteral("The encoder stopped:\n") + encoderMessage;
-    }
-    if (!names.contains(videoFileName.toString()))
-        return QStringLiteral("The encoder wrote no video.");
-    if (!names.contains(posterName))
-        return QStringLiteral("No poster frame could be taken from the video.");
-    if (!names.contains(pageFileName.toString()))
-        return QStringLiteral("The page could not be written.");
-    QStringList strangers;
-    for (const QString &name : names) {
-        if (name != videoFileName && name != posterName && name != pageFileName && !captionNames.contains(name))
-            strangers << name;
-    }
-    if (!strangers.isEmpty())
-        return QStringLiteral("The folder holds files the export did not write: ") + strangers.join(QStringLiteral(", "));
-    for (const QString &caption : captionNames) {
-        if (!names.contains(caption))
-            return QStringLiteral("The caption file %1 could not be written.").arg(caption);
-    }
-    return QStringLiteral("The video written cannot be played.");
-}
-
 } // namespace
 
 ExportJob::ExportJob(ExportRequest request, QObject *parent)

@@ -44,3 +44,30 @@ QStringList folderEntryNames(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                   QDir::Name);
 }
+
+QString failureReason(const QStringList &names, const QStringList &captionNames, bool encoderEndedNormally,
+                      const QString &encoderMessage)
+{
+    if (!encoderEndedNormally) {
+        return encoderMessage.isEmpty() ? QStringLiteral("The encoder stopped before the video was complete.")
+                                        : QStringLiteral("The encoder stopped:\n") + encoderMessage;
+    }
+    const std::pair<QString, QString> required[] = {
+        {QStringLiteral("html5video.mp4"), QStringLiteral("The encoder wrote no video.")},
+        {QStringLiteral("poster.jpg"), QStringLiteral("No poster frame could be taken from the video.")},
+        {QStringLiteral("html5Video.html"), QStringLiteral("The page could not be written.")}};
+    QStringList strangers = names;
+    for (const auto &[name, reason] : required) {
+        if (!names.contains(name))
+            return reason;
+        strangers.removeAll(name);
+    }
+    for (const QString &caption : captionNames) {
+        if (!names.contains(caption))
+            return QStringLiteral("The caption file %1 could not be written.").arg(caption);
+        strangers.removeAll(caption);
+    }
+    if (!strangers.isEmpty())
+        return QStringLiteral("The folder holds files the export did not write: ") + strangers.join(QStringLiteral(", "));
+    return QStringLiteral("The video written cannot be played.");
+}

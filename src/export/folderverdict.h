@@ -23,3 +23,10 @@ struct FolderVerdict
 // The folder's entries, hidden ones included; an empty list and a diagnostic
 // line when it cannot be listed.
 [[nodiscard]] QStringList folderEntryNames(const QString &folder);
+
+// Why a finished export's folder fails the verdict, in words a user can act on:
+// the encoder stopped (with its last lines), the video, the poster or the page
+// is missing, the folder holds strangers or lacks a caption file, or the video
+// does not play.
+[[nodiscard]] QString failureReason(const QStringList &names, const QStringList &captionNames, bool encoderEndedNormally,
+                                    const QString &encoderMessage);
