@@ -35,6 +35,13 @@ QProcessEnvironment headless(const QString &temporary)
     return environment;
 }
 
+// Starts the command without a display, its temporary files in temporary.
+void startVideofold(QProcess &command, const QStringList &arguments, const QTemporaryDir &temporary)
+{
+    command.setProcessEnvironment(headless(temporary.path()));
+    command.start(QStringLiteral(VIDEOFOLD_BINARY), arguments);
+}
+
 // Every process on the machine whose command line names text: an encoder left behind.
 QStringList processesNaming(const QString &text)
 {
@@ -123,12 +130,11 @@ private Q_SLOTS:
         QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
         QTemporaryDir temporary;
         QProcess command;
-        command.setProcessEnvironment(headless(temporary.path()));
         command.setStandardErrorFile(QString::fromLocal8Bit(::ptsname(master)));
-        command.start(QStringLiteral(VIDEOFOLD_BINARY),
+        startVideofold(command,
                       {u"export"_s, mediaPath(u"noisy.mp4"_s), u"-o"_s, u"tty"_s, u"--frame-size"_s, u"160x90"_s,
                        u"--poster"_s, u"20%"_s, u"--autoplay"_s, u"--loop"_s, u"--no-controls"_s, u"--minimal-page"_s,
-                       u"--fast-start"_s, u"--verbose"_s});
+                       u"--fast-start"_s, u"--verbose"_s}, temporary);
         QByteArray terminal;
         auto drain = [&] {
             char buffer[4096];
@@ -186,9 +192,8 @@ private Q_SLOTS:
         QFETCH(int, status);
         QTemporaryDir temporary;
         QProcess command;
-        command.setProcessEnvironment(headless(temporary.path()));
-        command.start(QStringLiteral(VIDEOFOLD_BINARY), {u"export"_s, u"-o"_s, u"stopped"_s, mediaPath(u"long.mp4"_s),
-                                                         mediaPath(u"h264-aac.mp4"_s)});
+        startVideofold(command, {u"export"_s, u"-o"_s, u"stopped"_s, mediaPath(u"long.mp4"_s), mediaPath(u"h264-aac.mp4"_s)},
+                       temporary);
         const QString first = m_work.filePath(u"stopped/long"_s);
         QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(first + u"/html5Video.html"_s); }, 20'000));
         QVERIFY(QTest::qWaitFor([&] { return !processesNaming(first).isEmpty(); }, 10'000));
@@ -208,8 +213,7 @@ private:
     {
         QTemporaryDir temporary;
         QProcess command;
-        command.setProcessEnvironment(headless(temporary.path()));
-        command.start(QStringLiteral(VIDEOFOLD_BINARY), arguments);
+        startVideofold(command, arguments, temporary);
         if (!command.waitForFinished(120'000))
             return {};
         return {command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1, command.readAllStandardOutput(),

@@ -4,17 +4,14 @@
 #include "common/diagnostics.h"
 #include "export/htmlpage.h"
 #include "export/outputsettings.h"
-#include "export/posterframe.h"
 #include "tools/mediatools.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDirIterator>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QListView>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSlider>
