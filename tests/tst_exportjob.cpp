@@ -226,7 +226,10 @@ private Q_SLOTS:
         ExportJob tooSmall(request);
         outcome = runToEnd(tooSmall);
         QVERIFY(outcome && outcome->result == ExportOutcome::Result::Failed);
-        QVERIFY2(outcome->reason.startsWith(u"The video could not be made as small as 8000 bytes"_s), qPrintable(outcome->reason));
+        QVERIFY2(outcome->reason.startsWith(u"The video could not be made as small as "_s)
+                     && outcome->reason.contains(u"The sound and the container alone take"_s), qPrintable(outcome->reason));
+        request.targetBytes = 8; // no rate at all: refused before anything is encoded
+        QVERIFY(runToEnd(*std::make_unique<ExportJob>(request)).value_or(ExportOutcome()).reason.contains(u"leaves no rate"_s));
     }
 
     void sharpPoster()

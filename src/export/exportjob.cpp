@@ -1,6 +1,7 @@
 #include "export/exportjob.h"
 
 #include "common/diagnostics.h"
+#include "common/displaytext.h"
 #include "common/numbertext.h"
 #include "common/temporaryfolder.h"
 #include "export/colour.h"
@@ -70,6 +71,13 @@ void ExportJob::start()
     const FileProbe &probe = *m_request.probe;
     m_inputs = encoderInputs(probe, m_request.sourcePath, m_request.folder, m_request.targetBytes, m_request.frameSize);
     m_inputs.fastStart = m_request.fastStart;
+    if (m_request.targetIsCeiling && !m_request.approximateSize && !canHitExactSize(m_inputs)) {
+        // No rate to aim for: an encode could only overshoot the limit.
+        fail(QStringLiteral("A limit of %1 leaves no rate for this video's picture%2.")
+                 .arg(byteCountText(quint64(saturatingInt64(m_request.targetBytes))),
+                      m_inputs.duration ? QString() : QStringLiteral(", whose duration is unknown")));
+        return;
+    }
     writePage();
     if (!QFileInfo::exists(path(pageFileName))) {
         fail(QStringLiteral("The folder %1 cannot be written.").arg(m_request.folder));
@@ -270,12 +278,15 @@ void ExportJob::judge()
                 outcome.reason = encoderFound ? failureReason(names, m_captionNames, m_encoderEndedNormally, m_encoderMessage)
                                               : QStringLiteral("The encoder (FFmpeg's ffmpeg, as \"creator\") was not found in %1.")
                                                     .arg(MediaTools::resourceDirectory());
-            } else if (m_request.targetIsCeiling && m_passes.size() > 0
+            } else if (m_request.targetIsCeiling && !m_request.approximateSize
                        && outcome.videoBytes > saturatingInt64(m_request.targetBytes)) {
+                // A limit is a promise: a video over it is no success, however it came about.
                 outcome.result = ExportOutcome::Result::Failed;
-                outcome.reason = QStringLiteral("The video could not be made as small as %1 bytes: it came to %2 bytes.")
-                                     .arg(saturatingInt64(m_request.targetBytes))
-                                     .arg(outcome.videoBytes);
+                outcome.reason = QStringLiteral("The video could not be made as small as %1: it came to %2.")
+                                     .arg(byteCountText(quint64(saturatingInt64(m_request.targetBytes))),
+                                          byteCountText(quint64(outcome.videoBytes)));
+                if (m_fixedBytes > 0)
+                    outcome.reason += QStringLiteral(" The sound and the container alone take %1.").arg(byteCountText(quint64(m_fixedBytes)));
             }
             conclude(outcome);
         });
