@@ -32,3 +32,8 @@ report=$(QT_QPA_PLATFORM=offscreen "$work/root/usr/bin/videofold" --check-tools 
 echo "$report"
 echo "$report" | grep -qx "resources: $work/root/usr/lib/videofold/resources"
 echo "$report" | grep -q '^probe: .*accepted$'
+
+# The packaged command exports without a display, with the packaged tools.
+(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+    "$work/root/usr/bin/videofold" export -q --approximate-size -o "$work/exported" "$video")
+[ -s "$work/exported/html5video.mp4" ] && [ -s "$work/exported/poster.jpg" ] && [ -s "$work/exported/html5Video.html" ]
