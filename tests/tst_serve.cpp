@@ -1,0 +1,119 @@
+// The preview server as a client sees it, over a real socket.
+#include "serve/previewserver.h"
+#include "testing.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <httplib.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+qint64 residentKilobytes()
+{
+    for (const QByteArray &line : bytesOf(u"/proc/self/status"_s).split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestServe : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void servesOnlyTheFolder()
+    {
+        QTemporaryDir folder;
+        QTemporaryDir outside;
+        const QByteArray page = "<!DOCTYPE html>\n<title>t</title>";
+        QVERIFY(writeFile(folder.filePath(u"html5Video.html"_s), page));
+        QVERIFY(writeFile(folder.filePath(u"html5video.mp4"_s), QByteArray(1000, 'v')));
+        QVERIFY(writeFile(folder.filePath(u"captions.en.vtt"_s), "WEBVTT\n"));
+        QVERIFY(writeFile(folder.filePath(u".hidden"_s), "secret"));
+        QVERIFY(writeFile(outside.filePath(u"secret.txt"_s), "secret"));
+        QVERIFY(QFile::link(outside.filePath(u"secret.txt"_s), folder.filePath(u"link.mp4"_s)));
+        QVERIFY(QDir().mkdir(folder.filePath(u"inner"_s)));
+
+        PreviewServer server;
+        const std::optional<QUrl> url = server.serve(folder.path());
+        QVERIFY(url && url->host() == u"127.0.0.1");
+        const std::string token = url->path().section(u'/', 1, 1).toStdString();
+        QCOMPARE(token.size(), size_t(32)); // 128 bits in hex
+        httplib::Client client("127.0.0.1", url->port());
+
+        httplib::Result got = client.Get(url->path().toStdString());
+        QVERIFY(got && got->status == 200 && got->body == page.toStdString());
+        QCOMPARE(got->get_header_value("Content-Type"), std::string("text/html; charset=utf-8"));
+        got = client.Get("/" + token + "/captions.en.vtt");
+        QCOMPARE(got->get_header_value("Content-Type"), std::string("text/vtt; charset=utf-8"));
+        // Seeking: a range, one past the end, and the last bytes; HEAD without a body.
+        got = client.Get("/" + token + "/html5video.mp4", {{"Range", "bytes=100-199"}});
+        QVERIFY(got && got->status == 206 && got->body.size() == 100);
+        QCOMPARE(got->get_header_value("Content-Range"), std::string("bytes 100-199/1000"));
+        QCOMPARE(got->get_header_value("Content-Type"), std::string("video/mp4"));
+        got = client.Get("/" + token + "/html5video.mp4", {{"Range", "bytes=900-5000"}});
+        QVERIFY(got && got->status == 206 && got->body.size() == 100);
+        QCOMPARE(client.Get("/" + token + "/html5video.mp4", {{"Range", "bytes=1000-"}})->status, 416);
+        QCOMPARE(client.Get("/" + token + "/html5video.mp4", {{"Range", "bytes=-10"}})->body.size(), size_t(10));
+        got = client.Head("/" + token + "/html5video.mp4");
+        QVERIFY(got && got->status == 200 && got->body.empty() && got->get_header_value("Content-Length") == "1000");
+
+        // Everything else is 404: another token, climbing out (also encoded), a link out, a folder, hidden files, listings.
+        for (const std::string &path : std::initializer_list<std::string>{"/" + token.substr(1) + "x/html5Video.html", "/html5Video.html", "/" + token + "/",
+                                        "/" + token + "/../" + outside.path().section(u'/', -1).toStdString() + "/secret.txt",
+                                        "/" + token + "/%2e%2e/%2e%2e/etc/passwd", "/" + token + "/..%2fetc%2fpasswd",
+                                        "/" + token + "/link.mp4", "/" + token + "/inner", "/" + token + "/.hidden",
+                                        "/" + token + "/missing.mp4"}) {
+            got = client.Get(path);
+            QVERIFY2(got && got->status == 404, path.c_str());
+        }
+        QCOMPARE(client.Post(url->path().toStdString(), "x", "text/plain")->status, 404);
+        // Only on 127.0.0.1: another loopback address finds nothing.
+        httplib::Client elsewhere("127.0.0.2", url->port());
+        elsewhere.set_connection_timeout(2);
+        QVERIFY(!elsewhere.Get(url->path().toStdString()));
+
+        // Another folder takes the place of the first, under a new token; a stopped server answers no more.
+        const std::optional<QUrl> next = server.serve(outside.path());
+        QVERIFY(next && next->port() == url->port() && *next != *url);
+        QCOMPARE(client.Get(url->path().toStdString())->status, 404);
+        server.stop();
+        server.stop();
+        QVERIFY(!client.Get(next->path().toStdString()));
+    }
+
+    void streamsLargeFiles()
+    {
+        // A 1 GB video (sparse on disk) goes out in chunks: the server's memory stays flat.
+        QTemporaryDir folder;
+        QFile video(folder.filePath(u"html5video.mp4"_s));
+        QVERIFY(video.open(QIODevice::WriteOnly) && video.resize(qint64(1) << 30));
+        video.close();
+        PreviewServer server;
+        const std::optional<QUrl> url = server.serve(folder.path());
+        httplib::Client client("127.0.0.1", url->port());
+        const qint64 before = residentKilobytes();
+        qint64 received = 0;
+        qint64 mostGrowth = 0;
+        const httplib::Result got = client.Get(url->path().replace(u"html5Video.html"_s, u"html5video.mp4"_s).toStdString(),
+                                               [&](const char *, size_t length) {
+                                                   received += qint64(length);
+                                                   if (received % (64 << 20) < qint64(length))
+                                                       mostGrowth = std::max(mostGrowth, residentKilobytes() - before);
+                                                   return true;
+                                               });
+        QVERIFY(got && got->status == 200);
+        QCOMPARE(received, qint64(1) << 30);
+        qInfo("resident memory grew by at most %lld kB", mostGrowth);
+        QCOMPARE_LT(mostGrowth, 32 * 1024);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestServe)
+#include "tst_serve.moc"
