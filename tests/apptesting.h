@@ -18,6 +18,16 @@
 
 #include <optional>
 
+// Records what the application hands to the desktop to open.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public Q_SLOTS:
+    void open(const QUrl &url) { urls << url; }
+};
+
 // Points the settings store at a private folder for the whole run; call before
 // the application object exists.
 inline void usePrivateSettingsStore()

@@ -2,6 +2,7 @@
 #include "apptesting.h"
 #include "app/userdefaults.h"
 
+#include <QDesktopServices>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -84,12 +85,21 @@ private Q_SLOTS:
 
     void captionsLoad()
     {
-        // Served over 127.0.0.1, as a web site would: browsers load no tracks for a file:// page.
+        // "Open in Browser" serves the folder over 127.0.0.1, as a web site would: the captions load,
+        // which browsers do not do for a page opened from disk.
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"captions.mkv"_s)));
         QTemporaryDir out;
-        const QString folder = exported(u"captions.mkv"_s, out, u"captioned"_s);
+        const QString folder = out.filePath(u"captioned"_s);
+        QCOMPARE(exportAndWait(delegate, folder), std::optional(true));
         QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList{u"captions.de.vtt"_s, u"captions.en.vtt"_s,
                                                                  u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
-        const PlayCheck check = playCheck(folder, 320);
+        UrlRecorder opened;
+        QDesktopServices::setUrlHandler(u"http"_s, &opened, "open");
+        QVERIFY(clickButton(takeAlert(delegate), u"Open in Browser"_s));
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QVERIFY(opened.urls.size() == 1 && opened.urls.first().host() == u"127.0.0.1");
+        const PlayCheck check = playCheck(opened.urls.first().toString(), 320);
         QVERIFY2(check.exitCode == 0, check.findings.constData());
         const QJsonArray tracks = QJsonDocument::fromJson(check.findings).object()[u"tracks"].toArray();
         QCOMPARE(tracks.size(), 2);

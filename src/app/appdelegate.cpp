@@ -17,6 +17,7 @@
 #include "export/posterframe.h"
 #include "export/sourcefacts.h"
 #include "probe/acceptance.h"
+#include "serve/previewserver.h"
 #include "tools/mediatools.h"
 #include "tools/toolversion.h"
 #include "ui_helpsheet.h"

@@ -16,6 +16,7 @@
 #include <optional>
 
 class ExportSheet;
+class PreviewServer;
 class ImageDropView;
 class PosterPreview;
 class QAction;
@@ -107,6 +108,8 @@ public:
     void prepareOutputFolder(const QString &path);
     void startExport(const QString &folder);
     void handleSuccessAlertResponse(int response, const QString &pagePath, const QStringList &entries);
+    // Opens the page in the browser through the preview server, or from disk when it cannot start.
+    void openInBrowser(const QString &pagePath);
     // An export of the file on display into folder, with the settings on display.
     [[nodiscard]] ExportRequest exportRequest(const QString &folder) const;
     void updateSaveAvailability();
@@ -149,7 +152,8 @@ private:
     RecentFiles *m_recentFiles = nullptr;
     bool m_isAnalysing = false;
     bool m_allowProgressClose = false;
-    std::unique_ptr<ExportSheet> m_exportSheet; // last: it goes before the window and the worker
+    std::unique_ptr<PreviewServer> m_previewServer; // started when a page is first opened
+    std::unique_ptr<ExportSheet> m_exportSheet;     // last: it goes before the window and the worker
 };
 
 // The About box's text: the version, the FFmpeg in use and the licence.

@@ -131,11 +131,7 @@ void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &o
                                   QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton,
                                   m_delegate.window);
     alert->setObjectName(QStringLiteral("alert"));
-    // Browsers load caption files for a page from a web site, but Chromium not for one opened as a file.
-    alert->setInformativeText(outcome.captionNames.isEmpty()
-                                  ? folder
-                                  : folder + QStringLiteral("\n\nCaptions show once the folder is on a web site; "
-                                                            "some browsers do not load them for a page opened from disk."));
+    alert->setInformativeText(folder);
     showTextsPlainly(alert);
     const QList<QAbstractButton *> buttons = {
         alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole),

@@ -1,6 +1,7 @@
 #include "app/appdelegate.h"
 #include "app/toolcheck.h"
 #include "cli/exportcommand.h"
+#include "cli/servecommand.h"
 
 #include <QApplication>
 #include <QDir>
@@ -40,6 +41,11 @@ std::optional<int> runCommand(int argc, char *argv[])
         QCoreApplication core(argc, argv);
         nameApplication();
         return runExportCommand(QCoreApplication::arguments().mid(2));
+    }
+    if (first == "serve") {
+        QCoreApplication core(argc, argv);
+        nameApplication();
+        return runServeCommand(QCoreApplication::arguments().mid(2));
     }
     return std::nullopt;
 }

@@ -6,10 +6,13 @@
 #include "app/filemanager.h"
 #include "app/links.h"
 #include "app/outputfolderdialog.h"
+#include "common/diagnostics.h"
 #include "export/outputfolder.h"
+#include "serve/previewserver.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
 
 void AppDelegate::saveVideoBTNClicked()
@@ -53,10 +56,24 @@ void AppDelegate::closeBTNInsideProgressWindowClicked()
     m_exportSheet->cancel();
 }
 
+void AppDelegate::openInBrowser(const QString &pagePath)
+{
+    // Served as a web site serves it, the page shows what visitors get, captions
+    // included, which browsers do not load for a page opened from disk.
+    if (!m_previewServer)
+        m_previewServer = std::make_unique<PreviewServer>();
+    if (const std::optional<QUrl> url = m_previewServer->serve(QFileInfo(pagePath).path())) {
+        QDesktopServices::openUrl(*url);
+        return;
+    }
+    writeDiagnosticLine(QStringLiteral("Opening the page from disk instead"));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pagePath));
+}
+
 void AppDelegate::handleSuccessAlertResponse(int response, const QString &pagePath, const QStringList &entries)
 {
     if (response == 1000)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(pagePath));
+        openInBrowser(pagePath);
     else if (response == 1001 && entries.contains(pagePath))
         showInFileManager(pagePath); // the page, even where caption files sort before it
     if (m_userDefaults.integer(PreferenceKeys::launchCount).value_or(0) % 10 == 0)

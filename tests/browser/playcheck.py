@@ -112,17 +112,24 @@ class DevTools:
 
 
 def check(chromium, folder, width, phone, by_itself):
-    server = http.server.ThreadingHTTPServer(
-        ("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    url = f"http://127.0.0.1:{server.server_address[1]}/html5Video.html"
+    # A page already served (the application's own preview), or a folder to serve here.
+    server = None
+    if folder.startswith("http://"):
+        url = folder
+    else:
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        url = f"http://127.0.0.1:{server.server_address[1]}/html5Video.html"
 
     to_browser_read, to_browser_write = os.pipe()
     from_browser_read, from_browser_write = os.pipe()
 
     def give_pipe():
-        os.dup2(to_browser_read, 3)
-        os.dup2(from_browser_write, 4)
+        # Copies first: a pipe that already is fd 3 or 4 would keep its close-on-exec flag.
+        reading, writing = os.dup(to_browser_read), os.dup(from_browser_write)
+        os.dup2(reading, 3)
+        os.dup2(writing, 4)
 
     with tempfile.TemporaryDirectory() as profile:
         policy = [] if by_itself else ["--autoplay-policy=no-user-gesture-required"]
@@ -158,7 +165,8 @@ def check(chromium, folder, width, phone, by_itself):
             killer.cancel()
             browser.kill()
             browser.wait()
-            server.shutdown()
+            if server:
+                server.shutdown()
 
     plays = (findings["currentTime"] >= 1 and findings["decodedFrames"] >= 1
              and findings["videoWidth"] == width and findings["error"] is None
