@@ -131,7 +131,7 @@ def check(chromium, folder, width, phone, by_itself):
         os.dup2(reading, 3)
         os.dup2(writing, 4)
 
-    with tempfile.TemporaryDirectory() as profile:
+    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
         policy = [] if by_itself else ["--autoplay-policy=no-user-gesture-required"]
         browser = subprocess.Popen(
             [chromium, "--headless=new", "--no-sandbox", "--disable-gpu", "--mute-audio", *policy,
@@ -139,10 +139,16 @@ def check(chromium, folder, width, phone, by_itself):
              "--remote-debugging-pipe", "--no-first-run", "--disable-background-networking",
              "--disable-component-update", "--disable-sync", "--disable-quic", "about:blank"],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            preexec_fn=give_pipe, close_fds=False)
+            preexec_fn=give_pipe, close_fds=False, start_new_session=True)
         os.close(to_browser_read)
         os.close(from_browser_write)
-        killer = threading.Timer(DEADLINE, browser.kill)
+        # The browser and every process it started, which write to the profile until they end.
+        def kill_browser():
+            try:
+                os.killpg(browser.pid, 9)
+            except ProcessLookupError:
+                pass
+        killer = threading.Timer(DEADLINE, kill_browser)
         killer.start()
         try:
             tools = DevTools(to_browser_write, from_browser_read)
@@ -163,7 +169,7 @@ def check(chromium, folder, width, phone, by_itself):
             findings = result["result"]["value"]
         finally:
             killer.cancel()
-            browser.kill()
+            kill_browser()
             browser.wait()
             if server:
                 server.shutdown()
