@@ -2,10 +2,13 @@
 #include "serve/previewserver.h"
 #include "testing.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <httplib.h>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -13,11 +16,8 @@ namespace {
 
 qint64 residentKilobytes()
 {
-    for (const QByteArray &line : bytesOf(u"/proc/self/status"_s).split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
+    const QByteArray status = bytesOf(u"/proc/self/status"_s);
+    return status.mid(status.indexOf("VmRSS:") + 6).trimmed().split(' ').first().toLongLong();
 }
 
 } // namespace
@@ -32,17 +32,18 @@ private Q_SLOTS:
         QTemporaryDir folder;
         QTemporaryDir outside;
         const QByteArray page = "<!DOCTYPE html>\n<title>t</title>";
-        QVERIFY(writeFile(folder.filePath(u"html5Video.html"_s), page));
-        QVERIFY(writeFile(folder.filePath(u"html5video.mp4"_s), QByteArray(1000, 'v')));
-        QVERIFY(writeFile(folder.filePath(u"captions.en.vtt"_s), "WEBVTT\n"));
-        QVERIFY(writeFile(folder.filePath(u".hidden"_s), "secret"));
+        for (const auto &[name, bytes] : {std::pair(u"html5Video.html"_s, page), std::pair(u"html5video.mp4"_s, QByteArray(1000, 'v')),
+                                          std::pair(u"captions.en.vtt"_s, QByteArray("WEBVTT\n")), std::pair(u".hidden"_s, QByteArray("secret"))})
+            QVERIFY(writeFile(folder.filePath(name), bytes));
         QVERIFY(writeFile(outside.filePath(u"secret.txt"_s), "secret"));
         QVERIFY(QFile::link(outside.filePath(u"secret.txt"_s), folder.filePath(u"link.mp4"_s)));
         QVERIFY(QDir().mkdir(folder.filePath(u"inner"_s)));
 
-        PreviewServer server;
-        const std::optional<QUrl> url = server.serve(folder.path());
-        QVERIFY(url && url->host() == u"127.0.0.1");
+        // Through "videofold serve", which prints the page's address.
+        QProcess serve;
+        serve.start(QStringLiteral(VIDEOFOLD_BINARY), {u"serve"_s, folder.path()});
+        const std::optional<QUrl> url = serve.waitForReadyRead(10'000) ? QUrl(QString::fromUtf8(serve.readLine().trimmed())) : QUrl();
+        QVERIFY(url->host() == u"127.0.0.1");
         const std::string token = url->path().section(u'/', 1, 1).toStdString();
         QCOMPARE(token.size(), size_t(32)); // 128 bits in hex
         httplib::Client client("127.0.0.1", url->port());
@@ -76,16 +77,13 @@ private Q_SLOTS:
         QCOMPARE(client.Post(url->path().toStdString(), "x", "text/plain")->status, 404);
         // Only on 127.0.0.1: another loopback address finds nothing.
         httplib::Client elsewhere("127.0.0.2", url->port());
-        elsewhere.set_connection_timeout(2);
         QVERIFY(!elsewhere.Get(url->path().toStdString()));
 
-        // Another folder takes the place of the first, under a new token; a stopped server answers no more.
-        const std::optional<QUrl> next = server.serve(outside.path());
-        QVERIFY(next && next->port() == url->port() && *next != *url);
-        QCOMPARE(client.Get(url->path().toStdString())->status, 404);
-        server.stop();
-        server.stop();
-        QVERIFY(!client.Get(next->path().toStdString()));
+        // Ctrl+C stops it (status 0); a folder without an exported page is a usage error.
+        ::kill(pid_t(serve.processId()), SIGINT);
+        QVERIFY(serve.waitForFinished(5'000) && serve.exitStatus() == QProcess::NormalExit && serve.exitCode() == 0);
+        QVERIFY(!client.Get(url->path().toStdString()));
+        QCOMPARE(QProcess::execute(QStringLiteral(VIDEOFOLD_BINARY), {u"serve"_s, outside.path()}), 2);
     }
 
     void streamsLargeFiles()
@@ -112,6 +110,14 @@ private Q_SLOTS:
         QCOMPARE(received, qint64(1) << 30);
         qInfo("resident memory grew by at most %lld kB", mostGrowth);
         QCOMPARE_LT(mostGrowth, 32 * 1024);
+
+        // Another folder takes the place of the first, under a new token; a stopped server answers no more.
+        const std::optional<QUrl> next = server.serve(QDir::tempPath());
+        QVERIFY(next && next->port() == url->port() && *next != *url);
+        QCOMPARE(client.Get(url->path().toStdString())->status, 404);
+        server.stop();
+        server.stop();
+        QVERIFY(!client.Get(next->path().toStdString()));
     }
 };
 
