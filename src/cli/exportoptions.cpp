@@ -60,6 +60,20 @@ const QString exitStatusText = QStringLiteral(
     "2 for a usage error, before anything is written; 130 after Ctrl+C and 143 after SIGTERM, which stop the\n"
     "running export, remove its folder and skip the rest.\n");
 
+// Reads an option's value into setting when it is given; what it takes, when it cannot be read.
+template <typename Setting>
+std::optional<QString> readValue(const QCommandLineParser &parser, const QString &name,
+                                 std::optional<Setting> (*parse)(QStringView), const QString &takes, Setting &setting)
+{
+    if (!parser.isSet(name))
+        return std::nullopt;
+    const std::optional<Setting> value = parse(parser.value(name));
+    if (!value)
+        return QStringLiteral("--%1 takes %2, not '%3'.").arg(name, takes, parser.value(name));
+    setting = *value;
+    return std::nullopt;
+}
+
 } // namespace
 
 QString exportHelpText()
@@ -93,26 +107,16 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
         helpAsked = true;
         return std::nullopt;
     }
-    if (parser.isSet(QStringLiteral("frame-size"))) {
-        const std::optional<FrameSizeSetting> size = parseFrameSizeSetting(parser.value(QStringLiteral("frame-size")));
-        if (!size)
-            return QStringLiteral("--frame-size takes a share such as 50% or a size such as 1280x720, not '%1'.")
-                .arg(parser.value(QStringLiteral("frame-size")));
-        settings.frameSize = *size;
-    }
-    if (parser.isSet(QStringLiteral("size"))) {
-        const std::optional<SizeSetting> size = parseSizeSetting(parser.value(QStringLiteral("size")));
-        if (!size)
-            return QStringLiteral("--size takes a share such as 50% or a size such as 8MB, 750kB or 8000000, not '%1'.")
-                .arg(parser.value(QStringLiteral("size")));
-        settings.size = *size;
-    }
-    if (parser.isSet(QStringLiteral("poster"))) {
-        const std::optional<PositionSetting> poster = parsePositionSetting(parser.value(QStringLiteral("poster")));
-        if (!poster)
-            return QStringLiteral("--poster takes a share such as 40% or a time such as 1:02.5, not '%1'.")
-                .arg(parser.value(QStringLiteral("poster")));
-        settings.poster = *poster;
+    const std::optional<QString> problems[] = {
+        readValue(parser, QStringLiteral("frame-size"), parseFrameSizeSetting,
+                  QStringLiteral("a share such as 50% or a size such as 1280x720"), settings.frameSize),
+        readValue(parser, QStringLiteral("size"), parseSizeSetting,
+                  QStringLiteral("a share such as 50% or a size such as 8MB, 750kB or 8000000"), settings.size),
+        readValue(parser, QStringLiteral("poster"), parsePositionSetting,
+                  QStringLiteral("a share such as 40% or a time such as 1:02.5"), settings.poster)};
+    for (const std::optional<QString> &problem : problems) {
+        if (problem)
+            return problem;
     }
     settings.page.controls = !parser.isSet(QStringLiteral("no-controls"));
     settings.page.autoplay = parser.isSet(QStringLiteral("autoplay"));
