@@ -42,7 +42,8 @@ public:
 
 Q_SIGNALS:
     void encoderStarted(QProcess *encoder);
-    // 0 to 100 across all runs, never going back; nothing when the duration is unknown.
+    // 0 to 100 across all runs, going back only when the exact size falls back to
+    // the single run; nothing when the duration is unknown.
     void progressChanged(double percent, const QString &runName);
     // Once; the job may then be deleted (with deleteLater from a slot of this signal).
     void finished(const ExportOutcome &outcome);
