@@ -73,10 +73,8 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
         QCOMPARE_LE(QFileInfo(folder + u"/html5video.mp4"_s).size(), 200'000);
         const QJsonObject result = QJsonDocument::fromJson(run.out.trimmed()).object();
-        QCOMPARE(result[u"outcome"].toString(), u"succeeded"_s);
-        QCOMPARE(result[u"folder"].toString(), folder);
-        QCOMPARE(result[u"targetBytes"].toInteger(), 200'000);
-        QCOMPARE(result[u"files"].toArray().size(), 3);
+        QVERIFY(result[u"outcome"].toString() == u"succeeded" && result[u"folder"].toString() == folder
+                && result[u"targetBytes"].toInteger() == 200'000 && result[u"files"].toArray().size() == 3);
         QVERIFY(run.err.contains("video ") && run.err.contains(folder.toUtf8()));
         QVERIFY(bytesOf(folder + u"/html5Video.html"_s).contains("width=\"160\" height=\"90\""));
 

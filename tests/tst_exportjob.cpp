@@ -1,5 +1,4 @@
-// The export job without a window: real exports of generated sources, cancels
-// in every stage, and encoders that fail in each way they can.
+// The export job without a window: real exports, cancels in every stage, and encoders failing in every way.
 #include "common/diagnostics.h"
 #include "export/encoderrun.h"
 #include "export/exportjob.h"
@@ -41,8 +40,7 @@ JSON probeStream(const QString &path, int stream = 0)
     return JSON::fromBytes(runTool(MediaTools::proberName, arguments)).value_or(JSON())[u"streams"][stream];
 }
 
-// How colourful a picture is: the mean of max - min over the RGB of its pixels,
-// as a screen without HDR shows it.
+// How colourful a picture is on a screen without HDR: the mean of max - min over the RGB of its pixels.
 double colourfulness(const QString &picture, double seconds = 0)
 {
     // No seek at all for a still: FFmpeg finds no frame at 0 s in a JPEG.
@@ -275,8 +273,7 @@ private Q_SLOTS:
 
     void cancels()
     {
-        // In the analysis, in the final pass, while a poster extraction hangs, and with an encoder deaf to
-        // the polite request (killed soon after): the outcome comes at once, the folder goes, no child stays.
+        // In the analysis, the final pass, a hanging poster extraction, and an encoder deaf to TERM (killed soon after).
         const QString folder = m_out.filePath(u"cancelled"_s);
         const std::pair<double, QByteArray> cases[] = {
             {5.0, {}}, {60.0, {}}, {-1.0, "case \"$*\" in *-frames:v*) exec sleep 600;; esac\nexec @real@ \"$@\"\n"},

@@ -52,6 +52,10 @@ int runServeCommand(const QStringList &arguments)
     if (parser.isSet(QStringLiteral("port")) && (!isNumber || port < 1 || port > 65535))
         return usageError(QStringLiteral("--port takes a number from 1 to 65535."));
 
+    // Listening for Ctrl+C before the address is out, so that no stop is missed.
+    QEventLoop loop;
+    UnixSignals signals_;
+    QObject::connect(&signals_, &UnixSignals::received, &loop, &QEventLoop::quit);
     PreviewServer server;
     const std::optional<QUrl> url = server.serve(folder, port);
     if (!url) {
@@ -63,9 +67,6 @@ int runServeCommand(const QStringList &arguments)
     if (parser.isSet(QStringLiteral("open")) && !QProcess::startDetached(QStringLiteral("xdg-open"), {url->toString()}))
         std::fputs("videofold serve: no browser could be opened (xdg-open).\n", stderr);
 
-    QEventLoop loop;
-    UnixSignals signals_;
-    QObject::connect(&signals_, &UnixSignals::received, &loop, &QEventLoop::quit);
     loop.exec();
     return exitSuccess;
 }
