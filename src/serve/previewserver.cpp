@@ -69,13 +69,14 @@ void serveFile(const httplib::Request &request, httplib::Response &response, con
     }
     response.set_header("Accept-Ranges", "bytes");
     response.set_header("Cache-Control", "no-store");
+    // One buffer for the whole response: a large file goes out through it chunk by chunk.
+    auto buffer = std::make_shared<std::vector<char>>(chunkBytes);
     response.set_content_provider(
-        size, PreviewServer::contentType(path), [file](size_t offset, size_t length, httplib::DataSink &sink) {
-            std::vector<char> buffer(std::min(length, chunkBytes));
+        size, PreviewServer::contentType(path), [file, buffer](size_t offset, size_t length, httplib::DataSink &sink) {
             if (::fseeko(file.get(), off_t(offset), SEEK_SET) != 0)
                 return false;
-            const size_t read = std::fread(buffer.data(), 1, buffer.size(), file.get());
-            return read > 0 && sink.write(buffer.data(), read);
+            const size_t read = std::fread(buffer->data(), 1, std::min(length, buffer->size()), file.get());
+            return read > 0 && sink.write(buffer->data(), read);
         });
 }
 
