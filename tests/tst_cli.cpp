@@ -164,9 +164,13 @@ private Q_SLOTS:
             QVERIFY(!QFileInfo::exists(m_work.filePath(u"never"_s)));
         }
         QCOMPARE(videofold({u"export"_s}).status, 2);
-        // A frame size this video's slider cannot reach fails that source with the sizes it can.
-        const Run unreachable = videofold({u"export"_s, mediaPath(u"h264-aac.mp4"_s), u"--frame-size"_s, u"300x300"_s});
-        QVERIFY(unreachable.status == 1 && unreachable.err.contains("320 x 240 (100 %)"));
+        // A frame size the slider cannot reach (the sizes it can are named), a poster past the end, a folder that cannot be made.
+        const std::tuple<QString, QString, const char *> refused[] = {{u"--frame-size"_s, u"300x300"_s, "320 x 240 (100 %)"},
+            {u"--poster"_s, u"9:00"_s, "lies past the end"}, {u"-o"_s, u"/proc/videofold"_s, "cannot be created"}};
+        for (const auto &[option, value, says] : refused) {
+            const Run run = videofold({u"export"_s, mediaPath(u"h264-aac.mp4"_s), option, value});
+            QVERIFY2(run.status == 1 && run.err.contains(says), run.err.constData());
+        }
         const Run help = videofold({u"export"_s, u"--help"_s});
         for (const char *option : {"--output", "--frame-size", "--size", "--poster", "--approximate-size", "--minimal-page",
                                    "--fast-start", "--autoplay", "--loop", "--muted", "--no-controls", "--replace", "--quiet", "--json"})

@@ -236,7 +236,6 @@ private Q_SLOTS:
         const QString source = mediaPath(u"sharp1080.mp4"_s);
         ExportRequest request = requestFor(source, m_out.filePath(u"sharp"_s));
         request.approximateSize = true;
-        request.fallbackPoster = QImage(16, 9, QImage::Format_RGB32); // never used: the frame comes out
         ExportJob job(request);
         QVERIFY(runToEnd(job).value_or(ExportOutcome()).succeeded());
         const QString poster = request.folder + u"/poster.jpg"_s;

@@ -32,13 +32,16 @@ int usageError(const QString &message)
 
 int runServeCommand(const QStringList &arguments)
 {
+    const QString portOption = QStringLiteral("port");
+    const QString openOption = QStringLiteral("open");
+    const QString helpOption = QStringLiteral("help");
     QCommandLineParser parser;
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("port")}, QString(), QStringLiteral("N")));
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("open")}));
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    parser.addOption(QCommandLineOption(portOption, QString(), QStringLiteral("N")));
+    parser.addOption(QCommandLineOption(openOption));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), helpOption}));
     if (!parser.parse(QStringList{QStringLiteral("videofold serve")} + arguments))
         return usageError(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(helpOption)) {
         std::fputs(usage.toUtf8().constData(), stdout);
         return exitSuccess;
     }
@@ -47,10 +50,13 @@ int runServeCommand(const QStringList &arguments)
     const QString folder = QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath();
     if (!QFileInfo(folder + u'/' + pageFileName.toString()).isFile())
         return usageError(QStringLiteral("%1 holds no exported page (%2).").arg(folder, pageFileName.toString()));
-    bool isNumber = false;
-    const int port = parser.isSet(QStringLiteral("port")) ? parser.value(QStringLiteral("port")).toInt(&isNumber) : 0;
-    if (parser.isSet(QStringLiteral("port")) && (!isNumber || port < 1 || port > 65535))
-        return usageError(QStringLiteral("--port takes a number from 1 to 65535."));
+    int port = 0;
+    if (parser.isSet(portOption)) {
+        bool isNumber = false;
+        port = parser.value(portOption).toInt(&isNumber);
+        if (!isNumber || port < 1 || port > 65535)
+            return usageError(QStringLiteral("--port takes a number from 1 to 65535."));
+    }
 
     // Listening for Ctrl+C before the address is out, so that no stop is missed.
     QEventLoop loop;
@@ -64,7 +70,7 @@ int runServeCommand(const QStringList &arguments)
     }
     std::printf("%s\n", url->toString().toUtf8().constData());
     std::fflush(stdout);
-    if (parser.isSet(QStringLiteral("open")) && !QProcess::startDetached(QStringLiteral("xdg-open"), {url->toString()}))
+    if (parser.isSet(openOption) && !QProcess::startDetached(QStringLiteral("xdg-open"), {url->toString()}))
         std::fputs("videofold serve: no browser could be opened (xdg-open).\n", stderr);
 
     loop.exec();
