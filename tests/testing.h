@@ -2,8 +2,12 @@
 
 // Helpers shared by all the tests: the generated media, and whole files in and out.
 
+#include "json/json.h"
+#include "tools/mediatools.h"
+
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 
 inline QString mediaPath(const QString &name)
 {
@@ -37,4 +41,21 @@ inline QStringList childProcesses()
 inline bool writeScript(const QString &path, const QByteArray &script)
 {
     return writeFile(path, script) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Runs a real tool to its end; its standard output, or its standard error when asked.
+inline QByteArray runTool(QStringView tool, const QStringList &arguments, bool standardError = false)
+{
+    QProcess process;
+    process.start(*MediaTools::resourcePath(tool), arguments);
+    process.waitForFinished(60'000);
+    return standardError ? process.readAllStandardError() : process.readAllStandardOutput();
+}
+
+// The prober's view of a video's first stream, or of the one given.
+inline JSON probeStream(const QString &path, int stream = 0)
+{
+    const QStringList arguments = {QStringLiteral("-v"), QStringLiteral("quiet"), QStringLiteral("-print_format"),
+                                   QStringLiteral("json"), QStringLiteral("-show_streams"), path};
+    return JSON::fromBytes(runTool(MediaTools::proberName, arguments)).value_or(JSON())[u"streams"][stream];
 }

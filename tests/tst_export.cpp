@@ -26,22 +26,6 @@ QStringList entryNames(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Runs a real tool to its end; its standard output, or its standard error when asked.
-QByteArray runTool(QStringView tool, const QStringList &arguments, bool standardError = false)
-{
-    QProcess process;
-    process.start(*MediaTools::resourcePath(tool), arguments);
-    process.waitForFinished(60'000);
-    return standardError ? process.readAllStandardError() : process.readAllStandardOutput();
-}
-
-// The prober's view of the exported video's first stream, or of the one given.
-JSON probeStream(const QString &path, int stream = 0)
-{
-    const QStringList arguments = {u"-v"_s, u"quiet"_s, u"-print_format"_s, u"json"_s, u"-show_streams"_s, path};
-    return JSON::fromBytes(runTool(MediaTools::proberName, arguments)).value_or(JSON())[u"streams"][stream];
-}
-
 } // namespace
 
 class TestExport : public QObject

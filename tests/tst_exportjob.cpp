@@ -19,25 +19,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Runs a real tool to its end; its standard output, or its standard error when asked.
-QByteArray runTool(QStringView tool, const QStringList &arguments, bool standardError = false)
-{
-    QProcess process;
-    process.start(*MediaTools::resourcePath(tool), arguments);
-    process.waitForFinished(60'000);
-    return standardError ? process.readAllStandardError() : process.readAllStandardOutput();
-}
-
 QByteArray runEncoder(const QStringList &arguments, bool standardError = false)
 {
     return runTool(MediaTools::encoderName, arguments, standardError);
-}
-
-// The prober's view of a video's first stream, or of the one given.
-JSON probeStream(const QString &path, int stream = 0)
-{
-    const QStringList arguments = {u"-v"_s, u"quiet"_s, u"-print_format"_s, u"json"_s, u"-show_streams"_s, path};
-    return JSON::fromBytes(runTool(MediaTools::proberName, arguments)).value_or(JSON())[u"streams"][stream];
 }
 
 // How colourful a picture is on a screen without HDR: the mean of max - min over the RGB of its pixels.

@@ -8,6 +8,7 @@
 #include "app/posterpreview.h"
 #include "export/exportjob.h"
 #include "export/htmlpage.h"
+#include "export/settingstext.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
@@ -19,15 +20,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QSlider>
-
-namespace {
-
-QString clockText(qint64 seconds)
-{
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
-} // namespace
 
 ExportSheet::ExportSheet(AppDelegate &delegate, QLabel *progressDetail)
     : m_delegate(delegate), m_progressDetail(progressDetail)
@@ -79,10 +71,10 @@ void ExportSheet::showProgress(double percent, const QString &runName)
 {
     m_delegate.progressBar->setValue(int(std::lround(percent)));
     DesktopNotices::showProgress(percent / 100);
-    const qint64 elapsed = m_clock.elapsed() / 1000;
+    const double elapsed = double(m_clock.elapsed()) / 1000;
     QString detail = runName + QStringLiteral(" · Elapsed ") + clockText(elapsed);
     if (percent >= 1)
-        detail += QStringLiteral(", about %1 left").arg(clockText(qint64(double(elapsed) * (100 - percent) / percent)));
+        detail += QStringLiteral(", about %1 left").arg(clockText(elapsed * (100 - percent) / percent));
     setLabelText(m_progressDetail, detail);
 }
 

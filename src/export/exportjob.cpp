@@ -19,12 +19,6 @@
 
 #include <algorithm>
 
-namespace {
-
-const QString posterName = QStringLiteral("poster.jpg");
-
-} // namespace
-
 ExportJob::ExportJob(ExportRequest request, QObject *parent)
     : QObject(parent), m_request(std::move(request)), m_posterCancelled(std::make_shared<std::atomic<bool>>(false))
 {
@@ -114,7 +108,7 @@ void ExportJob::startPoster()
     const QString filters = PosterFrame::posterFilters(m_request.frameSize, toneMapFilters(m_inputs.firstVideoTransfer));
     m_worker.run(
         [source = m_request.sourcePath, seconds = m_request.posterSeconds, temporary = m_temporary->path(), filters,
-         fallback = m_request.fallbackPoster, target = path(posterName), size = m_request.frameSize,
+         fallback = m_request.fallbackPoster, target = path(PosterFrame::posterFileName), size = m_request.frameSize,
          cancelled = m_posterCancelled] {
             const QImage frame = PosterFrame::extract(source, seconds, temporary, filters,
                                                       PosterFrame::fullSizeFileName.toString(), cancelled.get());
@@ -296,9 +290,8 @@ void ExportJob::fail(const QString &reason)
 {
     ExportOutcome outcome;
     outcome.reason = reason;
-    outcome.entries = QDir(m_request.folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-    for (QString &entry : outcome.entries)
-        entry.prepend(m_request.folder + u'/');
+    for (const QString &name : folderEntryNames(m_request.folder))
+        outcome.entries << path(name);
     conclude(outcome);
 }
 

@@ -1,6 +1,9 @@
 #include "export/folderverdict.h"
 
 #include "common/diagnostics.h"
+#include "export/encoderarguments.h"
+#include "export/htmlpage.h"
+#include "export/posterframe.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,9 +56,9 @@ QString failureReason(const QStringList &names, const QStringList &captionNames,
                                         : QStringLiteral("The encoder stopped:\n") + encoderMessage;
     }
     const std::pair<QString, QString> required[] = {
-        {QStringLiteral("html5video.mp4"), QStringLiteral("The encoder wrote no video.")},
-        {QStringLiteral("poster.jpg"), QStringLiteral("No poster frame could be taken from the video.")},
-        {QStringLiteral("html5Video.html"), QStringLiteral("The page could not be written.")}};
+        {videoFileName.toString(), QStringLiteral("The encoder wrote no video.")},
+        {PosterFrame::posterFileName.toString(), QStringLiteral("No poster frame could be taken from the video.")},
+        {pageFileName.toString(), QStringLiteral("The page could not be written.")}};
     QStringList strangers = names;
     for (const auto &[name, reason] : required) {
         if (!names.contains(name))

@@ -14,6 +14,8 @@
 namespace PosterFrame {
 
 inline constexpr QStringView temporaryFileName = u"PosterFrame.jpg";
+// The poster in the output folder.
+inline constexpr QStringView posterFileName = u"poster.jpg";
 
 // The position in seconds for the poster slider at percent of a duration.
 [[nodiscard]] double positionSeconds(double duration, double percent);
