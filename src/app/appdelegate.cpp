@@ -11,6 +11,7 @@
 #include "app/recentfiles.h"
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
+#include "common/temporaryfolder.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
 #include "export/outputsettings.h"
@@ -135,6 +136,8 @@ void AppDelegate::connectActions()
     connect(saveToolBarBTN, &QAction::triggered, this, &AppDelegate::saveVideoBTNClicked);
     connect(m_mainUi->helpBTN, &QAction::triggered, this, &AppDelegate::helpBTNClicked);
     connect(m_mainUi->quitAction, &QAction::triggered, window, &QMainWindow::close);
+    // Its shortcut also reaches it while the progress sheet has the focus.
+    progressWindow->addAction(m_mainUi->quitAction);
     connect(m_mainUi->preferencesAction, &QAction::triggered, this, &AppDelegate::showPreferences);
     connect(m_mainUi->aboutAction, &QAction::triggered, this, &AppDelegate::showAbout);
     // valueChanged, so keyboard, mouse and assistive tools all move the settings.
@@ -178,6 +181,8 @@ void AppDelegate::applicationDidFinishLaunching()
     dummyNavigationBarView->setGraphicsEffect(opacity);
     dummyNavigationBarView->setBackgroundRole(QPalette::Highlight);
     resetControls();
+    // Runs killed outright left their temporary folders behind.
+    m_worker.run([] { return removeStaleTemporaryFolders(); }, [](int) {});
 
     const QString version = QCoreApplication::applicationVersion();
     recordLaunch(m_userDefaults, version.isEmpty() ? std::nullopt : std::optional(version));
@@ -186,9 +191,6 @@ void AppDelegate::applicationDidFinishLaunching()
         this, filesAddedByDragAndDrop,
         [this](const QVariantMap &userInfo) { filesAddedByDragAndDropWithNotification(userInfo); });
 }
-
-
-
 
 void AppDelegate::showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative)
 {

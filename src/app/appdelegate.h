@@ -83,6 +83,8 @@ public Q_SLOTS:
     void outputFileSizeSLDRChanged();
     void posterImageSLDRChanged();
     void closeBTNInsideProgressWindowClicked();
+    // The session's end or an interrupt: as "Stop and Quit", without the question.
+    void stopAndQuit();
     void helpBTNClicked();
     void okBTNInsideHelpWindowClicked();
     void showQuillreelApp();

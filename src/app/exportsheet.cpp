@@ -148,6 +148,9 @@ bool ExportSheet::end()
     m_isWaitingForPoster = false;
     setSettingsFrozen(false);
     DesktopNotices::clearProgress();
+    // A question about an export that is over would mislead.
+    if (m_quitQuestion)
+        m_quitQuestion->close();
     if (!std::exchange(m_quitAfterExport, false))
         return false;
     m_delegate.window->close();
@@ -156,7 +159,7 @@ bool ExportSheet::end()
 
 bool ExportSheet::confirmQuit()
 {
-    if (m_quitAfterExport || m_isQuitQuestionUp)
+    if (m_quitAfterExport || m_quitQuestion)
         return false;
     auto *question = new QMessageBox(QMessageBox::Question, QStringLiteral("Videofold"),
                                      QStringLiteral("An HTML5 video is being created. Stop it and quit?"),
@@ -164,23 +167,26 @@ bool ExportSheet::confirmQuit()
     QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
     question->setWindowModality(Qt::WindowModal);
     question->setAttribute(Qt::WA_DeleteOnClose);
-    m_isQuitQuestionUp = true;
+    m_quitQuestion = question;
     connect(question, &QMessageBox::finished, this, [this, question, stop] {
-        m_isQuitQuestionUp = false;
-        if (question->clickedButton() != stop)
-            return;
-        if (!m_isExporting) {
-            m_delegate.window->close(); // the export ended while the question was up
-            return;
-        }
-        // The export's end quits, whether the encoder still runs or has just finished.
-        m_quitAfterExport = true;
-        if (m_isWaitingForPoster || (m_job && m_job->encoderProcess()
-                                     && m_job->encoderProcess()->state() != QProcess::NotRunning))
-            cancel();
+        if (question->clickedButton() == stop)
+            stopAndQuit();
     });
     question->open();
     return false;
+}
+
+void ExportSheet::stopAndQuit()
+{
+    if (!m_isExporting) {
+        m_delegate.window->close(); // the export ended meanwhile
+        return;
+    }
+    // The export's end quits, whether the encoder still runs or has just finished.
+    m_quitAfterExport = true;
+    if (m_isWaitingForPoster || (m_job && m_job->encoderProcess()
+                                 && m_job->encoderProcess()->state() != QProcess::NotRunning))
+        cancel();
 }
 
 void ExportSheet::setSettingsFrozen(bool frozen)

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -11,6 +12,7 @@
 class AppDelegate;
 class ExportJob;
 class QLabel;
+class QMessageBox;
 
 // The window's side of an export: the progress sheet while the export job
 // runs, the settings frozen meanwhile, and the verdict alert at its end.
@@ -30,6 +32,8 @@ public:
     // Asks whether to stop the export and quit; the window closes when the
     // answer is yes (at once, or when the export has ended). Always false.
     bool confirmQuit();
+    // Stops the export and closes the window once it is gone.
+    void stopAndQuit();
 
 Q_SIGNALS:
     // The outcome is on screen (or the folder is gone, when cancelled).
@@ -51,7 +55,7 @@ private:
     bool m_isExporting = false;
     bool m_isWaitingForPoster = false; // for the preview's last extraction, before the job starts
     bool m_quitAfterExport = false;
-    bool m_isQuitQuestionUp = false;
+    QPointer<QMessageBox> m_quitQuestion;
     quint64 m_ticket = 0; // tells a waiting export's poster callback whether it still counts
     QElapsedTimer m_clock;
 };

@@ -2,6 +2,7 @@
 #include "app/toolcheck.h"
 #include "cli/exportcommand.h"
 #include "cli/servecommand.h"
+#include "common/unixsignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,5 +68,9 @@ int main(int argc, char *argv[])
     delegate.applicationDidFinishLaunching();
     delegate.window->show();
     delegate.openLaunchArguments(QCoreApplication::arguments().mid(1), QDir::currentPath());
+    // Logout, shutdown, kill or Ctrl+C where it was started: an export under way
+    // is stopped and removed, as "Stop and Quit" does.
+    UnixSignals sessionEnd;
+    QObject::connect(&sessionEnd, &UnixSignals::received, &delegate, &AppDelegate::stopAndQuit);
     return application.exec();
 }

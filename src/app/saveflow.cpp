@@ -56,6 +56,14 @@ void AppDelegate::closeBTNInsideProgressWindowClicked()
     m_exportSheet->cancel();
 }
 
+void AppDelegate::stopAndQuit()
+{
+    if (m_exportSheet->isExporting())
+        m_exportSheet->stopAndQuit(); // the window closes once the export is gone
+    else
+        window->close();
+}
+
 void AppDelegate::openInBrowser(const QString &pagePath)
 {
     // Served as a web site serves it, the page shows what visitors get, captions

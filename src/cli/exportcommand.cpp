@@ -2,7 +2,8 @@
 
 #include "cli/exportoptions.h"
 #include "cli/progressprinter.h"
-#include "cli/unixsignals.h"
+#include "common/temporaryfolder.h"
+#include "common/unixsignals.h"
 #include "common/backgroundworker.h"
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
@@ -54,6 +55,7 @@ public:
 
     int run()
     {
+        removeStaleTemporaryFolders(); // of runs killed outright
         const QStringList folders = outputFolders(m_settings);
         bool allExported = true;
         for (qsizetype index = 0; index < m_settings.sources.size() && !m_signal; ++index) {

@@ -57,8 +57,8 @@ const QList<Option> &options()
 
 const QString exitStatusText = QStringLiteral(
     "Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run);\n"
-    "2 for a usage error, before anything is written; 130 after Ctrl+C and 143 after SIGTERM, which stop the\n"
-    "running export, remove its folder and skip the rest.\n");
+    "2 for a usage error, before anything is written; 130 after Ctrl+C, 143 after SIGTERM and 129 after SIGHUP,\n"
+    "which stop the running export, remove its folder and skip the rest.\n");
 
 // Reads an option's value into setting when it is given; what it takes, when it cannot be read.
 template <typename Setting>

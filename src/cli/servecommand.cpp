@@ -1,7 +1,7 @@
 #include "cli/servecommand.h"
 
 #include "cli/exportcommand.h"
-#include "cli/unixsignals.h"
+#include "common/unixsignals.h"
 #include "export/htmlpage.h"
 #include "serve/previewserver.h"
 

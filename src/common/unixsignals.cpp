@@ -1,4 +1,4 @@
-#include "cli/unixsignals.h"
+#include "common/unixsignals.h"
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -8,6 +8,9 @@
 namespace {
 
 int signalSockets[2] = {-1, -1};
+
+// Ctrl+C, a polite stop (logout, shutdown, kill) and a closed terminal.
+constexpr int handledSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 void writeSignal(int signalNumber)
 {
@@ -32,14 +35,14 @@ UnixSignals::UnixSignals(QObject *parent) : QObject(parent)
         return;
     m_notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &UnixSignals::readSignal);
-    setHandler(SIGINT, writeSignal);
-    setHandler(SIGTERM, writeSignal);
+    for (const int signalNumber : handledSignals)
+        setHandler(signalNumber, writeSignal);
 }
 
 UnixSignals::~UnixSignals()
 {
-    setHandler(SIGINT, SIG_DFL);
-    setHandler(SIGTERM, SIG_DFL);
+    for (const int signalNumber : handledSignals)
+        setHandler(signalNumber, SIG_DFL);
     for (int &socket : signalSockets) {
         if (socket >= 0)
             ::close(socket);

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 
-// SIGINT and SIGTERM brought to the event loop: the handler only writes the
+// SIGINT, SIGTERM and SIGHUP brought to the event loop: the handler only writes the
 // signal's number to a socket pair, and the notifier on the other end emits
 // received() there, where anything may be done.
 class UnixSignals : public QObject
