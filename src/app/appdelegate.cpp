@@ -192,11 +192,13 @@ void AppDelegate::applicationDidFinishLaunching()
         [this](const QVariantMap &userInfo) { filesAddedByDragAndDropWithNotification(userInfo); });
 }
 
-void AppDelegate::showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative)
+void AppDelegate::showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative,
+                            const QString &details)
 {
     auto *alert = new QMessageBox(icon, QStringLiteral("Videofold"), message, QMessageBox::Ok, window);
     alert->setObjectName(QStringLiteral("alert"));
     alert->setInformativeText(informative);
+    alert->setDetailedText(details);
     showTextsPlainly(alert);
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);

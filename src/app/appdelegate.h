@@ -115,7 +115,9 @@ public:
     // An export of the file on display into folder, with the settings on display.
     [[nodiscard]] ExportRequest exportRequest(const QString &folder) const;
     void updateSaveAvailability();
-    void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative);
+    // details: behind "Show Details...", when there are any.
+    void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative,
+                   const QString &details = QString());
 
 Q_SIGNALS:
     // An open attempt has ended, accepted or refused.

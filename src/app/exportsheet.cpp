@@ -112,7 +112,7 @@ void ExportSheet::showOutcome(const ExportOutcome &outcome)
         showSuccessAlert(m_folder, outcome);
     } else {
         m_delegate.showAlert(QMessageBox::Critical, QStringLiteral("Oops! Something went wrong!"),
-                             QStringLiteral("Contact: ") + Links::supportEmail);
+                             QStringLiteral("Contact: ") + Links::supportEmail, outcome.reason);
     }
     Q_EMIT finished(success);
 }

@@ -7,6 +7,7 @@
 #include "app/links.h"
 #include "app/outputfolderdialog.h"
 #include "common/diagnostics.h"
+#include "export/exportpreflight.h"
 #include "export/outputfolder.h"
 #include "serve/previewserver.h"
 
@@ -40,6 +41,12 @@ void AppDelegate::prepareOutputFolder(const QString &path)
     if (const std::optional<QString> refusal = replacementRefusal(path, sourceURL->toLocalFile(), QDir::homePath())) {
         showAlert(QMessageBox::Warning, QStringLiteral("Please choose another name for the HTML5 video folder."),
                   *refusal);
+        return;
+    }
+    // Known before anything is written or replaced: a source gone, a folder that
+    // cannot be written, a disk too full.
+    if (const std::optional<QString> refusal = exportRefusal(exportRequest(path))) {
+        showAlert(QMessageBox::Warning, QStringLiteral("The HTML5 video can't be created."), *refusal);
         return;
     }
     recreateFolder(path);

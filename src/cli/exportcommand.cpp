@@ -3,6 +3,7 @@
 #include "cli/exportoptions.h"
 #include "cli/progressprinter.h"
 #include "common/temporaryfolder.h"
+#include "export/exportpreflight.h"
 #include "common/unixsignals.h"
 #include "common/backgroundworker.h"
 #include "common/diagnostics.h"
@@ -122,6 +123,8 @@ private:
         const QFileInfo existing(folder);
         if ((existing.exists() || existing.isSymLink()) && !m_settings.replace)
             return refuse(report, QStringLiteral("%1 already exists; --replace replaces it.").arg(folder));
+        if (const std::optional<QString> refusal = exportRefusal(request))
+            return refuse(report, *refusal);
         recreateFolder(folder);
         if (!QFileInfo(folder).isDir())
             return refuse(report, QStringLiteral("The folder %1 cannot be created.").arg(folder));

@@ -66,6 +66,7 @@ void EncoderRun::readDiagnostics()
     const QByteArray chunk = m_process.readAllStandardError();
     constexpr qsizetype tailBytes = 4096;
     m_tail = (m_tail + chunk).right(tailBytes);
+    m_sourceEndedEarly = m_sourceEndedEarly || m_tail.contains("partial file");
     if (!m_duration)
         return;
     if (const std::optional<double> percent = progressPercent(chunk, *m_duration))

@@ -31,6 +31,9 @@ public:
     // The encoder's last few lines of diagnostics that are not progress
     // readings: what it said before it stopped.
     [[nodiscard]] QString lastErrorLines() const;
+    // Whether the demuxer found the source's data cut short ("partial file"):
+    // a truncated file, which the encoder reads to its break and then ends well.
+    [[nodiscard]] bool sourceEndedEarly() const { return m_sourceEndedEarly; }
 
 Q_SIGNALS:
     void progressChanged(double percent);
@@ -46,5 +49,6 @@ private:
     std::optional<double> m_duration;
     QByteArray m_tail; // the end of the diagnostic output
     bool m_cancelled = false;
+    bool m_sourceEndedEarly = false;
     bool m_done = false;
 };

@@ -6,6 +6,8 @@
 #include "common/temporaryfolder.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
+#include "export/exportpreflight.h"
+#include "export/failurecause.h"
 #include "export/folderverdict.h"
 #include "export/htmlpage.h"
 #include "export/pagecontent.h"
@@ -55,6 +57,10 @@ void ExportJob::start()
     writeDiagnosticLine(QStringLiteral("Output folder: ") + m_request.folder);
     if (m_cancelRequested) {
         concludeWhenIdle();
+        return;
+    }
+    if (const std::optional<QString> refusal = exportRefusal(m_request)) {
+        refuse(*refusal);
         return;
     }
     m_temporary = std::make_unique<QTemporaryDir>(privateTemporaryTemplate());
@@ -171,6 +177,7 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
         encodingDone(false);
         return;
     }
+    m_sourceEndedEarly = m_sourceEndedEarly || m_run->sourceEndedEarly();
     if (!endedNormally)
         m_encoderMessage = m_run->lastErrorLines();
     if (m_phase == Phase::Analysis && endedNormally) {
@@ -182,7 +189,7 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
         startExactPass({PassKind::Final, exactVideoKilobits(target, m_fixedBytes, 0, m_inputs.duration.value_or(1)), 0});
         return;
     }
-    if (m_phase == Phase::Exact && !endedNormally) {
+    if (m_phase == Phase::Exact && !endedNormally && !reportsFullDisk(m_encoderMessage)) {
         // Two-pass libx264 refuses a rate below its own floor for the picture; the
         // single run of old makes the smallest file it can instead.
         writeDiagnosticLine(QStringLiteral("Exact size: the %1 failed, one run as before").arg(passName(m_passes.last().kind)));
@@ -251,13 +258,27 @@ void ExportJob::concludeWhenIdle()
 void ExportJob::judge()
 {
     m_stage = Stage::Judging;
+    FailureFacts facts;
+    facts.sourcePath = m_request.sourcePath;
+    facts.sourceSeconds = m_inputs.duration;
+    facts.folder = m_request.folder;
+    facts.captionNames = m_captionNames;
+    facts.encoderEndedNormally = m_encoderEndedNormally;
+    facts.encoderMessage = m_encoderMessage;
+    facts.sourceEndedEarly = m_sourceEndedEarly;
+    facts.neededBytes = bytesNeeded(m_request);
     m_worker.run(
-        [folder = m_request.folder, endedNormally = m_encoderEndedNormally, captions = m_captionNames] {
-            const QStringList names = folderEntryNames(folder);
-            return std::pair(names, judgeFolder(folder, names, endedNormally, isPlayableVideo, captions));
+        [facts]() mutable {
+            facts.names = folderEntryNames(facts.folder);
+            const FolderVerdict verdict = judgeFolder(facts.folder, facts.names, facts.encoderEndedNormally,
+                                                      isPlayableVideo, facts.captionNames);
+            // A truncated source encodes "well" to its break: only a look at the video tells.
+            if (!verdict.success || facts.sourceEndedEarly)
+                observeAfterExport(facts);
+            return std::pair(facts, verdict);
         },
-        [this](const std::pair<QStringList, FolderVerdict> &judged) {
-            const auto &[names, verdict] = judged;
+        [this](const std::pair<FailureFacts, FolderVerdict> &judged) {
+            const auto &[observed, verdict] = judged;
             m_stage = Stage::Working;
             if (m_cancelRequested) {
                 concludeWhenIdle();
@@ -265,11 +286,12 @@ void ExportJob::judge()
             }
             ExportOutcome outcome;
             outcome.entries = verdict.entries;
-            outcome.result = verdict.success ? ExportOutcome::Result::Succeeded : ExportOutcome::Result::Failed;
+            outcome.result = verdict.success && !isCutShort(observed) ? ExportOutcome::Result::Succeeded
+                                                                    : ExportOutcome::Result::Failed;
             outcome.videoBytes = QFileInfo(path(videoFileName)).size();
-            if (!verdict.success) {
+            if (!outcome.succeeded()) {
                 const bool encoderFound = MediaTools::resourcePath(MediaTools::encoderName).has_value();
-                outcome.reason = encoderFound ? failureReason(names, m_captionNames, m_encoderEndedNormally, m_encoderMessage)
+                outcome.reason = encoderFound ? explainFailure(observed)
                                               : QStringLiteral("The encoder (FFmpeg's ffmpeg, as \"creator\") was not found in %1.")
                                                     .arg(MediaTools::resourceDirectory());
             } else if (m_request.targetIsCeiling && !m_request.approximateSize
@@ -293,6 +315,12 @@ void ExportJob::fail(const QString &reason)
     for (const QString &name : folderEntryNames(m_request.folder))
         outcome.entries << path(name);
     conclude(outcome);
+}
+
+void ExportJob::refuse(const QString &reason)
+{
+    QDir().rmdir(m_request.folder); // only when empty
+    fail(reason);
 }
 
 void ExportJob::conclude(ExportOutcome outcome)

@@ -67,6 +67,8 @@ private:
     void judge();
     void conclude(ExportOutcome outcome);
     void fail(const QString &reason);
+    // Before anything is written: the folder it was given goes again when still empty.
+    void refuse(const QString &reason);
 
     ExportRequest m_request;
     EncoderInputs m_inputs;
@@ -76,6 +78,7 @@ private:
     bool m_posterPending = false;
     bool m_encodingDone = false;
     bool m_encoderEndedNormally = false;
+    bool m_sourceEndedEarly = false;
     QString m_encoderMessage;
     std::shared_ptr<std::atomic<bool>> m_posterCancelled;
     std::unique_ptr<QTemporaryDir> m_temporary;

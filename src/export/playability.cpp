@@ -12,17 +12,24 @@ QStringList playabilityArguments(const QString &path)
             QStringLiteral("-print_format"), QStringLiteral("json"), path};
 }
 
-bool isPlayableVideo(const QString &path)
+std::optional<double> playableVideoSeconds(const QString &path)
 {
     const std::optional<QString> prober = MediaTools::resourcePath(MediaTools::proberName);
     if (!prober)
-        return false;
+        return std::nullopt;
     const std::optional<JSON> answer = JSON::fromBytes(runProber(*prober, playabilityArguments(path)));
     if (!answer)
-        return false;
+        return std::nullopt;
     const JSON stream = (*answer)[u"streams"][0];
     const double duration = std::max(stream[u"duration"].numberValue().toDouble(),
                                      (*answer)[u"format"][u"duration"].numberValue().toDouble());
-    return stream[u"codec_name"].stringValue() == u"h264" && stream[u"nb_read_frames"].numberValue().toInt64() >= 1
-        && duration > 0;
+    if (stream[u"codec_name"].stringValue() != u"h264" || stream[u"nb_read_frames"].numberValue().toInt64() < 1
+        || !(duration > 0))
+        return std::nullopt;
+    return duration;
+}
+
+bool isPlayableVideo(const QString &path)
+{
+    return playableVideoSeconds(path).has_value();
 }
