@@ -5,6 +5,7 @@
 #include "apptesting.h"
 #include "app/dropviews.h"
 #include "app/userdefaults.h"
+#include "common/unixsignals.h"
 #include "export/posterframe.h"
 #include "probe/proberrun.h"
 #include "tools/mediatools.h"
@@ -239,7 +240,7 @@ private Q_SLOTS:
         QVERIFY(shown && shown->text() == alert);
         QCOMPARE(shown->icon(), alert == failure ? QMessageBox::Critical : QMessageBox::Information);
         if (alert == failure)
-            QVERIFY(shown->informativeText() == u"Contact: support@videofold.org" && shown->buttons().size() == 1);
+            QVERIFY(shown->informativeText() == u"Contact: support@videofold.org" && !shown->detailedText().isEmpty());
         QVERIFY(QFileInfo(folder).isDir()); // a failed export's folder stays for the user to see
     }
 
@@ -299,8 +300,10 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(parent));
         QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::ExeOwner));
         if (::access(QFile::encodeName(parent).constData(), W_OK) != 0) {
-            QCOMPARE(exportAndWait(delegate, parent + u"/HTML5Video"_s), std::optional(false));
-            QCOMPARE(answerAlert(delegate), failure);
+            delegate.prepareOutputFolder(parent + u"/HTML5Video"_s);
+            QMessageBox *refusal = takeAlert(delegate);
+            QVERIFY(refusal && refusal->informativeText().contains(u"cannot be created in"_s) && !delegate.isBusy());
+            refusal->close();
             QCOMPARE(entryCount(parent), 0);
         }
 
@@ -326,9 +329,14 @@ private Q_SLOTS:
         QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
         QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
         const auto restore = qScopeGuard([] { PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2)); });
-        auto stopAndQuit = [&] {
-            return clickButton(delegate.window->findChild<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly), u"Stop and Quit"_s);
+        auto question = [&]() -> QMessageBox * {
+            for (QMessageBox *box : delegate.window->findChildren<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly)) {
+                if (box->isVisible() && box->objectName().isEmpty())
+                    return box;
+            }
+            return nullptr;
         };
+        auto stopAndQuit = [&] { return clickButton(question(), u"Stop and Quit"_s); };
         auto quitAsked = [&] { return !delegate.window->close() && stopAndQuit(); };
         auto cancelled = [&](qsizetype exports) {
             return finished.size() == exports && !QFileInfo::exists(folder) && !takeAlert(delegate)
@@ -386,14 +394,26 @@ private Q_SLOTS:
         QVERIFY(delegate.isBusy() && quitAsked());
         QVERIFY(finished.wait(30'000) && !delegate.window->isVisible() && !takeAlert(delegate));
 
-        // Answered after the export has ended by itself: it quits all the same.
-        qunsetenv(MediaTools::resourcesVariable);
+        // Ctrl+Q from the progress sheet asks too; an export that ends by itself takes the question with it.
+        QVERIFY(useTools(realTool, "#!/bin/sh\nsleep 1\nexec @real@ \"$@\"\n"));
         delegate.window->show();
         delegate.prepareOutputFolder(folder);
-        QVERIFY(!delegate.window->close());
+        QApplication::setActiveWindow(delegate.progressWindow); // offscreen, activation stays with a closed alert
+        QVERIFY(QTest::qWaitForWindowActive(delegate.progressWindow));
+        QTest::keyClick(delegate.progressWindow, Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(question());
         QVERIFY(finished.wait(30'000) && answerAlert(delegate) == success && delegate.window->isVisible());
-        QVERIFY(stopAndQuit());
-        QVERIFY(!delegate.window->isVisible());
+        QVERIFY(!question());
+
+        // The session's end mid-export: stopped and removed as "Stop and Quit" does, without a question.
+        const qsizetype temporaries = QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size();
+        UnixSignals sessionEnd;
+        connect(&sessionEnd, &UnixSignals::received, &delegate, &AppDelegate::stopAndQuit);
+        delegate.prepareOutputFolder(folder);
+        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
+        ::raise(SIGTERM);
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(9) && !delegate.window->isVisible(), 30'000);
+        QCOMPARE(QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size(), temporaries);
     }
 
     void unsafeFolders()

@@ -1,5 +1,6 @@
 // The export job without a window: real exports, cancels in every stage, and encoders failing in every way.
 #include "common/diagnostics.h"
+#include "common/temporaryfolder.h"
 #include "export/encoderrun.h"
 #include "export/exportjob.h"
 #include "export/outputfolder.h"
@@ -12,6 +13,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -72,6 +74,33 @@ std::optional<ExportOutcome> runToEnd(ExportJob &job, int timeout = 60'000)
         return std::nullopt;
     return finished.first().first().value<ExportOutcome>();
 }
+
+// A small file system of the test's own, where the kernel lets it mount one.
+struct SmallDisk
+{
+    QTemporaryDir place;
+    bool mounted = false;
+
+    explicit SmallDisk(qint64 bytes)
+    {
+        mounted = QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=%1"_s.arg(bytes), u"tmpfs"_s, place.path()}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (mounted)
+            QProcess::execute(u"umount"_s, {u"-l"_s, place.path()});
+    }
+    [[nodiscard]] bool makeReadOnly() const
+    {
+        return QProcess::execute(u"mount"_s, {u"-o"_s, u"remount,ro"_s, place.path()}) == 0;
+    }
+    // Fills it up to keep bytes free.
+    [[nodiscard]] bool fill(qint64 keep) const
+    {
+        const qint64 filler = QStorageInfo(place.path()).bytesAvailable() - keep;
+        return filler > 0 && writeFile(place.filePath(u"filler"_s), QByteArray(filler, 'x'));
+    }
+};
 
 } // namespace
 
@@ -288,6 +317,78 @@ private Q_SLOTS:
         QTest::qWait(500);
         job.reset();
         QVERIFY(!QFileInfo::exists(folder) && childProcesses().isEmpty());
+    }
+
+    void failureReasons()
+    {
+        // Known before anything is written: a source gone since it was opened, a read-only
+        // folder, a disk with less room than the target; the folder given goes again.
+        const QString copy = m_out.filePath(u"gone.mp4"_s);
+        QVERIFY(QFile::copy(mediaPath(u"noisy.mp4"_s), copy));
+        ExportRequest request = requestFor(copy, m_out.filePath(u"gone"_s));
+        QVERIFY(QFile::remove(copy));
+        std::optional<ExportOutcome> outcome = runToEnd(*std::make_unique<ExportJob>(request));
+        QVERIFY(outcome && outcome->reason.contains(u"is no longer there"_s) && !QFileInfo::exists(request.folder));
+
+        SmallDisk disk(4'000'000);
+        if (!disk.mounted)
+            QSKIP("No file system can be mounted here (needs root in a mount namespace that allows it)");
+        request = requestFor(mediaPath(u"noisy.mp4"_s), disk.place.filePath(u"out"_s));
+        request.targetBytes = 3'000'000;
+        outcome = runToEnd(*std::make_unique<ExportJob>(request));
+        QVERIFY2(outcome && outcome->reason.contains(u"has 4.0 MB free, and this export needs about 4.2 MB"_s), qPrintable(outcome->reason));
+        QVERIFY(!QFileInfo::exists(request.folder) && m_diagnostics.filter(u"Encoder arguments"_s).isEmpty());
+
+        // The disk fills up once the export has begun: the reason and what is left incomplete.
+        request.targetBytes = 1'000'000;
+        recreateFolder(request.folder);
+        ExportJob filling(request);
+        bool filled = false;
+        connect(&filling, &ExportJob::encoderStarted, this, [&] { filled = filled || disk.fill(20'000); });
+        outcome = runToEnd(filling);
+        QVERIFY2(filled && outcome && outcome->reason.startsWith(u"The disk is full: "_s) && outcome->reason.contains(u"In the folder"_s),
+                 qPrintable(outcome->reason));
+        QVERIFY(QFile::remove(disk.place.filePath(u"filler"_s)) && QDir(request.folder).removeRecursively());
+
+        QVERIFY(disk.makeReadOnly());
+        outcome = runToEnd(*std::make_unique<ExportJob>(requestFor(mediaPath(u"noisy.mp4"_s), request.folder, 10)));
+        QVERIFY2(outcome && outcome->reason.contains(u"Read-only file system"_s), qPrintable(outcome->reason));
+    }
+
+    void truncatedSource()
+    {
+        // A file cut short reads to its break: the export says where, and that the video is short.
+        const QString whole = m_out.filePath(u"whole.mp4"_s);
+        runEncoder({u"-v"_s, u"error"_s, u"-i"_s, mediaPath(u"long.mp4"_s), u"-c"_s, u"copy"_s, u"-movflags"_s, u"+faststart"_s, whole});
+        const QByteArray bytes = bytesOf(whole);
+        const QString cut = m_out.filePath(u"cut.mp4"_s);
+        QVERIFY(writeFile(cut, bytes.first(bytes.size() / 2)));
+        ExportRequest request = requestFor(cut, m_out.filePath(u"cut"_s), 10);
+        request.approximateSize = true;
+        const std::optional<ExportOutcome> outcome = runToEnd(*std::make_unique<ExportJob>(request));
+        QVERIFY(outcome && outcome->result == ExportOutcome::Result::Failed);
+        QVERIFY2(outcome->reason.contains(u"“cut.mp4” cannot be read past 0:"_s) && outcome->reason.contains(u"holds only the first"_s),
+                 qPrintable(outcome->reason));
+    }
+
+    void staleTemporaryFolders()
+    {
+        // Only this application's, only of runs that are gone, and of unmarked ones only the empty.
+        QProcess ended;
+        ended.start(u"true"_s);
+        QVERIFY(ended.waitForFinished());
+        const QDir temporary(QDir::tempPath());
+        const QString dead = u"videofold-%1-aB3dEf"_s.arg(ended.processId());
+        const QString live = u"videofold-%1-aB3dEf"_s.arg(QCoreApplication::applicationPid());
+        for (const QString &name : {dead, live, u"videofold-Q1w2E3"_s, u"videofold-Z9x8C7"_s, u"videofold-notes"_s})
+            QVERIFY(temporary.mkdir(name));
+        QVERIFY(writeFile(temporary.filePath(dead + u"/analysis.mp4"_s), "x") && writeFile(temporary.filePath(u"videofold-Z9x8C7/kept"_s), "x"));
+        QCOMPARE(removeStaleTemporaryFolders(), 2);
+        QStringList kept = {u"videofold-Z9x8C7"_s, live, u"videofold-notes"_s};
+        kept.sort();
+        QCOMPARE(temporary.entryList({u"videofold-*"_s}, QDir::Dirs, QDir::Name), kept);
+        for (const QString &name : kept)
+            QVERIFY(QDir(temporary.filePath(name)).removeRecursively());
     }
 
     void faultyEncoders_data()

@@ -169,6 +169,7 @@ bool ExportSheet::confirmQuit()
     question->setAttribute(Qt::WA_DeleteOnClose);
     m_quitQuestion = question;
     connect(question, &QMessageBox::finished, this, [this, question, stop] {
+        m_quitQuestion = nullptr; // closed, though not yet deleted
         if (question->clickedButton() == stop)
             stopAndQuit();
     });

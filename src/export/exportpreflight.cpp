@@ -40,12 +40,14 @@ std::optional<QString> sourceRefusal(const QString &sourcePath)
     return std::nullopt;
 }
 
-std::optional<QString> folderRefusal(const QString &existing)
+std::optional<QString> folderRefusal(const QString &folder, const QString &existing)
 {
     QTemporaryFile trial(existing + QStringLiteral("/.videofold-write-check-XXXXXX"));
-    if (!trial.open())
-        return QStringLiteral("The folder %1 cannot be written: %2.").arg(existing, trial.errorString());
-    return std::nullopt;
+    if (trial.open())
+        return std::nullopt;
+    if (QDir::cleanPath(folder) != existing)
+        return QStringLiteral("The folder %1 cannot be created in %2: %3.").arg(folder, existing, trial.errorString());
+    return QStringLiteral("The folder %1 cannot be written: %2.").arg(existing, trial.errorString());
 }
 
 std::optional<QString> spaceRefusal(const QString &existing, qint64 needed)
@@ -65,7 +67,7 @@ std::optional<QString> exportRefusal(const ExportRequest &request)
     if (std::optional<QString> refusal = sourceRefusal(request.sourcePath))
         return refusal;
     const QString existing = nearestExistingFolder(request.folder);
-    if (std::optional<QString> refusal = folderRefusal(existing))
+    if (std::optional<QString> refusal = folderRefusal(QFileInfo(request.folder).absoluteFilePath(), existing))
         return refusal;
     return spaceRefusal(existing, bytesNeeded(request));
 }
