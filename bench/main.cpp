@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -218,6 +219,37 @@ struct Bench
                 alert->setObjectName(QString());
                 alert->close();
             }
+        }
+    }
+
+    // The open flow when the source is deleted while its preview is being made:
+    // the longest stall from the deletion until the next open panel is up.
+    void stallWithSourceDeleted()
+    {
+        Figure &stall = figure(QStringLiteral("main-thread stall, source deleted mid-preview"), QStringLiteral("ms"), 50);
+        AppDelegate delegate;
+        delegate.applicationDidFinishLaunching();
+        delegate.window->show();
+        const QString copy = folder.filePath(QStringLiteral("deleted.mp4"));
+        for (int run = 0; run < 3; ++run) {
+            QFile::remove(copy);
+            if (!QFile::copy(source, copy))
+                return;
+            QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
+            delegate.openSourceVideo(QUrl::fromLocalFile(copy));
+            if (!opened.wait(60'000))
+                return;
+            auto heartbeat = std::make_unique<Heartbeat>();
+            QFile::remove(copy);
+            delegate.openVideoBTNClicked();
+            const bool panelUp = QTest::qWaitFor([&] {
+                const QFileDialog *panel = delegate.window->findChild<QFileDialog *>();
+                return panel && panel->isVisible() && delegate.posterPreview().isIdle();
+            }, 60'000);
+            if (!panelUp)
+                return;
+            stall.samples << heartbeat->longestGap();
+            delete delegate.window->findChild<QFileDialog *>();
         }
     }
 
@@ -446,6 +478,7 @@ int main(int argc, char *argv[])
     const QString binary = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("videofold"));
     say(QStringLiteral("memory and stalls of the window"));
     bench.idleMemoryAndStall();
+    bench.stallWithSourceDeleted();
     say(QStringLiteral("exports against the same tool runs by hand"));
     bench.exportRatios(binary);
     say(QStringLiteral("exact sizes"));

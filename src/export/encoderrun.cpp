@@ -1,12 +1,13 @@
 #include "export/encoderrun.h"
 
+#include "common/childprocess.h"
+
 #include "common/diagnostics.h"
 #include "export/progress.h"
 
 #include <QRegularExpression>
 #include <QTimer>
 
-#include <sys/prctl.h>
 
 #include <csignal>
 
@@ -15,7 +16,7 @@ EncoderRun::EncoderRun(QObject *parent) : QObject(parent)
     // A stray key press on an inherited terminal would end the encode early.
     m_process.setStandardInputFile(QProcess::nullDevice());
     m_process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
-    m_process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    endWithApplication(m_process);
     connect(&m_process, &QProcess::readyReadStandardError, this, &EncoderRun::readDiagnostics);
     connect(&m_process, &QProcess::finished, this, &EncoderRun::processFinished);
     connect(&m_process, &QProcess::errorOccurred, this, &EncoderRun::processFailed);

@@ -1,5 +1,7 @@
 #include "export/posterframe.h"
 
+#include "common/childprocess.h"
+
 #include "common/diagnostics.h"
 #include "common/numbertext.h"
 #include "tools/mediatools.h"
@@ -84,6 +86,7 @@ QImage runEncoderForFrame(const QString &encoder, const QString &seek, const QSt
     // An inherited terminal would let ffmpeg read key presses or stop it when in the background.
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(QProcess::ForwardedChannels);
+    endWithApplication(process);
     process.start(encoder, encoderArguments(seek, source, framePath, filters));
     if (!waitForFrame(process, cancelled)) {
         process.kill();
