@@ -1,5 +1,6 @@
 #include "export/encoderarguments.h"
 #include "export/exactsize.h"
+#include "export/failurecause.h"
 #include "export/folderverdict.h"
 #include "export/htmlpage.h"
 #include "export/outputsettings.h"
@@ -396,6 +397,32 @@ private Q_SLOTS:
                              [](const QString &) { return false; }).success);
         QCOMPARE(failureReason(complete, {}, true, QString()), u"The video written cannot be played."_s);
         QCOMPARE(failureReason(complete, {}, false, u"No space left on device"_s), u"The encoder stopped:\nNo space left on device"_s);
+
+        // After the fact: the first cause a user can act on, then what the folder lacks.
+        FailureFacts facts;
+        facts.sourcePath = u"/videos/clip.mp4"_s;
+        facts.folder = u"/out"_s;
+        facts.names = {u"html5Video.html"_s, u"html5video.mp4"_s};
+        facts.videoBytes = 212'992;
+        const std::pair<std::function<void(FailureFacts &)>, QString> causes[] = {
+            {[](FailureFacts &f) { f.sourceReadable = false; }, u"“clip.mp4” was moved, renamed or deleted while it was exported."_s},
+            {[](FailureFacts &f) { f.freeBytes = 288'000; f.neededBytes = 2'100'000; },
+             u"The disk is full: 288.0 kB free, and this export needs about 2.1 MB."_s},
+            {[](FailureFacts &f) { f.encoderMessage = u"html5video.mp4: Read-only file system"_s; }, u"The folder /out cannot be written."_s},
+            {[](FailureFacts &f) { f.encoderMessage = u"Conversion failed!"_s; }, u"The encoder stopped:\nConversion failed!"_s}};
+        for (const auto &[change, cause] : causes) {
+            FailureFacts changed = facts;
+            change(changed);
+            QVERIFY2(explainFailure(changed).startsWith(cause), qPrintable(explainFailure(changed)));
+            QVERIFY(explainFailure(changed).endsWith(u"In the folder /out: html5video.mp4 (213.0 kB) is incomplete: no player can open it. Missing: poster.jpg."_s));
+        }
+        // Cut short only when the source says so and more than a second or 2 % is missing.
+        facts.sourceEndedEarly = true;
+        facts.sourceSeconds = 60;
+        for (const auto &[seconds, cutShort] : {std::pair(58.7, true), std::pair(58.9, false)}) {
+            facts.videoSeconds = seconds;
+            QCOMPARE(isCutShort(facts), cutShort);
+        }
 
         // A video plays when the prober finds an H.264 stream in it that decodes.
         QTemporaryDir folder;
