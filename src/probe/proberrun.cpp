@@ -1,6 +1,5 @@
 #include "probe/proberrun.h"
 
-#include "common/childprocess.h"
 #include "common/diagnostics.h"
 
 #include <QProcess>
@@ -23,7 +22,6 @@ QByteArray runProber(const QString &program, const QStringList &arguments)
     QProcess process;
     process.setStandardErrorFile(QProcess::nullDevice());
     process.setStandardInputFile(QProcess::nullDevice());
-    endWithApplication(process);
     process.start(program, arguments, QIODevice::ReadOnly);
     if (!process.waitForStarted(-1)) {
         writeDiagnosticLine(process.errorString());
