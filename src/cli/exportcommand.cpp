@@ -4,6 +4,8 @@
 #include "cli/progressprinter.h"
 #include "common/temporaryfolder.h"
 #include "export/exportpreflight.h"
+#include "tools/mediatools.h"
+#include "tools/toolversion.h"
 #include "common/unixsignals.h"
 #include "common/backgroundworker.h"
 #include "common/diagnostics.h"
@@ -181,6 +183,7 @@ private:
         request.minimalPage = m_settings.minimalPage;
         request.fastStart = m_settings.fastStart;
         request.approximateSize = m_settings.approximateSize;
+        request.av1Version = m_settings.av1Version;
         request.probe = std::move(description);
         return request;
     }
@@ -190,10 +193,14 @@ private:
         const QString name = QFileInfo(report.source).fileName();
         if (report.outcome == u"succeeded") {
             if (!m_settings.quiet) {
-                const QString line = QStringLiteral("%1: %2 · video %3 of %4 · %5")
-                                         .arg(name, report.folder, byteCountText(quint64(report.export_.videoBytes)),
-                                              byteCountText(quint64(std::max<qint64>(report.export_.targetBytes, 0))),
-                                              clockText(report.export_.seconds));
+                QString line = QStringLiteral("%1: %2 · video %3 of %4 · %5")
+                                   .arg(name, report.folder, byteCountText(quint64(report.export_.videoBytes)),
+                                        byteCountText(quint64(std::max<qint64>(report.export_.targetBytes, 0))),
+                                        clockText(report.export_.seconds));
+                if (report.export_.av1Bytes > 0)
+                    line += QStringLiteral(" · AV1 %1").arg(byteCountText(quint64(report.export_.av1Bytes)));
+                if (!report.export_.av1Problem.isEmpty())
+                    line += QStringLiteral(" · no AV1 version: ") + QString(report.export_.av1Problem).replace(u'\n', u' ');
                 if (m_settings.json)
                     printError(line);
                 else
@@ -218,6 +225,7 @@ private:
                                  {QStringLiteral("outcome"), report.outcome},
                                  {QStringLiteral("reason"), report.reason},
                                  {QStringLiteral("targetBytes"), report.export_.targetBytes},
+                                 {QStringLiteral("av1Problem"), report.export_.av1Problem},
                                  {QStringLiteral("files"), files},
                                  {QStringLiteral("seconds"), report.export_.seconds}};
         return QJsonDocument(object).toJson(QJsonDocument::Compact);
@@ -263,6 +271,11 @@ int runExportCommand(const QStringList &arguments)
     if (helpAsked) {
         std::printf("%s", exportHelpText().toUtf8().constData());
         return exitSuccess;
+    }
+    if (settings.av1Version && !MediaTools::encoderHas(MediaTools::av1EncoderName)) {
+        printError(QStringLiteral("videofold export: --av1 needs an encoder with SVT-AV1 (libsvtav1), which %1 lacks.")
+                       .arg(MediaTools::resourcePath(MediaTools::encoderName).value_or(QStringLiteral("the encoder"))));
+        return exitUsage;
     }
     ExportCommand command(std::move(settings));
     return command.run();

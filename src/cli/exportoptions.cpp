@@ -39,6 +39,9 @@ const QList<Option> &options()
          QStringLiteral("The poster's frame: a share of the duration (40%) or a time (1:02.5). Default: the middle."),
          QStringLiteral("POSITION")},
         {{QStringLiteral("approximate-size")}, QStringLiteral("One encoder run, about a third faster; the size can be well off.")},
+        {{QStringLiteral("av1")},
+         QStringLiteral("An AV1 version too (html5video-av1.mp4, same size limit), which the page offers first to the "
+                        "browsers that play it; the H.264 file stays the fallback.")},
         {{QStringLiteral("minimal-page")}, QStringLiteral("Just the video element in a bare page, without captions.")},
         {{QStringLiteral("fast-start")}, QStringLiteral("The video's index first, so that browsers start playing sooner.")},
         {{QStringLiteral("autoplay")}, QStringLiteral("The video starts by itself (and is muted, as browsers require).")},
@@ -126,6 +129,7 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     settings.minimalPage = parser.isSet(QStringLiteral("minimal-page"));
     settings.fastStart = parser.isSet(QStringLiteral("fast-start"));
     settings.approximateSize = parser.isSet(QStringLiteral("approximate-size"));
+    settings.av1Version = parser.isSet(QStringLiteral("av1"));
     settings.replace = parser.isSet(QStringLiteral("replace"));
     settings.quiet = parser.isSet(QStringLiteral("quiet"));
     settings.json = parser.isSet(QStringLiteral("json"));

@@ -20,6 +20,7 @@ struct CommandSettings
     bool minimalPage = false;
     bool fastStart = false;
     bool approximateSize = false;
+    bool av1Version = false;
     bool replace = false;
     bool quiet = false;
     bool json = false;

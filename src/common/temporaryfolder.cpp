@@ -55,6 +55,8 @@ int removeStaleTemporaryFolders()
             ++removed;
     }
     if (removed > 0)
-        writeDiagnosticLine(QStringLiteral("Removed %1 temporary folders of earlier runs").arg(removed));
+        writeDiagnosticLine(QStringLiteral("Removed %1 temporary %2 of earlier runs")
+                                .arg(removed)
+                                .arg(removed == 1 ? QStringLiteral("folder") : QStringLiteral("folders")));
     return removed;
 }

@@ -5,6 +5,7 @@
 #include "export/exactsize.h"
 #include "export/outputsettings.h"
 #include "probe/fileprobe.h"
+#include "probe/framerate.h"
 
 #include <cmath>
 
@@ -61,6 +62,7 @@ EncoderInputs encoderInputs(const FileProbe &probe, const QString &sourcePath, c
             const qint64 index = video[u"index"].numberValue().toInt64();
             inputs.firstVideoPixelFormat = (*probe.json)[u"streams"][index][u"pix_fmt"].stringValue();
             inputs.firstVideoTransfer = (*probe.json)[u"streams"][index][u"color_transfer"].stringValue();
+            inputs.frameRate = rateOfFraction((*probe.json)[u"streams"][index][u"avg_frame_rate"].stringValue());
         }
     }
     return inputs;
@@ -228,3 +230,22 @@ QStringList finalArguments(const EncoderInputs &inputs, const QString &temporary
     return arguments + outputs(inputs);
 }
 
+
+QStringList av1Arguments(const EncoderInputs &inputs, const QString &outputPath, double videoKilobits)
+{
+    const double rate = inputs.frameRate && *inputs.frameRate > 0 && *inputs.frameRate <= 240 ? *inputs.frameRate : 30;
+    const qint64 keyFrameInterval = std::max<qint64>(1, std::llround(rate * av1KeyFrameSeconds));
+    QStringList arguments = {QStringLiteral("-i"), inputs.sourcePath};
+    if (hasAudio(inputs))
+        arguments << QStringLiteral("-i") << inputs.folder + u'/' + videoFileName.toString();
+    arguments << plainOutputOptions() << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p") << QStringLiteral("-b:v")
+              << rateText(acceptedVideoRate(videoKilobits)) << videoFilterOptions(inputs) << QStringLiteral("-map")
+              << QStringLiteral("0:") + (*inputs.firstVideoTrackInfo)[u"index"].stringValue() << QStringLiteral("-c:v")
+              << QStringLiteral("libsvtav1") << QStringLiteral("-preset") << QString::number(av1Preset)
+              << QStringLiteral("-g") << QString::number(keyFrameInterval);
+    if (hasAudio(inputs))
+        arguments << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-c:a") << QStringLiteral("copy");
+    if (inputs.fastStart)
+        arguments << QStringLiteral("-movflags") << QStringLiteral("+faststart");
+    return arguments << QStringLiteral("-y") << outputPath;
+}

@@ -23,6 +23,7 @@ struct EncoderInputs
     std::optional<JSON> firstVideoTrackInfo;
     QString firstVideoPixelFormat;      // the prober's "pix_fmt", empty when unknown
     QString firstVideoTransfer;         // the prober's "color_transfer"; PQ and HLG are mapped to SDR
+    std::optional<double> frameRate;    // the first video stream's average, frames a second
     double targetBytes = 0;             // the target size; a share of the source's size is not rounded
     FrameSize frameSize;
     bool fastStart = false;             // index before the media data, for progressive playback
@@ -70,3 +71,15 @@ inline constexpr QStringView audioFileName = u"audio.m4a";
 // every stretch of the video under it, so the file cannot grow past the rate.
 [[nodiscard]] QStringList finalArguments(const EncoderInputs &inputs, const QString &temporaryFolder,
                                          double videoKilobits, bool capped = false);
+
+// The AV1 version beside the H.264 file, for the browsers that play AV1.
+inline constexpr QStringView av1VideoFileName = u"html5video-av1.mp4";
+// SVT-AV1's speed: of the presets whose runs take at most 1.2 times the H.264
+// exact-size runs (measured on 2 cores), the slowest, which looks best.
+inline constexpr int av1Preset = 12;
+// Seconds between key frames at most, so that seeking stays quick.
+inline constexpr double av1KeyFrameSeconds = 4;
+
+// One AV1 run into outputPath at a video rate: the frames the H.264 file got
+// (filters, tone mapping, rotation), 8-bit 4:2:0, and that file's audio copied in.
+[[nodiscard]] QStringList av1Arguments(const EncoderInputs &inputs, const QString &outputPath, double videoKilobits);

@@ -114,3 +114,50 @@ QString passName(PassKind kind)
     }
     return {};
 }
+
+double firstAv1Kilobits(qint64 targetBytes, qint64 fixedBytes, double duration)
+{
+    const double videoBytes = double(targetBytes - fixedBytes) * av1Aim;
+    return std::max(videoBytes * 8 / duration / 1000, 1.0);
+}
+
+namespace {
+
+bool withinCeiling(const Pass &run, qint64 targetBytes)
+{
+    return run.writtenBytes > 0 && run.writtenBytes <= targetBytes
+        && double(run.writtenBytes) >= ceilingBounds.least * double(targetBytes);
+}
+
+} // namespace
+
+std::optional<double> nextAv1Kilobits(const QList<Pass> &runs, qint64 targetBytes, qint64 fixedBytes)
+{
+    if (runs.isEmpty() || runs.size() >= mostAv1Runs || targetBytes <= 0)
+        return std::nullopt;
+    const Pass &last = runs.last();
+    if (last.writtenBytes <= 0 || withinCeiling(last, targetBytes)
+        || reachedQualityCeiling(runs, ceilingBounds.least, targetBytes)) {
+        return std::nullopt;
+    }
+    const double wantedVideo = double(targetBytes) * av1Aim - double(fixedBytes);
+    const double writtenVideo = double(last.writtenBytes - fixedBytes);
+    if (wantedVideo <= 0 || writtenVideo <= 0)
+        return std::nullopt;
+    return std::max(last.videoKilobits * wantedVideo / writtenVideo, 1.0);
+}
+
+std::optional<qsizetype> keptAv1Run(const QList<Pass> &runs, qint64 targetBytes)
+{
+    std::optional<qsizetype> largest;
+    for (qsizetype index = runs.size() - 1; index >= 0; --index) {
+        const Pass &run = runs.at(index);
+        if (withinCeiling(run, targetBytes))
+            return index;
+        if (run.writtenBytes > 0 && run.writtenBytes <= targetBytes
+            && (!largest || run.writtenBytes > runs.at(*largest).writtenBytes)) {
+            largest = index;
+        }
+    }
+    return largest;
+}

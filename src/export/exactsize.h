@@ -57,3 +57,21 @@ inline constexpr int mostCappedPasses = 2;
 
 // How a pass is named in progress and diagnostics: "final pass", "correction", "rate-capped pass".
 [[nodiscard]] QString passName(PassKind kind);
+
+// The AV1 version's size. SVT-AV1 has no second pass: its size is held in a
+// closed loop of whole runs, each at the rate scaled by the last one's miss,
+// within the bounds of a ceiling (never over the target).
+inline constexpr int mostAv1Runs = 3;
+// The share of the bytes left that an AV1 run aims at: one-pass rate control
+// lands a few per cent either way, and over is not allowed.
+inline constexpr double av1Aim = 0.94;
+
+// The first AV1 run's video rate beside the audio and the container's bytes.
+[[nodiscard]] double firstAv1Kilobits(qint64 targetBytes, qint64 fixedBytes, double duration);
+// The rate of the next AV1 run after the runs so far, or nothing when the last
+// file is within the ceiling's bounds, nothing was written, the video reached the
+// encoder's quality ceiling, or every run allowed has run.
+[[nodiscard]] std::optional<double> nextAv1Kilobits(const QList<Pass> &runs, qint64 targetBytes, qint64 fixedBytes);
+// The run whose file is kept: the last within bounds, else the largest at most
+// the target; nothing when every file is over it or none was written.
+[[nodiscard]] std::optional<qsizetype> keptAv1Run(const QList<Pass> &runs, qint64 targetBytes);

@@ -4,6 +4,7 @@
 #include "common/displaytext.h"
 #include "common/numbertext.h"
 #include "common/temporaryfolder.h"
+#include "export/codecstring.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
 #include "export/exportpreflight.h"
@@ -17,6 +18,7 @@
 #include "tools/mediatools.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -85,18 +87,19 @@ void ExportJob::start()
     }
     startPoster();
     if (m_request.approximateSize || !canHitExactSize(m_inputs)) {
+        m_runCount = 1 + plannedAv1Runs();
         startSingleRun();
         return;
     }
-    m_runCount = 2;
+    m_runCount = 2 + plannedAv1Runs();
     startRun(Phase::Analysis, QStringLiteral("Analysing"), analysisArguments(m_inputs, m_temporary->path()));
 }
 
 void ExportJob::writePage()
 {
     const FrameSize size = m_request.frameSize;
-    const PageContent content = m_request.minimalPage ? PageContent{}
-                                                      : pageContent(*m_request.probe, m_request.sourcePath);
+    m_pageContent = m_request.minimalPage ? PageContent{} : pageContent(*m_request.probe, m_request.sourcePath);
+    const PageContent &content = m_pageContent;
     writeFileAtomically(path(pageFileName), m_request.minimalPage
                                                 ? html5PageBytes(size.width, size.height, m_request.pageOptions)
                                                 : visitorPageBytes(size.width, size.height, m_request.pageOptions, content));
@@ -177,6 +180,10 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
         encodingDone(false);
         return;
     }
+    if (m_phase == Phase::Av1) {
+        av1RunFinished(endedNormally);
+        return;
+    }
     m_sourceEndedEarly = m_sourceEndedEarly || m_run->sourceEndedEarly();
     if (!endedNormally)
         m_encoderMessage = m_run->lastErrorLines();
@@ -194,7 +201,7 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
         // single run of old makes the smallest file it can instead.
         writeDiagnosticLine(QStringLiteral("Exact size: the %1 failed, one run as before").arg(passName(m_passes.last().kind)));
         m_runIndex = -1;
-        m_runCount = 1;
+        m_runCount = 1 + plannedAv1Runs();
         m_percent = 0;
         startSingleRun();
         return;
@@ -234,8 +241,107 @@ void ExportJob::continueExactSize()
     encodingDone(true);
 }
 
+int ExportJob::plannedAv1Runs() const
+{
+    if (!m_request.av1Version)
+        return 0;
+    return m_request.approximateSize ? 1 : 2; // a correction is usual; a third run is not
+}
+
+QString ExportJob::av1RunPath(qsizetype run) const
+{
+    return path(QStringLiteral(".av1-run-%1.mp4").arg(run));
+}
+
+void ExportJob::startAv1()
+{
+    m_av1Started = true;
+    const std::optional<BitRates> rates = bitRates(m_request.targetBytes, m_inputs.duration, m_inputs.numberOfAudioTracks);
+    if (!rates || !m_inputs.firstVideoTrackInfo) {
+        m_av1Problem = QStringLiteral("The video's duration is unknown, so no rate could be given to the AV1 encoder.");
+        finishAv1(std::nullopt);
+        return;
+    }
+    // The exact size knows what the audio and the container take; one run takes the single run's rate.
+    startAv1Run(m_fixedBytes > 0 ? firstAv1Kilobits(saturatingInt64(m_request.targetBytes), m_fixedBytes, *m_inputs.duration)
+                                 : rates->video);
+}
+
+void ExportJob::startAv1Run(double videoKilobits)
+{
+    m_av1Runs << Pass{m_av1Runs.isEmpty() ? PassKind::Final : PassKind::Corrected, videoKilobits, 0};
+    writeDiagnosticLine(QStringLiteral("AV1 version: run %1 at %2 kb/s").arg(m_av1Runs.size()).arg(videoKilobits));
+    startRun(Phase::Av1, m_av1Runs.size() == 1 ? QStringLiteral("AV1 version") : QStringLiteral("AV1 correction"),
+             av1Arguments(m_inputs, av1RunPath(m_av1Runs.size() - 1), videoKilobits));
+}
+
+void ExportJob::av1RunFinished(bool endedNormally)
+{
+    if (!endedNormally) {
+        const QString lines = m_run->lastErrorLines();
+        m_av1Problem = lines.isEmpty() ? QStringLiteral("The AV1 encoder stopped.")
+                                       : QStringLiteral("The AV1 encoder stopped:\n") + lines;
+        finishAv1(std::nullopt);
+        return;
+    }
+    m_av1Runs.last().writtenBytes = QFileInfo(av1RunPath(m_av1Runs.size() - 1)).size();
+    if (m_request.approximateSize) {
+        finishAv1(m_av1Runs.size() - 1);
+        return;
+    }
+    const qint64 target = saturatingInt64(m_request.targetBytes);
+    if (const std::optional<double> next = nextAv1Kilobits(m_av1Runs, target, m_fixedBytes)) {
+        writeDiagnosticLine(QStringLiteral("AV1 version: %1 of %2 bytes written").arg(m_av1Runs.last().writtenBytes).arg(target));
+        startAv1Run(*next);
+        return;
+    }
+    const std::optional<qsizetype> kept = keptAv1Run(m_av1Runs, target);
+    if (!kept) {
+        m_av1Problem = QStringLiteral("The AV1 version could not be made as small as %1: it came to %2.")
+                           .arg(byteCountText(quint64(target)), byteCountText(quint64(m_av1Runs.last().writtenBytes)));
+    }
+    finishAv1(kept);
+}
+
+void ExportJob::finishAv1(std::optional<qsizetype> keptRun)
+{
+    if (keptRun) {
+        const Pass &kept = m_av1Runs.at(*keptRun);
+        writeDiagnosticLine(QStringLiteral("AV1 version: %1 of %2 bytes, run %3 of %4")
+                                .arg(kept.writtenBytes)
+                                .arg(saturatingInt64(m_request.targetBytes))
+                                .arg(*keptRun + 1)
+                                .arg(m_av1Runs.size()));
+        QFile::rename(av1RunPath(*keptRun), path(av1VideoFileName));
+    } else {
+        writeDiagnosticLine(QStringLiteral("AV1 version left out: ") + QString(m_av1Problem).replace(u'\n', u' '));
+    }
+    for (qsizetype run = 0; run < m_av1Runs.size(); ++run)
+        QFile::remove(av1RunPath(run));
+    if (!m_request.minimalPage)
+        writeTypedSources();
+    encodingDone(true);
+}
+
+void ExportJob::writeTypedSources()
+{
+    PageContent content = m_pageContent;
+    for (const QStringView name : {av1VideoFileName, videoFileName}) {
+        if (const std::optional<QString> type = mp4SourceType(path(name)))
+            content.sources << VideoSource{name.toString(), *type};
+    }
+    if (content.sources.isEmpty())
+        return; // nothing to type: the page stays as written
+    const FrameSize size = m_request.frameSize;
+    writeFileAtomically(path(pageFileName), visitorPageBytes(size.width, size.height, m_request.pageOptions, content));
+}
+
 void ExportJob::encodingDone(bool endedNormally)
 {
+    if (endedNormally && m_request.av1Version && !m_av1Started && !m_cancelRequested) {
+        startAv1();
+        return;
+    }
     m_encodingDone = true;
     m_encoderEndedNormally = endedNormally;
     concludeWhenIdle();
@@ -262,7 +368,10 @@ void ExportJob::judge()
     facts.sourcePath = m_request.sourcePath;
     facts.sourceSeconds = m_inputs.duration;
     facts.folder = m_request.folder;
+    // The AV1 version, when made, must be there and play like the H.264 file.
     facts.captionNames = m_captionNames;
+    if (QFileInfo::exists(path(av1VideoFileName)))
+        facts.captionNames << av1VideoFileName.toString();
     facts.encoderEndedNormally = m_encoderEndedNormally;
     facts.encoderMessage = m_encoderMessage;
     facts.sourceEndedEarly = m_sourceEndedEarly;
@@ -289,6 +398,8 @@ void ExportJob::judge()
             outcome.result = verdict.success && !isCutShort(observed) ? ExportOutcome::Result::Succeeded
                                                                     : ExportOutcome::Result::Failed;
             outcome.videoBytes = QFileInfo(path(videoFileName)).size();
+            outcome.av1Bytes = QFileInfo(path(av1VideoFileName)).size();
+            outcome.av1Problem = m_av1Problem;
             if (!outcome.succeeded()) {
                 const bool encoderFound = MediaTools::resourcePath(MediaTools::encoderName).has_value();
                 outcome.reason = encoderFound ? explainFailure(observed)

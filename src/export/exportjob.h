@@ -50,7 +50,7 @@ Q_SIGNALS:
 
 private:
     enum class Stage { Idle, Working, Judging, Done };
-    enum class Phase { Single, Analysis, Exact };
+    enum class Phase { Single, Analysis, Exact, Av1 };
 
     [[nodiscard]] QString path(QStringView name) const;
     void writePage();
@@ -62,6 +62,15 @@ private:
     // After a pass of the exact size: another one, or the end of the encoding.
     void continueExactSize();
     void showProgress(double runPercent);
+    // The AV1 version, after the H.264 file it falls back on.
+    [[nodiscard]] int plannedAv1Runs() const;
+    [[nodiscard]] QString av1RunPath(qsizetype run) const;
+    void startAv1();
+    void startAv1Run(double videoKilobits);
+    void av1RunFinished(bool endedNormally);
+    void finishAv1(std::optional<qsizetype> keptRun);
+    // The page again, its sources typed by the codecs of the files written.
+    void writeTypedSources();
     void encodingDone(bool endedNormally);
     void concludeWhenIdle();
     void judge();
@@ -85,6 +94,7 @@ private:
     std::unique_ptr<EncoderRun> m_run;
     QPointer<EncoderRun> m_previousRun; // deleted once its signal has returned
     QStringList m_captionNames;
+    PageContent m_pageContent;
 
     // Progress across the runs.
     QString m_runName;
@@ -96,6 +106,11 @@ private:
     // The exact size.
     qint64 m_fixedBytes = 0; // the audio and the container's own bytes
     QList<Pass> m_passes;
+
+    // The AV1 version.
+    bool m_av1Started = false;
+    QList<Pass> m_av1Runs;
+    QString m_av1Problem;
 
     BackgroundWorker m_worker; // last: its threads end before the rest goes
 };

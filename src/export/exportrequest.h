@@ -27,6 +27,7 @@ struct ExportRequest
     bool fastStart = false;
     bool approximateSize = false; // one encoder run instead of the exact size's two or more
     QImage fallbackPoster;        // written when no frame comes out at the poster's position
+    bool av1Version = false;      // an AV1 file too, first on the page, the H.264 file its fallback
 };
 
 // How an export ended.
@@ -40,6 +41,8 @@ struct ExportOutcome
     QStringList captionNames; // the caption files the export wrote beside the video
     qint64 targetBytes = 0;
     qint64 videoBytes = 0;
+    qint64 av1Bytes = 0;    // the AV1 version, when one was made
+    QString av1Problem;     // why the AV1 version asked for is missing; the export still succeeds
     double seconds = 0; // from start to end
 
     [[nodiscard]] bool succeeded() const { return result == Result::Succeeded; }

@@ -37,8 +37,13 @@ QByteArray visitorPageBytes(qint64 width, qint64 height, PageOptions options, co
             "\t\t<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
             "\t\t<title>" + escaped(content.title) + "</title>\n"
             "\t</head>\n\t<body>\n"
-            "\t\t<video " + attributes.join(' ') + ">\n"
-            "\t\t\t<source src=\"html5video.mp4\" type=\"video/mp4\">\n";
+            "\t\t<video " + attributes.join(' ') + ">\n";
+    if (content.sources.isEmpty())
+        page += "\t\t\t<source src=\"html5video.mp4\" type=\"video/mp4\">\n";
+    // A type with its codecs holds double quotes: it stands in single ones (it is
+    // made here of letters, digits and punctuation, never of a quote of its own).
+    for (const VideoSource &source : content.sources)
+        page += "\t\t\t<source src=\"" + escaped(source.fileName) + "\" type='" + source.type.toUtf8() + "'>\n";
     for (const CaptionTrack &track : content.captions) {
         page += "\t\t\t<track kind=\"captions\" src=\"" + escaped(track.fileName) + "\" srclang=\""
             + escaped(track.language) + "\" label=\"" + escaped(track.label) + '"'

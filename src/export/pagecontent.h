@@ -21,12 +21,22 @@ struct CaptionTrack
     bool operator==(const CaptionTrack &) const = default;
 };
 
+// One video file the page offers; the browser plays the first whose type it can.
+struct VideoSource
+{
+    QString fileName;
+    QString type; // "video/mp4; codecs=\"avc1.64001F, mp4a.40.2\""
+
+    bool operator==(const VideoSource &) const = default;
+};
+
 // What the page for visitors says beyond the video element's size and options.
 struct PageContent
 {
     QString title;    // the source's name without its extension
     QString language; // BCP 47 of the first audio track; empty when unknown
     QList<CaptionTrack> captions;
+    QList<VideoSource> sources = {}; // in order; none: html5video.mp4 as "video/mp4"
 };
 
 // A BCP 47 tag for a language code of the prober ("eng" gives "en", "pt-BR" and

@@ -23,7 +23,8 @@ std::optional<double> playableVideoSeconds(const QString &path)
     const JSON stream = (*answer)[u"streams"][0];
     const double duration = std::max(stream[u"duration"].numberValue().toDouble(),
                                      (*answer)[u"format"][u"duration"].numberValue().toDouble());
-    if (stream[u"codec_name"].stringValue() != u"h264" || stream[u"nb_read_frames"].numberValue().toInt64() < 1
+    const QString codec = stream[u"codec_name"].stringValue();
+    if ((codec != u"h264" && codec != u"av1") || stream[u"nb_read_frames"].numberValue().toInt64() < 1
         || !(duration > 0))
         return std::nullopt;
     return duration;

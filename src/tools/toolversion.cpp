@@ -6,7 +6,10 @@
 
 namespace MediaTools {
 
-QString encoderVersion()
+namespace {
+
+// What the encoder prints on standard output for these arguments; empty when it cannot run.
+QByteArray encoderOutput(const QStringList &arguments)
 {
     const std::optional<QString> encoder = resourcePath(encoderName);
     if (!encoder)
@@ -14,14 +17,33 @@ QString encoderVersion()
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(*encoder, {QStringLiteral("-hide_banner"), QStringLiteral("-version")});
+    process.start(*encoder, arguments);
     if (!process.waitForFinished(10'000)) {
         process.kill();
         process.waitForFinished();
         return {};
     }
-    const QString first = QString::fromUtf8(process.readAllStandardOutput()).section(u'\n', 0, 0);
+    return process.readAllStandardOutput();
+}
+
+} // namespace
+
+QString encoderVersion()
+{
+    const QString first = QString::fromUtf8(encoderOutput({QStringLiteral("-hide_banner"), QStringLiteral("-version")}))
+                              .section(u'\n', 0, 0);
     return first.section(QStringLiteral(" Copyright"), 0, 0).trimmed();
+}
+
+bool encoderHas(QStringView name)
+{
+    // Lines such as " V....D libsvtav1   SVT-AV1(...) encoder (codec av1)".
+    const QString list = QString::fromUtf8(encoderOutput({QStringLiteral("-hide_banner"), QStringLiteral("-encoders")}));
+    for (const QString &line : list.split(u'\n')) {
+        if (line.simplified().section(u' ', 1, 1) == name)
+            return true;
+    }
+    return false;
 }
 
 } // namespace MediaTools
