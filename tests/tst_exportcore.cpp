@@ -1,3 +1,4 @@
+#include "export/codecstring.h"
 #include "export/encoderarguments.h"
 #include "export/exactsize.h"
 #include "export/failurecause.h"
@@ -11,6 +12,7 @@
 #include "export/settingstext.h"
 #include "probe/fileprobe.h"
 #include "testing.h"
+#include "tools/mediatools.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -329,6 +331,31 @@ private Q_SLOTS:
         QVERIFY(Utils::matches(u"([0-9"_s, u"00"_s).isEmpty());
     }
 
+    void codecStrings()
+    {
+        // Read from the configuration records of real files: profile, constraint flags and level; profile, level, tier, depth.
+        QTemporaryDir folder;
+        const std::tuple<QString, QStringList, QString> rows[] = {
+            {u"320x240"_s, {u"-c:v"_s, u"libx264"_s, u"-profile:v"_s, u"baseline"_s, u"-level"_s, u"3.0"_s}, u"avc1.42C01E"_s},
+            {u"320x240"_s, {u"-c:v"_s, u"libx264"_s, u"-profile:v"_s, u"main"_s, u"-level"_s, u"3.1"_s}, u"avc1.4D401F"_s},
+            {u"320x240"_s, {u"-c:v"_s, u"libx264"_s, u"-profile:v"_s, u"high"_s, u"-level"_s, u"4.0"_s}, u"avc1.640028"_s},
+            {u"320x240"_s, {u"-c:v"_s, u"libx264"_s, u"-profile:v"_s, u"high"_s, u"-level"_s, u"5.1"_s}, u"avc1.640033"_s},
+            {u"320x240"_s, {u"-c:v"_s, u"libsvtav1"_s, u"-preset"_s, u"12"_s}, u"av01.0.00M.08"_s},
+            {u"1280x720"_s, {u"-c:v"_s, u"libsvtav1"_s, u"-preset"_s, u"12"_s}, u"av01.0.05M.08"_s}};
+        for (const auto &[size, codec, expected] : rows) {
+            const QString path = folder.filePath(expected + u".mp4"_s);
+            runTool(MediaTools::encoderName, QStringList{u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+                                                         u"testsrc=size=%1:rate=30:duration=0.2"_s.arg(size)}
+                                                 + codec + QStringList{u"-pix_fmt"_s, u"yuv420p"_s, path});
+            QCOMPARE(videoCodecString(path), std::optional(expected));
+        }
+        // With audio, the AAC; no video or no MP4, nothing.
+        QCOMPARE(mp4SourceType(mediaPath(u"h264-aac.mp4"_s)).value_or(QString()).section(u',', 1), u" mp4a.40.2\""_s);
+        QCOMPARE(mp4SourceType(folder.filePath(u"avc1.42C01E.mp4"_s)), std::optional(u"video/mp4; codecs=\"avc1.42C01E\""_s));
+        for (const QString &other : {mediaPath(u"audio-only.m4a"_s), mediaPath(u"mjpeg.mkv"_s), folder.filePath(u"missing.mp4"_s)})
+            QCOMPARE(mp4SourceType(other), std::nullopt);
+    }
+
     void pages()
     {
         // Byte for byte as in tests/data/pages/, which page-validates.sh puts through the W3C's checker:
@@ -341,6 +368,12 @@ private Q_SLOTS:
         const QByteArray page = visitorPageBytes(1280, 720, {true, true, true, true}, captioned);
         QCOMPARE(page, dataFile(u"pages/visitor-captions.html"_s));
         QVERIFY(visitorPageBytes(640, 360, {}, {u"clip"_s, QString(), {}}).startsWith("<!DOCTYPE html>\n<html>\n"));
+
+        // The AV1 version first, each source typed with its codecs.
+        PageContent typed = {u"clip"_s, u"en"_s, {}};
+        typed.sources = {{u"html5video-av1.mp4"_s, u"video/mp4; codecs=\"av01.0.04M.08, mp4a.40.2\""_s},
+                         {u"html5video.mp4"_s, u"video/mp4; codecs=\"avc1.64001E, mp4a.40.2\""_s}};
+        QCOMPARE(visitorPageBytes(640, 480, {true, false, false, false}, typed), dataFile(u"pages/visitor-av1.html"_s));
 
         QTemporaryDir folder;
         QVERIFY(writeFileAtomically(folder.filePath(u"page.html"_s), page));

@@ -183,6 +183,8 @@ void AppDelegate::applicationDidFinishLaunching()
     resetControls();
     // Runs killed outright left their temporary folders behind.
     m_worker.run([] { return removeStaleTemporaryFolders(); }, [](int) {});
+    m_worker.run([] { return MediaTools::encoderHas(MediaTools::av1EncoderName); },
+                 [this](bool available) { m_hasAv1Encoder = available; });
 
     const QString version = QCoreApplication::applicationVersion();
     recordLaunch(m_userDefaults, version.isEmpty() ? std::nullopt : std::optional(version));
@@ -241,9 +243,19 @@ void AppDelegate::checkoutMyOtherAppsBTNClicked()
     Links::open(Links::otherApps);
 }
 
+QString AppDelegate::av1Unavailable() const
+{
+    if (!m_hasAv1Encoder)
+        return QStringLiteral("Looking for the AV1 encoder...");
+    if (!*m_hasAv1Encoder)
+        return QStringLiteral("The encoder in %1 was built without SVT-AV1 (libsvtav1), which the AV1 version needs.")
+            .arg(MediaTools::resourceDirectory());
+    return {};
+}
+
 void AppDelegate::showPreferences()
 {
-    auto *dialog = new PreferencesDialog(m_userDefaults, window);
+    auto *dialog = new PreferencesDialog(m_userDefaults, av1Unavailable(), window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }

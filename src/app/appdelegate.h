@@ -114,6 +114,8 @@ public:
     void openInBrowser(const QString &pagePath);
     // An export of the file on display into folder, with the settings on display.
     [[nodiscard]] ExportRequest exportRequest(const QString &folder) const;
+    // Why the AV1 version cannot be made here; empty when it can.
+    [[nodiscard]] QString av1Unavailable() const;
     void updateSaveAvailability();
     // details: behind "Show Details...", when there are any.
     void showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative,
@@ -151,6 +153,7 @@ private:
     std::unique_ptr<Ui::HelpSheet> m_helpUi;
     std::unique_ptr<QMainWindow> m_window;
     UserDefaults m_userDefaults;
+    std::optional<bool> m_hasAv1Encoder; // known once the encoder has listed its encoders
     BackgroundWorker m_worker;
     PosterPreview *m_posterPreview = nullptr;
     RecentFiles *m_recentFiles = nullptr;

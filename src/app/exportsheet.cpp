@@ -123,7 +123,10 @@ void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &o
                                   QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton,
                                   m_delegate.window);
     alert->setObjectName(QStringLiteral("alert"));
-    alert->setInformativeText(folder);
+    alert->setInformativeText(outcome.av1Problem.isEmpty()
+                                  ? folder
+                                  : folder + QStringLiteral("\n\nThe AV1 version could not be made, so the page offers the "
+                                                            "H.264 video alone. ") + outcome.av1Problem);
     showTextsPlainly(alert);
     const QList<QAbstractButton *> buttons = {
         alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole),

@@ -5,7 +5,7 @@
 
 #include <QCheckBox>
 
-PreferencesDialog::PreferencesDialog(UserDefaults &defaults, QWidget *parent)
+PreferencesDialog::PreferencesDialog(UserDefaults &defaults, const QString &av1Unavailable, QWidget *parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::PreferencesDialog>())
 {
     m_ui->setupUi(this);
@@ -18,6 +18,7 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, QWidget *parent)
         {m_ui->fastStartCheckBox, PreferenceKeys::fastStart},
         {m_ui->approximateSizeCheckBox, PreferenceKeys::approximateSize},
         {m_ui->minimalPageCheckBox, PreferenceKeys::minimalPage},
+        {m_ui->av1VersionCheckBox, PreferenceKeys::av1Version},
     };
     for (const auto &[box, key] : switches) {
         box->setChecked(defaults.boolean(key));
@@ -28,6 +29,11 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, QWidget *parent)
         if (on)
             m_ui->mutedCheckBox->setChecked(true);
     });
+    if (!av1Unavailable.isEmpty()) {
+        m_ui->av1VersionCheckBox->setEnabled(false);
+        m_ui->av1UnavailableLabel->setText(av1Unavailable);
+        m_ui->av1UnavailableLabel->setVisible(true);
+    }
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <memory>
 
@@ -15,7 +16,8 @@ class PreferencesDialog : public QDialog
 {
     Q_OBJECT
 public:
-    PreferencesDialog(UserDefaults &defaults, QWidget *parent = nullptr);
+    // av1Unavailable: why the encoder cannot make the AV1 version; empty when it can.
+    PreferencesDialog(UserDefaults &defaults, const QString &av1Unavailable, QWidget *parent = nullptr);
     ~PreferencesDialog() override;
 
 private:
