@@ -109,6 +109,23 @@ private Q_SLOTS:
         QVERIFY(tracks[0][u"isDefault"].toBool());
     }
 
+    void prefersAv1()
+    {
+        // With the AV1 version on, Chromium takes the page's first source and plays it.
+        UserDefaults defaults;
+        defaults.setValue(PreferenceKeys::av1Version, true);
+        LaunchedDelegate delegate;
+        QVERIFY(QTest::qWaitFor([&] { return delegate.av1Unavailable().isEmpty(); }, 10'000));
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        QTemporaryDir out;
+        const QString folder = out.filePath(u"av1"_s);
+        QCOMPARE(exportAndWait(delegate, folder, 120'000), std::optional(true));
+        defaults.setValue(PreferenceKeys::av1Version, QVariant());
+        const PlayCheck check = playCheck(folder, 320);
+        const QString chosen = QJsonDocument::fromJson(check.findings).object()[u"currentSrc"].toString();
+        QVERIFY2(check.exitCode == 0 && chosen.endsWith(u"/html5video-av1.mp4"_s), check.findings.constData());
+    }
+
     void fitsAPhone()
     {
         QTemporaryDir out;

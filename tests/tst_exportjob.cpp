@@ -319,6 +319,46 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(folder) && childProcesses().isEmpty());
     }
 
+    void av1Version()
+    {
+        // Both videos within the target, the AV1 one never over it; the page offers it first, both typed from the files.
+        ExportRequest request = requestFor(mediaPath(u"noisy.mp4"_s), m_out.filePath(u"av1"_s), 50);
+        request.av1Version = true;
+        std::optional<ExportOutcome> outcome = runToEnd(*std::make_unique<ExportJob>(request), 120'000);
+        QVERIFY(outcome && outcome->succeeded() && outcome->av1Problem.isEmpty());
+        const QString ratio = u"AV1 %1 of %2"_s.arg(outcome->av1Bytes).arg(outcome->targetBytes);
+        qInfo("%s", qPrintable(ratio));
+        QVERIFY2(outcome->av1Bytes <= outcome->targetBytes && outcome->av1Bytes >= 0.9 * double(outcome->targetBytes), qPrintable(ratio));
+        QCOMPARE(outcome->entries.size(), 4);
+        const QByteArray page = bytesOf(request.folder + u"/html5Video.html"_s);
+        const qsizetype av1 = page.indexOf("<source src=\"html5video-av1.mp4\" type='video/mp4; codecs=\"av01.0.");
+        QVERIFY2(av1 > 0 && page.indexOf("<source src=\"html5video.mp4\" type='video/mp4; codecs=\"avc1.", av1) > av1, page.constData());
+        QCOMPARE(probeStream(request.folder + u"/html5video-av1.mp4"_s, 1)[u"codec_name"].stringValue(), u"aac"_s);
+
+        // An encoder without AV1: the H.264 file alone, the page typed with it, and why.
+        QVERIFY(useEncoder("case \"$*\" in *libsvtav1*) echo 'Unknown encoder libsvtav1' >&2; exit 1;; esac\nexec @real@ \"$@\"\n"));
+        request = requestFor(request.sourcePath, request.folder, 50);
+        request.av1Version = true;
+        outcome = runToEnd(*std::make_unique<ExportJob>(request), 60'000);
+        QVERIFY(outcome && outcome->succeeded() && outcome->av1Bytes == 0);
+        QCOMPARE(outcome->av1Problem, u"The AV1 encoder stopped:\nUnknown encoder libsvtav1"_s);
+        QCOMPARE(bytesOf(request.folder + u"/html5Video.html"_s).count("<source "), 1);
+        QCOMPARE(QDir(request.folder).entryList(QDir::Files | QDir::Hidden).size(), 3);
+
+        // Cancelled in the AV1 run: nothing left.
+        qunsetenv(MediaTools::resourcesVariable);
+        request = requestFor(mediaPath(u"long.mp4"_s), request.folder, 50);
+        request.av1Version = true;
+        ExportJob cancelled(request);
+        connect(&cancelled, &ExportJob::progressChanged, this, [&](double, const QString &run) {
+            if (run.startsWith(u"AV1"_s))
+                cancelled.cancel();
+        });
+        outcome = runToEnd(cancelled, 120'000);
+        QVERIFY(outcome && outcome->result == ExportOutcome::Result::Cancelled);
+        QVERIFY(!QFileInfo::exists(request.folder) && childProcesses().isEmpty());
+    }
+
     void failureReasons()
     {
         // Known before anything is written: a source gone since it was opened, a read-only

@@ -10,7 +10,7 @@ Prints the page's findings as JSON; exits 0 when the video plays at WIDTH
 --phone      lays the page out on a 375-pixel-wide phone screen
 --by-itself  keeps the browser's own autoplay policy and never calls play():
              the video must start by itself
-The findings also give the layout (innerWidth, scrollWidth, videoBoxWidth) and
+The findings also give the source the browser chose (currentSrc), the layout (innerWidth, scrollWidth, videoBoxWidth) and
 each caption track with the number of cues it loaded.
 """
 import functools
@@ -53,6 +53,7 @@ PLAY_SCRIPT = r"""
     currentTime: video.currentTime,
     decodedFrames: quality.totalVideoFrames || video.webkitDecodedFrameCount || 0,
     source: source ? source.getAttribute('src') : null,
+    currentSrc: video.currentSrc,
     innerWidth: window.innerWidth,
     scrollWidth: document.documentElement.scrollWidth,
     videoBoxWidth: video.getBoundingClientRect().width,
