@@ -1,6 +1,7 @@
 // "videofold export" as a user runs it: a child process without a display.
 #include "export/htmlpage.h"
 #include "testing.h"
+#include "tools/mediatools.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -171,6 +172,13 @@ private Q_SLOTS:
             const Run run = videofold({u"export"_s, mediaPath(u"h264-aac.mp4"_s), option, value});
             QVERIFY2(run.status == 1 && run.err.contains(says), run.err.constData());
         }
+        // --av1 where the encoder has no SVT-AV1.
+        QTemporaryDir tools;
+        QVERIFY(writeScript(tools.filePath(u"creator"_s), "#!/bin/sh\necho ' V....D libx264   libx264 H.264'\n"));
+        qputenv(MediaTools::resourcesVariable, QFile::encodeName(tools.path()));
+        const Run noAv1 = videofold({u"export"_s, u"--av1"_s, mediaPath(u"h264-aac.mp4"_s)});
+        qunsetenv(MediaTools::resourcesVariable);
+        QVERIFY2(noAv1.status == 2 && noAv1.err.contains("SVT-AV1 (libsvtav1)"), noAv1.err.constData());
         const Run help = videofold({u"export"_s, u"--help"_s});
         for (const char *option : {"--output", "--frame-size", "--size", "--poster", "--approximate-size", "--minimal-page",
                                    "--fast-start", "--autoplay", "--loop", "--muted", "--no-controls", "--replace", "--quiet", "--json"})
