@@ -36,7 +36,7 @@ void printTable(const QList<Figure> &figures, const QString &header)
     for (const Figure &figure : figures) {
         std::printf("%-24s %10.3f %10.3f %10.3f %5lld %10.3f  %s %s\n", qPrintable(figure.name), figure.min(),
                     figure.median(), figure.max(), static_cast<long long>(figure.samples.size()), figure.target,
-                    qPrintable(figure.unit), figure.meetsTarget() ? "" : "(over target)");
+                    qPrintable(figure.unit), figure.meetsTarget() ? "" : figure.boundsBelow ? "(under target)" : "(over target)");
     }
     std::fflush(stdout);
 }

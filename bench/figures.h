@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-// One measured figure: its samples, its unit and the upper bound it should stay under.
+// One measured figure: its samples, its unit and the bound it should stay under (or above).
 struct Figure
 {
     QString name;
@@ -11,12 +11,15 @@ struct Figure
     double target = 0;
     QList<double> samples;
     bool boundsLargest = false; // the target bounds every sample, not only the median
+    bool boundsBelow = false;   // the median should stay above the target
 
     [[nodiscard]] double min() const;
     [[nodiscard]] double median() const;
     [[nodiscard]] double max() const;
     [[nodiscard]] bool meetsTarget() const
     {
+        if (boundsBelow)
+            return !samples.isEmpty() && median() > target;
         return !samples.isEmpty() && (boundsLargest ? max() : median()) <= target;
     }
 };

@@ -81,20 +81,36 @@ QString tool(QStringView name)
     return MediaTools::resourcePath(name).value_or(QString());
 }
 
-bool makeSource(const QString &path)
+// A generated H.264/AAC source of the lavfi picture, 30 frames a second.
+bool makeSource(const QString &path, const QString &picture = QStringLiteral("testsrc2=size=1920x1080:rate=30"),
+                int seconds = 30)
 {
     QProcess encoder;
     encoder.setStandardInputFile(QProcess::nullDevice());
     encoder.start(tool(MediaTools::encoderName),
                   {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-                   QStringLiteral("-i"), QStringLiteral("testsrc2=size=1920x1080:rate=30"), QStringLiteral("-f"),
+                   QStringLiteral("-i"), picture, QStringLiteral("-f"),
                    QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=frequency=440:sample_rate=48000"),
-                   QStringLiteral("-t"), QStringLiteral("30"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                   QStringLiteral("-t"), QString::number(seconds), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
                    QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
                    QStringLiteral("veryfast"), QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-y"),
                    path});
     encoder.waitForFinished(-1);
     return QFileInfo(path).size() > 0;
+}
+
+// The mean SSIM of a video's frames against the source's (same frame size); 0 when it cannot be measured.
+double ssimOf(const QString &video, const QString &reference)
+{
+    QProcess encoder;
+    encoder.setStandardInputFile(QProcess::nullDevice());
+    encoder.start(tool(MediaTools::encoderName), {QStringLiteral("-i"), video, QStringLiteral("-i"), reference,
+                                                  QStringLiteral("-lavfi"), QStringLiteral("[0:v][1:v]ssim"),
+                                                  QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
+    encoder.waitForFinished(-1);
+    const QString report = QString::fromUtf8(encoder.readAllStandardError());
+    const qsizetype all = report.lastIndexOf(QStringLiteral("All:"));
+    return all < 0 ? 0 : report.mid(all + 4).section(u' ', 0, 0).toDouble();
 }
 
 QByteArray chapterAnswer()
@@ -387,6 +403,64 @@ struct Bench
         }
     }
 
+    // The AV1 version: its runs' time over the H.264 exact-size runs' on the
+    // bench's source, and its picture's SSIM over the H.264 file's at the same
+    // target (frame size 100 %, size 50 %) on three generated sources.
+    void av1()
+    {
+        Figure &time = figure(QStringLiteral("AV1 time over H.264 exact size"), QStringLiteral("x"), 1.2);
+        Figure &ssim = figure(QStringLiteral("AV1 SSIM minus H.264 SSIM"), QStringLiteral(""), 0);
+        ssim.boundsBelow = true;
+        const QStringList pictures = {QStringLiteral("mandelbrot=size=1280x720:rate=30"),
+                                      QStringLiteral("testsrc2=size=1280x720:rate=30,noise=alls=12:allf=t")};
+        QStringList sources = {source};
+        for (const QString &picture : pictures) {
+            sources << folder.filePath(QStringLiteral("av1-source-%1.mp4").arg(sources.size()));
+            makeSource(sources.last(), picture, 10);
+        }
+        for (const QString &path : sources) {
+            ExportRequest request = halfSizeRequest(folder.filePath(QStringLiteral("av1")));
+            request.sourcePath = path;
+            request.probe = std::make_shared<const FileProbe>(path);
+            request.frameSize = outputFrameSize(*request.probe->firstVideoTrackInfo, 100);
+            request.targetBytes = targetBytesForShare(*request.probe->fileSize, 50);
+            request.approximateSize = false;
+            request.av1Version = true;
+            recreateFolder(request.folder);
+            ExportJob job(request);
+            QElapsedTimer clock;
+            double h264Start = -1;
+            double av1Start = -1;
+            QObject::connect(&job, &ExportJob::encoderStarted, [&] {
+                if (h264Start < 0)
+                    h264Start = milliseconds(clock);
+            });
+            QObject::connect(&job, &ExportJob::progressChanged, [&](double, const QString &run) {
+                if (av1Start < 0 && run.startsWith(QStringLiteral("AV1")))
+                    av1Start = milliseconds(clock);
+            });
+            QSignalSpy finished(&job, &ExportJob::finished);
+            clock.start();
+            job.start();
+            finished.wait(1'800'000);
+            const double end = milliseconds(clock);
+            if (path == source && av1Start > 0)
+                time.samples << (end - av1Start) / (av1Start - h264Start);
+            const double h264 = ssimOf(request.folder + QStringLiteral("/html5video.mp4"), path);
+            const double av1 = ssimOf(request.folder + QStringLiteral("/html5video-av1.mp4"), path);
+            ssim.samples << av1 - h264;
+            say(QStringLiteral("AV1 %1: H.264 runs %2 ms, AV1 runs %3 ms; SSIM %4 against %5; %6 and %7 of %8 bytes")
+                    .arg(QFileInfo(path).fileName())
+                    .arg(av1Start - h264Start)
+                    .arg(end - av1Start)
+                    .arg(av1)
+                    .arg(h264)
+                    .arg(QFileInfo(request.folder + QStringLiteral("/html5video-av1.mp4")).size())
+                    .arg(QFileInfo(request.folder + QStringLiteral("/html5video.mp4")).size())
+                    .arg(qint64(request.targetBytes)));
+        }
+    }
+
     void probe()
     {
         Figure &ratio = figure(QStringLiteral("probe ratio"), QStringLiteral("x"), 1.05);
@@ -483,6 +557,8 @@ int main(int argc, char *argv[])
     bench.exportRatios(binary);
     say(QStringLiteral("exact sizes"));
     bench.exactSize();
+    say(QStringLiteral("the AV1 version"));
+    bench.av1();
     say(QStringLiteral("probes"));
     bench.probe();
     bench.answerWalk();
