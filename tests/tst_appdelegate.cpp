@@ -6,6 +6,7 @@
 #include "apptesting.h"
 #include "app/userdefaults.h"
 #include "common/diagnostics.h"
+#include "tools/mediatools.h"
 
 #include <QCheckBox>
 #include <QDBusConnection>
@@ -203,7 +204,18 @@ private Q_SLOTS:
         QVERIFY(!UserDefaults().boolean(u"mutedParam"_s) && autoplay->isChecked());
         QVERIFY(!delegate.window->findChild<QCheckBox *>(u"approximateSizeCheckBox"_s)->isChecked()); // exact by default
         autoplay->setChecked(false);
+        // The AV1 version is offered once the encoder has said it has SVT-AV1.
+        QVERIFY(QTest::qWaitFor([&] { return delegate.av1Unavailable().isEmpty(); }, 10'000));
         autoplay->window()->close();
+        QTemporaryDir tools;
+        QVERIFY(writeScript(tools.filePath(u"creator"_s), "#!/bin/sh\necho ' V....D libx264   libx264 H.264'\n"));
+        qputenv(MediaTools::resourcesVariable, QFile::encodeName(tools.path()));
+        LaunchedDelegate withoutAv1;
+        QVERIFY(QTest::qWaitFor([&] { return withoutAv1.av1Unavailable().contains(u"without SVT-AV1"_s); }, 10'000));
+        withoutAv1.showPreferences();
+        qunsetenv(MediaTools::resourcesVariable);
+        QVERIFY(!withoutAv1.window->findChild<QCheckBox *>(u"av1VersionCheckBox"_s)->isEnabled());
+        QVERIFY(withoutAv1.window->findChild<QLabel *>(u"av1UnavailableLabel"_s)->text().contains(tools.path()));
 
         // The analysing sheet cannot be dismissed by Escape, and opens while it is up are ignored.
         delegate.showProgressSheet(true, u"Analyzing File..."_s);
