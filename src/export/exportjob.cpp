@@ -262,6 +262,13 @@ void ExportJob::startAv1()
         finishAv1(std::nullopt);
         return;
     }
+    if (m_request.frameSize.width < av1SmallestSide || m_request.frameSize.height < av1SmallestSide) {
+        m_av1Problem = QStringLiteral("SVT-AV1 makes no video smaller than %1 x %1 pixels; this one is %2.")
+                           .arg(av1SmallestSide)
+                           .arg(frameSizeText(m_request.frameSize));
+        finishAv1(std::nullopt);
+        return;
+    }
     // The exact size knows what the audio and the container take; one run takes the single run's rate.
     startAv1Run(m_fixedBytes > 0 ? firstAv1Kilobits(saturatingInt64(m_request.targetBytes), m_fixedBytes, *m_inputs.duration)
                                  : rates->video);
