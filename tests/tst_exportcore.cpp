@@ -131,6 +131,26 @@ private Q_SLOTS:
         QTest::newRow("label, just over") << QList<Pass>{{Final, 1000, 1'005'000}} << most << std::optional<Pass>();
     }
 
+    void av1SizeDecisions()
+    {
+        // Target 1,000,000 bytes, 50,000 of them audio and container: the AV1 runs aim at 890,000 of video.
+        using enum PassKind;
+        const std::tuple<QList<Pass>, std::optional<double>, std::optional<qsizetype>> rows[] = { // runs, next rate, kept run
+            {{{Final, 1000, 950'000}}, {}, 0},
+            {{{Final, 1000, 1'050'000}}, 1000.0 * 890'000 / 1'000'000, {}},
+            {{{Final, 1000, 650'000}}, 1000.0 * 890'000 / 600'000, 0},
+            {{{Final, 1000, 650'000}, {Corrected, 1500, 660'000}}, {}, 1}, // the quality ceiling
+            {{{Final, 1000, 1'200'000}, {Corrected, 800, 850'000}, {Corrected, 900, 1'010'000}}, {}, 1},
+            {{{Final, 1000, 1'200'000}, {Corrected, 800, 1'100'000}, {Corrected, 700, 1'001'000}}, {}, {}},
+            {{{Final, 1000, 0}}, {}, {}},
+            {{{Final, 1000, 40'000}}, {}, 0}}; // under the audio alone: no rate helps
+        for (const auto &[runs, next, kept] : rows) {
+            QCOMPARE(nextAv1Kilobits(runs, 1'000'000, 50'000), next);
+            QCOMPARE(keptAv1Run(runs, 1'000'000), kept);
+        }
+        QCOMPARE(firstAv1Kilobits(1'000'000, 50'000, 10), 714.4);
+    }
+
     void exactSizeDecisions()
     {
         QFETCH(QList<Pass>, passes);
@@ -354,6 +374,20 @@ private Q_SLOTS:
         QCOMPARE(mp4SourceType(folder.filePath(u"avc1.42C01E.mp4"_s)), std::optional(u"video/mp4; codecs=\"avc1.42C01E\""_s));
         for (const QString &other : {mediaPath(u"audio-only.m4a"_s), mediaPath(u"mjpeg.mkv"_s), folder.filePath(u"missing.mp4"_s)})
             QCOMPARE(mp4SourceType(other), std::nullopt);
+        // Damaged: cut anywhere, or a box's size made 0 (to the end), 1 (64 bits follow) or larger than the file.
+        const QByteArray whole = bytesOf(folder.filePath(u"avc1.640028.mp4"_s));
+        const QString damaged = folder.filePath(u"damaged.mp4"_s);
+        for (qsizetype cut = 0; cut < whole.size(); cut += std::max<qsizetype>(1, whole.size() / 97)) {
+            QVERIFY(writeFile(damaged, whole.first(cut)));
+            const std::optional<QString> read = videoCodecString(damaged);
+            QVERIFY(!read || read == u"avc1.640028"_s);
+        }
+        const qsizetype movie = whole.indexOf("moov") - 4;
+        for (const QByteArray &size : {QByteArray("\0\0\0\0", 4), QByteArray("\0\0\0\1", 4), QByteArray("\x7f\0\0\0", 4)}) {
+            QVERIFY(writeFile(damaged, QByteArray(whole).replace(movie, 4, size)));
+            const std::optional<QString> read = videoCodecString(damaged);
+            QVERIFY(!read || read == u"avc1.640028"_s);
+        }
     }
 
     void pages()
@@ -449,6 +483,22 @@ private Q_SLOTS:
             QVERIFY2(explainFailure(changed).startsWith(cause), qPrintable(explainFailure(changed)));
             QVERIFY(explainFailure(changed).endsWith(u"In the folder /out: html5video.mp4 (213.0 kB) is incomplete: no player can open it. Missing: poster.jpg."_s));
         }
+        // A source still there but unreadable; a cut-short video named as such; caption files missing.
+        FailureFacts other = facts;
+        other.sourcePath = mediaPath(u"h264-aac.mp4"_s);
+        other.sourceReadable = false;
+        QVERIFY(explainFailure(other).startsWith(u"“h264-aac.mp4” could no longer be read while it was exported."_s));
+        other = facts;
+        other.sourceEndedEarly = true;
+        other.sourceSeconds = 15.2;
+        other.videoSeconds = 5.4;
+        other.captionNames = {u"captions.en.vtt"_s};
+        QCOMPARE(explainFailure(other), u"“clip.mp4” cannot be read past 0:05.4 of its 0:15.2: the file is cut short, as an unfinished "
+                                        "copy or download is. A complete copy of it will export.\n\nIn the folder /out: "
+                                        "html5video.mp4 holds only the first 0:05.4. Missing: poster.jpg, captions.en.vtt."_s);
+        other.names.clear();
+        QVERIFY(!explainFailure(other).contains(u"In the folder"_s));
+
         // Cut short only when the source says so and more than a second or 2 % is missing.
         facts.sourceEndedEarly = true;
         facts.sourceSeconds = 60;
