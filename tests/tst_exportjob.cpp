@@ -345,8 +345,18 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(request.folder + u"/html5Video.html"_s).count("<source "), 1);
         QCOMPARE(QDir(request.folder).entryList(QDir::Files | QDir::Hidden).size(), 3);
 
-        // Cancelled in the AV1 run: nothing left.
+        // One AV1 run with the approximate size; a frame below SVT-AV1's smallest is said at once.
         qunsetenv(MediaTools::resourcesVariable);
+        for (const FrameSize size : {FrameSize{160, 120}, FrameSize{48, 36}}) {
+            request = requestFor(request.sourcePath, request.folder, 50);
+            request.av1Version = request.approximateSize = true;
+            request.frameSize = size;
+            outcome = runToEnd(*std::make_unique<ExportJob>(request), 60'000);
+            QVERIFY(outcome && outcome->succeeded() && (outcome->av1Bytes > 0) == (size.width == 160));
+            QVERIFY(size.width == 160 ? outcome->av1Problem.isEmpty() : outcome->av1Problem.contains(u"smaller than 64 x 64"_s));
+        }
+
+        // Cancelled in the AV1 run: nothing left.
         request = requestFor(mediaPath(u"long.mp4"_s), request.folder, 50);
         request.av1Version = true;
         ExportJob cancelled(request);
