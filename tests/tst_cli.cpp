@@ -193,6 +193,34 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::newRow("Ctrl+C") << int(SIGINT) << 130;
         QTest::newRow("SIGTERM") << int(SIGTERM) << 143;
+        QTest::newRow("SIGHUP") << int(SIGHUP) << 129;
+    }
+
+    void windowEndsWithTheSession()
+    {
+        // The window, offscreen, a video open: SIGTERM closes it cleanly and its temporary folder goes;
+        // the folder a killed run left was removed at its start, that of a live process kept.
+        QTemporaryDir temporary;
+        QProcess ended;
+        ended.start(u"true"_s);
+        QVERIFY(ended.waitForFinished());
+        const QString stale = u"videofold-%1-aB3dEf"_s.arg(ended.processId());
+        const QString live = u"videofold-%1-aB3dEf"_s.arg(QCoreApplication::applicationPid());
+        QVERIFY(QDir(temporary.path()).mkdir(stale) && QDir(temporary.path()).mkdir(live));
+        QProcessEnvironment environment = headless(temporary.path());
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"XDG_CONFIG_HOME"_s, temporary.filePath(u"config"_s));
+        QProcess window;
+        window.setProcessEnvironment(environment);
+        window.start(QStringLiteral(VIDEOFOLD_BINARY), {mediaPath(u"h264-aac.mp4"_s)});
+        const QString own = u"videofold-%1-"_s.arg(window.processId());
+        auto temporaries = [&] { return QDir(temporary.path()).entryList({u"videofold-*"_s}, QDir::Dirs); };
+        QVERIFY(QTest::qWaitFor([&] { return temporaries().size() == 2 && !temporaries().contains(stale); }, 20'000));
+        QVERIFY(temporaries().contains(live) && temporaries().filter(own).size() == 1);
+        ::kill(pid_t(window.processId()), SIGTERM);
+        QVERIFY(window.waitForFinished(10'000));
+        QVERIFY(window.exitStatus() == QProcess::NormalExit && window.exitCode() == 0);
+        QCOMPARE(temporaries(), QStringList{live});
     }
 
     void stopBySignal()

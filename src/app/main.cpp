@@ -64,13 +64,14 @@ int main(int argc, char *argv[])
     nameApplication();
     QApplication::setDesktopFileName(QStringLiteral("org.videofold.Videofold"));
 
+    // Logout, shutdown, kill or Ctrl+C where it was started: an export under way
+    // is stopped and removed, as "Stop and Quit" does. Caught from the start, a
+    // signal that comes while the window is being made waits for the event loop.
+    UnixSignals sessionEnd;
     AppDelegate delegate;
+    QObject::connect(&sessionEnd, &UnixSignals::received, &delegate, &AppDelegate::stopAndQuit);
     delegate.applicationDidFinishLaunching();
     delegate.window->show();
     delegate.openLaunchArguments(QCoreApplication::arguments().mid(1), QDir::currentPath());
-    // Logout, shutdown, kill or Ctrl+C where it was started: an export under way
-    // is stopped and removed, as "Stop and Quit" does.
-    UnixSignals sessionEnd;
-    QObject::connect(&sessionEnd, &UnixSignals::received, &delegate, &AppDelegate::stopAndQuit);
     return application.exec();
 }
