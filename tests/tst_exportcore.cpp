@@ -374,19 +374,33 @@ private Q_SLOTS:
         QCOMPARE(mp4SourceType(folder.filePath(u"avc1.42C01E.mp4"_s)), std::optional(u"video/mp4; codecs=\"avc1.42C01E\""_s));
         for (const QString &other : {mediaPath(u"audio-only.m4a"_s), mediaPath(u"mjpeg.mkv"_s), folder.filePath(u"missing.mp4"_s)})
             QCOMPARE(mp4SourceType(other), std::nullopt);
-        // Damaged: cut anywhere, or a box's size made 0 (to the end), 1 (64 bits follow) or larger than the file.
+        // Damaged: cut anywhere, never read past its end.
         const QByteArray whole = bytesOf(folder.filePath(u"avc1.640028.mp4"_s));
-        const QString damaged = folder.filePath(u"damaged.mp4"_s);
+        const QString file = folder.filePath(u"made.mp4"_s);
         for (qsizetype cut = 0; cut < whole.size(); cut += std::max<qsizetype>(1, whole.size() / 97)) {
-            QVERIFY(writeFile(damaged, whole.first(cut)));
-            const std::optional<QString> read = videoCodecString(damaged);
-            QVERIFY(!read || read == u"avc1.640028"_s);
+            QVERIFY(writeFile(file, whole.first(cut)));
+            QVERIFY(videoCodecString(file).value_or(u"avc1.640028"_s) == u"avc1.640028"_s);
         }
-        const qsizetype movie = whole.indexOf("moov") - 4;
-        for (const QByteArray &size : {QByteArray("\0\0\0\0", 4), QByteArray("\0\0\0\1", 4), QByteArray("\x7f\0\0\0", 4)}) {
-            QVERIFY(writeFile(damaged, QByteArray(whole).replace(movie, 4, size)));
-            const std::optional<QString> read = videoCodecString(damaged);
-            QVERIFY(!read || read == u"avc1.640028"_s);
+        // Made box by box: every profile, tier and depth of av1C; avc3; records cut short; sizes of 0
+        // (to the end), 1 (64 bits follow) and less than a header; a track without its sample table.
+        auto box = [](const char *type, const QByteArray &content) {
+            return QByteArray::fromHex(QByteArray::number(8 + content.size(), 16).rightJustified(8, '0')) + type + content;
+        };
+        auto movie = [&](const char *type, const QByteArray &record) {
+            return box("moov", box("trak", box("mdia", box("minf", box("stbl", box("stsd", QByteArray(8, 0)
+                + box(type, QByteArray(78, 0) + record)))))));
+        };
+        const std::pair<QByteArray, std::optional<QString>> made[] = {
+            {movie("av01", box("av1C", QByteArray::fromHex("814de000"))), u"av01.2.13H.12"_s},
+            {movie("av01", box("av1C", QByteArray::fromHex("81084000"))), u"av01.0.08M.10"_s},
+            {movie("avc3", box("avcC", QByteArray::fromHex("014d401f"))), u"avc1.4D401F"_s},
+            {movie("avc1", box("avcC", "\x01\x4d")), {}}, {movie("av01", box("av1C", "\x81")), {}},
+            {QByteArray::fromHex("00000000") + movie("avc1", box("avcC", QByteArray::fromHex("01640028"))).mid(4), u"avc1.640028"_s},
+            {QByteArray::fromHex("00000001") + "moov" + QByteArray::fromHex("000000000000001000000000"), {}},
+            {QByteArray::fromHex("00000004") + "moov", {}}, {box("moov", box("trak", box("mdia", {}))), {}}};
+        for (const auto &[bytes, expected] : made) {
+            QVERIFY(writeFile(file, bytes));
+            QCOMPARE(videoCodecString(file), expected);
         }
     }
 
@@ -476,6 +490,7 @@ private Q_SLOTS:
             {[](FailureFacts &f) { f.freeBytes = 288'000; f.neededBytes = 2'100'000; },
              u"The disk is full: 288.0 kB free, and this export needs about 2.1 MB."_s},
             {[](FailureFacts &f) { f.encoderMessage = u"html5video.mp4: Read-only file system"_s; }, u"The folder /out cannot be written."_s},
+            {[](FailureFacts &f) { f.encoderMessage = u"html5video.mp4: Permission denied"_s; }, u"The folder /out cannot be written."_s},
             {[](FailureFacts &f) { f.encoderMessage = u"Conversion failed!"_s; }, u"The encoder stopped:\nConversion failed!"_s}};
         for (const auto &[change, cause] : causes) {
             FailureFacts changed = facts;
