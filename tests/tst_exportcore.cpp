@@ -149,6 +149,7 @@ private Q_SLOTS:
             QCOMPARE(keptAv1Run(runs, 1'000'000), kept);
         }
         QCOMPARE(firstAv1Kilobits(1'000'000, 50'000, 10), 714.4);
+        QVERIFY(!nextAv1Kilobits({}, 1'000'000, 0) && !nextAv1Kilobits({{Final, 1000, 950'000}}, 0, 0)); // no run, no target
     }
 
     void exactSizeDecisions()
