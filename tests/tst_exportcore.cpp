@@ -517,6 +517,7 @@ private Q_SLOTS:
 
         // Cut short only when the source says so and more than a second or 2 % is missing.
         facts.sourceEndedEarly = true;
+        QVERIFY(!isCutShort(facts)); // no duration to fall short of
         facts.sourceSeconds = 60;
         for (const auto &[seconds, cutShort] : {std::pair(58.7, true), std::pair(58.9, false)}) {
             facts.videoSeconds = seconds;

@@ -357,8 +357,8 @@ private Q_SLOTS:
         }
 
         // Cancelled in the AV1 run: nothing left.
-        request = requestFor(mediaPath(u"long.mp4"_s), request.folder, 50);
-        request.av1Version = true;
+        request = requestFor(request.sourcePath, request.folder, 50);
+        request.av1Version = request.approximateSize = true;
         ExportJob cancelled(request);
         connect(&cancelled, &ExportJob::progressChanged, this, [&](double, const QString &run) {
             if (run.startsWith(u"AV1"_s))
