@@ -384,9 +384,6 @@ private Q_SLOTS:
         }
         // Made box by box: every profile, tier and depth of av1C; avc3; records cut short; sizes of 0
         // (to the end), 1 (64 bits follow) and less than a header; a track without its sample table.
-        auto box = [](const char *type, const QByteArray &content) {
-            return QByteArray::fromHex(QByteArray::number(8 + content.size(), 16).rightJustified(8, '0')) + type + content;
-        };
         auto movie = [&](const char *type, const QByteArray &record) {
             return box("moov", box("trak", box("mdia", box("minf", box("stbl", box("stsd", QByteArray(8, 0)
                 + box(type, QByteArray(78, 0) + record)))))));
@@ -397,7 +394,7 @@ private Q_SLOTS:
             {movie("avc3", box("avcC", QByteArray::fromHex("014d401f"))), u"avc1.4D401F"_s},
             {movie("avc1", box("avcC", "\x01\x4d")), {}}, {movie("av01", box("av1C", "\x81")), {}},
             {QByteArray::fromHex("00000000") + movie("avc1", box("avcC", QByteArray::fromHex("01640028"))).mid(4), u"avc1.640028"_s},
-            {QByteArray::fromHex("00000001") + "moov" + QByteArray::fromHex("000000000000001000000000"), {}},
+            {box("moov", QByteArray(4, 0), true), {}},
             {QByteArray::fromHex("00000004") + "moov", {}}, {box("moov", box("trak", box("mdia", {}))), {}}};
         for (const auto &[bytes, expected] : made) {
             QVERIFY(writeFile(file, bytes));
@@ -508,7 +505,7 @@ private Q_SLOTS:
         other.sourceEndedEarly = true;
         other.sourceSeconds = 15.2;
         other.videoSeconds = 5.4;
-        other.captionNames = {u"captions.en.vtt"_s};
+        other.besideVideo = {u"captions.en.vtt"_s};
         QCOMPARE(explainFailure(other), u"“clip.mp4” cannot be read past 0:05.4 of its 0:15.2: the file is cut short, as an unfinished "
                                         "copy or download is. A complete copy of it will export.\n\nIn the folder /out: "
                                         "html5video.mp4 holds only the first 0:05.4. Missing: poster.jpg, captions.en.vtt."_s);

@@ -1,5 +1,7 @@
 #include "export/codecstring.h"
 
+#include "export/mp4boxes.h"
+
 #include <QFile>
 #include <QList>
 
@@ -7,53 +9,9 @@
 
 namespace {
 
-struct Box
+std::optional<Mp4Box> child(QFile &file, const Mp4Box &parent, QByteArrayView type, qint64 skip = 0)
 {
-    QByteArray type;
-    qint64 body = 0; // where its content starts
-    qint64 end = 0;
-};
-
-quint64 bigEndian(const QByteArray &bytes)
-{
-    quint64 value = 0;
-    for (const char byte : bytes)
-        value = (value << 8) | quint8(byte);
-    return value;
-}
-
-// The boxes one after another in [start, end).
-QList<Box> boxesIn(QFile &file, qint64 start, qint64 end)
-{
-    QList<Box> boxes;
-    for (qint64 at = start; at + 8 <= end;) {
-        if (!file.seek(at))
-            break;
-        const QByteArray header = file.read(8);
-        if (header.size() < 8)
-            break;
-        quint64 size = bigEndian(header.first(4));
-        qint64 body = at + 8;
-        if (size == 1) { // a 64-bit size follows
-            const QByteArray large = file.read(8);
-            if (large.size() < 8)
-                break;
-            size = bigEndian(large);
-            body += 8;
-        } else if (size == 0) { // to the end
-            size = quint64(end - at);
-        }
-        if (size < quint64(body - at) || size > quint64(end - at))
-            break;
-        boxes.append({header.mid(4, 4), body, at + qint64(size)});
-        at += qint64(size);
-    }
-    return boxes;
-}
-
-std::optional<Box> child(QFile &file, const Box &parent, QByteArrayView type, qint64 skip = 0)
-{
-    for (const Box &box : boxesIn(file, parent.body + skip, parent.end)) {
+    for (const Mp4Box &box : mp4Boxes(file, parent.body + skip, parent.end)) {
         if (box.type == type)
             return box;
     }
@@ -61,39 +19,39 @@ std::optional<Box> child(QFile &file, const Box &parent, QByteArrayView type, qi
 }
 
 // The first sample entry of a track, through mdia/minf/stbl/stsd.
-std::optional<Box> sampleEntry(QFile &file, const Box &track)
+std::optional<Mp4Box> sampleEntry(QFile &file, const Mp4Box &track)
 {
-    std::optional<Box> box = track;
+    std::optional<Mp4Box> box = track;
     for (const char *type : {"mdia", "minf", "stbl", "stsd"}) {
         box = child(file, *box, type);
         if (!box)
             return std::nullopt;
     }
     // stsd: version and flags, then the entry count, then the entries.
-    const QList<Box> entries = boxesIn(file, box->body + 8, box->end);
+    const QList<Mp4Box> entries = mp4Boxes(file, box->body + 8, box->end);
     return entries.isEmpty() ? std::nullopt : std::optional(entries.first());
 }
 
-QByteArray recordBytes(QFile &file, const Box &record, qint64 count)
+QByteArray recordBytes(QFile &file, const Mp4Box &record, qint64 count)
 {
     if (record.end - record.body < count || !file.seek(record.body))
         return {};
     return file.read(count);
 }
 
-std::optional<QString> avcCodec(QFile &file, const Box &entry)
+std::optional<QString> avcCodec(QFile &file, const Mp4Box &entry)
 {
     // A visual sample entry's own fields take 78 bytes before its boxes.
-    const std::optional<Box> record = child(file, entry, "avcC", 78);
+    const std::optional<Mp4Box> record = child(file, entry, "avcC", 78);
     const QByteArray bytes = record ? recordBytes(file, *record, 4) : QByteArray();
     if (bytes.size() < 4)
         return std::nullopt;
     return QStringLiteral("avc1.") + QString::fromLatin1(bytes.mid(1, 3).toHex().toUpper());
 }
 
-std::optional<QString> av1Codec(QFile &file, const Box &entry)
+std::optional<QString> av1Codec(QFile &file, const Mp4Box &entry)
 {
-    const std::optional<Box> record = child(file, entry, "av1C", 78);
+    const std::optional<Mp4Box> record = child(file, entry, "av1C", 78);
     const QByteArray bytes = record ? recordBytes(file, *record, 3) : QByteArray();
     if (bytes.size() < 3)
         return std::nullopt;
@@ -113,24 +71,24 @@ std::optional<QString> av1Codec(QFile &file, const Box &entry)
 namespace {
 
 // The first sample entry of every track of the movie.
-QList<Box> sampleEntries(QFile &file)
+QList<Mp4Box> sampleEntries(QFile &file)
 {
-    QList<Box> entries;
-    const std::optional<Box> movie = child(file, Box{{}, 0, file.size()}, "moov");
+    QList<Mp4Box> entries;
+    const std::optional<Mp4Box> movie = child(file, Mp4Box{{}, 0, file.size()}, "moov");
     if (!movie)
         return entries;
-    for (const Box &track : boxesIn(file, movie->body, movie->end)) {
+    for (const Mp4Box &track : mp4Boxes(file, movie->body, movie->end)) {
         if (track.type != "trak")
             continue;
-        if (const std::optional<Box> entry = sampleEntry(file, track))
+        if (const std::optional<Mp4Box> entry = sampleEntry(file, track))
             entries << *entry;
     }
     return entries;
 }
 
-std::optional<QString> videoCodecOf(QFile &file, const QList<Box> &entries)
+std::optional<QString> videoCodecOf(QFile &file, const QList<Mp4Box> &entries)
 {
-    for (const Box &entry : entries) {
+    for (const Mp4Box &entry : entries) {
         if (entry.type == "avc1" || entry.type == "avc3")
             return avcCodec(file, entry);
         if (entry.type == "av01")
@@ -154,11 +112,11 @@ std::optional<QString> mp4SourceType(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QList<Box> entries = sampleEntries(file);
+    const QList<Mp4Box> entries = sampleEntries(file);
     const std::optional<QString> video = videoCodecOf(file, entries);
     if (!video)
         return std::nullopt;
-    const bool hasAudio = std::any_of(entries.cbegin(), entries.cend(), [](const Box &entry) { return entry.type == "mp4a"; });
+    const bool hasAudio = std::any_of(entries.cbegin(), entries.cend(), [](const Mp4Box &entry) { return entry.type == "mp4a"; });
     const QString codecs = hasAudio ? *video + QStringLiteral(", ") + aacCodecString.toString() : *video;
     return QStringLiteral("video/mp4; codecs=\"%1\"").arg(codecs);
 }

@@ -1,7 +1,8 @@
 #include "export/exactsize.h"
 
+#include "export/mp4boxes.h"
+
 #include <QFile>
-#include <QtEndian>
 
 #include <algorithm>
 
@@ -17,27 +18,9 @@ qint64 mp4OverheadBytes(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return 0;
     qint64 payload = 0;
-    while (!file.atEnd()) {
-        const QByteArray header = file.read(8);
-        if (header.size() < 8)
-            break;
-        qint64 size = qFromBigEndian<quint32>(header.constData());
-        qint64 headerSize = 8;
-        if (size == 1) {
-            const QByteArray large = file.read(8);
-            if (large.size() < 8)
-                break;
-            size = qint64(qFromBigEndian<quint64>(large.constData()));
-            headerSize = 16;
-        } else if (size == 0) {
-            size = file.size() - file.pos() + 8; // to the end of the file
-        }
-        if (size < headerSize)
-            break;
-        if (header.mid(4, 4) == "mdat")
-            payload += std::min(size, file.size() - file.pos() + headerSize) - headerSize; // a truncated box counts as far as it goes
-        if (!file.seek(file.pos() - headerSize + size))
-            break;
+    for (const Mp4Box &box : mp4Boxes(file, 0, file.size())) {
+        if (box.type == "mdat")
+            payload += box.end - box.body; // a truncated box counts as far as it goes
     }
     return file.size() - payload;
 }

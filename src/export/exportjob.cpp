@@ -376,9 +376,9 @@ void ExportJob::judge()
     facts.sourceSeconds = m_inputs.duration;
     facts.folder = m_request.folder;
     // The AV1 version, when made, must be there and play like the H.264 file.
-    facts.captionNames = m_captionNames;
+    facts.besideVideo = m_captionNames;
     if (QFileInfo::exists(path(av1VideoFileName)))
-        facts.captionNames << av1VideoFileName.toString();
+        facts.besideVideo << av1VideoFileName.toString();
     facts.encoderEndedNormally = m_encoderEndedNormally;
     facts.encoderMessage = m_encoderMessage;
     facts.sourceEndedEarly = m_sourceEndedEarly;
@@ -387,7 +387,7 @@ void ExportJob::judge()
         [facts]() mutable {
             facts.names = folderEntryNames(facts.folder);
             const FolderVerdict verdict = judgeFolder(facts.folder, facts.names, facts.encoderEndedNormally,
-                                                      isPlayableVideo, facts.captionNames);
+                                                      isPlayableVideo, facts.besideVideo);
             // A truncated source encodes "well" to its break: only a look at the video tells.
             if (!verdict.success || facts.sourceEndedEarly)
                 observeAfterExport(facts);

@@ -63,7 +63,7 @@ QString cause(const FailureFacts &facts)
             .arg(sourceName(facts), clockText(facts.videoSeconds.value_or(0), true),
                  clockText(facts.sourceSeconds.value_or(0), true));
     }
-    return failureReason(facts.names, facts.captionNames, facts.encoderEndedNormally, facts.encoderMessage);
+    return failureReason(facts.names, facts.besideVideo, facts.encoderEndedNormally, facts.encoderMessage);
 }
 
 // What the folder holds that is not whole.
@@ -82,9 +82,9 @@ QStringList incompleteEntries(const FailureFacts &facts)
         if (!facts.names.contains(name))
             missing << name;
     }
-    for (const QString &caption : facts.captionNames) {
-        if (!facts.names.contains(caption))
-            missing << caption;
+    for (const QString &name : facts.besideVideo) {
+        if (!facts.names.contains(name))
+            missing << name;
     }
     if (!missing.isEmpty())
         lines << QStringLiteral("Missing: %1.").arg(missing.join(QStringLiteral(", ")));

@@ -13,7 +13,7 @@ struct FailureFacts
     std::optional<double> sourceSeconds;
     QString folder;
     QStringList names; // the folder's entries
-    QStringList captionNames;
+    QStringList besideVideo; // the caption files and the AV1 version the export wrote
     bool encoderEndedNormally = false;
     QString encoderMessage;        // its last lines
     bool sourceEndedEarly = false; // the encoder found the source's data cut short
