@@ -1,6 +1,7 @@
 #include "cli/exportoptions.h"
 
 #include "common/diagnostics.h"
+#include "export/outputfolder.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -155,9 +156,7 @@ QStringList outputFolders(const CommandSettings &settings)
     QStringList folders;
     QSet<QString> used;
     for (const QString &source : settings.sources) {
-        QString base = QFileInfo(source).completeBaseName();
-        if (base.isEmpty() || base.startsWith(u'.'))
-            base = defaultFolderName;
+        const QString base = folderNameFor(source);
         QString name = base;
         for (int twin = 2; used.contains(name); ++twin)
             name = base + u' ' + QString::number(twin);

@@ -80,3 +80,26 @@ void recreateFolder(const QString &path)
         QDir(path).removeRecursively(); // deletes links inside, never their targets
     QDir().mkpath(path);
 }
+
+std::optional<FolderIdentity> folderIdentity(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISDIR(status.st_mode))
+        return std::nullopt;
+    return FolderIdentity{quint64(status.st_dev), quint64(status.st_ino)};
+}
+
+QString freeFolderPath(const QString &parent, const QString &base, const QStringList &taken)
+{
+    const QDir folder(parent);
+    QString path = QDir::cleanPath(folder.absoluteFilePath(base));
+    for (int twin = 2; taken.contains(path) || QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++twin)
+        path = QDir::cleanPath(folder.absoluteFilePath(base + u' ' + QString::number(twin)));
+    return path;
+}
+
+QString folderNameFor(const QString &sourcePath)
+{
+    const QString base = QFileInfo(sourcePath).completeBaseName();
+    return base.isEmpty() || base.startsWith(u'.') ? QStringLiteral("HTML5Video") : base;
+}

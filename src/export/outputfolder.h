@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -15,3 +16,24 @@
 // creates an empty folder there, with missing parents. Errors are ignored;
 // the folder's contents are judged at the end.
 void recreateFolder(const QString &path);
+
+// What a folder is on disk (device and inode), to know it again later whatever
+// its path names by then.
+struct FolderIdentity
+{
+    quint64 device = 0;
+    quint64 inode = 0;
+    bool operator==(const FolderIdentity &) const = default;
+};
+
+// The identity of the folder at path itself (a link is not followed); nothing
+// when path names no folder.
+[[nodiscard]] std::optional<FolderIdentity> folderIdentity(const QString &path);
+
+// A path for a new folder named base inside parent: base itself when free on
+// disk and not among taken, else "base 2", "base 3" ... Never an existing name.
+[[nodiscard]] QString freeFolderPath(const QString &parent, const QString &base, const QStringList &taken = {});
+
+// The name of the folder a source's export goes to among others: the source's
+// name without its extension, or "HTML5Video" when it has none.
+[[nodiscard]] QString folderNameFor(const QString &sourcePath);
