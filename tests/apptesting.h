@@ -28,12 +28,13 @@ public Q_SLOTS:
     void open(const QUrl &url) { urls << url; }
 };
 
-// Points the settings store at a private folder for the whole run; call before
-// the application object exists.
+// Points the settings store and the data folder (where the export queue is
+// kept) at private folders for the whole run; call before the application object exists.
 inline void usePrivateSettingsStore()
 {
     static QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
 }
 
 // The controller as the application starts it.

@@ -11,6 +11,7 @@
 #include "app/recentfiles.h"
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
+#include "export/exportqueue.h"
 #include "common/temporaryfolder.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
@@ -26,6 +27,8 @@
 #include "ui_progresssheet.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDir>
 #include <QFileInfo>
 #include <QFileDialog>
@@ -52,6 +55,13 @@ AppDelegate::AppDelegate()
     posterIMGView = m_mainUi->posterIMGView;
     posterImageSlider = m_mainUi->posterImageSlider;
     saveToolBarBTN = m_mainUi->saveToolBarBTN;
+    addToQueueBTN = m_mainUi->addToQueueBTN;
+    exportSeveralVideosBTN = m_mainUi->exportSeveralVideosBTN;
+    outputFileSizeLimitBox = m_mainUi->outputFileSizeLimitBox;
+    outputFileSizeLimitBox->setCurrentIndex(-1);
+    outputFileSizeLimitBox->lineEdit()->setPlaceholderText(QStringLiteral("Size limit"));
+    m_sizeLimitProblem = m_mainUi->outputFileSizeLimitProblemLBL;
+    m_sizeLimitProblem->hide();
     dummyNavigationBarView = m_mainUi->dummyNavigationBarView;
 
     progressWindow = new QDialog(window);
@@ -83,6 +93,7 @@ AppDelegate::AppDelegate()
 
     m_exportSheet = std::make_unique<ExportSheet>(*this, m_progressUi->progressDetail);
     connect(m_exportSheet.get(), &ExportSheet::finished, this, &AppDelegate::exportFinished);
+    setUpQueue();
 
     setThemeIcons();
     connectActions();
@@ -94,6 +105,7 @@ void AppDelegate::setThemeIcons()
     // The user's icon theme first; the bundled icons where there is none.
     const std::pair<QAction *, QString> icons[] = {{m_mainUi->openVideoBTN, QStringLiteral("document-open")},
                                                    {saveToolBarBTN, QStringLiteral("document-save")},
+                                                   {addToQueueBTN, QStringLiteral("list-add")},
                                                    {m_mainUi->helpBTN, QStringLiteral("help-contents")}};
     for (const auto &[action, name] : icons)
         action->setIcon(QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/actions/") + name + QStringLiteral(".svg"))));
@@ -112,6 +124,10 @@ bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
     // behind the controller's back; only the controller ends it.
     if (watched == window && event->type() == QEvent::Close) {
         if (m_exportSheet->isExporting() && !m_exportSheet->confirmQuit()) {
+            event->ignore();
+            return true;
+        }
+        if (!confirmQueueQuit()) {
             event->ignore();
             return true;
         }
@@ -134,6 +150,15 @@ void AppDelegate::connectActions()
 {
     connect(m_mainUi->openVideoBTN, &QAction::triggered, this, &AppDelegate::openVideoBTNClicked);
     connect(saveToolBarBTN, &QAction::triggered, this, &AppDelegate::saveVideoBTNClicked);
+    connect(addToQueueBTN, &QAction::triggered, this, &AppDelegate::addToQueueBTNClicked);
+    connect(exportSeveralVideosBTN, &QAction::triggered, this, &AppDelegate::exportSeveralVideosBTNClicked);
+    // Enter in the field or a pick from the list; focus leaving the field also takes what was typed.
+    connect(outputFileSizeLimitBox, &QComboBox::textActivated, this, &AppDelegate::applySizeLimit);
+    connect(outputFileSizeLimitBox->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const QString typed = outputFileSizeLimitBox->currentText();
+        if (!typed.isEmpty() && (!m_sizeLimit || typed != byteCountText(quint64(*m_sizeLimit))))
+            applySizeLimit(typed);
+    });
     connect(m_mainUi->helpBTN, &QAction::triggered, this, &AppDelegate::helpBTNClicked);
     connect(m_mainUi->quitAction, &QAction::triggered, window, &QMainWindow::close);
     // Its shortcut also reaches it while the progress sheet has the focus.
@@ -158,12 +183,13 @@ void AppDelegate::connectActions()
 void AppDelegate::setAccessibleNames()
 {
     const QList<QWidget *> outlets = {outputResolutionSlider, outputResolutionLBL, outputFileSizeSlider,
-                                      outputFileSizeLBL,      posterIMGView,       posterImageSlider,
+                                      outputFileSizeLBL,      outputFileSizeLimitBox, m_sizeLimitProblem,
+                                      posterIMGView,          posterImageSlider,
                                       progressWindow,         progressTitle,       progressBar,
                                       progressBarCancelBTN,   dummyNavigationBarView, helpWindow};
     for (QWidget *outlet : outlets)
         outlet->setAccessibleName(outlet->objectName());
-    for (QAction *action : {m_mainUi->openVideoBTN, saveToolBarBTN, m_mainUi->helpBTN}) {
+    for (QAction *action : {m_mainUi->openVideoBTN, saveToolBarBTN, addToQueueBTN, m_mainUi->helpBTN}) {
         if (QWidget *button = m_mainUi->mainToolBar->widgetForAction(action))
             button->setAccessibleName(action->objectName());
     }
@@ -185,6 +211,7 @@ void AppDelegate::applicationDidFinishLaunching()
     m_worker.run([] { return removeStaleTemporaryFolders(); }, [](int) {});
     m_worker.run([] { return MediaTools::encoderHas(MediaTools::av1EncoderName); },
                  [this](bool available) { m_hasAv1Encoder = available; });
+    offerLeftBehindExports();
 
     const QString version = QCoreApplication::applicationVersion();
     recordLaunch(m_userDefaults, version.isEmpty() ? std::nullopt : std::optional(version));

@@ -15,7 +15,10 @@
 #include <memory>
 #include <optional>
 
+class ExportQueue;
 class ExportSheet;
+class QComboBox;
+class QueuePanel;
 class PreviewServer;
 class ImageDropView;
 class PosterPreview;
@@ -63,6 +66,10 @@ public:
     QProgressBar *progressBar = nullptr;
     QPushButton *progressBarCancelBTN = nullptr;
     QAction *saveToolBarBTN = nullptr;
+    QAction *addToQueueBTN = nullptr;
+    QAction *exportSeveralVideosBTN = nullptr;
+    QComboBox *outputFileSizeLimitBox = nullptr; // a size typed or picked as a limit
+    QueuePanel *queuePanel = nullptr;
     QFrame *dummyNavigationBarView = nullptr;
     QDialog *helpWindow = nullptr;
 
@@ -74,11 +81,16 @@ public:
 
     [[nodiscard]] bool isBusy() const;
     [[nodiscard]] PosterPreview &posterPreview() { return *m_posterPreview; }
+    [[nodiscard]] ExportQueue &exportQueue() { return *m_queue; }
+    // The size limit typed or picked beside the target slider, while it holds.
+    [[nodiscard]] std::optional<qint64> sizeLimit() const { return m_sizeLimit; }
 
 public Q_SLOTS:
     void openVideoBTNClicked();
     void filesAddedByDragAndDropWithNotification(const QVariantMap &userInfo);
     void saveVideoBTNClicked();
+    void addToQueueBTNClicked();
+    void exportSeveralVideosBTNClicked();
     void outputResolutionSLDRChanged();
     void outputFileSizeSLDRChanged();
     void posterImageSLDRChanged();
@@ -108,6 +120,17 @@ public:
 
     void askForOutputFolder();
     void prepareOutputFolder(const QString &path);
+    // Queues an export of the video on display into path, after the save's refusals.
+    void queueOutputFolder(const QString &path);
+    // Queues one export per file, each in a new folder named after it inside
+    // parent; the files that cannot be exported are named in one message.
+    void queueSeveral(const QStringList &paths, const QString &parent);
+    // Asks for the folder to put the exports of paths in, then queues them.
+    void chooseFolderForSeveral(const QStringList &paths);
+    // Takes text as the size limit, or says in place why it cannot be one. True when taken.
+    bool applySizeLimit(const QString &text);
+    // What processes that are gone left unfinished in their queues, offered back.
+    void offerLeftBehindExports();
     void startExport(const QString &folder);
     void handleSuccessAlertResponse(int response, const QString &pagePath, const QStringList &entries);
     // Opens the page in the browser through the preview server, or from disk when it cannot start.
@@ -122,6 +145,8 @@ public:
                    const QString &details = QString());
 
 Q_SIGNALS:
+    // The exports asked for by queueSeveral are queued (or refused).
+    void severalQueued(int queued, int refused);
     // An open attempt has ended, accepted or refused.
     void sourceVideoOpened(bool accepted);
     // An export's outcome is on screen (or its folder is gone, when cancelled).
@@ -132,6 +157,16 @@ protected:
 
 private:
     void connectActions();
+    void setUpQueue();
+    // Why path cannot take an export of the video on display (shown as an alert); false when it can.
+    bool refuseOutputFolder(const QString &path);
+    bool confirmQueueQuit();
+    void queueDrained(int succeeded, int failed);
+    void clearSizeLimit();
+    // Several files dropped or passed at launch: the first opens, and the window offers to export them all.
+    void offerSeveral(const QStringList &paths);
+    // Opens the first of paths; with more than one, offers to export them all.
+    void openSeveral(const QStringList &paths);
     void setThemeIcons();
     void showOpenFile(const QString &path);
     void setAccessibleNames();
@@ -160,6 +195,15 @@ private:
     bool m_isAnalysing = false;
     bool m_allowProgressClose = false;
     std::unique_ptr<PreviewServer> m_previewServer; // started when a page is first opened
+    std::optional<qint64> m_sizeLimit;
+    QLabel *m_sizeLimitProblem = nullptr;
+    QWidget *m_severalOffer = nullptr; // "Export All" for several files dropped at once
+    QLabel *m_severalOfferText = nullptr;
+    QStringList m_severalPaths;
+    bool m_queueShownOnce = false;
+    bool m_queueStopping = false; // quitting once the queue's running export is gone
+    QPointer<QMessageBox> m_queueQuestion;
+    std::unique_ptr<ExportQueue> m_queue;
     std::unique_ptr<ExportSheet> m_exportSheet;     // last: it goes before the window and the worker
 };
 

@@ -7,10 +7,12 @@
 #include "app/plaintextalert.h"
 #include "app/posterpreview.h"
 #include "export/exportjob.h"
+#include "export/exportqueue.h"
 #include "export/htmlpage.h"
 #include "export/settingstext.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QPushButton>
 #include <QAction>
 #include <QDir>
@@ -45,11 +47,25 @@ void ExportSheet::start(const QString &folder)
     m_isWaitingForPoster = true;
     const quint64 ticket = ++m_ticket;
     // The poster is the frame of the slider's final position: let a pending extraction finish.
-    m_delegate.posterPreview().whenIdle([this, folder, ticket] {
-        if (ticket != m_ticket || !std::exchange(m_isWaitingForPoster, false))
-            return; // cancelled while waiting
-        startJob(folder);
-    });
+    // One encoder at a time: the queue starts no next export meanwhile.
+    m_delegate.exportQueue().hold();
+    m_delegate.posterPreview().whenIdle([this, folder, ticket] { startWhenQueueIdle(folder, ticket); });
+}
+
+void ExportSheet::startWhenQueueIdle(const QString &folder, quint64 ticket)
+{
+    if (ticket != m_ticket || !m_isWaitingForPoster)
+        return; // cancelled while waiting
+    ExportQueue &queue = m_delegate.exportQueue();
+    if (queue.isRunning()) {
+        setLabelText(m_progressDetail, QStringLiteral("Waiting for the export under way in the queue to end..."));
+        connect(&queue, &ExportQueue::idle, this, [this, folder, ticket] { startWhenQueueIdle(folder, ticket); },
+                Qt::SingleShotConnection);
+        return;
+    }
+    m_isWaitingForPoster = false;
+    setLabelText(m_progressDetail, QString());
+    startJob(folder);
 }
 
 void ExportSheet::startJob(const QString &folder)
@@ -150,6 +166,7 @@ bool ExportSheet::end()
     m_isExporting = false;
     m_isWaitingForPoster = false;
     setSettingsFrozen(false);
+    m_delegate.exportQueue().release();
     DesktopNotices::clearProgress();
     // A question about an export that is over would mislead.
     if (m_quitQuestion)
@@ -196,10 +213,12 @@ void ExportSheet::stopAndQuit()
 void ExportSheet::setSettingsFrozen(bool frozen)
 {
     const bool enabled = !frozen && m_delegate.globalFP;
-    for (QSlider *slider : {m_delegate.outputResolutionSlider, m_delegate.outputFileSizeSlider, m_delegate.posterImageSlider})
-        slider->setEnabled(enabled);
+    for (QWidget *control : std::initializer_list<QWidget *>{m_delegate.outputResolutionSlider, m_delegate.outputFileSizeSlider,
+                                                           m_delegate.outputFileSizeLimitBox, m_delegate.posterImageSlider})
+        control->setEnabled(enabled);
     if (enabled)
         m_delegate.updateSaveAvailability();
     else
-        m_delegate.saveToolBarBTN->setEnabled(false);
+        for (QAction *action : {m_delegate.saveToolBarBTN, m_delegate.addToQueueBTN})
+            action->setEnabled(false);
 }

@@ -40,6 +40,8 @@ Q_SIGNALS:
     void finished(bool success);
 
 private:
+    // Starts the job once the queue's running export has ended.
+    void startWhenQueueIdle(const QString &folder, quint64 ticket);
     void startJob(const QString &folder);
     void showProgress(double percent, const QString &runName);
     void showOutcome(const ExportOutcome &outcome);
@@ -53,7 +55,7 @@ private:
     std::unique_ptr<ExportJob> m_job;
     QString m_folder;
     bool m_isExporting = false;
-    bool m_isWaitingForPoster = false; // for the preview's last extraction, before the job starts
+    bool m_isWaitingForPoster = false; // for the preview's last extraction or the queue, before the job starts
     bool m_quitAfterExport = false;
     QPointer<QMessageBox> m_quitQuestion;
     quint64 m_ticket = 0; // tells a waiting export's poster callback whether it still counts

@@ -42,7 +42,9 @@ void AppDelegate::openVideoBTNClicked()
 
 void AppDelegate::openLaunchArguments(const QStringList &arguments, const QString &workingDirectory)
 {
-    // A file manager's Open With passes paths or file URLs; as with a drop, only the first counts.
+    // A file manager's Open With passes paths or file URLs: the first opens, and
+    // with several the window offers to export them all.
+    QStringList paths;
     for (const QString &argument : arguments) {
         if (argument.startsWith(u'-'))
             continue; // an option, such as Qt's own
@@ -50,9 +52,9 @@ void AppDelegate::openLaunchArguments(const QStringList &arguments, const QStrin
             ? QUrl(argument)
             : QUrl::fromLocalFile(QDir(workingDirectory).absoluteFilePath(argument));
         if (url.isLocalFile())
-            openSourceVideo(url);
-        return;
+            paths << url.toLocalFile();
     }
+    openSeveral(paths);
 }
 
 void AppDelegate::filesAddedByDragAndDropWithNotification(const QVariantMap &userInfo)
@@ -60,11 +62,20 @@ void AppDelegate::filesAddedByDragAndDropWithNotification(const QVariantMap &use
     const QVariant files = userInfo.value(QStringLiteral("key"));
     if (files.metaType() != QMetaType::fromType<QList<QUrl>>())
         return;
-    const QList<QUrl> urls = files.value<QList<QUrl>>();
+    QStringList paths;
+    for (const QUrl &url : files.value<QList<QUrl>>())
+        paths << url.toLocalFile();
     // Only folders were dropped: nothing to open.
-    if (urls.isEmpty())
+    openSeveral(paths);
+}
+
+void AppDelegate::openSeveral(const QStringList &paths)
+{
+    if (paths.isEmpty() || isBusy() || progressWindow->isVisible())
         return;
-    openSourceVideo(urls.first());
+    if (paths.size() > 1)
+        offerSeveral(paths);
+    openSourceVideo(QUrl::fromLocalFile(paths.first()));
 }
 
 void AppDelegate::openSourceVideo(const QUrl &url)
@@ -140,7 +151,10 @@ void AppDelegate::resetControls()
     outputFileSizeSlider->setEnabled(false);
     posterImageSlider->setValue(50);
     posterImageSlider->setEnabled(false);
+    clearSizeLimit();
+    outputFileSizeLimitBox->setEnabled(false);
     saveToolBarBTN->setEnabled(false);
+    addToQueueBTN->setEnabled(false);
     dummyNavigationBarView->setVisible(false);
 }
 
@@ -149,6 +163,7 @@ void AppDelegate::enableControls()
     outputResolutionSlider->setEnabled(true);
     refreshResolutionLabel();
     outputFileSizeSlider->setEnabled(true);
+    outputFileSizeLimitBox->setEnabled(true);
     refreshFileSizeLabel();
     posterImageSlider->setEnabled(true);
     refreshPosterPreview();

@@ -9,9 +9,11 @@
 #include "export/encoderarguments.h"
 #include "export/outputsettings.h"
 #include "export/posterframe.h"
+#include "export/settingstext.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QSlider>
 
@@ -41,7 +43,7 @@ void AppDelegate::refreshFileSizeLabel()
 {
     if (!globalFP || !globalFP->fileSize)
         return;
-    const qint64 bytes = targetSizeBytes(*globalFP->fileSize, outputFileSizeSlider->value());
+    const qint64 bytes = m_sizeLimit.value_or(targetSizeBytes(*globalFP->fileSize, outputFileSizeSlider->value()));
     setLabelText(outputFileSizeLBL, byteCountText(quint64(std::max<qint64>(bytes, 0))));
     setLabelText(m_mainUi->outputFileSizeSourceLBL,
                  sourceShareText(byteCountText(*globalFP->fileSize), outputFileSizeSlider->value()));
@@ -68,6 +70,7 @@ void AppDelegate::updateSaveAvailability()
     // A zero frame size would only fail after a whole encode.
     const std::optional<FrameSize> size = chosenFrameSize();
     saveToolBarBTN->setEnabled(globalFP && size && !size->isEmpty());
+    addToQueueBTN->setEnabled(saveToolBarBTN->isEnabled());
 }
 
 ExportRequest AppDelegate::exportRequest(const QString &folder) const
@@ -78,6 +81,10 @@ ExportRequest AppDelegate::exportRequest(const QString &folder) const
     request.folder = folder;
     request.frameSize = chosenFrameSize().value_or(FrameSize{});
     request.targetBytes = targetBytesForShare(globalFP ? globalFP->fileSize.value_or(0) : 0, outputFileSizeSlider->value());
+    if (m_sizeLimit) {
+        request.targetBytes = double(*m_sizeLimit);
+        request.targetIsCeiling = true;
+    }
     request.posterSeconds = PosterFrame::positionSeconds(globalFP ? globalFP->duration : 0, posterImageSlider->value());
     request.pageOptions = {m_userDefaults.boolean(PreferenceKeys::controls), m_userDefaults.boolean(PreferenceKeys::autoplay),
                            m_userDefaults.boolean(PreferenceKeys::loop), m_userDefaults.boolean(PreferenceKeys::muted)};
@@ -99,7 +106,44 @@ void AppDelegate::outputResolutionSLDRChanged()
 
 void AppDelegate::outputFileSizeSLDRChanged()
 {
+    // Moved by hand: back to a share of the source.
+    clearSizeLimit();
     refreshFileSizeLabel();
+}
+
+bool AppDelegate::applySizeLimit(const QString &text)
+{
+    if (!globalFP || !globalFP->fileSize || text.trimmed().isEmpty())
+        return false;
+    const std::optional<SizeSetting> setting = parseSizeSetting(text.trimmed());
+    if (setting && setting->kind == SizeSetting::Kind::Share) {
+        outputFileSizeSlider->setValue(int(std::lround(setting->value))); // "40%" means the slider
+        return true;
+    }
+    const std::optional<QString> problem = !setting
+        ? std::optional(QStringLiteral("“%1” is not a size: type one as 8 MB, 750 kB or 25MB.").arg(text.trimmed()))
+        : sizeLimitProblem(setting->value, *globalFP->fileSize);
+    setLabelText(m_sizeLimitProblem, problem.value_or(QString()));
+    m_sizeLimitProblem->setVisible(problem.has_value());
+    if (problem)
+        return false;
+    {
+        const QSignalBlocker quiet(outputFileSizeSlider); // the slider follows the limit, not the other way
+        outputFileSizeSlider->setValue(sizeLimitPercent(setting->value, *globalFP->fileSize));
+    }
+    m_sizeLimit = qint64(setting->value);
+    outputFileSizeLimitBox->setEditText(byteCountText(quint64(*m_sizeLimit)));
+    refreshFileSizeLabel();
+    return true;
+}
+
+void AppDelegate::clearSizeLimit()
+{
+    m_sizeLimit.reset();
+    const QSignalBlocker quiet(outputFileSizeLimitBox);
+    outputFileSizeLimitBox->setCurrentIndex(-1);
+    outputFileSizeLimitBox->clearEditText();
+    m_sizeLimitProblem->hide();
 }
 
 void AppDelegate::posterImageSLDRChanged()

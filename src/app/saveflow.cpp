@@ -8,6 +8,7 @@
 #include "app/outputfolderdialog.h"
 #include "common/diagnostics.h"
 #include "export/exportpreflight.h"
+#include "export/exportqueue.h"
 #include "export/outputfolder.h"
 #include "serve/previewserver.h"
 
@@ -36,21 +37,35 @@ void AppDelegate::askForOutputFolder()
 
 void AppDelegate::prepareOutputFolder(const QString &path)
 {
-    if (!globalFP || !sourceURL || isBusy())
+    if (!globalFP || !sourceURL || isBusy() || refuseOutputFolder(path))
         return;
+    recreateFolder(path);
+    startExport(path);
+}
+
+bool AppDelegate::refuseOutputFolder(const QString &path)
+{
+    const QString chooseAnother = QStringLiteral("Please choose another name for the HTML5 video folder.");
     if (const std::optional<QString> refusal = replacementRefusal(path, sourceURL->toLocalFile(), QDir::homePath())) {
-        showAlert(QMessageBox::Warning, QStringLiteral("Please choose another name for the HTML5 video folder."),
-                  *refusal);
-        return;
+        showAlert(QMessageBox::Warning, chooseAnother, *refusal);
+        return true;
+    }
+    // Replacing it would destroy an export that is still to come.
+    const std::optional<FolderIdentity> identity = folderIdentity(path);
+    for (const QueuedExport &queued : m_queue->exports()) {
+        if (!queued.isFinished() && (queued.request.folder == QDir::cleanPath(path) || (identity && identity == queued.folderIdentity))) {
+            showAlert(QMessageBox::Warning, chooseAnother,
+                      QStringLiteral("“%1” is the folder of an export in the queue.").arg(path));
+            return true;
+        }
     }
     // Known before anything is written or replaced: a source gone, a folder that
     // cannot be written, a disk too full.
     if (const std::optional<QString> refusal = exportRefusal(exportRequest(path))) {
         showAlert(QMessageBox::Warning, QStringLiteral("The HTML5 video can't be created."), *refusal);
-        return;
+        return true;
     }
-    recreateFolder(path);
-    startExport(path);
+    return false;
 }
 
 void AppDelegate::startExport(const QString &folder)
@@ -65,6 +80,9 @@ void AppDelegate::closeBTNInsideProgressWindowClicked()
 
 void AppDelegate::stopAndQuit()
 {
+    // What the queue had not finished is offered back at the next launch.
+    m_queueStopping = true;
+    m_queue->interrupt();
     if (m_exportSheet->isExporting())
         m_exportSheet->stopAndQuit(); // the window closes once the export is gone
     else

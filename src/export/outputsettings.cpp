@@ -1,9 +1,11 @@
 #include "export/outputsettings.h"
 
+#include "common/displaytext.h"
 #include "common/numbertext.h"
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -40,4 +42,23 @@ std::optional<FrameSize> parseFrameSizeText(const QString &text)
 qint64 targetSizeBytes(quint64 sourceFileSize, double percent)
 {
     return saturatingInt64((percent / 100) * double(sourceFileSize));
+}
+
+std::optional<QString> sizeLimitProblem(double bytes, quint64 sourceFileSize)
+{
+    const qint64 smallest = std::max<qint64>(targetSizeBytes(sourceFileSize, 1), 1);
+    if (bytes >= double(smallest) && bytes <= double(sourceFileSize))
+        return std::nullopt;
+    const QString range = QStringLiteral("Type a size from %1 to %2")
+                              .arg(byteCountText(quint64(smallest)), byteCountText(sourceFileSize));
+    return bytes > double(sourceFileSize)
+        ? range + QStringLiteral(": %1 is more than the video itself.").arg(byteCountText(quint64(bytes)))
+        : range + QStringLiteral(": %1 is less than 1 % of the video.").arg(byteCountText(quint64(bytes)));
+}
+
+int sizeLimitPercent(double bytes, quint64 sourceFileSize)
+{
+    if (sourceFileSize == 0)
+        return 100;
+    return int(std::clamp<double>(std::round(bytes * 100 / double(sourceFileSize)), 1, 100));
 }

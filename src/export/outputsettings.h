@@ -29,3 +29,11 @@ struct FrameSize
 
 // The target size at percent of the source file's size, truncated to whole bytes.
 [[nodiscard]] qint64 targetSizeBytes(quint64 sourceFileSize, double percent);
+
+// Why bytes cannot be a size limit for a source file of sourceFileSize bytes:
+// it is larger than the source itself or smaller than 1 % of it gives, as the
+// slider's ends are; nothing when it can be.
+[[nodiscard]] std::optional<QString> sizeLimitProblem(double bytes, quint64 sourceFileSize);
+
+// The target slider's position (1 to 100) nearest to a size limit.
+[[nodiscard]] int sizeLimitPercent(double bytes, quint64 sourceFileSize);

@@ -1,0 +1,170 @@
+#include "app/queuepanel.h"
+
+#include "common/displaytext.h"
+#include "export/exportqueue.h"
+#include "export/htmlpage.h"
+
+#include <QBoxLayout>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+enum Column { VideoColumn, FolderColumn, StateColumn, ActionsColumn };
+
+constexpr int idRole = Qt::UserRole;
+
+QString pagePath(const QueuedExport &entry)
+{
+    return entry.request.folder + u'/' + pageFileName.toString();
+}
+
+} // namespace
+
+QString exportStateText(const QueuedExport &entry)
+{
+    switch (entry.state) {
+    case QueuedExport::State::Waiting:
+        return QStringLiteral("Waiting");
+    case QueuedExport::State::Running:
+        if (entry.runName.isEmpty())
+            return QStringLiteral("Starting...");
+        return entry.percent > 0 ? QStringLiteral("%1, %2 %").arg(entry.runName).arg(int(entry.percent)) : entry.runName;
+    case QueuedExport::State::Done:
+        return QStringLiteral("Done: %1 of %2")
+            .arg(byteCountText(quint64(std::max<qint64>(entry.outcome.videoBytes, 0))),
+                 byteCountText(quint64(std::max<qint64>(entry.outcome.targetBytes, 0))));
+    case QueuedExport::State::Failed:
+        return QStringLiteral("Failed: ") + entry.outcome.reason.section(u'\n', 0, 0);
+    case QueuedExport::State::Cancelled:
+        return QStringLiteral("Cancelled");
+    }
+    return {};
+}
+
+QString queueSummaryText(int succeeded, int failed)
+{
+    QString text = succeeded == 1 ? QStringLiteral("1 HTML5 video created")
+                                  : QStringLiteral("%1 HTML5 videos created").arg(succeeded);
+    if (succeeded == 0)
+        text = failed == 1 ? QStringLiteral("1 export failed") : QStringLiteral("%1 exports failed").arg(failed);
+    else if (failed > 0)
+        text += QStringLiteral(", %1 failed").arg(failed);
+    return text;
+}
+
+QueuePanel::QueuePanel(ExportQueue &queue, QWidget *parent)
+    : QDockWidget(QStringLiteral("Export Queue"), parent), m_queue(queue), m_list(new QTreeWidget),
+      m_cancelAll(new QPushButton(QStringLiteral("Cancel All"))),
+      m_clearFinished(new QPushButton(QStringLiteral("Clear Finished")))
+{
+    setObjectName(QStringLiteral("exportQueueDock"));
+    setAccessibleName(QStringLiteral("Export Queue"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    m_list->setObjectName(QStringLiteral("exportQueueList"));
+    m_list->setAccessibleName(QStringLiteral("Export Queue"));
+    m_list->setHeaderLabels({QStringLiteral("Video"), QStringLiteral("Folder"), QStringLiteral("State"), QString()});
+    m_list->setRootIsDecorated(false);
+    m_list->setAlternatingRowColors(true);
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->header()->setStretchLastSection(false);
+    m_list->header()->setSectionResizeMode(StateColumn, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(ActionsColumn, QHeaderView::ResizeToContents);
+
+    auto *listButtons = new QHBoxLayout;
+    listButtons->addStretch();
+    listButtons->addWidget(m_cancelAll);
+    listButtons->addWidget(m_clearFinished);
+    auto *content = new QWidget;
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_list);
+    layout->addLayout(listButtons);
+    setWidget(content);
+
+    connect(m_cancelAll, &QPushButton::clicked, &m_queue, &ExportQueue::cancelAll);
+    connect(m_clearFinished, &QPushButton::clicked, &m_queue, &ExportQueue::clearFinished);
+    connect(&m_queue, &ExportQueue::added, this, &QueuePanel::addRow);
+    connect(&m_queue, &ExportQueue::exportChanged, this, &QueuePanel::refreshRow);
+    connect(&m_queue, &ExportQueue::removed, this, &QueuePanel::removeRow);
+    for (const QueuedExport &entry : m_queue.exports())
+        addRow(entry.id);
+    refreshListButtons();
+}
+
+QPushButton *QueuePanel::button(quint64 id, const QString &text) const
+{
+    QTreeWidgetItem *item = row(id);
+    QWidget *actions = item ? m_list->itemWidget(item, ActionsColumn) : nullptr;
+    for (QPushButton *candidate : actions ? actions->findChildren<QPushButton *>() : QList<QPushButton *>()) {
+        if (candidate->text() == text)
+            return candidate;
+    }
+    return nullptr;
+}
+
+void QueuePanel::addRow(quint64 id)
+{
+    const QueuedExport *entry = m_queue.find(id);
+    if (!entry)
+        return;
+    auto *item = new QTreeWidgetItem(m_list);
+    item->setData(VideoColumn, idRole, id);
+    item->setText(VideoColumn, QFileInfo(entry->request.sourcePath).fileName());
+    item->setToolTip(VideoColumn, entry->request.sourcePath);
+    item->setText(FolderColumn, QFileInfo(entry->request.folder).fileName());
+    item->setToolTip(FolderColumn, entry->request.folder);
+    m_rows.insert(id, item);
+
+    auto *actions = new QWidget;
+    auto *layout = new QHBoxLayout(actions);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const QString page = pagePath(*entry);
+    const auto addButton = [&](const QString &text, auto action) {
+        auto *button = new QPushButton(text);
+        button->setAccessibleDescription(text + QStringLiteral(": ") + item->text(VideoColumn));
+        layout->addWidget(button);
+        connect(button, &QPushButton::clicked, this, action);
+    };
+    addButton(QStringLiteral("Cancel"), [this, id] { m_queue.cancel(id); });
+    addButton(QStringLiteral("Remove"), [this, id] { m_queue.remove(id); });
+    addButton(QStringLiteral("Open in Browser"), [this, page] { Q_EMIT openInBrowserRequested(page); });
+    addButton(QStringLiteral("Show in Folder"), [this, page, folder = entry->request.folder] {
+        Q_EMIT showInFolderRequested(QFileInfo::exists(page) ? page : folder); // a failed export may have no page
+    });
+    m_list->setItemWidget(item, ActionsColumn, actions);
+    refreshRow(id);
+}
+
+void QueuePanel::refreshRow(quint64 id)
+{
+    const QueuedExport *entry = m_queue.find(id);
+    QTreeWidgetItem *item = row(id);
+    if (!entry || !item)
+        return;
+    const QString state = exportStateText(*entry);
+    item->setText(StateColumn, state);
+    item->setToolTip(StateColumn, entry->state == QueuedExport::State::Failed ? entry->outcome.reason : state);
+    const bool done = entry->state == QueuedExport::State::Done;
+    const bool folderLeft = done || (entry->state == QueuedExport::State::Failed && QFileInfo(entry->request.folder).isDir());
+    button(id, QStringLiteral("Cancel"))->setVisible(!entry->isFinished());
+    button(id, QStringLiteral("Remove"))->setVisible(entry->isFinished());
+    button(id, QStringLiteral("Open in Browser"))->setVisible(done);
+    button(id, QStringLiteral("Show in Folder"))->setVisible(folderLeft);
+    refreshListButtons();
+}
+
+void QueuePanel::removeRow(quint64 id)
+{
+    delete m_rows.take(id);
+    refreshListButtons();
+}
+
+void QueuePanel::refreshListButtons()
+{
+    const auto &exports = m_queue.exports();
+    m_cancelAll->setEnabled(m_queue.unfinishedCount() > 0);
+    m_clearFinished->setEnabled(std::any_of(exports.begin(), exports.end(), [](const QueuedExport &e) { return e.isFinished(); }));
+}

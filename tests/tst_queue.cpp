@@ -1,0 +1,317 @@
+// The export queue through the window's own code: exports added while others
+// run, cancelled, failing, stopped by quitting, several videos at once, a size
+// typed as a limit, and what a killed run left offered back.
+#include "apptesting.h"
+#include "app/queuepanel.h"
+#include "common/diagnostics.h"
+#include "export/exportqueue.h"
+#include "export/queuestore.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using State = QueuedExport::State;
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+const QStringList completeFolder = {u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s};
+
+State stateOf(AppDelegate &delegate, quint64 id)
+{
+    return delegate.exportQueue().find(id)->state;
+}
+
+bool waitForState(AppDelegate &delegate, quint64 id, State state, int timeout = 60'000)
+{
+    return QTest::qWaitFor([&] { return stateOf(delegate, id) == state; }, timeout);
+}
+
+// The id of the export last added.
+quint64 lastId(AppDelegate &delegate)
+{
+    return delegate.exportQueue().exports().last().id;
+}
+
+QString queueDirectory()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+// A process number no process has: the kernel hands out numbers below pid_max.
+// Those above it are as free.
+qint64 deadProcessId()
+{
+    return bytesOf(u"/proc/sys/kernel/pid_max"_s).trimmed().toLongLong();
+}
+
+} // namespace
+
+class TestQueue : public QObject
+{
+    Q_OBJECT
+
+public:
+    static void initMain()
+    {
+        usePrivateSettingsStore();
+        static QTemporaryDir temporary;
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+    }
+
+private Q_SLOTS:
+    void cleanup() { QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 10'000)); }
+
+    void exportsInOrderWhileTheWindowStaysFree()
+    {
+        QTemporaryDir folder;
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        QVERIFY(delegate.queuePanel->isHidden());
+        QList<quint64> endedOrder;
+        connect(&delegate.exportQueue(), &ExportQueue::exportChanged, this, [&](quint64 id) {
+            if (delegate.exportQueue().find(id)->isFinished())
+                endedOrder << id;
+        });
+
+        delegate.queueOutputFolder(folder.filePath(u"first"_s));
+        const quint64 first = lastId(delegate);
+        QVERIFY(!delegate.queuePanel->isHidden());
+        QVERIFY(delegate.queuePanel->accessibleName().contains(u"Queue"_s));
+        QVERIFY(QTest::qWaitFor([&] { return stateOf(delegate, first) == State::Running; }));
+        // The window is free: the settings move and the next export is added while the first runs.
+        QVERIFY(delegate.outputFileSizeSlider->isEnabled());
+        delegate.outputResolutionSlider->setValue(50);
+        delegate.queueOutputFolder(folder.filePath(u"second"_s));
+        const quint64 second = lastId(delegate);
+        // A source that is gone by its turn fails with its reason; the next one still runs.
+        const QString doomed = folder.filePath(u"doomed.mp4"_s);
+        QVERIFY(QFile::copy(mediaPath(u"sdr.mp4"_s), doomed));
+        QVERIFY(openAndWait(delegate, doomed));
+        delegate.queueOutputFolder(folder.filePath(u"third"_s));
+        const quint64 third = lastId(delegate);
+        QVERIFY(QFile::remove(doomed));
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        delegate.queueOutputFolder(folder.filePath(u"fourth"_s));
+        const quint64 fourth = lastId(delegate);
+
+        QVERIFY(waitForState(delegate, fourth, State::Done));
+        QCOMPARE(endedOrder, (QList<quint64>{first, second, third, fourth}));
+        for (const QString &name : {u"first"_s, u"second"_s, u"fourth"_s})
+            QCOMPARE(entriesOf(folder.filePath(name)), completeFolder);
+        QCOMPARE(stateOf(delegate, third), State::Failed);
+        QVERIFY(delegate.exportQueue().find(third)->outcome.reason.contains(u"doomed.mp4"_s));
+        QVERIFY(!QFileInfo::exists(folder.filePath(u"third"_s)));
+        QCOMPARE(probeStream(folder.filePath(u"second/html5video.mp4"_s))[u"width"].stringValue(), u"160"_s);
+        // Each row says how it ended, with the buttons that fit.
+        QueuePanel *panel = delegate.queuePanel;
+        QVERIFY(panel->row(first)->text(2).startsWith(u"Done: "_s));
+        QVERIFY(panel->row(third)->text(2).startsWith(u"Failed: "_s));
+        QVERIFY(!panel->button(first, u"Cancel"_s)->isVisibleTo(panel));
+        QVERIFY(panel->button(first, u"Open in Browser"_s)->isVisibleTo(panel));
+        QVERIFY(!panel->button(third, u"Open in Browser"_s)->isVisibleTo(panel));
+        for (QPushButton *button : panel->findChildren<QPushButton *>()) {
+            if (button->text() == u"Clear Finished")
+                button->click();
+        }
+        QVERIFY(delegate.exportQueue().exports().isEmpty());
+        QCOMPARE(panel->findChild<QTreeWidget *>()->topLevelItemCount(), 0);
+        QCOMPARE(entriesOf(folder.filePath(u"first"_s)), completeFolder); // the folders stay
+    }
+
+    void saveWaitsForTheQueue()
+    {
+        QTemporaryDir folder;
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        delegate.queueOutputFolder(folder.filePath(u"queued"_s));
+        const quint64 queued = lastId(delegate);
+        QVERIFY(QTest::qWaitFor([&] { return !childProcesses().isEmpty(); }, 20'000));
+        QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+        delegate.prepareOutputFolder(folder.filePath(u"saved"_s));
+        QVERIFY(delegate.progressWindow->isVisible());
+        QVERIFY(QTest::qWaitFor([&] {
+            return delegate.progressWindow->findChild<QLabel *>(u"progressDetail"_s)->text().startsWith(u"Waiting for the export"_s);
+        }));
+        QTest::qWait(300);
+        QVERIFY(!delegate.globalProcess); // one export at a time
+        delegate.exportQueue().cancel(queued);
+        // The sheet's export runs once the queue's has gone, and then cancels like any other.
+        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate) && stateOf(delegate, queued) == State::Cancelled; }, 20'000));
+        QVERIFY(!QFileInfo::exists(folder.filePath(u"queued"_s)));
+        delegate.progressBarCancelBTN->click();
+        QVERIFY(finished.wait(20'000));
+    }
+
+    void cancelsAndQuits()
+    {
+        QTemporaryDir folder;
+        LaunchedDelegate delegate;
+        delegate.window->show();
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        QList<quint64> ids;
+        for (const QString &name : {u"a"_s, u"b"_s, u"c"_s, u"d"_s}) {
+            delegate.queueOutputFolder(folder.filePath(name));
+            ids << lastId(delegate);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !childProcesses().isEmpty(); }, 20'000));
+        // A waiting row: its empty folder goes, nothing else changes.
+        delegate.queuePanel->button(ids[1], u"Cancel"_s)->click();
+        QCOMPARE(stateOf(delegate, ids[1]), State::Cancelled);
+        QVERIFY(!QFileInfo::exists(folder.filePath(u"b"_s)));
+        QCOMPARE(stateOf(delegate, ids[0]), State::Running);
+        // The running row: its folder goes and the next one starts.
+        delegate.queuePanel->button(ids[0], u"Cancel"_s)->click();
+        QVERIFY(waitForState(delegate, ids[0], State::Cancelled, 20'000));
+        QVERIFY(!QFileInfo::exists(folder.filePath(u"a"_s)));
+        QVERIFY(waitForState(delegate, ids[2], State::Running, 20'000));
+
+        // Quitting asks; Cancel keeps everything going.
+        delegate.window->close();
+        auto *question = delegate.window->findChild<QMessageBox *>(u"queueQuitQuestion"_s);
+        QVERIFY(question);
+        QCOMPARE(question->text(), u"2 exports are not finished. Stop them and quit?"_s);
+        QVERIFY(clickButton(question, u"Cancel"_s));
+        QVERIFY(delegate.window->isVisible());
+        QCOMPARE(stateOf(delegate, ids[2]), State::Running);
+        // Stop and Quit: the running one is cancelled cleanly, the window closes once it is gone.
+        delegate.window->close();
+        QVERIFY(clickButton(delegate.window->findChild<QMessageBox *>(u"queueQuitQuestion"_s), u"Stop and Quit"_s));
+        QVERIFY(QTest::qWaitFor([&] { return !delegate.window->isVisible(); }, 20'000));
+        for (quint64 id : ids)
+            QCOMPARE(stateOf(delegate, id), State::Cancelled);
+        QCOMPARE(entriesOf(folder.path()), QStringList());
+    }
+
+    void severalVideosAtOnce()
+    {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir(u"h264-aac"_s));
+        QVERIFY(writeFile(folder.filePath(u"h264-aac/mine.txt"_s), "keep"));
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"sdr.mp4"_s)));
+        delegate.outputFileSizeSlider->setValue(50);
+        const QStringList files = {mediaPath(u"h264-aac.mp4"_s), mediaPath(u"notes.txt"_s), mediaPath(u"noisy.mp4"_s)};
+        // Dropped together: the first opens and all are offered.
+        delegate.filesAddedByDragAndDropWithNotification({{u"key"_s, QVariant::fromValue(QList<QUrl>{
+            QUrl::fromLocalFile(files[0]), QUrl::fromLocalFile(files[1]), QUrl::fromLocalFile(files[2])})}});
+        QVERIFY(QTest::qWaitFor([&] { return delegate.window->windowTitle().startsWith(u"h264-aac.mp4"_s); }, 20'000));
+        QVERIFY(delegate.window->findChild<QWidget *>(u"severalOffer"_s)->isVisibleTo(delegate.window));
+        delegate.outputFileSizeSlider->setValue(50);
+
+        QSignalSpy queued(&delegate, &AppDelegate::severalQueued);
+        delegate.queueSeveral(files, folder.path());
+        QVERIFY(queued.wait(20'000));
+        QCOMPARE(queued.first(), (QVariantList{2, 1}));
+        QMessageBox *alert = takeAlert(delegate);
+        QCOMPARE(alert->text(), u"1 file can't be exported."_s);
+        QVERIFY(alert->informativeText().startsWith(u"notes.txt: Seems to be an unsupported file."_s));
+        QVERIFY(waitForState(delegate, lastId(delegate), State::Done));
+        QCOMPARE(entriesOf(folder.path()), (QStringList{u"h264-aac"_s, u"h264-aac 2"_s, u"noisy"_s}));
+        QCOMPARE(entriesOf(folder.filePath(u"h264-aac"_s)), QStringList{u"mine.txt"_s}); // numbered, not replaced
+        QCOMPARE(entriesOf(folder.filePath(u"h264-aac 2"_s)), completeFolder);
+        const QueuedExport &noisy = delegate.exportQueue().exports().last();
+        QCOMPARE(noisy.outcome.targetBytes, QFileInfo(files[2]).size() / 2);
+    }
+
+    void sizeTypedAsALimit()
+    {
+        QTemporaryDir folder;
+        LaunchedDelegate delegate;
+        const QString source = mediaPath(u"sharp1080.mp4"_s);
+        QVERIFY(openAndWait(delegate, source));
+        const qint64 sourceBytes = QFileInfo(source).size();
+        QLabel *problem = delegate.window->findChild<QLabel *>(u"outputFileSizeLimitProblemLBL"_s);
+        // Out of range or not a size: refused in place, with the range allowed; nothing changes.
+        for (const QString &typed : {u"8 MB"_s, u"1 kB"_s, u"eight"_s, u"-2MB"_s}) {
+            QVERIFY2(!delegate.applySizeLimit(typed), qPrintable(typed));
+            QVERIFY(problem->isVisibleTo(delegate.window));
+            QCOMPARE(delegate.outputFileSizeSlider->value(), 100);
+            QVERIFY(!delegate.sizeLimit());
+        }
+        QVERIFY(problem->text().contains(u"not a size"_s));
+        QVERIFY(!delegate.applySizeLimit(u"8 MB"_s));
+        QCOMPARE(problem->text(), u"Type a size from 32.9 kB to 3.3 MB: 8.0 MB is more than the video itself."_s);
+
+        QVERIFY(delegate.applySizeLimit(u"1.5MB"_s));
+        QVERIFY(!problem->isVisibleTo(delegate.window));
+        QCOMPARE(delegate.outputFileSizeSlider->value(), int(std::lround(1.5e8 / double(sourceBytes))));
+        QCOMPARE(delegate.outputFileSizeLBL->text(), u"1.5 MB"_s);
+        delegate.queueOutputFolder(folder.filePath(u"limited"_s));
+        const quint64 id = lastId(delegate);
+        // Moving the slider returns to shares of the source; the queued export keeps its limit.
+        delegate.outputFileSizeSlider->setValue(20);
+        QVERIFY(!delegate.sizeLimit());
+        QVERIFY(delegate.outputFileSizeLimitBox->currentText().isEmpty());
+        QVERIFY(waitForState(delegate, id, State::Done, 120'000));
+        const qint64 videoBytes = QFileInfo(folder.filePath(u"limited/html5video.mp4"_s)).size();
+        QVERIFY2(videoBytes <= 1'500'000 && videoBytes >= 1'350'000, qPrintable(QString::number(videoBytes)));
+    }
+
+    void offersBackWhatAKilledRunLeft()
+    {
+        QTemporaryDir folder;
+        const auto entry = [&](const QString &name, State state) {
+            QueuedExport queued;
+            queued.state = state;
+            queued.request.sourcePath = mediaPath(u"h264-aac.mp4"_s);
+            queued.request.folder = folder.filePath(name);
+            queued.request.frameSize = {320, 240};
+            queued.request.targetBytes = 60'000;
+            QDir().mkpath(queued.request.folder);
+            queued.folderIdentity = folderIdentity(queued.request.folder);
+            return queued;
+        };
+        const QueuedExport done = entry(u"done"_s, State::Done);
+        const QueuedExport running = entry(u"running"_s, State::Running);
+        const QueuedExport waiting = entry(u"waiting"_s, State::Waiting);
+        for (const QString &name : completeFolder)
+            QVERIFY(writeFile(done.request.folder + u'/' + name, "finished"));
+        QVERIFY(writeFile(running.request.folder + u"/html5video.mp4"_s, "half"));
+        QVERIFY(writeFile(running.request.folder + u"/poster.jpg"_s, "half"));
+        // Replaced by the user since: same path, another folder, never removed.
+        QueuedExport replaced = entry(u"replaced"_s, State::Running);
+        QVERIFY(QDir(replaced.request.folder).removeRecursively() && QDir().mkpath(replaced.request.folder + u"/work"_s));
+        QVERIFY(QueueStore::readyForRestart(replaced)->contains(u"left alone"_s));
+        QVERIFY(QFileInfo::exists(replaced.request.folder + u"/work"_s));
+
+        const QString directory = queueDirectory();
+        QVERIFY(QueueStore::save(QueueStore::filePath(directory, deadProcessId()), {done, running, waiting}));
+        // Damaged, and foreign though well-formed: set aside, and their folders never touched.
+        QVERIFY(writeFile(QueueStore::filePath(directory, deadProcessId() + 1), "{\"format\": \"videofold-export-queue\", \"exp"));
+        QVERIFY(writeFile(QueueStore::filePath(directory, deadProcessId() + 2), "{\"format\": \"other\", \"exports\": [{\"folder\": \""
+                                                                    + QFile::encodeName(done.request.folder) + "\"}]}"));
+        QStringList diagnostics;
+        setDiagnosticSink([&](const QString &line) { diagnostics << line; });
+        LaunchedDelegate delegate;
+        setDiagnosticSink({});
+        QCOMPARE(diagnostics.filter(u"set aside"_s).size(), 2);
+        QVERIFY(QFileInfo::exists(QueueStore::filePath(directory, deadProcessId() + 1) + u".damaged"_s));
+        auto *question = delegate.window->findChild<QMessageBox *>(u"leftBehindQuestion"_s);
+        QVERIFY(question);
+        QCOMPARE(question->text(), u"2 exports did not finish. Add them to the queue again?"_s);
+        QVERIFY(clickButton(question, u"Add to Queue"_s));
+        QCOMPARE(delegate.exportQueue().exports().size(), 2);
+        QVERIFY(waitForState(delegate, lastId(delegate), State::Done));
+        QCOMPARE(stateOf(delegate, delegate.exportQueue().exports().first().id), State::Done);
+        QCOMPARE(entriesOf(running.request.folder), completeFolder);
+        QVERIFY(bytesOf(running.request.folder + u"/html5video.mp4"_s).size() > 1000); // made again, not the half file
+        QCOMPARE(entriesOf(waiting.request.folder), completeFolder);
+        QCOMPARE(bytesOf(done.request.folder + u"/html5video.mp4"_s), "finished");
+        QVERIFY(!QFileInfo::exists(QueueStore::filePath(directory, deadProcessId())));
+    }
+};
+
+QTEST_MAIN(TestQueue)
+#include "tst_queue.moc"
