@@ -71,7 +71,8 @@ QueuePanel::QueuePanel(ExportQueue &queue, QWidget *parent)
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(StateColumn, QHeaderView::Stretch);
-    m_list->header()->setSectionResizeMode(ActionsColumn, QHeaderView::ResizeToContents);
+    m_list->setColumnWidth(VideoColumn, 160);
+    m_list->setColumnWidth(FolderColumn, 140);
 
     auto *listButtons = new QHBoxLayout;
     listButtons->addStretch();
@@ -121,6 +122,7 @@ void QueuePanel::addRow(quint64 id)
     auto *actions = new QWidget;
     auto *layout = new QHBoxLayout(actions);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(); // the buttons keep their size, at the row's end
     const QString page = pagePath(*entry);
     const auto addButton = [&](const QString &text, auto action) {
         auto *button = new QPushButton(text);
@@ -153,6 +155,8 @@ void QueuePanel::refreshRow(quint64 id)
     button(id, QStringLiteral("Remove"))->setVisible(entry->isFinished());
     button(id, QStringLiteral("Open in Browser"))->setVisible(done);
     button(id, QStringLiteral("Show in Folder"))->setVisible(folderLeft);
+    // The buttons shown change the column's width; the view does not notice by itself.
+    m_list->resizeColumnToContents(ActionsColumn);
     refreshListButtons();
 }
 
