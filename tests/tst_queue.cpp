@@ -310,6 +310,20 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(waiting.request.folder), completeFolder);
         QCOMPARE(bytesOf(done.request.folder + u"/html5video.mp4"_s), "finished");
         QVERIFY(!QFileInfo::exists(QueueStore::filePath(directory, deadProcessId())));
+
+        // The session ends mid-export: the running one is stopped cleanly and,
+        // with the one waiting, kept on disk to be offered back.
+        delegate.window->show();
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        delegate.queueOutputFolder(folder.filePath(u"interrupted"_s));
+        delegate.queueOutputFolder(folder.filePath(u"next"_s));
+        QVERIFY(QTest::qWaitFor([&] { return !childProcesses().isEmpty(); }, 20'000));
+        delegate.stopAndQuit();
+        QVERIFY(QTest::qWaitFor([&] { return !delegate.window->isVisible(); }, 20'000));
+        QVERIFY(!QFileInfo::exists(folder.filePath(u"interrupted"_s)));
+        const auto kept = QueueStore::read(QueueStore::filePath(directory, QCoreApplication::applicationPid()));
+        QVERIFY(kept);
+        QCOMPARE(std::count_if(kept->begin(), kept->end(), [](const QueuedExport &e) { return e.state == State::Waiting; }), 2);
     }
 };
 
