@@ -2,12 +2,16 @@
 // run, cancelled, failing, stopped by quitting, several videos at once, a size
 // typed as a limit, and what a killed run left offered back.
 #include "apptesting.h"
+#include "app/outputfolderdialog.h"
 #include "app/queuepanel.h"
 #include "common/diagnostics.h"
 #include "export/exportqueue.h"
 #include "export/queuestore.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -85,7 +89,11 @@ private Q_SLOTS:
                 endedOrder << id;
         });
 
-        delegate.queueOutputFolder(folder.filePath(u"first"_s));
+        delegate.addToQueueBTN->trigger();
+        auto *panel = delegate.window->findChild<OutputFolderDialog *>();
+        panel->setDirectory(folder.path());
+        panel->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(u"first"_s);
+        panel->accept();
         const quint64 first = lastId(delegate);
         QVERIFY(!delegate.queuePanel->isHidden());
         QVERIFY(delegate.queuePanel->accessibleName().contains(u"Queue"_s));
@@ -115,18 +123,24 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(folder.filePath(u"third"_s)));
         QCOMPARE(probeStream(folder.filePath(u"second/html5video.mp4"_s))[u"width"].stringValue(), u"160"_s);
         // Each row says how it ended, with the buttons that fit.
-        QueuePanel *panel = delegate.queuePanel;
-        QVERIFY(panel->row(first)->text(2).startsWith(u"Done: "_s));
-        QVERIFY(panel->row(third)->text(2).startsWith(u"Failed: "_s));
-        QVERIFY(!panel->button(first, u"Cancel"_s)->isVisibleTo(panel));
-        QVERIFY(panel->button(first, u"Open in Browser"_s)->isVisibleTo(panel));
-        QVERIFY(!panel->button(third, u"Open in Browser"_s)->isVisibleTo(panel));
-        for (QPushButton *button : panel->findChildren<QPushButton *>()) {
+        QueuePanel *queuePanel = delegate.queuePanel;
+        QVERIFY(queuePanel->row(first)->text(2).startsWith(u"Done: "_s));
+        QVERIFY(queuePanel->row(third)->text(2).startsWith(u"Failed: "_s));
+        QVERIFY(!queuePanel->button(first, u"Cancel"_s)->isVisibleTo(queuePanel));
+        QVERIFY(!queuePanel->button(third, u"Open in Browser"_s)->isVisibleTo(queuePanel));
+        UrlRecorder opened;
+        QDesktopServices::setUrlHandler(u"http"_s, &opened, "open");
+        queuePanel->button(first, u"Open in Browser"_s)->click();
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QCOMPARE(opened.urls.size(), 1);
+        queuePanel->button(third, u"Remove"_s)->click();
+        QVERIFY(!delegate.exportQueue().find(third) && !queuePanel->row(third));
+        for (QPushButton *button : queuePanel->findChildren<QPushButton *>()) {
             if (button->text() == u"Clear Finished")
                 button->click();
         }
         QVERIFY(delegate.exportQueue().exports().isEmpty());
-        QCOMPARE(panel->findChild<QTreeWidget *>()->topLevelItemCount(), 0);
+        QCOMPARE(queuePanel->findChild<QTreeWidget *>()->topLevelItemCount(), 0);
         QCOMPARE(entriesOf(folder.filePath(u"first"_s)), completeFolder); // the folders stay
     }
 
@@ -165,6 +179,12 @@ private Q_SLOTS:
             delegate.queueOutputFolder(folder.filePath(name));
             ids << lastId(delegate);
         }
+        // Neither the folder of an export to come nor what holds it can be chosen again.
+        for (const QString &path : {folder.filePath(u"c"_s), folder.path()}) {
+            delegate.queueOutputFolder(path);
+            QVERIFY(takeAlert(delegate)->informativeText().contains(u"folder of an export still in the queue"_s));
+        }
+        QCOMPARE(delegate.exportQueue().exports().size(), 4);
         QVERIFY(QTest::qWaitFor([&] { return !childProcesses().isEmpty(); }, 20'000));
         // A waiting row: its empty folder goes, nothing else changes.
         delegate.queuePanel->button(ids[1], u"Cancel"_s)->click();
@@ -202,16 +222,21 @@ private Q_SLOTS:
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, mediaPath(u"sdr.mp4"_s)));
         delegate.outputFileSizeSlider->setValue(50);
-        const QStringList files = {mediaPath(u"h264-aac.mp4"_s), mediaPath(u"notes.txt"_s), mediaPath(u"noisy.mp4"_s)};
+        const QStringList paths = {mediaPath(u"h264-aac.mp4"_s), mediaPath(u"notes.txt"_s), mediaPath(u"noisy.mp4"_s)};
         // Dropped together: the first opens and all are offered.
         delegate.filesAddedByDragAndDropWithNotification({{u"key"_s, QVariant::fromValue(QList<QUrl>{
-            QUrl::fromLocalFile(files[0]), QUrl::fromLocalFile(files[1]), QUrl::fromLocalFile(files[2])})}});
+            QUrl::fromLocalFile(paths[0]), QUrl::fromLocalFile(paths[1]), QUrl::fromLocalFile(paths[2])})}});
         QVERIFY(QTest::qWaitFor([&] { return delegate.window->windowTitle().startsWith(u"h264-aac.mp4"_s); }, 20'000));
-        QVERIFY(delegate.window->findChild<QWidget *>(u"severalOffer"_s)->isVisibleTo(delegate.window));
-        delegate.outputFileSizeSlider->setValue(50);
+        QWidget *offer = delegate.window->findChild<QWidget *>(u"severalOffer"_s);
+        QVERIFY(offer->isVisibleTo(delegate.window));
+        QVERIFY(delegate.applySizeLimit(u"50 kB"_s)); // a ceiling for each, or its own size when smaller
 
         QSignalSpy queued(&delegate, &AppDelegate::severalQueued);
-        delegate.queueSeveral(files, folder.path());
+        offer->findChild<QPushButton *>(u"exportAllBTN"_s)->click();
+        QVERIFY(!offer->isVisibleTo(delegate.window));
+        auto *panel = delegate.window->findChild<QFileDialog *>(u"severalFolderPanel"_s);
+        panel->setDirectory(folder.path());
+        QMetaObject::invokeMethod(panel, "accept");
         QVERIFY(queued.wait(20'000));
         QCOMPARE(queued.first(), (QVariantList{2, 1}));
         QMessageBox *alert = takeAlert(delegate);
@@ -222,7 +247,17 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(folder.filePath(u"h264-aac"_s)), QStringList{u"mine.txt"_s}); // numbered, not replaced
         QCOMPARE(entriesOf(folder.filePath(u"h264-aac 2"_s)), completeFolder);
         const QueuedExport &noisy = delegate.exportQueue().exports().last();
-        QCOMPARE(noisy.outcome.targetBytes, QFileInfo(files[2]).size() / 2);
+        QCOMPARE(noisy.outcome.targetBytes, 50'000);
+        QVERIFY(noisy.outcome.videoBytes <= 50'000);
+
+        // The menu's way: the files first, then their folder.
+        delegate.exportSeveralVideosBTN->trigger();
+        auto *files = delegate.window->findChild<QFileDialog *>();
+        files->setDirectory(QFileInfo(mediaPath(u"sdr.mp4"_s)).path());
+        files->selectFile(u"sdr.mp4"_s);
+        QMetaObject::invokeMethod(files, "accept");
+        QVERIFY(QTest::qWaitFor([&] { return delegate.window->findChild<QFileDialog *>(u"severalFolderPanel"_s); }));
+        delegate.window->findChild<QFileDialog *>(u"severalFolderPanel"_s)->reject();
     }
 
     void sizeTypedAsALimit()
@@ -259,6 +294,54 @@ private Q_SLOTS:
         QVERIFY2(videoBytes <= 1'500'000 && videoBytes >= 1'350'000, qPrintable(QString::number(videoBytes)));
     }
 
+    void rowAndSummaryTexts()
+    {
+        QueuedExport entry;
+        QCOMPARE(exportStateText(entry), u"Waiting"_s);
+        entry.state = State::Running;
+        QCOMPARE(exportStateText(entry), u"Starting..."_s);
+        entry.runName = u"Final pass"_s;
+        QCOMPARE(exportStateText(entry), u"Final pass"_s);
+        entry.percent = 42.7;
+        QCOMPARE(exportStateText(entry), u"Final pass, 42 %"_s);
+        entry.state = State::Failed;
+        entry.outcome.reason = u"The disk is full.\nIn the folder ..."_s;
+        QCOMPARE(exportStateText(entry), u"Failed: The disk is full."_s);
+        entry.state = State::Cancelled;
+        QCOMPARE(exportStateText(entry), u"Cancelled"_s);
+        QCOMPARE(queueSummaryText(1, 0), u"1 HTML5 video created"_s);
+        QCOMPARE(queueSummaryText(3, 1), u"3 HTML5 videos created, 1 failed"_s);
+        QCOMPARE(queueSummaryText(0, 1), u"1 export failed"_s);
+        QCOMPARE(queueSummaryText(0, 2), u"2 exports failed"_s);
+    }
+
+    // An entry not as this program writes it makes its whole file untrusted.
+    void damagedEntries_data()
+    {
+        QTest::addColumn<QByteArray>("entry");
+        QTest::newRow("relative source") << QByteArray(R"("source": "clip.mp4", "folder": "/tmp/out")");
+        QTest::newRow("relative folder") << QByteArray(R"("source": "/clip.mp4", "folder": "out")");
+        QTest::newRow("root folder") << QByteArray(R"("source": "/clip.mp4", "folder": "/")");
+        QTest::newRow("unclean folder") << QByteArray(R"("source": "/clip.mp4", "folder": "/tmp/../home")");
+        QTest::newRow("unknown state") << QByteArray(R"("source": "/clip.mp4", "folder": "/tmp/out", "state": "paused")");
+        QTest::newRow("no target") << QByteArray(R"("source": "/clip.mp4", "folder": "/tmp/out", "targetBytes": 0)");
+        QTest::newRow("no frame") << QByteArray(R"("source": "/clip.mp4", "folder": "/tmp/out", "frameWidth": 0)");
+    }
+
+    void damagedEntries()
+    {
+        QFETCH(QByteArray, entry);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(u"queue.json"_s);
+        const QByteArray valid = R"("state": "waiting", "targetBytes": 1000, "frameWidth": 320, "frameHeight": 240)";
+        // Keys given twice: the row's own come last and win.
+        const QByteArray start = "{\"format\": \"videofold-export-queue\", \"version\": 1, \"exports\": [{";
+        QVERIFY(writeFile(file, start + valid + ", " + entry + "}]}"));
+        QVERIFY(!QueueStore::read(file));
+        QVERIFY(writeFile(file, start + valid + R"(, "source": "/clip.mp4", "folder": "/tmp/out")" + "}]}"));
+        QCOMPARE(QueueStore::read(file)->size(), 1);
+    }
+
     void offersBackWhatAKilledRunLeft()
     {
         QTemporaryDir folder;
@@ -276,6 +359,8 @@ private Q_SLOTS:
         const QueuedExport done = entry(u"done"_s, State::Done);
         const QueuedExport running = entry(u"running"_s, State::Running);
         const QueuedExport waiting = entry(u"waiting"_s, State::Waiting);
+        QueuedExport unusable = entry(u"unusable"_s, State::Waiting); // fails at its turn, as a refused file
+        unusable.request.sourcePath = mediaPath(u"notes.txt"_s);
         for (const QString &name : completeFolder)
             QVERIFY(writeFile(done.request.folder + u'/' + name, "finished"));
         QVERIFY(writeFile(running.request.folder + u"/html5video.mp4"_s, "half"));
@@ -287,7 +372,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(replaced.request.folder + u"/work"_s));
 
         const QString directory = queueDirectory();
-        QVERIFY(QueueStore::save(QueueStore::filePath(directory, deadProcessId()), {done, running, waiting}));
+        QVERIFY(QueueStore::save(QueueStore::filePath(directory, deadProcessId()), {done, running, waiting, unusable}));
         // Damaged, and foreign though well-formed: set aside, and their folders never touched.
         QVERIFY(writeFile(QueueStore::filePath(directory, deadProcessId() + 1), "{\"format\": \"videofold-export-queue\", \"exp"));
         QVERIFY(writeFile(QueueStore::filePath(directory, deadProcessId() + 2), "{\"format\": \"other\", \"exports\": [{\"folder\": \""
@@ -300,10 +385,13 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(QueueStore::filePath(directory, deadProcessId() + 1) + u".damaged"_s));
         auto *question = delegate.window->findChild<QMessageBox *>(u"leftBehindQuestion"_s);
         QVERIFY(question);
-        QCOMPARE(question->text(), u"2 exports did not finish. Add them to the queue again?"_s);
+        QCOMPARE(question->text(), u"3 exports did not finish. Add them to the queue again?"_s);
         QVERIFY(clickButton(question, u"Add to Queue"_s));
-        QCOMPARE(delegate.exportQueue().exports().size(), 2);
-        QVERIFY(waitForState(delegate, lastId(delegate), State::Done));
+        QCOMPARE(delegate.exportQueue().exports().size(), 3);
+        QVERIFY(waitForState(delegate, lastId(delegate), State::Failed));
+        QVERIFY(delegate.exportQueue().exports().last().outcome.reason.startsWith(u"Seems to be an unsupported file."_s));
+        QVERIFY(!QFileInfo::exists(unusable.request.folder));
+        QCOMPARE(stateOf(delegate, delegate.exportQueue().exports().at(1).id), State::Done);
         QCOMPARE(stateOf(delegate, delegate.exportQueue().exports().first().id), State::Done);
         QCOMPARE(entriesOf(running.request.folder), completeFolder);
         QVERIFY(bytesOf(running.request.folder + u"/html5video.mp4"_s).size() > 1000); // made again, not the half file

@@ -50,12 +50,18 @@ bool AppDelegate::refuseOutputFolder(const QString &path)
         showAlert(QMessageBox::Warning, chooseAnother, *refusal);
         return true;
     }
-    // Replacing it would destroy an export that is still to come.
+    // Replacing it, or what holds it, would destroy an export still to come;
+    // writing inside it would spoil that export's folder.
+    const QString chosen = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     const std::optional<FolderIdentity> identity = folderIdentity(path);
     for (const QueuedExport &queued : m_queue->exports()) {
-        if (!queued.isFinished() && (queued.request.folder == QDir::cleanPath(path) || (identity && identity == queued.folderIdentity))) {
+        const QString &folder = queued.request.folder;
+        if (!queued.isFinished()
+            && (folder == chosen || folder.startsWith(chosen + u'/') || chosen.startsWith(folder + u'/')
+                || (identity && identity == queued.folderIdentity))) {
             showAlert(QMessageBox::Warning, chooseAnother,
-                      QStringLiteral("“%1” is the folder of an export in the queue.").arg(path));
+                      QStringLiteral("“%1” is, holds or lies in the folder of an export still in the queue (%2).")
+                          .arg(path, folder));
             return true;
         }
     }
