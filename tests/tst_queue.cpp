@@ -368,11 +368,9 @@ private Q_SLOTS:
         // Replaced by the user since: same path, another folder, never removed.
         QueuedExport replaced = entry(u"replaced"_s, State::Running);
         QVERIFY(QDir(replaced.request.folder).removeRecursively() && QDir().mkpath(replaced.request.folder + u"/work"_s));
-        QVERIFY(QueueStore::readyForRestart(replaced)->contains(u"left alone"_s));
-        QVERIFY(QFileInfo::exists(replaced.request.folder + u"/work"_s));
 
         const QString directory = queueDirectory();
-        QVERIFY(QueueStore::save(QueueStore::filePath(directory, deadProcessId()), {done, running, waiting, unusable}));
+        QVERIFY(QueueStore::save(QueueStore::filePath(directory, deadProcessId()), {done, running, waiting, unusable, replaced}));
         // Damaged, and foreign though well-formed: set aside, and their folders never touched.
         QVERIFY(writeFile(QueueStore::filePath(directory, deadProcessId() + 1), "{\"format\": \"videofold-export-queue\", \"exp"));
         QVERIFY(writeFile(QueueStore::filePath(directory, deadProcessId() + 2), "{\"format\": \"other\", \"exports\": [{\"folder\": \""
@@ -385,8 +383,10 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(QueueStore::filePath(directory, deadProcessId() + 1) + u".damaged"_s));
         auto *question = delegate.window->findChild<QMessageBox *>(u"leftBehindQuestion"_s);
         QVERIFY(question);
-        QCOMPARE(question->text(), u"3 exports did not finish. Add them to the queue again?"_s);
+        QCOMPARE(question->text(), u"4 exports did not finish. Add them to the queue again?"_s);
         QVERIFY(clickButton(question, u"Add to Queue"_s));
+        QVERIFY(takeAlert(delegate)->informativeText().contains(u"“"_s + replaced.request.folder + u"” is no longer the folder made for this export"_s));
+        QVERIFY(QFileInfo::exists(replaced.request.folder + u"/work"_s));
         QCOMPARE(delegate.exportQueue().exports().size(), 3);
         QVERIFY(waitForState(delegate, lastId(delegate), State::Failed));
         QVERIFY(delegate.exportQueue().exports().last().outcome.reason.startsWith(u"Seems to be an unsupported file."_s));
@@ -412,6 +412,17 @@ private Q_SLOTS:
         const auto kept = QueueStore::read(QueueStore::filePath(directory, QCoreApplication::applicationPid()));
         QVERIFY(kept);
         QCOMPARE(std::count_if(kept->begin(), kept->end(), [](const QueuedExport &e) { return e.state == State::Waiting; }), 2);
+
+        // Discarded: what they left goes, by the same checks.
+        QVERIFY(QueueStore::save(QueueStore::filePath(directory, deadProcessId()), *kept));
+        QVERIFY(QDir().mkpath(folder.filePath(u"interrupted"_s)));
+        QVERIFY(writeFile(folder.filePath(u"interrupted/notes.txt"_s), "mine"));
+        LaunchedDelegate next;
+        QVERIFY(clickButton(next.window->findChild<QMessageBox *>(u"leftBehindQuestion"_s), u"Discard"_s));
+        QVERIFY(!QFileInfo::exists(folder.filePath(u"next"_s)));
+        QVERIFY(QFileInfo::exists(folder.filePath(u"interrupted/notes.txt"_s))); // made again by someone else
+        QVERIFY(next.exportQueue().exports().isEmpty());
+        QVERIFY(!QueueStore::save(u"/dev/null/queue.json"_s, {}));
     }
 };
 

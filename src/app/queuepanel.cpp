@@ -31,7 +31,9 @@ QString exportStateText(const QueuedExport &entry)
     case QueuedExport::State::Running:
         if (entry.runName.isEmpty())
             return QStringLiteral("Starting...");
-        return entry.percent > 0 ? QStringLiteral("%1, %2 %").arg(entry.runName).arg(int(entry.percent)) : entry.runName;
+        if (entry.percent <= 0)
+            return entry.runName;
+        return QStringLiteral("%1, %2 %").arg(entry.runName).arg(int(entry.percent));
     case QueuedExport::State::Done:
         return QStringLiteral("Done: %1 of %2")
             .arg(byteCountText(quint64(std::max<qint64>(entry.outcome.videoBytes, 0))),
@@ -46,11 +48,10 @@ QString exportStateText(const QueuedExport &entry)
 
 QString queueSummaryText(int succeeded, int failed)
 {
-    QString text = succeeded == 1 ? QStringLiteral("1 HTML5 video created")
-                                  : QStringLiteral("%1 HTML5 videos created").arg(succeeded);
     if (succeeded == 0)
-        text = failed == 1 ? QStringLiteral("1 export failed") : QStringLiteral("%1 exports failed").arg(failed);
-    else if (failed > 0)
+        return failed == 1 ? QStringLiteral("1 export failed") : QStringLiteral("%1 exports failed").arg(failed);
+    QString text = QStringLiteral("%1 HTML5 video%2 created").arg(succeeded).arg(succeeded == 1 ? QStringView() : QStringView(u"s"));
+    if (failed > 0)
         text += QStringLiteral(", %1 failed").arg(failed);
     return text;
 }

@@ -60,7 +60,8 @@ QJsonObject toJson(const QueuedExport &entry)
 
 bool isAbsoluteFolder(const QString &path)
 {
-    return QDir::isAbsolutePath(path) && QDir::cleanPath(path) == path && path != u"/";
+    const QString clean = QDir::cleanPath(path);
+    return QDir::isAbsolutePath(path) && clean == path && clean != u"/";
 }
 
 std::optional<QueuedExport> fromJson(const QJsonValue &value)
@@ -119,9 +120,10 @@ void setAside(const QString &filePath)
 // the caption files and the AV1 version's runs.
 bool isExportEntry(const QString &name)
 {
+    static const QStringList fixedNames = {videoFileName.toString(), av1VideoFileName.toString(),
+                                           PosterFrame::posterFileName.toString(), pageFileName.toString()};
     static const QRegularExpression written(QStringLiteral("^(captions\\..+\\.vtt|\\.av1-run-[0-9]+\\.mp4)$"));
-    return name == videoFileName || name == av1VideoFileName || name == PosterFrame::posterFileName
-        || name == pageFileName || written.match(name).hasMatch();
+    return fixedNames.contains(name) || written.match(name).hasMatch();
 }
 
 // The folder at the entry's path is the one made for it and holds nothing an
@@ -151,8 +153,9 @@ bool save(const QString &filePath, const QList<QueuedExport> &exports)
                                {QStringLiteral("version"), formatVersion},
                                {QStringLiteral("exports"), array}};
     QDir().mkpath(QFileInfo(filePath).path());
+    const QByteArray bytes = QJsonDocument(document).toJson();
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(document).toJson()) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit()) {
         writeDiagnosticLine(QStringLiteral("The export queue cannot be saved to %1: %2").arg(filePath, file.errorString()));
         return false;
     }
@@ -165,13 +168,13 @@ std::optional<QList<QueuedExport>> read(const QString &filePath)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QJsonObject document = QJsonDocument::fromJson(file.read(4 << 20)).object();
-    if (document.value(QStringLiteral("format")).toString() != formatName
-        || document.value(QStringLiteral("version")).toInt() != formatVersion
-        || !document.value(QStringLiteral("exports")).isArray()) {
+    const QString format = document.value(QStringLiteral("format")).toString();
+    const int version = document.value(QStringLiteral("version")).toInt();
+    const QJsonValue entries = document.value(QStringLiteral("exports"));
+    if (format != formatName || version != formatVersion || !entries.isArray())
         return std::nullopt;
-    }
     QList<QueuedExport> exports;
-    for (const QJsonValue &value : document.value(QStringLiteral("exports")).toArray()) {
+    for (const QJsonValue &value : entries.toArray()) {
         std::optional<QueuedExport> entry = fromJson(value);
         if (!entry)
             return std::nullopt; // one entry not as written: the whole file is suspect
@@ -187,7 +190,8 @@ LeftBehind leftBehind(const QString &directory, qint64 ownProcessId)
     const QDir folder(directory);
     for (const QString &name : folder.entryList({QStringLiteral("exportqueue-*.json")}, QDir::Files, QDir::Name)) {
         const QRegularExpressionMatch match = queueName.match(name);
-        if (!match.hasMatch() || !isProcessGone(match.captured(1).toLongLong(), ownProcessId))
+        const qint64 processId = match.captured(1).toLongLong(); // 0 when it does not match
+        if (processId <= 0 || !isProcessGone(processId, ownProcessId))
             continue; // another window's live queue
         const QString path = folder.filePath(name);
         const std::optional<QList<QueuedExport>> exports = read(path);
