@@ -103,6 +103,7 @@ private Q_SLOTS:
         delegate.outputResolutionSlider->setValue(50);
         delegate.queueOutputFolder(folder.filePath(u"second"_s));
         const quint64 second = lastId(delegate);
+        QVERIFY(QDir(folder.filePath(u"second"_s)).removeRecursively()); // made again at its turn
         // A source that is gone by its turn fails with its reason; the next one still runs.
         const QString doomed = folder.filePath(u"doomed.mp4"_s);
         QVERIFY(QFile::copy(mediaPath(u"sdr.mp4"_s), doomed));
@@ -279,6 +280,9 @@ private Q_SLOTS:
         QVERIFY(!delegate.applySizeLimit(u"8 MB"_s));
         QCOMPARE(problem->text(), u"Type a size from 32.9 kB to 3.3 MB: 8.0 MB is more than the video itself."_s);
 
+        QVERIFY(delegate.applySizeLimit(u"40%"_s)); // a share: the slider's own
+        QCOMPARE(delegate.outputFileSizeSlider->value(), 40);
+        QVERIFY(!delegate.applySizeLimit(u" "_s) && !delegate.sizeLimit());
         QVERIFY(delegate.applySizeLimit(u"1.5MB"_s));
         QVERIFY(!problem->isVisibleTo(delegate.window));
         QCOMPARE(delegate.outputFileSizeSlider->value(), int(std::lround(1.5e8 / double(sourceBytes))));

@@ -121,8 +121,8 @@ void ExportSheet::showOutcome(const ExportOutcome &outcome)
     }
     // Someone who looked away from a long export learns of its end from the desktop.
     if (!m_delegate.window->isActiveWindow()) {
-        DesktopNotices::notify(success ? QStringLiteral("HTML5 video created") : QStringLiteral("Oops! Something went wrong!"),
-                               QFileInfo(m_folder).fileName());
+        const QString summary = success ? QStringLiteral("HTML5 video created") : QStringLiteral("Oops! Something went wrong!");
+        DesktopNotices::notify(summary, QFileInfo(m_folder).fileName());
     }
     if (success) {
         showSuccessAlert(m_folder, outcome);
@@ -139,10 +139,12 @@ void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &o
                                   QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton,
                                   m_delegate.window);
     alert->setObjectName(QStringLiteral("alert"));
-    alert->setInformativeText(outcome.av1Problem.isEmpty()
-                                  ? folder
-                                  : folder + QStringLiteral("\n\nThe AV1 version could not be made, so the page offers the "
-                                                            "H.264 video alone. ") + outcome.av1Problem);
+    QString informative = folder;
+    if (!outcome.av1Problem.isEmpty()) {
+        informative += QStringLiteral("\n\nThe AV1 version could not be made, so the page offers the H.264 video alone. ")
+            + outcome.av1Problem;
+    }
+    alert->setInformativeText(informative);
     showTextsPlainly(alert);
     const QList<QAbstractButton *> buttons = {
         alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole),

@@ -120,9 +120,9 @@ bool AppDelegate::applySizeLimit(const QString &text)
         outputFileSizeSlider->setValue(int(std::lround(setting->value))); // "40%" means the slider
         return true;
     }
-    const std::optional<QString> problem = !setting
-        ? std::optional(QStringLiteral("“%1” is not a size: type one as 8 MB, 750 kB or 25MB.").arg(text.trimmed()))
-        : sizeLimitProblem(setting->value, *globalFP->fileSize);
+    std::optional<QString> problem = QStringLiteral("“%1” is not a size: type one as 8 MB, 750 kB or 25MB.").arg(text.trimmed());
+    if (setting)
+        problem = sizeLimitProblem(setting->value, *globalFP->fileSize);
     setLabelText(m_sizeLimitProblem, problem.value_or(QString()));
     m_sizeLimitProblem->setVisible(problem.has_value());
     if (problem)

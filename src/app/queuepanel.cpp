@@ -48,9 +48,13 @@ QString exportStateText(const QueuedExport &entry)
 
 QString queueSummaryText(int succeeded, int failed)
 {
+    if (succeeded == 0 && failed == 1)
+        return QStringLiteral("1 export failed");
     if (succeeded == 0)
-        return failed == 1 ? QStringLiteral("1 export failed") : QStringLiteral("%1 exports failed").arg(failed);
-    QString text = QStringLiteral("%1 HTML5 video%2 created").arg(succeeded).arg(succeeded == 1 ? QStringView() : QStringView(u"s"));
+        return QStringLiteral("%1 exports failed").arg(failed);
+    QString text = QStringLiteral("1 HTML5 video created");
+    if (succeeded > 1)
+        text = QStringLiteral("%1 HTML5 videos created").arg(succeeded);
     if (failed > 0)
         text += QStringLiteral(", %1 failed").arg(failed);
     return text;
@@ -149,9 +153,12 @@ void QueuePanel::refreshRow(quint64 id)
         return;
     const QString state = exportStateText(*entry);
     item->setText(StateColumn, state);
-    item->setToolTip(StateColumn, entry->state == QueuedExport::State::Failed ? entry->outcome.reason : state);
     const bool done = entry->state == QueuedExport::State::Done;
-    const bool folderLeft = done || (entry->state == QueuedExport::State::Failed && QFileInfo(entry->request.folder).isDir());
+    const bool failed = entry->state == QueuedExport::State::Failed;
+    item->setToolTip(StateColumn, failed ? entry->outcome.reason : state);
+    bool folderLeft = done;
+    if (failed)
+        folderLeft = QFileInfo(entry->request.folder).isDir(); // a refused export leaves none
     button(id, QStringLiteral("Cancel"))->setVisible(!entry->isFinished());
     button(id, QStringLiteral("Remove"))->setVisible(entry->isFinished());
     button(id, QStringLiteral("Open in Browser"))->setVisible(done);

@@ -101,5 +101,7 @@ QString freeFolderPath(const QString &parent, const QString &base, const QString
 QString folderNameFor(const QString &sourcePath)
 {
     const QString base = QFileInfo(sourcePath).completeBaseName();
-    return base.isEmpty() || base.startsWith(u'.') ? QStringLiteral("HTML5Video") : base;
+    if (base.isEmpty() || base.startsWith(u'.'))
+        return QStringLiteral("HTML5Video");
+    return base;
 }

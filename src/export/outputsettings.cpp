@@ -51,9 +51,10 @@ std::optional<QString> sizeLimitProblem(double bytes, quint64 sourceFileSize)
         return std::nullopt;
     const QString range = QStringLiteral("Type a size from %1 to %2")
                               .arg(byteCountText(quint64(smallest)), byteCountText(sourceFileSize));
-    return bytes > double(sourceFileSize)
-        ? range + QStringLiteral(": %1 is more than the video itself.").arg(byteCountText(quint64(bytes)))
-        : range + QStringLiteral(": %1 is less than 1 % of the video.").arg(byteCountText(quint64(bytes)));
+    const QString typed = byteCountText(quint64(bytes));
+    if (bytes > double(sourceFileSize))
+        return range + QStringLiteral(": %1 is more than the video itself.").arg(typed);
+    return range + QStringLiteral(": %1 is less than 1 % of the video.").arg(typed);
 }
 
 int sizeLimitPercent(double bytes, quint64 sourceFileSize)
