@@ -197,6 +197,10 @@ private Q_SLOTS:
         QVERIFY(waitForState(delegate, ids[0], State::Cancelled, 20'000));
         QVERIFY(!QFileInfo::exists(folder.filePath(u"a"_s)));
         QVERIFY(waitForState(delegate, ids[2], State::Running, 20'000));
+        // Only a finished export leaves the list; an unknown one changes nothing.
+        delegate.exportQueue().remove(ids[2]);
+        delegate.exportQueue().cancel(0);
+        QCOMPARE(delegate.exportQueue().unfinishedCount(), 2);
 
         // Quitting asks; Cancel keeps everything going.
         delegate.window->close();
@@ -426,7 +430,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(folder.filePath(u"next"_s)));
         QVERIFY(QFileInfo::exists(folder.filePath(u"interrupted/notes.txt"_s))); // made again by someone else
         QVERIFY(next.exportQueue().exports().isEmpty());
-        QVERIFY(!QueueStore::save(u"/dev/null/queue.json"_s, {}));
+        QVERIFY(!QueueStore::save(u"/dev/null/queue.json"_s, {QueuedExport()}));
     }
 };
 
