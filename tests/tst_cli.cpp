@@ -187,6 +187,37 @@ private Q_SLOTS:
         QVERIFY(videofold({u"--version"_s}).out.startsWith("videofold " VIDEOFOLD_VERSION));
     }
 
+    void trimmedExport()
+    {
+        // Each frame a colour of its own (frame n: 37n, 91n, 53n mod 256), a tone, and three cues.
+        QVERIFY(writeFile(m_work.filePath(u"cues.srt"_s), "1\n00:00:01,000 --> 00:00:03,000\nOne\n\n2\n00:00:04,000 --> "
+                                                          "00:00:05,000\nTwo\n\n3\n00:00:07,000 --> 00:00:08,000\nThree\n"));
+        const QString source = m_work.filePath(u"counted.mkv"_s);
+        runTool(MediaTools::encoderName, {u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+            u"color=s=160x120:r=25:d=10,format=rgb24,geq=r='mod(N*37,256)':g='mod(N*91,256)':b='mod(N*53,256)'"_s,
+            u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=d=10"_s, u"-i"_s, m_work.filePath(u"cues.srt"_s), u"-pix_fmt"_s, u"yuv420p"_s,
+            u"-g"_s, u"50"_s, u"-c:s"_s, u"srt"_s, u"-y"_s, source});
+        const Run run = videofold({u"export"_s, source, u"--start"_s, u"0:02.04"_s, u"--end"_s, u"60%"_s, u"-o"_s, u"cut"_s});
+        QVERIFY2(run.status == 0, run.err.constData());
+        // The frame at the start first, the kept time within a frame, audio as long.
+        const QByteArray first = runTool(MediaTools::encoderName, {u"-v"_s, u"error"_s, u"-i"_s, m_work.filePath(u"cut/html5video.mp4"_s),
+            u"-frames:v"_s, u"1"_s, u"-vf"_s, u"scale=1:1,format=rgb24"_s, u"-f"_s, u"rawvideo"_s, u"-"_s});
+        QCOMPARE(first.size(), 3);
+        for (const auto &[channel, factor] : {std::pair{0, 37}, {1, 91}, {2, 53}})
+            QVERIFY2(std::abs(int(quint8(first[channel])) - 51 * factor % 256) <= 3, first.toHex().constData());
+        for (int stream : {0, 1})
+            QVERIFY(std::abs(probeStream(m_work.filePath(u"cut/html5video.mp4"_s), stream)[u"duration"].stringValue().toDouble() - 3.96) <= 0.041);
+        // Cues shifted to the new start, one across the cut clipped, one after the end dropped.
+        const QByteArray cues = bytesOf(m_work.filePath(u"cut/captions.und.vtt"_s));
+        QVERIFY2(cues.contains("00:00:00.000 --> 00:00:00.9") && cues.contains("00:00:01.9") && !cues.contains("Three"), cues.constData());
+        // A part that keeps nothing is a usage error, and nothing is written.
+        for (const QStringList &range : {QStringList{u"--start"_s, u"5"_s, u"--end"_s, u"0:04"_s}, {u"--end"_s, u"0:20"_s},
+                                         {u"--start"_s, u"soon"_s}}) {
+            const Run wrong = videofold(QStringList{u"export"_s, source, u"-o"_s, u"never"_s} + range);
+            QVERIFY2(wrong.status == 2 && !QFileInfo::exists(m_work.filePath(u"never"_s)), wrong.err.constData());
+        }
+    }
+
     void stopBySignal_data()
     {
         QTest::addColumn<int>("signalNumber");

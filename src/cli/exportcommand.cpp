@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -59,6 +60,17 @@ public:
     int run()
     {
         removeStaleTemporaryFolders(); // of runs killed outright
+        // A part that no source has is a usage error, known before anything is written.
+        if (m_settings.start || m_settings.end) {
+            for (const QString &source : std::as_const(m_settings.sources)) {
+                const std::shared_ptr<const FileProbe> description = probe(QFileInfo(source).absoluteFilePath());
+                const QString problem = keptPart(m_settings.start, m_settings.end, description->duration).problem;
+                if (!problem.isEmpty() && description->duration > 0) {
+                    printError(QStringLiteral("videofold export: %1: %2").arg(source, problem));
+                    return exitUsage;
+                }
+            }
+        }
         const QStringList folders = outputFolders(m_settings);
         bool allExported = true;
         for (qsizetype index = 0; index < m_settings.sources.size() && !m_signal; ++index) {
@@ -86,6 +98,8 @@ private:
 
     std::shared_ptr<const FileProbe> probe(const QString &path)
     {
+        if (m_probes.contains(path))
+            return m_probes.value(path);
         std::shared_ptr<const FileProbe> result;
         m_worker.run([path] { return std::make_shared<const FileProbe>(path); },
                      [this, &result](std::shared_ptr<const FileProbe> probe) {
@@ -94,6 +108,7 @@ private:
                      });
         while (!result)
             m_loop.exec(); // a signal quits it too: the probe ends first (it has its time limit)
+        m_probes.insert(path, result);
         return result;
     }
 
@@ -170,14 +185,20 @@ private:
         const JSON video = description->firstVideoTrackInfo.value_or(JSON());
         request.frameSize = m_settings.frameSize.percent ? outputFrameSize(video, *m_settings.frameSize.percent)
                                                          : m_settings.frameSize.size;
+        const KeptPart part = keptPart(m_settings.start, m_settings.end, description->duration);
+        request.startSeconds = part.start;
+        request.endSeconds = part.end;
+        const double kept = part.end.value_or(description->duration) - part.start;
+        // 100 % is the source's size for the part kept, so a share gives the whole video's rates.
+        const double keptShare = description->duration > 0 ? kept / description->duration : 1;
         if (m_settings.size.kind == SizeSetting::Kind::Share) {
-            request.targetBytes = targetBytesForShare(description->fileSize.value_or(0), m_settings.size.value);
+            request.targetBytes = targetBytesForShare(description->fileSize.value_or(0), m_settings.size.value) * keptShare;
         } else {
             request.targetBytes = m_settings.size.value;
             request.targetIsCeiling = true;
         }
         request.posterSeconds = m_settings.poster.kind == PositionSetting::Kind::Share
-            ? PosterFrame::positionSeconds(description->duration, m_settings.poster.value)
+            ? part.start + PosterFrame::positionSeconds(kept, m_settings.poster.value)
             : m_settings.poster.value;
         request.pageOptions = m_settings.page;
         request.minimalPage = m_settings.minimalPage;
@@ -236,6 +257,7 @@ private:
     QEventLoop m_loop;
     BackgroundWorker m_worker;
     std::unique_ptr<ExportJob> m_job;
+    QHash<QString, std::shared_ptr<const FileProbe>> m_probes; // each source is probed once
     int m_signal = 0;
 };
 
@@ -253,6 +275,11 @@ std::optional<QString> ExportCommand::requestProblem(const ExportRequest &reques
         && request.posterSeconds > probe.duration) {
         return QStringLiteral("The poster's time %1 lies past the end of the video (%2).")
             .arg(clockText(request.posterSeconds, true), clockText(probe.duration, true));
+    }
+    const double end = request.endSeconds.value_or(probe.duration);
+    if (probe.duration > 0 && (request.posterSeconds < request.startSeconds || request.posterSeconds > end)) {
+        return QStringLiteral("The poster's time %1 lies outside the part kept (%2 – %3).")
+            .arg(clockText(request.posterSeconds, true), clockText(request.startSeconds, true), clockText(end, true));
     }
     return std::nullopt;
 }

@@ -39,6 +39,14 @@ const QList<Option> &options()
         {{QStringLiteral("poster")},
          QStringLiteral("The poster's frame: a share of the duration (40%) or a time (1:02.5). Default: the middle."),
          QStringLiteral("POSITION")},
+        {{QStringLiteral("start")},
+         QStringLiteral("Where the published clip starts: a share of the duration (10%) or a time (0:05.2). Default: "
+                        "the video's start."),
+         QStringLiteral("POSITION")},
+        {{QStringLiteral("end")},
+         QStringLiteral("Where it ends, as --start. Default: the video's end. The target size and --poster's share "
+                        "follow the kept part."),
+         QStringLiteral("POSITION")},
         {{QStringLiteral("approximate-size")}, QStringLiteral("One encoder run, about a third faster; the size can be well off.")},
         {{QStringLiteral("av1")},
          QStringLiteral("An AV1 version too (html5video-av1.mp4, same size limit), which the page offers first to the "
@@ -121,6 +129,14 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     for (const std::optional<QString> &problem : problems) {
         if (problem)
             return problem;
+    }
+    for (const auto &[name, setting] : {std::pair{QStringLiteral("start"), &settings.start}, std::pair{QStringLiteral("end"), &settings.end}}) {
+        PositionSetting position;
+        if (const std::optional<QString> problem = readValue(parser, name, parsePositionSetting,
+                                                             QStringLiteral("a share such as 10% or a time such as 0:05.2"), position))
+            return problem;
+        if (parser.isSet(name))
+            *setting = position;
     }
     settings.page.controls = !parser.isSet(QStringLiteral("no-controls"));
     settings.page.autoplay = parser.isSet(QStringLiteral("autoplay"));

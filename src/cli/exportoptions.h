@@ -13,7 +13,9 @@ struct CommandSettings
 {
     FrameSizeSetting frameSize{100.0, {}};
     SizeSetting size;
-    PositionSetting poster;
+    PositionSetting poster; // a share of the kept part, or a time in the source
+    std::optional<PositionSetting> start;
+    std::optional<PositionSetting> end;
     // The application's defaults, not a window's saved preferences: a script
     // gives the same result on every machine.
     PageOptions page{true, false, false, false};

@@ -68,6 +68,22 @@ EncoderInputs encoderInputs(const FileProbe &probe, const QString &sourcePath, c
     return inputs;
 }
 
+void keepPart(EncoderInputs &inputs, double start, std::optional<double> end)
+{
+    inputs.start = std::max(0.0, start);
+    if (end && (!inputs.duration || *end < *inputs.duration))
+        inputs.keptSeconds = *end - inputs.start;
+    if (inputs.duration)
+        inputs.duration = usableDuration(inputs.keptSeconds.value_or(*inputs.duration - inputs.start));
+    else if (inputs.keptSeconds)
+        inputs.duration = usableDuration(*inputs.keptSeconds);
+}
+
+bool isTrimmed(const EncoderInputs &inputs)
+{
+    return inputs.start > 0 || inputs.keptSeconds;
+}
+
 double targetBytesForShare(quint64 fileSize, double percent)
 {
     return percent * double(fileSize) / 100;
@@ -108,6 +124,19 @@ std::optional<BitRates> ratesFor(const EncoderInputs &inputs)
 double acceptedVideoRate(double kilobits)
 {
     return kilobits > 0 && kilobits < 1 ? 1.0 : kilobits;
+}
+
+// The source, read from the kept part's start for its length: decoded from the
+// key frame before the start, with the frames before it dropped, so the cut is
+// exact to the frame for every stream.
+QStringList sourceInput(const EncoderInputs &inputs)
+{
+    QStringList arguments;
+    if (inputs.start > 0)
+        arguments << QStringLiteral("-ss") << shortestDoubleText(inputs.start);
+    if (inputs.keptSeconds)
+        arguments << QStringLiteral("-t") << shortestDoubleText(*inputs.keptSeconds);
+    return arguments << QStringLiteral("-i") << inputs.sourcePath;
 }
 
 // No subtitles, data, chapters or tags in an output, and time stamps from zero.
@@ -179,7 +208,7 @@ QStringList passOptions(int pass, const QString &temporaryFolder)
 QStringList buildEncoderArguments(const EncoderInputs &inputs)
 {
     const std::optional<BitRates> rates = ratesFor(inputs);
-    QStringList arguments = QStringList{QStringLiteral("-i"), inputs.sourcePath} + containerOptions(inputs);
+    QStringList arguments = sourceInput(inputs) + containerOptions(inputs);
     // Without a duration there is no rate to aim for: the encoders' default quality serves.
     if (rates) {
         arguments << QStringLiteral("-b:v") << rateText(acceptedVideoRate(rates->video));
@@ -201,7 +230,7 @@ bool canHitExactSize(const EncoderInputs &inputs)
 QStringList analysisArguments(const EncoderInputs &inputs, const QString &temporaryFolder)
 {
     const BitRates rates = ratesFor(inputs).value_or(BitRates{});
-    QStringList arguments = QStringList{QStringLiteral("-i"), inputs.sourcePath} + containerOptions(inputs);
+    QStringList arguments = sourceInput(inputs) + containerOptions(inputs);
     arguments << QStringLiteral("-b:v") << rateText(acceptedVideoRate(rates.video)) << videoFilterOptions(inputs)
               << videoStreamOptions(inputs) << passOptions(1, temporaryFolder) << QStringLiteral("-an")
               << QStringLiteral("-y") << temporaryFolder + u'/' + analysisFileName.toString();
@@ -215,7 +244,7 @@ QStringList analysisArguments(const EncoderInputs &inputs, const QString &tempor
 QStringList finalArguments(const EncoderInputs &inputs, const QString &temporaryFolder, double videoKilobits,
                            bool capped)
 {
-    QStringList arguments = {QStringLiteral("-i"), inputs.sourcePath};
+    QStringList arguments = sourceInput(inputs);
     if (hasAudio(inputs))
         arguments << QStringLiteral("-i") << temporaryFolder + u'/' + audioFileName.toString();
     const double rate = acceptedVideoRate(videoKilobits);
@@ -235,7 +264,7 @@ QStringList av1Arguments(const EncoderInputs &inputs, const QString &outputPath,
 {
     const double rate = inputs.frameRate && *inputs.frameRate > 0 && *inputs.frameRate <= 240 ? *inputs.frameRate : 30;
     const qint64 keyFrameInterval = std::max<qint64>(1, std::llround(rate * av1KeyFrameSeconds));
-    QStringList arguments = {QStringLiteral("-i"), inputs.sourcePath};
+    QStringList arguments = sourceInput(inputs);
     if (hasAudio(inputs))
         arguments << QStringLiteral("-i") << inputs.folder + u'/' + videoFileName.toString();
     arguments << plainOutputOptions() << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p") << QStringLiteral("-b:v")

@@ -28,7 +28,16 @@ struct EncoderInputs
     FrameSize frameSize;
     bool fastStart = false;             // index before the media data, for progressive playback
     QList<CaptionTrack> captions;       // written as WebVTT beside the video, by the same run
+    double start = 0;                   // the kept part's start in the source, read from there
+    std::optional<double> keptSeconds;  // how much of the source is read, when its end is cut
 };
+
+// Keeps the part of the source from start to end (nothing: its end); the
+// duration becomes the kept part's, which the rates and the progress follow.
+void keepPart(EncoderInputs &inputs, double start, std::optional<double> end);
+
+// Whether the inputs read only a part of the source.
+[[nodiscard]] bool isTrimmed(const EncoderInputs &inputs);
 
 // The inputs for a loaded file. The duration is the container's, else the
 // first video stream's; nothing when neither is a positive finite number.

@@ -5,6 +5,7 @@
 #include "common/numbertext.h"
 #include "common/temporaryfolder.h"
 #include "export/codecstring.h"
+#include "export/captiontrim.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
 #include "export/exportpreflight.h"
@@ -73,6 +74,7 @@ void ExportJob::start()
     const FileProbe &probe = *m_request.probe;
     m_inputs = encoderInputs(probe, m_request.sourcePath, m_request.folder, m_request.targetBytes, m_request.frameSize);
     m_inputs.fastStart = m_request.fastStart;
+    keepPart(m_inputs, m_request.startSeconds, m_request.endSeconds);
     if (m_request.targetIsCeiling && !m_request.approximateSize && !canHitExactSize(m_inputs)) {
         // No rate to aim for: an encode could only overshoot the limit.
         fail(QStringLiteral("A limit of %1 leaves no rate for this video's picture%2.")
@@ -103,8 +105,9 @@ void ExportJob::writePage()
     writeFileAtomically(path(pageFileName), m_request.minimalPage
                                                 ? html5PageBytes(size.width, size.height, m_request.pageOptions)
                                                 : visitorPageBytes(size.width, size.height, m_request.pageOptions, content));
-    // The same run of the encoder writes the captions beside the video.
-    m_inputs.captions = content.captions;
+    // The same run of the encoder writes the captions beside the video; of a
+    // part, they are cut beside the poster.
+    (isTrimmed(m_inputs) ? m_trimmedCaptions : m_inputs.captions) = content.captions;
     for (const CaptionTrack &caption : content.captions)
         m_captionNames << caption.fileName;
 }
@@ -118,7 +121,12 @@ void ExportJob::startPoster()
     m_worker.run(
         [source = m_request.sourcePath, seconds = m_request.posterSeconds, temporary = m_temporary->path(), filters,
          fallback = m_request.fallbackPoster, target = path(PosterFrame::posterFileName), size = m_request.frameSize,
-         cancelled = m_posterCancelled] {
+         cancelled = m_posterCancelled, captions = m_trimmedCaptions, folder = m_request.folder,
+         start = m_inputs.start, end = m_inputs.start + m_inputs.duration.value_or(0)] {
+            for (const CaptionTrack &caption : captions) {
+                if (!cancelled->load())
+                    writeTrimmedCaptions(source, caption.streamIndex, start, end, folder + u'/' + caption.fileName);
+            }
             const QImage frame = PosterFrame::extract(source, seconds, temporary, filters,
                                                       PosterFrame::fullSizeFileName.toString(), cancelled.get());
             if (!cancelled->load())

@@ -94,6 +94,7 @@ private:
     std::unique_ptr<EncoderRun> m_run;
     QPointer<EncoderRun> m_previousRun; // deleted once its signal has returned
     QStringList m_captionNames;
+    QList<CaptionTrack> m_trimmedCaptions; // of a part of the source, cut apart from the runs
     PageContent m_pageContent;
 
     // Progress across the runs.

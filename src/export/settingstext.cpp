@@ -84,6 +84,29 @@ std::optional<int> frameSizePercent(const JSON &firstVideoTrackInfo, FrameSize s
     return std::nullopt;
 }
 
+namespace {
+
+double secondsAt(const PositionSetting &position, double duration)
+{
+    return position.kind == PositionSetting::Kind::Share ? duration * position.value / 100 : position.value;
+}
+
+} // namespace
+
+KeptPart keptPart(const std::optional<PositionSetting> &start, const std::optional<PositionSetting> &end, double duration)
+{
+    KeptPart part;
+    part.start = start ? secondsAt(*start, duration) : 0;
+    const double last = end ? secondsAt(*end, duration) : duration;
+    if (end && last > duration + 0.0005)
+        part.problem = QStringLiteral("The end %1 lies past the end of the video (%2).").arg(clockText(last, true), clockText(duration, true));
+    else if (part.start >= last)
+        part.problem = QStringLiteral("The start %1 is not before the end %2.").arg(clockText(part.start, true), clockText(last, true));
+    if (end && last < duration)
+        part.end = last;
+    return part;
+}
+
 std::optional<PositionSetting> parsePositionSetting(QStringView text)
 {
     text = text.trimmed();

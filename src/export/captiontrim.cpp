@@ -1,0 +1,91 @@
+#include "export/captiontrim.h"
+
+#include "common/childprocess.h"
+#include "tools/mediatools.h"
+
+#include <QFile>
+#include <QList>
+#include <QSaveFile>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// "01:02.500" or "1:01:02.500", as WebVTT writes a time.
+std::optional<double> secondsOf(const QString &text)
+{
+    static const QRegularExpression time(QStringLiteral("^(?:(\\d+):)?(\\d{2}):(\\d{2})\\.(\\d{3})$"));
+    const QRegularExpressionMatch match = time.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).toDouble() * 3600 + match.captured(2).toDouble() * 60 + match.captured(3).toDouble()
+        + match.captured(4).toDouble() / 1000;
+}
+
+QString timeText(double seconds)
+{
+    const qint64 milliseconds = std::llround(seconds * 1000);
+    return QStringLiteral("%1:%2:%3.%4")
+        .arg(milliseconds / 3'600'000, 2, 10, QLatin1Char('0'))
+        .arg(milliseconds / 60'000 % 60, 2, 10, QLatin1Char('0'))
+        .arg(milliseconds / 1000 % 60, 2, 10, QLatin1Char('0'))
+        .arg(milliseconds % 1000, 3, 10, QLatin1Char('0'));
+}
+
+// The block with its timing line moved into the kept part; nothing when the cue lies outside it.
+std::optional<QStringList> keptCue(QStringList lines, double start, double end)
+{
+    static const QRegularExpression timing(QStringLiteral("^\\s*(\\S+)\\s+-->\\s+(\\S+)(.*)$"));
+    for (QString &line : lines) {
+        const QRegularExpressionMatch match = timing.match(line);
+        if (!match.hasMatch())
+            continue;
+        const std::optional<double> from = secondsOf(match.captured(1));
+        const std::optional<double> to = secondsOf(match.captured(2));
+        if (!from || !to)
+            return lines; // not a time this reader knows: left as written
+        const double keptFrom = std::max(*from, start) - start;
+        const double keptTo = std::min(*to, end) - start;
+        if (keptTo <= keptFrom)
+            return std::nullopt;
+        line = timeText(keptFrom) + QStringLiteral(" --> ") + timeText(keptTo) + match.captured(3);
+        return lines;
+    }
+    return lines; // the header, a note or a style
+}
+
+} // namespace
+
+bool writeTrimmedCaptions(const QString &sourcePath, qint64 streamIndex, double start, double end, const QString &target)
+{
+    // The whole stream, cut here: the encoder's own seeking neither shifts nor clips cues.
+    QProcess encoder;
+    endWithApplication(encoder);
+    encoder.start(MediaTools::resourcePath(MediaTools::encoderName).value_or(QString()),
+                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), sourcePath, QStringLiteral("-map"),
+                   QStringLiteral("0:") + QString::number(streamIndex), QStringLiteral("-c:s"), QStringLiteral("webvtt"),
+                   QStringLiteral("-f"), QStringLiteral("webvtt"), QStringLiteral("-")});
+    if (!encoder.waitForFinished(120'000)) {
+        encoder.kill();
+        encoder.waitForFinished();
+        return false;
+    }
+    const QByteArray whole = encoder.readAllStandardOutput();
+    if (encoder.exitCode() != 0 || !whole.startsWith("WEBVTT"))
+        return false;
+    QSaveFile file(target);
+    return file.open(QIODevice::WriteOnly) && file.write(trimmedCaptions(whole, start, end)) >= 0 && file.commit();
+}
+
+QByteArray trimmedCaptions(const QByteArray &webvtt, double start, double end)
+{
+    const QString text = QString::fromUtf8(webvtt).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList kept;
+    for (const QString &block : text.split(QRegularExpression(QStringLiteral("\n{2,}")), Qt::SkipEmptyParts)) {
+        if (const std::optional<QStringList> cue = keptCue(block.split(u'\n', Qt::SkipEmptyParts), start, end))
+            kept << cue->join(u'\n');
+    }
+    return (kept.join(QStringLiteral("\n\n")) + u'\n').toUtf8();
+}
