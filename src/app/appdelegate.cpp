@@ -94,6 +94,7 @@ AppDelegate::AppDelegate()
     m_exportSheet = std::make_unique<ExportSheet>(*this, m_progressUi->progressDetail);
     connect(m_exportSheet.get(), &ExportSheet::finished, this, &AppDelegate::exportFinished);
     setUpQueue();
+    connectKeptPart();
 
     setThemeIcons();
     connectActions();

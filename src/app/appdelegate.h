@@ -26,6 +26,7 @@ class QAction;
 class RecentFiles;
 class QDialog;
 class QFrame;
+class QLineEdit;
 class QLabel;
 class QMainWindow;
 class QProgressBar;
@@ -69,6 +70,12 @@ public:
     QAction *addToQueueBTN = nullptr;
     QAction *exportSeveralVideosBTN = nullptr;
     QComboBox *outputFileSizeLimitBox = nullptr; // a size typed or picked as a limit
+    QSlider *trimStartSlider = nullptr;          // the part kept, in ten-thousandths of the duration
+    QSlider *trimEndSlider = nullptr;
+    QLineEdit *trimStartEdit = nullptr;
+    QLineEdit *trimEndEdit = nullptr;
+    QLabel *keptPartLBL = nullptr;
+    QLabel *posterTimeLBL = nullptr;
     QueuePanel *queuePanel = nullptr;
     QFrame *dummyNavigationBarView = nullptr;
     QDialog *helpWindow = nullptr;
@@ -129,6 +136,18 @@ public:
     void chooseFolderForSeveral(const QStringList &paths);
     // Takes text as the size limit, or says in place why it cannot be one. True when taken.
     bool applySizeLimit(const QString &text);
+    // Keeps the part of the video from start to end (nothing: its end); false,
+    // with the reason under the controls, when that keeps nothing.
+    bool setKeptPart(double start, std::optional<double> end);
+    [[nodiscard]] bool isPartKept() const { return m_keptStart > 0 || m_keptEnd.has_value(); }
+    // The kept part's share of the duration: exactly 1 with the whole video kept.
+    [[nodiscard]] double keptFraction() const;
+    // The time of the frame the poster slider shows.
+    [[nodiscard]] double posterFrameSeconds() const;
+    // The source's size for the part kept: 100 % of the target size.
+    [[nodiscard]] quint64 keptSourceBytes() const;
+    void setStartAtPoster();
+    void setEndAtPoster();
     // What processes that are gone left unfinished in their queues, offered back.
     void offerLeftBehindExports();
     void startExport(const QString &folder);
@@ -163,6 +182,11 @@ private:
     bool confirmQueueQuit();
     void queueDrained(int succeeded, int failed);
     void clearSizeLimit();
+    void connectKeptPart();
+    void resetKeptPart();
+    void refreshKeptPart();
+    void keptPartTyped(QLineEdit *edit, bool isStart);
+    [[nodiscard]] double sliderSeconds(int value) const;
     // Several files dropped or passed at launch: the first opens, and the window offers to export them all.
     void offerSeveral(const QStringList &paths);
     // Opens the first of paths; with more than one, offers to export them all.
@@ -196,6 +220,8 @@ private:
     bool m_allowProgressClose = false;
     std::unique_ptr<PreviewServer> m_previewServer; // started when a page is first opened
     std::optional<qint64> m_sizeLimit;
+    double m_keptStart = 0;
+    std::optional<double> m_keptEnd;
     QLabel *m_sizeLimitProblem = nullptr;
     QWidget *m_severalOffer = nullptr; // "Export All" for several files dropped at once
     QLabel *m_severalOfferText = nullptr;

@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
@@ -153,6 +154,10 @@ void AppDelegate::resetControls()
     posterImageSlider->setEnabled(false);
     clearSizeLimit();
     outputFileSizeLimitBox->setEnabled(false);
+    resetKeptPart();
+    for (QWidget *control : std::initializer_list<QWidget *>{trimStartSlider, trimEndSlider, trimStartEdit, trimEndEdit,
+                                                           m_mainUi->setStartBTN, m_mainUi->setEndBTN})
+        control->setEnabled(false);
     saveToolBarBTN->setEnabled(false);
     addToQueueBTN->setEnabled(false);
     dummyNavigationBarView->setVisible(false);
@@ -166,6 +171,10 @@ void AppDelegate::enableControls()
     outputFileSizeLimitBox->setEnabled(true);
     refreshFileSizeLabel();
     posterImageSlider->setEnabled(true);
+    for (QWidget *control : std::initializer_list<QWidget *>{trimStartSlider, trimEndSlider, trimStartEdit, trimEndEdit,
+                                                           m_mainUi->setStartBTN, m_mainUi->setEndBTN})
+        control->setEnabled(true);
+    refreshKeptPart();
     refreshPosterPreview();
     updateSaveAvailability();
     dummyNavigationBarView->setVisible(true);

@@ -5,6 +5,7 @@
 #include "app/dropviews.h"
 #include "app/posterpreview.h"
 #include "common/displaytext.h"
+#include "export/settingstext.h"
 #include "export/colour.h"
 #include "export/encoderarguments.h"
 #include "export/outputsettings.h"
@@ -14,6 +15,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QSlider>
 
@@ -43,10 +46,11 @@ void AppDelegate::refreshFileSizeLabel()
 {
     if (!globalFP || !globalFP->fileSize)
         return;
-    const qint64 bytes = m_sizeLimit.value_or(targetSizeBytes(*globalFP->fileSize, outputFileSizeSlider->value()));
+    // 100 % is the source's size for the part kept: a share gives the whole video's rates.
+    const quint64 keptBytes = keptSourceBytes();
+    const qint64 bytes = m_sizeLimit.value_or(targetSizeBytes(keptBytes, outputFileSizeSlider->value()));
     setLabelText(outputFileSizeLBL, byteCountText(quint64(std::max<qint64>(bytes, 0))));
-    setLabelText(m_mainUi->outputFileSizeSourceLBL,
-                 sourceShareText(byteCountText(*globalFP->fileSize), outputFileSizeSlider->value()));
+    setLabelText(m_mainUi->outputFileSizeSourceLBL, sourceShareText(byteCountText(keptBytes), outputFileSizeSlider->value()));
 }
 
 void AppDelegate::refreshPosterPreview()
@@ -54,8 +58,12 @@ void AppDelegate::refreshPosterPreview()
     if (!globalFP || !sourceURL)
         return;
     const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
-    m_posterPreview->request(sourceURL->toLocalFile(), seconds,
-                             PosterFrame::previewFilters(toneMapFilters(firstVideoTransfer(*globalFP))));
+    const QString filters = PosterFrame::previewFilters(toneMapFilters(firstVideoTransfer(*globalFP)));
+    if (isPartKept())
+        m_posterPreview->request(sourceURL->toLocalFile(), posterFrameSeconds(), filters, true);
+    else
+        m_posterPreview->request(sourceURL->toLocalFile(), seconds, filters);
+    setLabelText(posterTimeLBL, clockText(posterFrameSeconds(), true));
 }
 
 std::optional<FrameSize> AppDelegate::chosenFrameSize() const
@@ -80,12 +88,19 @@ ExportRequest AppDelegate::exportRequest(const QString &folder) const
     request.probe = globalFP;
     request.folder = folder;
     request.frameSize = chosenFrameSize().value_or(FrameSize{});
-    request.targetBytes = targetBytesForShare(globalFP ? globalFP->fileSize.value_or(0) : 0, outputFileSizeSlider->value());
+    request.targetBytes = targetBytesForShare(globalFP ? globalFP->fileSize.value_or(0) : 0, outputFileSizeSlider->value())
+        * keptFraction();
+    request.startSeconds = m_keptStart;
+    request.endSeconds = m_keptEnd;
     if (m_sizeLimit) {
         request.targetBytes = double(*m_sizeLimit);
         request.targetIsCeiling = true;
     }
     request.posterSeconds = PosterFrame::positionSeconds(globalFP ? globalFP->duration : 0, posterImageSlider->value());
+    if (isPartKept()) {
+        request.posterSeconds = posterFrameSeconds();
+        request.posterAtExactTime = true;
+    }
     request.pageOptions = {m_userDefaults.boolean(PreferenceKeys::controls), m_userDefaults.boolean(PreferenceKeys::autoplay),
                            m_userDefaults.boolean(PreferenceKeys::loop), m_userDefaults.boolean(PreferenceKeys::muted)};
     request.minimalPage = m_userDefaults.boolean(PreferenceKeys::minimalPage);
@@ -122,19 +137,25 @@ bool AppDelegate::applySizeLimit(const QString &text)
     }
     std::optional<QString> problem = QStringLiteral("“%1” is not a size: type one as 8 MB, 750 kB or 25MB.").arg(text.trimmed());
     if (setting)
-        problem = sizeLimitProblem(setting->value, *globalFP->fileSize);
+        problem = sizeLimitProblem(setting->value, keptSourceBytes());
     setLabelText(m_sizeLimitProblem, problem.value_or(QString()));
     m_sizeLimitProblem->setVisible(problem.has_value());
     if (problem)
         return false;
     {
         const QSignalBlocker quiet(outputFileSizeSlider); // the slider follows the limit, not the other way
-        outputFileSizeSlider->setValue(sizeLimitPercent(setting->value, *globalFP->fileSize));
+        outputFileSizeSlider->setValue(sizeLimitPercent(setting->value, keptSourceBytes()));
     }
     m_sizeLimit = qint64(setting->value);
     outputFileSizeLimitBox->setEditText(byteCountText(quint64(*m_sizeLimit)));
     refreshFileSizeLabel();
     return true;
+}
+
+quint64 AppDelegate::keptSourceBytes() const
+{
+    const quint64 bytes = globalFP ? globalFP->fileSize.value_or(0) : 0;
+    return isPartKept() ? quint64(std::llround(double(bytes) * keptFraction())) : bytes;
 }
 
 void AppDelegate::clearSizeLimit()

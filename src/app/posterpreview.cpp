@@ -11,20 +11,25 @@ PosterPreview::PosterPreview(BackgroundWorker &worker, QObject *parent)
 {
 }
 
-void PosterPreview::request(const QString &source, double seconds, const QString &filters)
+void PosterPreview::request(const QString &source, double seconds, const QString &filters, bool exactTime)
 {
     if (m_running) {
-        m_pending = Request{source, seconds, filters};
+        m_pending = Request{source, seconds, filters, exactTime};
         return;
     }
-    start({source, seconds, filters});
+    start({source, seconds, filters, exactTime});
 }
 
 void PosterPreview::start(const Request &request)
 {
     m_running = true;
     const QString folder = m_folder.path();
-    m_worker.run([request, folder] { return PosterFrame::extract(request.source, request.seconds, folder, request.filters); },
+    m_worker.run(
+        [request, folder] {
+            if (request.exactTime)
+                return PosterFrame::extractAtTime(request.source, request.seconds, folder, request.filters);
+            return PosterFrame::extract(request.source, request.seconds, folder, request.filters);
+        },
                  [this](QImage frame) {
                      m_running = false;
                      if (m_pending) {

@@ -19,7 +19,8 @@ public:
     PosterPreview(BackgroundWorker &worker, QObject *parent = nullptr);
 
     // filters: the encoder's, for the preview (PosterFrame::previewFilters).
-    void request(const QString &source, double seconds, const QString &filters);
+    // exactTime: the frame at seconds itself, not the poster slider's position (PosterFrame::extractAtTime).
+    void request(const QString &source, double seconds, const QString &filters, bool exactTime = false);
     [[nodiscard]] bool isIdle() const { return !m_running; }
     // Runs then once no extraction is running or waiting, after its frame is shown.
     void whenIdle(std::function<void()> then);
@@ -34,6 +35,7 @@ private:
         QString source;
         double seconds;
         QString filters;
+        bool exactTime;
     };
     void start(const Request &request);
 

@@ -197,6 +197,8 @@ private:
             request.targetBytes = m_settings.size.value;
             request.targetIsCeiling = true;
         }
+        // Inside a part kept, the poster is the frame at its own time.
+        request.posterAtExactTime = part.start > 0 || part.end;
         request.posterSeconds = m_settings.poster.kind == PositionSetting::Kind::Share
             ? part.start + PosterFrame::positionSeconds(kept, m_settings.poster.value)
             : m_settings.poster.value;

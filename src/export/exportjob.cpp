@@ -122,13 +122,14 @@ void ExportJob::startPoster()
         [source = m_request.sourcePath, seconds = m_request.posterSeconds, temporary = m_temporary->path(), filters,
          fallback = m_request.fallbackPoster, target = path(PosterFrame::posterFileName), size = m_request.frameSize,
          cancelled = m_posterCancelled, captions = m_trimmedCaptions, folder = m_request.folder,
-         start = m_inputs.start, end = m_inputs.start + m_inputs.duration.value_or(0)] {
+         start = m_inputs.start, end = m_inputs.start + m_inputs.duration.value_or(0), exact = m_request.posterAtExactTime] {
             for (const CaptionTrack &caption : captions) {
                 if (!cancelled->load())
                     writeTrimmedCaptions(source, caption.streamIndex, start, end, folder + u'/' + caption.fileName);
             }
-            const QImage frame = PosterFrame::extract(source, seconds, temporary, filters,
-                                                      PosterFrame::fullSizeFileName.toString(), cancelled.get());
+            const QString fileName = PosterFrame::fullSizeFileName.toString();
+            const QImage frame = exact ? PosterFrame::extractAtTime(source, seconds, temporary, filters, fileName, cancelled.get())
+                                       : PosterFrame::extract(source, seconds, temporary, filters, fileName, cancelled.get());
             if (!cancelled->load())
                 PosterFrame::writePosterFile(frame.isNull() ? fallback : frame, target, size);
             return true;

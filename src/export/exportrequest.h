@@ -23,6 +23,7 @@ struct ExportRequest
     double targetBytes = 0;       // a share of the source's size stays unrounded (targetBytesForShare)
     bool targetIsCeiling = false; // a limit typed in bytes: the video is never larger
     double posterSeconds = 0;     // the poster's position in the video
+    bool posterAtExactTime = false; // posterSeconds is the frame's own time, as inside a part kept
     double startSeconds = 0;              // where the published clip starts in the source
     std::optional<double> endSeconds;     // where it ends; nothing: at the source's end
     PageOptions pageOptions;

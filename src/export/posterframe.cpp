@@ -115,13 +115,25 @@ QImage extract(const QString &source, double seconds, const QString &temporaryFo
         QFile::remove(framePath);
         return {};
     }
-    const QString seek = seekText(seconds);
-    QImage image = runEncoderForFrame(*encoder, seek, source, framePath, filters, cancelled);
+    QImage image = runEncoderForFrame(*encoder, seekText(seconds), source, framePath, filters, cancelled);
     // Five seconds lie past the end of a short source; its first frame will do.
     // No seek at all reaches it: a raw stream has no time stamps to seek by.
     if (image.isNull() && seconds == 0 && !(cancelled && cancelled->load()))
         image = runEncoderForFrame(*encoder, QString(), source, framePath, filters, cancelled);
     return image;
+}
+
+QImage extractAtTime(const QString &source, double frameSeconds, const QString &temporaryFolder, const QString &filters,
+                     const QString &fileName, const std::atomic<bool> *cancelled)
+{
+    const QString framePath = temporaryFolder + u'/' + fileName;
+    const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
+    if (!encoder) {
+        QFile::remove(framePath);
+        return {};
+    }
+    const QString seek = frameSeconds > 0 ? shortestDoubleText(frameSeconds) : QString();
+    return runEncoderForFrame(*encoder, seek, source, framePath, filters, cancelled);
 }
 
 QImage scaledImage(const QImage &image, qint64 width, qint64 height)

@@ -43,6 +43,12 @@ inline constexpr QStringView posterFileName = u"poster.jpg";
                              const QString &filters = previewFilters(),
                              const QString &fileName = temporaryFileName.toString(),
                              const std::atomic<bool> *cancelled = nullptr);
+// The same for the frame at frameSeconds itself (the first frame at 0), as a
+// part of the video kept is shown: its start, its end, a poster inside it.
+[[nodiscard]] QImage extractAtTime(const QString &source, double frameSeconds, const QString &temporaryFolder,
+                                   const QString &filters = previewFilters(),
+                                   const QString &fileName = temporaryFileName.toString(),
+                                   const std::atomic<bool> *cancelled = nullptr);
 
 // The file name of the export's full-size extraction: lossless, as it is
 // compressed once more into poster.jpg.

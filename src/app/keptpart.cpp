@@ -1,0 +1,163 @@
+// The part of the video kept: its start and end sliders, typed times, the
+// Set Start and Set End keys, and the poster inside it.
+#include "app/appdelegate.h"
+
+#include "app/posterpreview.h"
+#include "common/displaytext.h"
+#include "export/colour.h"
+#include "export/posterframe.h"
+#include "export/settingstext.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSlider>
+
+namespace {
+
+constexpr int sliderSteps = 10000;
+// Less than this is no clip: about a frame at 25 frames a second.
+constexpr double shortestPart = 0.04;
+
+} // namespace
+
+void AppDelegate::connectKeptPart()
+{
+    trimStartSlider = m_mainUi->trimStartSlider;
+    trimEndSlider = m_mainUi->trimEndSlider;
+    trimStartEdit = m_mainUi->trimStartEdit;
+    trimEndEdit = m_mainUi->trimEndEdit;
+    keptPartLBL = m_mainUi->keptPartLBL;
+    posterTimeLBL = m_mainUi->posterTimeLBL;
+    for (QSlider *slider : {trimStartSlider, trimEndSlider}) {
+        connect(slider, &QSlider::valueChanged, this, [this, slider](int value) {
+            const double seconds = sliderSeconds(value);
+            if (!(slider == trimStartSlider ? setKeptPart(seconds, m_keptEnd)
+                                            : setKeptPart(m_keptStart, value >= sliderSteps ? std::nullopt : std::optional(seconds))))
+                refreshKeptPart(); // back to where the part is
+        });
+        // Dragging shows the frame under the handle; letting go, the poster again.
+        connect(slider, &QSlider::sliderMoved, this, [this](int value) {
+            if (globalFP && sourceURL)
+                m_posterPreview->request(sourceURL->toLocalFile(), sliderSeconds(value),
+                                         PosterFrame::previewFilters(toneMapFilters(firstVideoTransfer(*globalFP))), true);
+        });
+        connect(slider, &QSlider::sliderReleased, this, &AppDelegate::refreshPosterPreview);
+    }
+    connect(trimStartEdit, &QLineEdit::editingFinished, this, [this] { keptPartTyped(trimStartEdit, true); });
+    connect(trimEndEdit, &QLineEdit::editingFinished, this, [this] { keptPartTyped(trimEndEdit, false); });
+    m_mainUi->setStartBTN->setShortcut(QKeySequence(Qt::Key_I));
+    m_mainUi->setEndBTN->setShortcut(QKeySequence(Qt::Key_O));
+    connect(m_mainUi->setStartBTN, &QPushButton::clicked, this, &AppDelegate::setStartAtPoster);
+    connect(m_mainUi->setEndBTN, &QPushButton::clicked, this, &AppDelegate::setEndAtPoster);
+}
+
+double AppDelegate::sliderSeconds(int value) const
+{
+    return globalFP ? globalFP->duration * value / sliderSteps : 0;
+}
+
+double AppDelegate::keptFraction() const
+{
+    if (!isPartKept() || !globalFP || globalFP->duration <= 0)
+        return 1;
+    return (m_keptEnd.value_or(globalFP->duration) - m_keptStart) / globalFP->duration;
+}
+
+double AppDelegate::posterFrameSeconds() const
+{
+    const double duration = globalFP ? globalFP->duration : 0;
+    const double position = PosterFrame::positionSeconds(duration, posterImageSlider->value());
+    if (isPartKept()) // the slider spans the part kept, frame by frame
+        return m_keptStart + (m_keptEnd.value_or(duration) - m_keptStart) * posterImageSlider->value() / 100;
+    if (position == 0) // the encoder is sent 5 s in, or to the first frame of a shorter video
+        return duration > 5 ? 5 : 0;
+    return position * 0.5;
+}
+
+bool AppDelegate::setKeptPart(double start, std::optional<double> end)
+{
+    if (!globalFP || globalFP->duration <= 0)
+        return false;
+    const double duration = globalFP->duration;
+    if (end && *end >= duration)
+        end.reset();
+    const double last = end.value_or(duration);
+    QString problem;
+    if (start < 0 || last > duration)
+        problem = QStringLiteral("The part must lie within the video (0:00.0 – %1).").arg(clockText(duration, true));
+    else if (last - start < shortestPart)
+        problem = QStringLiteral("The start must come before the end.");
+    if (!problem.isEmpty()) {
+        setLabelText(keptPartLBL, problem);
+        return false;
+    }
+    m_keptStart = start;
+    m_keptEnd = end;
+    refreshKeptPart();
+    // The size's 100 % follows the part kept; a limit typed for another part no longer holds.
+    clearSizeLimit();
+    refreshFileSizeLabel();
+    refreshPosterPreview();
+    return true;
+}
+
+void AppDelegate::resetKeptPart()
+{
+    m_keptStart = 0;
+    m_keptEnd.reset();
+    refreshKeptPart();
+}
+
+void AppDelegate::refreshKeptPart()
+{
+    const double duration = globalFP ? globalFP->duration : 0;
+    const double last = m_keptEnd.value_or(duration);
+    {
+        const QSignalBlocker start(trimStartSlider);
+        const QSignalBlocker end(trimEndSlider);
+        trimStartSlider->setValue(duration > 0 ? int(std::lround(m_keptStart / duration * sliderSteps)) : 0);
+        trimEndSlider->setValue(duration > 0 ? int(std::lround(last / duration * sliderSteps)) : sliderSteps);
+    }
+    trimStartEdit->setText(clockText(m_keptStart, true));
+    trimEndEdit->setText(clockText(last, true));
+    if (!globalFP) {
+        setLabelText(keptPartLBL, QString());
+        setLabelText(posterTimeLBL, QString());
+        return;
+    }
+    const QString kept = QStringLiteral("%1 – %2, %3 s").arg(clockText(m_keptStart, true), clockText(last, true),
+                                                           QString::number(last - m_keptStart, 'f', 1));
+    setLabelText(keptPartLBL, isPartKept() ? kept : kept + QStringLiteral(" (the whole video)"));
+    setLabelText(posterTimeLBL, clockText(posterFrameSeconds(), true));
+}
+
+void AppDelegate::keptPartTyped(QLineEdit *edit, bool isStart)
+{
+    if (!globalFP || !edit->isModified())
+        return;
+    edit->setModified(false);
+    const std::optional<PositionSetting> typed = parsePositionSetting(edit->text().trimmed());
+    if (!typed) {
+        setLabelText(keptPartLBL, QStringLiteral("“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.").arg(edit->text()));
+        return;
+    }
+    const double seconds = typed->kind == PositionSetting::Kind::Share ? globalFP->duration * typed->value / 100 : typed->value;
+    if (isStart)
+        setKeptPart(seconds, m_keptEnd);
+    else
+        setKeptPart(m_keptStart, seconds);
+}
+
+void AppDelegate::setStartAtPoster()
+{
+    setKeptPart(posterFrameSeconds(), m_keptEnd);
+}
+
+void AppDelegate::setEndAtPoster()
+{
+    setKeptPart(m_keptStart, posterFrameSeconds());
+}
