@@ -2,6 +2,8 @@
 #include "app/outputfolderdialog.h"
 #include "app/userdefaults.h"
 #include "common/diagnostics.h"
+#include "common/displaytext.h"
+#include "export/encoderarguments.h"
 #include "export/htmlpage.h"
 #include "export/outputsettings.h"
 #include "tools/mediatools.h"
@@ -10,6 +12,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QImageReader>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -113,6 +116,53 @@ private Q_SLOTS:
         QVERIFY(fast.indexOf("moov") >= 0 && fast.indexOf("moov") < fast.indexOf("mdat"));
         delegate.userDefaults->setValue(u"minimalPageParam"_s, QVariant());
         delegate.userDefaults->setValue(u"fastStartParam"_s, QVariant());
+    }
+
+    void keptPart()
+    {
+        LaunchedDelegate delegate;
+        const QString source = mediaPath(u"long.mp4"_s); // 60 s
+        QVERIFY(openAndWait(delegate, source));
+        const QString wholeSize = delegate.outputFileSizeLBL->text();
+        QCOMPARE(delegate.keptPartLBL->text(), u"0:00.0 – 1:00.0, 60.0 s (the whole video)"_s);
+        QCOMPARE(delegate.posterTimeLBL->text(), u"0:15.0"_s); // the slider at 50 shows the frame 15 s in
+        // Typed, then at the poster frame with Set Start's key; the size's 100 % follows the part.
+        delegate.trimEndEdit->setText(u"0:40"_s);
+        delegate.trimEndEdit->setModified(true);
+        Q_EMIT delegate.trimEndEdit->editingFinished();
+        // The poster slider now spans the part: at 50 its middle.
+        delegate.window->show();
+        QApplication::setActiveWindow(delegate.window);
+        QVERIFY(QTest::qWaitForWindowActive(delegate.window));
+        delegate.posterImageSlider->setFocus(); // as after moving it; a text field takes the letter as text
+        QTest::keyClick(delegate.posterImageSlider, Qt::Key_I);
+        QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 0:40.0, 20.0 s"_s);
+        QCOMPARE(delegate.trimStartSlider->value(), 3333);
+        const quint64 sourceBytes = quint64(QFileInfo(source).size());
+        QCOMPARE(delegate.outputFileSizeLBL->text(), byteCountText(quint64(targetSizeBytes(quint64(std::llround(sourceBytes * 20.0 / 60)), 100))));
+        QVERIFY(delegate.outputFileSizeLBL->text() != wholeSize);
+        // The poster slider spans the part: its ends are the part's ends.
+        delegate.posterImageSlider->setValue(0);
+        QCOMPARE(delegate.posterTimeLBL->text(), u"0:20.0"_s);
+        delegate.posterImageSlider->setValue(100);
+        QCOMPARE(delegate.posterTimeLBL->text(), u"0:40.0"_s);
+        // A part that keeps nothing is refused in place; what was kept stays.
+        QVERIFY(!delegate.setKeptPart(30, 20));
+        QCOMPARE(delegate.keptPartLBL->text(), u"The start must come before the end."_s);
+        delegate.trimStartEdit->setText(u"soon"_s);
+        delegate.trimStartEdit->setModified(true);
+        Q_EMIT delegate.trimStartEdit->editingFinished();
+        QVERIFY(delegate.keptPartLBL->text().startsWith(u"“soon” is not a time"_s));
+        delegate.trimEndSlider->setValue(5000); // the end at 0:30 by its slider
+        QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 0:30.0, 10.0 s"_s);
+        const ExportRequest request = delegate.exportRequest(m_out.path());
+        QCOMPARE(request.startSeconds, 20.0);
+        QCOMPARE(request.endSeconds, std::optional(30.0));
+        QVERIFY(request.posterAtExactTime && request.posterSeconds == 30);
+        QCOMPARE(request.targetBytes, targetBytesForShare(sourceBytes, 100) * (10.0 / 60));
+        // Another file keeps all of itself again.
+        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        QVERIFY(!delegate.isPartKept() && delegate.exportRequest(m_out.path()).targetBytes == targetBytesForShare(68223, 100));
     }
 
     void saveDialog()

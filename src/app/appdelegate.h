@@ -220,6 +220,7 @@ private:
     bool m_allowProgressClose = false;
     std::unique_ptr<PreviewServer> m_previewServer; // started when a page is first opened
     std::optional<qint64> m_sizeLimit;
+    QList<QAction *> m_keptPartActions; // Set Start, Set End: enabled with the controls
     double m_keptStart = 0;
     std::optional<double> m_keptEnd;
     QLabel *m_sizeLimitProblem = nullptr;

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSlider>
@@ -49,10 +50,17 @@ void AppDelegate::connectKeptPart()
     }
     connect(trimStartEdit, &QLineEdit::editingFinished, this, [this] { keptPartTyped(trimStartEdit, true); });
     connect(trimEndEdit, &QLineEdit::editingFinished, this, [this] { keptPartTyped(trimEndEdit, false); });
-    m_mainUi->setStartBTN->setShortcut(QKeySequence(Qt::Key_I));
-    m_mainUi->setEndBTN->setShortcut(QKeySequence(Qt::Key_O));
-    connect(m_mainUi->setStartBTN, &QPushButton::clicked, this, &AppDelegate::setStartAtPoster);
-    connect(m_mainUi->setEndBTN, &QPushButton::clicked, this, &AppDelegate::setEndAtPoster);
+    // In the Edit menu too, with their keys, wherever the focus is but in a text field.
+    m_mainUi->editMenu->addSeparator();
+    for (const auto &[button, key, set] : {std::tuple{m_mainUi->setStartBTN, Qt::Key_I, &AppDelegate::setStartAtPoster},
+                                           std::tuple{m_mainUi->setEndBTN, Qt::Key_O, &AppDelegate::setEndAtPoster}}) {
+        auto *action = m_mainUi->editMenu->addAction(button->text());
+        action->setObjectName(button->objectName() + QStringLiteral("Action"));
+        action->setShortcut(QKeySequence(key));
+        connect(action, &QAction::triggered, this, set);
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        m_keptPartActions << action;
+    }
 }
 
 double AppDelegate::sliderSeconds(int value) const

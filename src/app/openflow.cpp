@@ -158,6 +158,8 @@ void AppDelegate::resetControls()
     for (QWidget *control : std::initializer_list<QWidget *>{trimStartSlider, trimEndSlider, trimStartEdit, trimEndEdit,
                                                            m_mainUi->setStartBTN, m_mainUi->setEndBTN})
         control->setEnabled(false);
+    for (QAction *action : std::as_const(m_keptPartActions))
+        action->setEnabled(false);
     saveToolBarBTN->setEnabled(false);
     addToQueueBTN->setEnabled(false);
     dummyNavigationBarView->setVisible(false);
@@ -174,6 +176,8 @@ void AppDelegate::enableControls()
     for (QWidget *control : std::initializer_list<QWidget *>{trimStartSlider, trimEndSlider, trimStartEdit, trimEndEdit,
                                                            m_mainUi->setStartBTN, m_mainUi->setEndBTN})
         control->setEnabled(true);
+    for (QAction *action : std::as_const(m_keptPartActions))
+        action->setEnabled(true);
     refreshKeptPart();
     refreshPosterPreview();
     updateSaveAvailability();
