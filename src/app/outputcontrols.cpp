@@ -107,6 +107,7 @@ ExportRequest AppDelegate::exportRequest(const QString &folder) const
     request.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
     request.approximateSize = m_userDefaults.boolean(PreferenceKeys::approximateSize);
     request.av1Version = m_userDefaults.boolean(PreferenceKeys::av1Version) && av1Unavailable().isEmpty();
+    request.evenLoudness = m_userDefaults.boolean(PreferenceKeys::loudness);
     // Where no frame comes out at the output size, the preview on display stands in.
     request.fallbackPoster = posterIMGView->image();
     return request;

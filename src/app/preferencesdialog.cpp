@@ -19,6 +19,7 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, const QString &av1U
         {m_ui->approximateSizeCheckBox, PreferenceKeys::approximateSize},
         {m_ui->minimalPageCheckBox, PreferenceKeys::minimalPage},
         {m_ui->av1VersionCheckBox, PreferenceKeys::av1Version},
+        {m_ui->loudnessCheckBox, PreferenceKeys::loudness},
     };
     for (const auto &[box, key] : switches) {
         box->setChecked(defaults.boolean(key));

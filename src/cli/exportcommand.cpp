@@ -207,6 +207,7 @@ private:
         request.fastStart = m_settings.fastStart;
         request.approximateSize = m_settings.approximateSize;
         request.av1Version = m_settings.av1Version;
+        request.evenLoudness = m_settings.evenLoudness;
         request.probe = std::move(description);
         return request;
     }

@@ -51,6 +51,8 @@ const QList<Option> &options()
         {{QStringLiteral("av1")},
          QStringLiteral("An AV1 version too (html5video-av1.mp4, same size limit), which the page offers first to the "
                         "browsers that play it; the H.264 file stays the fallback.")},
+        {{QStringLiteral("loudness")},
+         QStringLiteral("Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.")},
         {{QStringLiteral("minimal-page")}, QStringLiteral("Just the video element in a bare page, without captions.")},
         {{QStringLiteral("fast-start")}, QStringLiteral("The video's index first, so that browsers start playing sooner.")},
         {{QStringLiteral("autoplay")}, QStringLiteral("The video starts by itself (and is muted, as browsers require).")},
@@ -147,6 +149,7 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     settings.fastStart = parser.isSet(QStringLiteral("fast-start"));
     settings.approximateSize = parser.isSet(QStringLiteral("approximate-size"));
     settings.av1Version = parser.isSet(QStringLiteral("av1"));
+    settings.evenLoudness = parser.isSet(QStringLiteral("loudness"));
     settings.replace = parser.isSet(QStringLiteral("replace"));
     settings.quiet = parser.isSet(QStringLiteral("quiet"));
     settings.json = parser.isSet(QStringLiteral("json"));

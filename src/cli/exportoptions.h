@@ -23,6 +23,7 @@ struct CommandSettings
     bool fastStart = false;
     bool approximateSize = false;
     bool av1Version = false;
+    bool evenLoudness = false;
     bool replace = false;
     bool quiet = false;
     bool json = false;

@@ -178,9 +178,12 @@ QStringList videoStreamOptions(const EncoderInputs &inputs)
 
 QStringList audioStreamOptions(const EncoderInputs &inputs)
 {
-    return {QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-map"),
-            QStringLiteral("0:") + QString::number(*inputs.firstAudioTrackNumber), QStringLiteral("-c:a"),
-            QStringLiteral("aac")};
+    QStringList options;
+    if (!inputs.audioFilters.isEmpty())
+        options << QStringLiteral("-af") << inputs.audioFilters;
+    return options + QStringList{QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-map"),
+                                 QStringLiteral("0:") + QString::number(*inputs.firstAudioTrackNumber),
+                                 QStringLiteral("-c:a"), QStringLiteral("aac")};
 }
 
 // The video's output, then each caption file as an output of its own.
@@ -219,6 +222,24 @@ QStringList buildEncoderArguments(const EncoderInputs &inputs)
     if (hasAudio(inputs))
         arguments << audioStreamOptions(inputs);
     return arguments + outputs(inputs);
+}
+
+QStringList sourceInputArguments(const EncoderInputs &inputs)
+{
+    return sourceInput(inputs);
+}
+
+QString audioMap(const EncoderInputs &inputs)
+{
+    return QStringLiteral("0:") + QString::number(inputs.firstAudioTrackNumber.value_or(0));
+}
+
+QStringList audioArguments(const EncoderInputs &inputs, const QString &temporaryFolder)
+{
+    const BitRates rates = ratesFor(inputs).value_or(BitRates{});
+    return sourceInput(inputs) + QStringList{QStringLiteral("-vn")} + plainOutputOptions()
+        + QStringList{QStringLiteral("-b:a"), rateText(rates.audio)} + audioStreamOptions(inputs)
+        + QStringList{QStringLiteral("-y"), temporaryFolder + u'/' + audioFileName.toString()};
 }
 
 bool canHitExactSize(const EncoderInputs &inputs)

@@ -30,6 +30,7 @@ struct EncoderInputs
     QList<CaptionTrack> captions;       // written as WebVTT beside the video, by the same run
     double start = 0;                   // the kept part's start in the source, read from there
     std::optional<double> keptSeconds;  // how much of the source is read, when its end is cut
+    QString audioFilters;               // even loudness's gain and limiter; empty: the audio as it is
 };
 
 // Keeps the part of the source from start to end (nothing: its end); the
@@ -76,6 +77,13 @@ inline constexpr QStringView audioFileName = u"audio.m4a";
 // Whether the inputs have a rate to aim for (a duration, a size) and a video.
 [[nodiscard]] bool canHitExactSize(const EncoderInputs &inputs);
 [[nodiscard]] QStringList analysisArguments(const EncoderInputs &inputs, const QString &temporaryFolder);
+// The audio alone into the temporary folder's audio file, as the analysis
+// writes it: for the corrections of even loudness.
+[[nodiscard]] QStringList audioArguments(const EncoderInputs &inputs, const QString &temporaryFolder);
+// The audio's stream, as the encoder's "-map" reads it.
+[[nodiscard]] QString audioMap(const EncoderInputs &inputs);
+// The source as the encoder's input options read it: from the kept part's start, for its length.
+[[nodiscard]] QStringList sourceInputArguments(const EncoderInputs &inputs);
 // The final pass at a video rate; with a rate cap, libx264's buffer model keeps
 // every stretch of the video under it, so the file cannot grow past the rate.
 [[nodiscard]] QStringList finalArguments(const EncoderInputs &inputs, const QString &temporaryFolder,

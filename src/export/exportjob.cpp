@@ -88,6 +88,49 @@ void ExportJob::start()
         return;
     }
     startPoster();
+    if (m_request.evenLoudness && m_inputs.numberOfAudioTracks >= 1 && m_inputs.firstAudioTrackNumber)
+        measureSourceLoudness();
+    else
+        startEncoding();
+}
+
+void ExportJob::measureSourceLoudness()
+{
+    m_runName = QStringLiteral("Measuring loudness");
+    if (m_inputs.duration)
+        Q_EMIT progressChanged(0, m_runName);
+    m_worker.run([input = sourceInputArguments(m_inputs), map = audioMap(m_inputs), cancelled = m_posterCancelled] {
+        return Loudness::measure(input, map, cancelled.get());
+    },
+                 [this](std::optional<Loudness::Measure> source) {
+                     if (m_cancelRequested) {
+                         concludeWhenIdle();
+                         return;
+                     }
+                     if (source)
+                         m_loudness = Loudness::firstCorrection(*source);
+                     writeDiagnosticLine(source ? QStringLiteral("Loudness: the source at %1 LUFS, peaks %2 dBTP%3")
+                                                      .arg(source->integrated).arg(source->truePeak)
+                                                      .arg(m_loudness ? QString() : QStringLiteral(": left alone"))
+                                                : QStringLiteral("Loudness: the source cannot be measured; left alone"));
+                     if (m_loudness)
+                         m_inputs.audioFilters = Loudness::filters(*m_loudness, sourceSampleRate());
+                     startEncoding();
+                 });
+}
+
+std::optional<int> ExportJob::sourceSampleRate() const
+{
+    const FileProbe &probe = *m_request.probe;
+    if (!probe.json || !m_inputs.firstAudioTrackNumber)
+        return std::nullopt;
+    bool read = false;
+    const int rate = (*probe.json)[u"streams"][*m_inputs.firstAudioTrackNumber][u"sample_rate"].stringValue().toInt(&read);
+    return read ? std::optional(rate) : std::nullopt;
+}
+
+void ExportJob::startEncoding()
+{
     if (m_request.approximateSize || !canHitExactSize(m_inputs)) {
         m_runCount = 1 + plannedAv1Runs();
         startSingleRun();
@@ -196,13 +239,12 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
     m_sourceEndedEarly = m_sourceEndedEarly || m_run->sourceEndedEarly();
     if (!endedNormally)
         m_encoderMessage = m_run->lastErrorLines();
-    if (m_phase == Phase::Analysis && endedNormally) {
-        // The video gets exactly what the audio and the container leave of the target.
-        const qint64 audio = QFileInfo(m_temporary->path() + u'/' + audioFileName.toString()).size();
-        m_fixedBytes = audio + mp4OverheadBytes(m_temporary->path() + u'/' + analysisFileName.toString());
-        const qint64 target = saturatingInt64(m_request.targetBytes);
-        writeDiagnosticLine(QStringLiteral("Exact size: %1 bytes, audio and container %2").arg(target).arg(m_fixedBytes));
-        startExactPass({PassKind::Final, exactVideoKilobits(target, m_fixedBytes, 0, m_inputs.duration.value_or(1)), 0});
+    if ((m_phase == Phase::Analysis || m_phase == Phase::Loudness) && endedNormally) {
+        if (m_loudness) {
+            checkAudioLoudness();
+            return;
+        }
+        analysisDone();
         return;
     }
     if (m_phase == Phase::Exact && !endedNormally && !reportsFullDisk(m_encoderMessage)) {
@@ -220,6 +262,45 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
         return;
     }
     encodingDone(endedNormally);
+}
+
+void ExportJob::analysisDone()
+{
+    // The video gets exactly what the audio and the container leave of the target.
+    const qint64 audio = QFileInfo(m_temporary->path() + u'/' + audioFileName.toString()).size();
+    m_fixedBytes = audio + mp4OverheadBytes(m_temporary->path() + u'/' + analysisFileName.toString());
+    const qint64 target = saturatingInt64(m_request.targetBytes);
+    writeDiagnosticLine(QStringLiteral("Exact size: %1 bytes, audio and container %2").arg(target).arg(m_fixedBytes));
+    startExactPass({PassKind::Final, exactVideoKilobits(target, m_fixedBytes, 0, m_inputs.duration.value_or(1)), 0});
+}
+
+void ExportJob::checkAudioLoudness()
+{
+    const QString audioPath = m_temporary->path() + u'/' + audioFileName.toString();
+    m_worker.run([audioPath, cancelled = m_posterCancelled] {
+        return Loudness::measure({QStringLiteral("-i"), audioPath}, QStringLiteral("0:a"), cancelled.get());
+    },
+                 [this](std::optional<Loudness::Measure> written) {
+                     if (m_cancelRequested) {
+                         encodingDone(false);
+                         return;
+                     }
+                     const std::optional<Loudness::Correction> next = written ? Loudness::nextCorrection(*m_loudness, *written)
+                                                                              : std::nullopt;
+                     if (written) {
+                         writeDiagnosticLine(QStringLiteral("Loudness: the audio at %1 LUFS, peaks %2 dBTP")
+                                                 .arg(written->integrated).arg(written->truePeak));
+                     }
+                     // Two corrections at most, as for the size; the last one stays.
+                     if (!next || m_loudnessCorrections >= 2) {
+                         analysisDone();
+                         return;
+                     }
+                     ++m_loudnessCorrections;
+                     m_loudness = next;
+                     m_inputs.audioFilters = Loudness::filters(*next, sourceSampleRate());
+                     startRun(Phase::Loudness, QStringLiteral("Loudness correction"), audioArguments(m_inputs, m_temporary->path()));
+                 });
 }
 
 void ExportJob::continueExactSize()

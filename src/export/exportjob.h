@@ -4,6 +4,7 @@
 #include "export/encoderarguments.h"
 #include "export/exactsize.h"
 #include "export/exportrequest.h"
+#include "export/loudness.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -50,13 +51,21 @@ Q_SIGNALS:
 
 private:
     enum class Stage { Idle, Working, Judging, Done };
-    enum class Phase { Single, Analysis, Exact, Av1 };
+    enum class Phase { Single, Analysis, Loudness, Exact, Av1 };
 
     [[nodiscard]] QString path(QStringView name) const;
     void writePage();
     void startPoster();
     void startRun(Phase phase, const QString &name, const QStringList &arguments);
     void startSingleRun();
+    // The runs, once even loudness (when asked for) knows the source's loudness.
+    void startEncoding();
+    // Even loudness: the source measured first; in the exact size, the audio
+    // file measured after it is written and made again while it misses.
+    void measureSourceLoudness();
+    void checkAudioLoudness();
+    void analysisDone();
+    [[nodiscard]] std::optional<int> sourceSampleRate() const;
     void startExactPass(const Pass &pass);
     void runFinished(bool cancelled, bool endedNormally);
     // After a pass of the exact size: another one, or the end of the encoding.
@@ -107,6 +116,10 @@ private:
     // The exact size.
     qint64 m_fixedBytes = 0; // the audio and the container's own bytes
     QList<Pass> m_passes;
+
+    // Even loudness.
+    std::optional<Loudness::Correction> m_loudness; // nothing: the audio as it is
+    int m_loudnessCorrections = 0;
 
     // The AV1 version.
     bool m_av1Started = false;

@@ -32,6 +32,7 @@ struct ExportRequest
     bool approximateSize = false; // one encoder run instead of the exact size's two or more
     QImage fallbackPoster;        // written when no frame comes out at the poster's position
     bool av1Version = false;      // an AV1 file too, first on the page, the H.264 file its fallback
+    bool evenLoudness = false;    // the audio at -16 LUFS with true peaks at most -1 dBTP
 };
 
 // How an export ended.
