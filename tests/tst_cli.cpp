@@ -1,5 +1,6 @@
 // "videofold export" as a user runs it: a child process without a display.
 #include "export/htmlpage.h"
+#include "export/loudness.h"
 #include "testing.h"
 #include "tools/mediatools.h"
 
@@ -216,6 +217,42 @@ private Q_SLOTS:
             const Run wrong = videofold(QStringList{u"export"_s, source, u"-o"_s, u"never"_s} + range);
             QVERIFY2(wrong.status == 2 && !QFileInfo::exists(m_work.filePath(u"never"_s)), wrong.err.constData());
         }
+    }
+
+    // Even loudness on sources far too quiet, about right and far too loud, one
+    // with peaks the gain would push over (bursts over a quiet tone), and silence.
+    void evenLoudness_data()
+    {
+        QTest::addColumn<QString>("audio");
+        QTest::addColumn<bool>("silent");
+        QTest::newRow("sine at -38 LUFS") << u"sine=f=440:d=6,volume=-38dB"_s << false;
+        QTest::newRow("pink noise at -37 LUFS") << u"anoisesrc=d=6:c=pink:a=0.08"_s << false;
+        QTest::newRow("white noise at -4 LUFS, 96 kHz") << u"anoisesrc=d=6:c=white:a=0.9:r=96000"_s << false;
+        QTest::newRow("bursts with peaks") << u"aevalsrc=0.03*sin(2*PI*300*t)*gt(sin(2*PI*1.5*t)\\,0)+if(lt(mod(t\\,1)\\,0.003)\\,0.45\\,0):d=6:s=48000"_s << false;
+        QTest::newRow("digital silence") << u"anullsrc=d=6:r=48000"_s << true;
+    }
+
+    void evenLoudness()
+    {
+        QFETCH(QString, audio);
+        QFETCH(bool, silent);
+        const QString source = m_work.filePath(u"sound.mp4"_s);
+        runTool(MediaTools::encoderName, {u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc=d=6:s=160x120"_s,
+                                          u"-f"_s, u"lavfi"_s, u"-i"_s, audio, u"-shortest"_s, u"-y"_s, source});
+        const Run run = videofold({u"export"_s, source, u"--loudness"_s, u"-o"_s, u"loud"_s, u"--replace"_s});
+        QVERIFY2(run.status == 0, run.err.constData());
+        const QString video = m_work.filePath(u"loud/html5video.mp4"_s);
+        const QString summary = QString::fromUtf8(runTool(MediaTools::encoderName, {u"-nostats"_s, u"-i"_s, video, u"-af"_s,
+                                                                                   u"ebur128=peak=true"_s, u"-f"_s, u"null"_s, u"-"_s}, true));
+        const std::optional<Loudness::Measure> measured = Loudness::parseSummary(summary);
+        QVERIFY(measured);
+        if (silent) {
+            QCOMPARE(measured->integrated, -70.0);
+        } else {
+            QVERIFY2(std::abs(measured->integrated + 16) <= 1 && measured->truePeak <= -1,
+                     qPrintable(u"%1 LUFS, %2 dBTP"_s.arg(measured->integrated).arg(measured->truePeak)));
+        }
+        QVERIFY(probeStream(video, 1)[u"sample_rate"].stringValue().toInt() <= 48000);
     }
 
     void stopBySignal_data()

@@ -97,12 +97,14 @@ void ExportJob::start()
 void ExportJob::measureSourceLoudness()
 {
     m_runName = QStringLiteral("Measuring loudness");
+    m_measuring = true;
     if (m_inputs.duration)
         Q_EMIT progressChanged(0, m_runName);
     m_worker.run([input = sourceInputArguments(m_inputs), map = audioMap(m_inputs), cancelled = m_posterCancelled] {
         return Loudness::measure(input, map, cancelled.get());
     },
                  [this](std::optional<Loudness::Measure> source) {
+                     m_measuring = false;
                      if (m_cancelRequested) {
                          concludeWhenIdle();
                          return;
@@ -277,10 +279,12 @@ void ExportJob::analysisDone()
 void ExportJob::checkAudioLoudness()
 {
     const QString audioPath = m_temporary->path() + u'/' + audioFileName.toString();
+    m_measuring = true;
     m_worker.run([audioPath, cancelled = m_posterCancelled] {
         return Loudness::measure({QStringLiteral("-i"), audioPath}, QStringLiteral("0:a"), cancelled.get());
     },
                  [this](std::optional<Loudness::Measure> written) {
+                     m_measuring = false;
                      if (m_cancelRequested) {
                          encodingDone(false);
                          return;
@@ -446,7 +450,7 @@ void ExportJob::encodingDone(bool endedNormally)
 
 void ExportJob::concludeWhenIdle()
 {
-    if (m_stage != Stage::Working || m_posterPending || (m_run && !m_encodingDone))
+    if (m_stage != Stage::Working || m_posterPending || m_measuring || (m_run && !m_encodingDone))
         return;
     if (!m_cancelRequested) {
         judge();

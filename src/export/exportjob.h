@@ -120,6 +120,7 @@ private:
     // Even loudness.
     std::optional<Loudness::Correction> m_loudness; // nothing: the audio as it is
     int m_loudnessCorrections = 0;
+    bool m_measuring = false; // a measure runs, between the encoder's runs
 
     // The AV1 version.
     bool m_av1Started = false;
