@@ -160,6 +160,10 @@ private Q_SLOTS:
         QCOMPARE(request.endSeconds, std::optional(30.0));
         QVERIFY(request.posterAtExactTime && request.posterSeconds == 30);
         QCOMPARE(request.targetBytes, targetBytesForShare(sourceBytes, 100) * (10.0 / 60));
+        QVERIFY(!request.evenLoudness);
+        delegate.userDefaults->setValue(u"loudnessParam"_s, true);
+        QVERIFY(delegate.exportRequest(m_out.path()).evenLoudness);
+        delegate.userDefaults->setValue(u"loudnessParam"_s, QVariant());
         // Another file keeps all of itself again.
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
         QVERIFY(!delegate.isPartKept() && delegate.exportRequest(m_out.path()).targetBytes == targetBytesForShare(68223, 100));

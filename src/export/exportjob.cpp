@@ -135,6 +135,14 @@ void ExportJob::startEncoding()
 {
     if (m_request.approximateSize || !canHitExactSize(m_inputs)) {
         m_runCount = 1 + plannedAv1Runs();
+        if (m_loudness) {
+            // The sound alone first, measured and corrected; the one run then
+            // encodes it again through the same filters, to the same result.
+            m_loudnessBeforeSingleRun = true;
+            ++m_runCount;
+            startRun(Phase::Loudness, QStringLiteral("Loudness"), audioArguments(m_inputs, m_temporary->path()));
+            return;
+        }
         startSingleRun();
         return;
     }
@@ -297,7 +305,10 @@ void ExportJob::checkAudioLoudness()
                      }
                      // Two corrections at most, as for the size; the last one stays.
                      if (!next || m_loudnessCorrections >= 2) {
-                         analysisDone();
+                         if (m_loudnessBeforeSingleRun)
+                             startSingleRun();
+                         else
+                             analysisDone();
                          return;
                      }
                      ++m_loudnessCorrections;

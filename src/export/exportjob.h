@@ -121,6 +121,7 @@ private:
     std::optional<Loudness::Correction> m_loudness; // nothing: the audio as it is
     int m_loudnessCorrections = 0;
     bool m_measuring = false; // a measure runs, between the encoder's runs
+    bool m_loudnessBeforeSingleRun = false; // with one run, the sound is measured in runs of its own first
 
     // The AV1 version.
     bool m_av1Started = false;
