@@ -211,6 +211,8 @@ private Q_SLOTS:
         // Cues shifted to the new start, one across the cut clipped, one after the end dropped.
         const QByteArray cues = bytesOf(m_work.filePath(u"cut/captions.und.vtt"_s));
         QVERIFY2(cues.contains("00:00:00.000 --> 00:00:00.9") && cues.contains("00:00:01.9") && !cues.contains("Three"), cues.constData());
+        const Run outside = videofold({u"export"_s, source, u"--start"_s, u"5"_s, u"--poster"_s, u"0:01"_s, u"-o"_s, u"never"_s});
+        QVERIFY2(outside.status == 1 && outside.err.contains("lies outside the part kept"), outside.err.constData());
         // A part that keeps nothing is a usage error, and nothing is written.
         for (const QStringList &range : {QStringList{u"--start"_s, u"5"_s, u"--end"_s, u"0:04"_s}, {u"--end"_s, u"0:20"_s},
                                          {u"--start"_s, u"soon"_s}}) {

@@ -153,6 +153,10 @@ private Q_SLOTS:
         delegate.trimStartEdit->setModified(true);
         Q_EMIT delegate.trimStartEdit->editingFinished();
         QVERIFY(delegate.keptPartLBL->text().startsWith(u"“soon” is not a time"_s));
+        Q_EMIT delegate.trimStartSlider->sliderMoved(2000); // dragged: its frame shown, the part unchanged till let go
+        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
+        delegate.trimStartSlider->setValue(9000); // past the end: refused, the handle back at the start
+        QCOMPARE(delegate.trimStartSlider->value(), 3333);
         delegate.trimEndSlider->setValue(5000); // the end at 0:30 by its slider
         QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 0:30.0, 10.0 s"_s);
         const ExportRequest request = delegate.exportRequest(m_out.path());

@@ -4,6 +4,7 @@
 #include "export/exactsize.h"
 #include "export/failurecause.h"
 #include "export/folderverdict.h"
+#include "export/loudness.h"
 #include "export/htmlpage.h"
 #include "export/outputsettings.h"
 #include "export/pagecontent.h"
@@ -457,6 +458,22 @@ private Q_SLOTS:
                  QByteArray("WEBVTT\n\nNOTE made here\n\n1\n00:00:00.000 --> 00:00:01.000 align:start\nAcross the start\n\n"
                             "00:00:04.500 --> 00:00:04.750\nInside\n\n00:00:08.500 --> 00:00:09.500\nAcross the end\n\n"
                             "bad --> times\nKept as written\n"));
+    }
+
+    void loudnessDecisions()
+    {
+        using namespace Loudness;
+        QVERIFY(!parseSummary(u"t: 0.1 I: -20.0 LUFS"_s)); // a running line, no summary
+        const std::optional<Measure> silence = parseSummary(u"Summary:\n I:  -70.0 LUFS\n Peak:   -inf dBFS\n"_s);
+        QVERIFY(silence && !firstCorrection(*silence));
+        QCOMPARE(firstCorrection({-30, -12})->gain, 14.0);
+        // Close enough with peaks kept: done. Too quiet after the limiter: more gain. Peaks over: a lower limit too.
+        QVERIFY(!nextCorrection({14, -2}, {-16.4, -3}));
+        QCOMPARE(nextCorrection({14, -2}, {-17.5, -3})->gain, 15.5);
+        const Correction peaks = *nextCorrection({14, -2}, {-16.2, -0.2});
+        QVERIFY(std::abs(peaks.gain - 14.2) < 1e-9 && std::abs(peaks.limit + 3.1) < 1e-9);
+        QCOMPARE(filters({3.456, -2}, 96000), u"volume=3.46dB,alimiter=limit=0.7943:attack=5:release=50:level=false:latency=true,aresample=48000"_s);
+        QVERIFY(!filters({-40, -60}, 44100).contains(u"aresample"_s) && filters({-40, -60}, 44100).contains(u"limit=0.0625"_s));
     }
 
     void folderVerdicts()

@@ -348,6 +348,15 @@ private Q_SLOTS:
         QVERIFY(!QueueStore::read(file));
         QVERIFY(writeFile(file, start + valid + R"(, "source": "/clip.mp4", "folder": "/tmp/out")" + "}]}"));
         QCOMPARE(QueueStore::read(file)->size(), 1);
+        // What is written reads back: a part kept, its poster, even loudness.
+        QueuedExport written;
+        written.request = {u"/clip.mp4"_s, {}, u"/tmp/out"_s, {320, 240}, 1000};
+        written.request.startSeconds = 2.5;
+        written.request.endSeconds = 7.25;
+        written.request.posterAtExactTime = written.request.evenLoudness = true;
+        QVERIFY(QueueStore::save(file, {written}));
+        const ExportRequest back = QueueStore::read(file)->first().request;
+        QVERIFY(back.startSeconds == 2.5 && back.endSeconds == 7.25 && back.posterAtExactTime && back.evenLoudness);
     }
 
     void offersBackWhatAKilledRunLeft()

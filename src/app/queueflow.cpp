@@ -125,6 +125,10 @@ void AppDelegate::queueSeveral(const QStringList &paths, const QString &parent)
     ExportRequest common = exportRequest({});
     common.probe.reset();
     common.fallbackPoster = {};
+    // Each file whole: the part kept belongs to the video on display.
+    common.startSeconds = 0;
+    common.endSeconds.reset();
+    common.posterAtExactTime = false;
     const int framePercent = outputResolutionSlider->value();
     const int sizePercent = outputFileSizeSlider->value();
     const int posterPercent = posterImageSlider->value();

@@ -109,12 +109,13 @@ void ExportJob::measureSourceLoudness()
                          concludeWhenIdle();
                          return;
                      }
-                     if (source)
+                     if (source) {
                          m_loudness = Loudness::firstCorrection(*source);
-                     writeDiagnosticLine(source ? QStringLiteral("Loudness: the source at %1 LUFS, peaks %2 dBTP%3")
-                                                      .arg(source->integrated).arg(source->truePeak)
-                                                      .arg(m_loudness ? QString() : QStringLiteral(": left alone"))
-                                                : QStringLiteral("Loudness: the source cannot be measured; left alone"));
+                         writeDiagnosticLine(QStringLiteral("Loudness: the source at %1 LUFS, peaks %2 dBTP")
+                                                 .arg(source->integrated).arg(source->truePeak));
+                     }
+                     if (!m_loudness)
+                         writeDiagnosticLine(QStringLiteral("Loudness: the sound is left as it is"));
                      if (m_loudness)
                          m_inputs.audioFilters = Loudness::filters(*m_loudness, sourceSampleRate());
                      startEncoding();

@@ -47,9 +47,14 @@ QJsonObject toJson(const QueuedExport &entry)
         {QStringLiteral("fastStart"), request.fastStart},
         {QStringLiteral("approximateSize"), request.approximateSize},
         {QStringLiteral("av1Version"), request.av1Version},
+        {QStringLiteral("startSeconds"), request.startSeconds},
+        {QStringLiteral("posterAtExactTime"), request.posterAtExactTime},
+        {QStringLiteral("evenLoudness"), request.evenLoudness},
         {QStringLiteral("videoBytes"), entry.outcome.videoBytes},
         {QStringLiteral("reason"), entry.outcome.reason},
     };
+    if (request.endSeconds)
+        object.insert(QStringLiteral("endSeconds"), *request.endSeconds);
     if (entry.folderIdentity) {
         // As text: a JSON number holds 53 bits, an inode may need 64.
         object.insert(QStringLiteral("folderDevice"), QString::number(entry.folderIdentity->device));
@@ -89,6 +94,12 @@ std::optional<QueuedExport> fromJson(const QJsonValue &value)
     request.fastStart = object.value(QStringLiteral("fastStart")).toBool();
     request.approximateSize = object.value(QStringLiteral("approximateSize")).toBool();
     request.av1Version = object.value(QStringLiteral("av1Version")).toBool();
+    request.startSeconds = std::max(0.0, object.value(QStringLiteral("startSeconds")).toDouble());
+    const QJsonValue end = object.value(QStringLiteral("endSeconds"));
+    if (end.isDouble())
+        request.endSeconds = end.toDouble();
+    request.posterAtExactTime = object.value(QStringLiteral("posterAtExactTime")).toBool();
+    request.evenLoudness = object.value(QStringLiteral("evenLoudness")).toBool();
     entry.outcome.videoBytes = object.value(QStringLiteral("videoBytes")).toInteger();
     entry.outcome.reason = object.value(QStringLiteral("reason")).toString();
     if (request.frameSize.isEmpty())
