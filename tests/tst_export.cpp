@@ -157,6 +157,11 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
         delegate.trimStartSlider->setValue(9000); // past the end: refused, the handle back at the start
         QCOMPARE(delegate.trimStartSlider->value(), 3333);
+        delegate.trimEndSlider->setValue(10000); // the end at the video's own
+        QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 1:00.0, 40.0 s"_s);
+        delegate.trimEndEdit->setText(u"50%"_s); // a share of the video
+        delegate.trimEndEdit->setModified(true);
+        Q_EMIT delegate.trimEndEdit->editingFinished();
         delegate.trimEndSlider->setValue(5000); // the end at 0:30 by its slider
         QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 0:30.0, 10.0 s"_s);
         const ExportRequest request = delegate.exportRequest(m_out.path());

@@ -33,13 +33,19 @@ void AppDelegate::connectKeptPart()
     trimEndEdit = m_mainUi->trimEndEdit;
     keptPartLBL = m_mainUi->keptPartLBL;
     posterTimeLBL = m_mainUi->posterTimeLBL;
+    // A handle moved where it keeps nothing goes back to where the part is.
+    connect(trimStartSlider, &QSlider::valueChanged, this, [this](int value) {
+        if (!setKeptPart(sliderSeconds(value), m_keptEnd))
+            refreshKeptPart();
+    });
+    connect(trimEndSlider, &QSlider::valueChanged, this, [this](int value) {
+        std::optional<double> end;
+        if (value < sliderSteps)
+            end = sliderSeconds(value);
+        if (!setKeptPart(m_keptStart, end))
+            refreshKeptPart();
+    });
     for (QSlider *slider : {trimStartSlider, trimEndSlider}) {
-        connect(slider, &QSlider::valueChanged, this, [this, slider](int value) {
-            const double seconds = sliderSeconds(value);
-            if (!(slider == trimStartSlider ? setKeptPart(seconds, m_keptEnd)
-                                            : setKeptPart(m_keptStart, value >= sliderSteps ? std::nullopt : std::optional(seconds))))
-                refreshKeptPart(); // back to where the part is
-        });
         // Dragging shows the frame under the handle; letting go, the poster again.
         connect(slider, &QSlider::sliderMoved, this, [this](int value) {
             if (globalFP && sourceURL)
@@ -65,7 +71,7 @@ void AppDelegate::connectKeptPart()
 
 double AppDelegate::sliderSeconds(int value) const
 {
-    return globalFP ? globalFP->duration * value / sliderSteps : 0;
+    return globalFP->duration * value / sliderSteps; // the sliders move only with a video open
 }
 
 double AppDelegate::keptFraction() const
@@ -122,13 +128,16 @@ void AppDelegate::resetKeptPart()
 
 void AppDelegate::refreshKeptPart()
 {
-    const double duration = globalFP ? globalFP->duration : 0;
+    double duration = 0;
+    if (globalFP)
+        duration = globalFP->duration;
     const double last = m_keptEnd.value_or(duration);
     {
         const QSignalBlocker start(trimStartSlider);
         const QSignalBlocker end(trimEndSlider);
-        trimStartSlider->setValue(duration > 0 ? int(std::lround(m_keptStart / duration * sliderSteps)) : 0);
-        trimEndSlider->setValue(duration > 0 ? int(std::lround(last / duration * sliderSteps)) : sliderSteps);
+        const double scale = duration > 0 ? sliderSteps / duration : 0;
+        trimStartSlider->setValue(int(std::lround(m_keptStart * scale)));
+        trimEndSlider->setValue(duration > 0 ? int(std::lround(last * scale)) : sliderSteps);
     }
     trimStartEdit->setText(clockText(m_keptStart, true));
     trimEndEdit->setText(clockText(last, true));
@@ -139,7 +148,10 @@ void AppDelegate::refreshKeptPart()
     }
     const QString kept = QStringLiteral("%1 – %2, %3 s").arg(clockText(m_keptStart, true), clockText(last, true),
                                                            QString::number(last - m_keptStart, 'f', 1));
-    setLabelText(keptPartLBL, isPartKept() ? kept : kept + QStringLiteral(" (the whole video)"));
+    QString text = kept;
+    if (!isPartKept())
+        text += QStringLiteral(" (the whole video)");
+    setLabelText(keptPartLBL, text);
     setLabelText(posterTimeLBL, clockText(posterFrameSeconds(), true));
 }
 
@@ -153,7 +165,9 @@ void AppDelegate::keptPartTyped(QLineEdit *edit, bool isStart)
         setLabelText(keptPartLBL, QStringLiteral("“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.").arg(edit->text()));
         return;
     }
-    const double seconds = typed->kind == PositionSetting::Kind::Share ? globalFP->duration * typed->value / 100 : typed->value;
+    double seconds = typed->value;
+    if (typed->kind == PositionSetting::Kind::Share)
+        seconds = globalFP->duration * typed->value / 100;
     if (isStart)
         setKeptPart(seconds, m_keptEnd);
     else

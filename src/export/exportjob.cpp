@@ -392,8 +392,9 @@ void ExportJob::av1RunFinished(bool endedNormally)
 {
     if (!endedNormally) {
         const QString lines = m_run->lastErrorLines();
-        m_av1Problem = lines.isEmpty() ? QStringLiteral("The AV1 encoder stopped.")
-                                       : QStringLiteral("The AV1 encoder stopped:\n") + lines;
+        m_av1Problem = QStringLiteral("The AV1 encoder stopped.");
+        if (!lines.isEmpty())
+            m_av1Problem = QStringLiteral("The AV1 encoder stopped:\n") + lines;
         finishAv1(std::nullopt);
         return;
     }
