@@ -350,7 +350,10 @@ private Q_SLOTS:
         QCOMPARE(QueueStore::read(file)->size(), 1);
         // What is written reads back: a part kept, its poster, even loudness.
         QueuedExport written;
-        written.request = {u"/clip.mp4"_s, {}, u"/tmp/out"_s, {320, 240}, 1000};
+        written.request.sourcePath = u"/clip.mp4"_s;
+        written.request.folder = u"/tmp/out"_s;
+        written.request.frameSize = {320, 240};
+        written.request.targetBytes = 1000;
         written.request.startSeconds = 2.5;
         written.request.endSeconds = 7.25;
         written.request.posterAtExactTime = written.request.evenLoudness = true;
