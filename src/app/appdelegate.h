@@ -125,7 +125,8 @@ public:
     void refreshFileSizeLabel();
     void refreshPosterPreview();
 
-    void askForOutputFolder();
+    // The save panel; then gets the folder chosen: an export now, or one queued.
+    void askForOutputFolder(void (AppDelegate::*then)(const QString &path) = &AppDelegate::prepareOutputFolder);
     void prepareOutputFolder(const QString &path);
     // Queues an export of the video on display into path, after the save's refusals.
     void queueOutputFolder(const QString &path);

@@ -70,15 +70,7 @@ void AppDelegate::setUpQueue()
 
 void AppDelegate::addToQueueBTNClicked()
 {
-    if (!globalFP || isBusy())
-        return;
-    auto *panel = new OutputFolderDialog(window);
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    connect(panel, &QFileDialog::accepted, this, [this, panel] {
-        if (!panel->chosenPath().isEmpty())
-            queueOutputFolder(panel->chosenPath());
-    });
-    panel->open();
+    askForOutputFolder(&AppDelegate::queueOutputFolder);
 }
 
 void AppDelegate::queueOutputFolder(const QString &path)

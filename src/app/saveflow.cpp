@@ -22,15 +22,15 @@ void AppDelegate::saveVideoBTNClicked()
     askForOutputFolder();
 }
 
-void AppDelegate::askForOutputFolder()
+void AppDelegate::askForOutputFolder(void (AppDelegate::*then)(const QString &path))
 {
     if (!globalFP || isBusy())
         return;
     auto *panel = new OutputFolderDialog(window);
     panel->setAttribute(Qt::WA_DeleteOnClose);
-    connect(panel, &QFileDialog::accepted, this, [this, panel] {
+    connect(panel, &QFileDialog::accepted, this, [this, panel, then] {
         if (!panel->chosenPath().isEmpty())
-            prepareOutputFolder(panel->chosenPath());
+            (this->*then)(panel->chosenPath());
     });
     panel->open();
 }

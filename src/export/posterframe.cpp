@@ -106,15 +106,26 @@ void setExtractionTimeLimit(std::chrono::milliseconds limit)
     extractionTimeLimitMs = limit.count();
 }
 
+namespace {
+
+// The encoder that writes frames; without one, no frame stays from before.
+std::optional<QString> frameEncoder(const QString &framePath)
+{
+    const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
+    if (!encoder)
+        QFile::remove(framePath);
+    return encoder;
+}
+
+} // namespace
+
 QImage extract(const QString &source, double seconds, const QString &temporaryFolder, const QString &filters,
                const QString &fileName, const std::atomic<bool> *cancelled)
 {
     const QString framePath = temporaryFolder + u'/' + fileName;
-    const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
-    if (!encoder) {
-        QFile::remove(framePath);
+    const std::optional<QString> encoder = frameEncoder(framePath);
+    if (!encoder)
         return {};
-    }
     QImage image = runEncoderForFrame(*encoder, seekText(seconds), source, framePath, filters, cancelled);
     // Five seconds lie past the end of a short source; its first frame will do.
     // No seek at all reaches it: a raw stream has no time stamps to seek by.
@@ -127,11 +138,9 @@ QImage extractAtTime(const QString &source, double frameSeconds, const QString &
                      const QString &fileName, const std::atomic<bool> *cancelled)
 {
     const QString framePath = temporaryFolder + u'/' + fileName;
-    const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
-    if (!encoder) {
-        QFile::remove(framePath);
+    const std::optional<QString> encoder = frameEncoder(framePath);
+    if (!encoder)
         return {};
-    }
     const QString seek = frameSeconds > 0 ? shortestDoubleText(frameSeconds) : QString();
     return runEncoderForFrame(*encoder, seek, source, framePath, filters, cancelled);
 }
