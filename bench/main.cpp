@@ -5,6 +5,7 @@
 #include "app/posterpreview.h"
 #include "common/diagnostics.h"
 #include "export/encoderarguments.h"
+#include "export/exportchoice.h"
 #include "export/exportjob.h"
 #include "export/outputfolder.h"
 #include "export/outputsettings.h"
@@ -272,16 +273,10 @@ struct Bench
     // An export at half the frame size, one encoder run, as the job and the command line get it.
     ExportRequest halfSizeRequest(const QString &out) const
     {
-        ExportRequest request;
-        request.sourcePath = source;
-        request.probe = std::make_shared<const FileProbe>(source);
-        request.folder = out;
-        request.frameSize = outputFrameSize(*request.probe->firstVideoTrackInfo, 50);
-        request.targetBytes = targetBytesForShare(*request.probe->fileSize, 100);
-        request.posterSeconds = PosterFrame::positionSeconds(request.probe->duration, 50);
-        request.pageOptions = {true, false, false, false};
-        request.approximateSize = true;
-        return request;
+        ExportChoice choice;
+        choice.frameSize = {50.0, {}};
+        choice.approximateSize = true;
+        return *chooseExport(source, std::make_shared<const FileProbe>(source), choice, out).request;
     }
 
     // The same tool runs by hand: the encoder and the poster's extraction at

@@ -1,4 +1,5 @@
 // "videofold export" as a user runs it: a child process without a display.
+#include "choicetable.h"
 #include "export/htmlpage.h"
 #include "export/loudness.h"
 #include "testing.h"
@@ -213,12 +214,31 @@ private Q_SLOTS:
         QVERIFY2(cues.contains("00:00:00.000 --> 00:00:00.9") && cues.contains("00:00:01.9") && !cues.contains("Three"), cues.constData());
         const Run outside = videofold({u"export"_s, source, u"--start"_s, u"5"_s, u"--poster"_s, u"0:01"_s, u"-o"_s, u"never"_s});
         QVERIFY2(outside.status == 1 && outside.err.contains("lies outside the part kept"), outside.err.constData());
-        // A part that keeps nothing is a usage error, and nothing is written.
-        for (const QStringList &range : {QStringList{u"--start"_s, u"5"_s, u"--end"_s, u"0:04"_s}, {u"--end"_s, u"0:20"_s},
+        // A part that keeps nothing (or less than a frame) is a usage error, and nothing is written.
+        for (const QStringList &range : {QStringList{u"--start"_s, u"5"_s, u"--end"_s, u"0:04"_s}, {u"--start"_s, u"0:09.99"_s},
                                          {u"--start"_s, u"soon"_s}}) {
             const Run wrong = videofold(QStringList{u"export"_s, source, u"-o"_s, u"never"_s} + range);
             QVERIFY2(wrong.status == 2 && !QFileInfo::exists(m_work.filePath(u"never"_s)), wrong.err.constData());
         }
+    }
+
+    // The refusals of the choices' table, as the command line says them, with nothing written;
+    // a limit over the source acts as the source's own size.
+    void chosenExports()
+    {
+        for (const ChoiceRow &row : choiceRows()) {
+            if (row.refusal.isEmpty())
+                continue;
+            const Run run = videofold(QStringList{u"export"_s, mediaPath(u"long.mp4"_s), u"-o"_s, u"never"_s} + row.options());
+            QVERIFY2((run.status == 1 || run.status == 2) && run.err.contains(row.refusal.toUtf8())
+                         && !QFileInfo::exists(m_work.filePath(u"never"_s)),
+                     row.name);
+        }
+        const QString source = mediaPath(u"h264-aac.mp4"_s);
+        const Run large = videofold({u"export"_s, source, u"--size"_s, u"1GB"_s, u"--json"_s, u"-o"_s, u"large"_s});
+        QCOMPARE(large.status, 0);
+        QCOMPARE(QJsonDocument::fromJson(large.out.trimmed()).object()[u"targetBytes"].toInteger(), QFileInfo(source).size());
+        QCOMPARE_LE(QFileInfo(m_work.filePath(u"large/html5video.mp4"_s)).size(), QFileInfo(source).size());
     }
 
     // Even loudness on sources far too quiet, about right and far too loud, one

@@ -148,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(delegate.posterTimeLBL->text(), u"0:40.0"_s);
         // A part that keeps nothing is refused in place; what was kept stays.
         QVERIFY(!delegate.setKeptPart(30, 20));
-        QCOMPARE(delegate.keptPartLBL->text(), u"The start must come before the end."_s);
+        QCOMPARE(delegate.keptPartLBL->text(), u"The start 0:30.0 is not before the end 0:20.0."_s);
         delegate.trimStartEdit->setText(u"soon"_s);
         delegate.trimStartEdit->setModified(true);
         Q_EMIT delegate.trimStartEdit->editingFinished();
@@ -164,18 +164,18 @@ private Q_SLOTS:
         Q_EMIT delegate.trimEndEdit->editingFinished();
         delegate.trimEndSlider->setValue(5000); // the end at 0:30 by its slider
         QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 0:30.0, 10.0 s"_s);
-        const ExportRequest request = delegate.exportRequest(m_out.path());
+        const ExportRequest request = *delegate.exportRequest(m_out.path()).request;
         QCOMPARE(request.startSeconds, 20.0);
         QCOMPARE(request.endSeconds, std::optional(30.0));
         QVERIFY(request.posterAtExactTime && request.posterSeconds == 30);
         QCOMPARE(request.targetBytes, targetBytesForShare(sourceBytes, 100) * (10.0 / 60));
         QVERIFY(!request.evenLoudness);
         delegate.userDefaults->setValue(u"loudnessParam"_s, true);
-        QVERIFY(delegate.exportRequest(m_out.path()).evenLoudness);
+        QVERIFY(delegate.exportRequest(m_out.path()).request->evenLoudness);
         delegate.userDefaults->setValue(u"loudnessParam"_s, QVariant());
         // Another file keeps all of itself again.
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        QVERIFY(!delegate.isPartKept() && delegate.exportRequest(m_out.path()).targetBytes == targetBytesForShare(68223, 100));
+        QVERIFY(!delegate.isPartKept() && delegate.exportRequest(m_out.path()).request->targetBytes == targetBytesForShare(68223, 100));
     }
 
     void saveDialog()

@@ -1,6 +1,8 @@
 #include "export/captiontrim.h"
 #include "export/codecstring.h"
+#include "choicetable.h"
 #include "export/encoderarguments.h"
+#include "export/exportchoice.h"
 #include "export/exactsize.h"
 #include "export/failurecause.h"
 #include "export/folderverdict.h"
@@ -201,6 +203,51 @@ private Q_SLOTS:
         if (!file.isEmpty())
             QVERIFY(writeFile(path, file));
         QCOMPARE(mp4OverheadBytes(path), overhead);
+    }
+
+    void chosenExports_data()
+    {
+        QTest::addColumn<int>("row");
+        for (qsizetype index = 0; index < choiceRows().size(); ++index)
+            QTest::newRow(choiceRows().at(index).name) << int(index);
+    }
+
+    void chosenExports()
+    {
+        QFETCH(int, row);
+        const ChoiceRow &expected = choiceRows().at(row);
+        ExportChoice choice;
+        if (!expected.frameSize.isEmpty())
+            choice.frameSize = *parseFrameSizeSetting(expected.frameSize);
+        if (!expected.size.isEmpty())
+            choice.size = *parseSizeSetting(expected.size);
+        if (!expected.poster.isEmpty())
+            choice.poster = *parsePositionSetting(expected.poster);
+        if (!expected.start.isEmpty())
+            choice.start = parsePositionSetting(expected.start);
+        if (!expected.end.isEmpty())
+            choice.end = parsePositionSetting(expected.end);
+        const QString source = mediaPath(u"long.mp4"_s);
+        const auto probe = std::make_shared<const FileProbe>(source);
+        const ChosenExport chosen = chooseExport(source, probe, choice, u"/tmp/out"_s);
+        if (!expected.refusal.isEmpty()) {
+            QVERIFY2(!chosen.request && chosen.refusal.contains(expected.refusal), qPrintable(chosen.refusal));
+            return;
+        }
+        QVERIFY2(chosen.request, qPrintable(chosen.refusal));
+        const ExportRequest &request = *chosen.request;
+        const double sourceBytes = double(*probe->fileSize);
+        QCOMPARE_LE(std::abs(request.targetBytes - expected.targetShareOfSource * sourceBytes), 1.0);
+        QCOMPARE(request.targetIsCeiling, expected.ceiling);
+        QCOMPARE(request.startSeconds, expected.startSeconds);
+        QCOMPARE(request.endSeconds, expected.endSeconds);
+        QCOMPARE(request.posterSeconds, expected.posterSeconds);
+        QCOMPARE(request.posterAtExactTime, expected.startSeconds > 0 || expected.endSeconds.has_value());
+        const FrameSize frameSize = expected.frameSize.isEmpty() ? FrameSize{640, 360} : FrameSize{320, 180};
+        QCOMPARE(request.frameSize, frameSize);
+        // A file that cannot be exported is refused as the open panel refuses it.
+        QVERIFY(!chooseExport(mediaPath(u"audio-only.m4a"_s), std::make_shared<const FileProbe>(mediaPath(u"audio-only.m4a"_s)),
+                              choice, u"/tmp/out"_s).request);
     }
 
     void settingsTexts()

@@ -2,7 +2,7 @@
 
 #include "app/userdefaults.h"
 #include "common/backgroundworker.h"
-#include "export/exportrequest.h"
+#include "export/exportchoice.h"
 #include "probe/fileprobe.h"
 
 #include <QMessageBox>
@@ -155,8 +155,9 @@ public:
     void handleSuccessAlertResponse(int response, const QString &pagePath, const QStringList &entries);
     // Opens the page in the browser through the preview server, or from disk when it cannot start.
     void openInBrowser(const QString &pagePath);
-    // An export of the file on display into folder, with the settings on display.
-    [[nodiscard]] ExportRequest exportRequest(const QString &folder) const;
+    // What the controls on display choose, and the export of the file on display into folder it gives.
+    [[nodiscard]] ExportChoice exportChoice() const;
+    [[nodiscard]] ChosenExport exportRequest(const QString &folder) const;
     // Why the AV1 version cannot be made here; empty when it can.
     [[nodiscard]] QString av1Unavailable() const;
     void updateSaveAvailability();

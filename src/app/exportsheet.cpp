@@ -70,7 +70,15 @@ void ExportSheet::startWhenQueueIdle(const QString &folder, quint64 ticket)
 
 void ExportSheet::startJob(const QString &folder)
 {
-    m_job = std::make_unique<ExportJob>(m_delegate.exportRequest(folder));
+    ChosenExport chosen = m_delegate.exportRequest(folder);
+    if (!chosen.request) { // the controls were frozen since the folder was accepted: only a vanished source
+        ExportOutcome refused;
+        refused.reason = chosen.refusal;
+        QDir(folder).removeRecursively();
+        showOutcome(refused);
+        return;
+    }
+    m_job = std::make_unique<ExportJob>(std::move(*chosen.request));
     connect(m_job.get(), &ExportJob::encoderStarted, this, [this](QProcess *encoder) { m_delegate.globalProcess = encoder; });
     connect(m_job.get(), &ExportJob::progressChanged, this, &ExportSheet::showProgress);
     connect(m_job.get(), &ExportJob::finished, this, &ExportSheet::showOutcome);

@@ -5,6 +5,7 @@
 #include "app/posterpreview.h"
 #include "common/displaytext.h"
 #include "export/colour.h"
+#include "export/exportchoice.h"
 #include "export/posterframe.h"
 #include "export/settingstext.h"
 #include "ui_mainwindow.h"
@@ -20,8 +21,6 @@
 namespace {
 
 constexpr int sliderSteps = 10000;
-// Less than this is no clip: about a frame at 25 frames a second.
-constexpr double shortestPart = 0.04;
 
 } // namespace
 
@@ -96,21 +95,17 @@ bool AppDelegate::setKeptPart(double start, std::optional<double> end)
 {
     if (!globalFP || globalFP->duration <= 0)
         return false;
-    const double duration = globalFP->duration;
-    if (end && *end >= duration)
-        end.reset();
-    const double last = end.value_or(duration);
-    QString problem;
-    if (start < 0 || last > duration)
-        problem = QStringLiteral("The part must lie within the video (0:00.0 – %1).").arg(clockText(duration, true));
-    else if (last - start < shortestPart)
-        problem = QStringLiteral("The start must come before the end.");
-    if (!problem.isEmpty()) {
-        setLabelText(keptPartLBL, problem);
+    std::optional<PositionSetting> endSetting;
+    if (end)
+        endSetting = PositionSetting{PositionSetting::Kind::Seconds, *end};
+    const KeptPart part = keptPart(PositionSetting{PositionSetting::Kind::Seconds, start}, endSetting, globalFP->duration,
+                                   frameSeconds(*globalFP));
+    if (!part.problem.isEmpty()) {
+        setLabelText(keptPartLBL, part.problem);
         return false;
     }
-    m_keptStart = start;
-    m_keptEnd = end;
+    m_keptStart = part.start;
+    m_keptEnd = part.end;
     refreshKeptPart();
     // The size's 100 % follows the part kept; a limit typed for another part no longer holds.
     clearSizeLimit();

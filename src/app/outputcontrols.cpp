@@ -8,6 +8,7 @@
 #include "export/settingstext.h"
 #include "export/colour.h"
 #include "export/encoderarguments.h"
+#include "export/exportchoice.h"
 #include "export/outputsettings.h"
 #include "export/posterframe.h"
 #include "export/settingstext.h"
@@ -81,36 +82,36 @@ void AppDelegate::updateSaveAvailability()
     addToQueueBTN->setEnabled(saveToolBarBTN->isEnabled());
 }
 
-ExportRequest AppDelegate::exportRequest(const QString &folder) const
+ExportChoice AppDelegate::exportChoice() const
 {
-    ExportRequest request;
-    request.sourcePath = sourceURL ? sourceURL->toLocalFile() : QString();
-    request.probe = globalFP;
-    request.folder = folder;
-    request.frameSize = chosenFrameSize().value_or(FrameSize{});
-    request.targetBytes = targetBytesForShare(globalFP ? globalFP->fileSize.value_or(0) : 0, outputFileSizeSlider->value())
-        * keptFraction();
-    request.startSeconds = m_keptStart;
-    request.endSeconds = m_keptEnd;
-    if (m_sizeLimit) {
-        request.targetBytes = double(*m_sizeLimit);
-        request.targetIsCeiling = true;
-    }
-    request.posterSeconds = PosterFrame::positionSeconds(globalFP ? globalFP->duration : 0, posterImageSlider->value());
-    if (isPartKept()) {
-        request.posterSeconds = posterFrameSeconds();
-        request.posterAtExactTime = true;
-    }
-    request.pageOptions = {m_userDefaults.boolean(PreferenceKeys::controls), m_userDefaults.boolean(PreferenceKeys::autoplay),
-                           m_userDefaults.boolean(PreferenceKeys::loop), m_userDefaults.boolean(PreferenceKeys::muted)};
-    request.minimalPage = m_userDefaults.boolean(PreferenceKeys::minimalPage);
-    request.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
-    request.approximateSize = m_userDefaults.boolean(PreferenceKeys::approximateSize);
-    request.av1Version = m_userDefaults.boolean(PreferenceKeys::av1Version) && av1Unavailable().isEmpty();
-    request.evenLoudness = m_userDefaults.boolean(PreferenceKeys::loudness);
+    ExportChoice choice;
+    choice.frameSize = {double(outputResolutionSlider->value()), {}};
+    choice.size = m_sizeLimit ? SizeSetting{SizeSetting::Kind::Bytes, double(*m_sizeLimit)}
+                              : SizeSetting{SizeSetting::Kind::Share, double(outputFileSizeSlider->value())};
+    choice.poster = {PositionSetting::Kind::Share, double(posterImageSlider->value())};
+    if (m_keptStart > 0)
+        choice.start = PositionSetting{PositionSetting::Kind::Seconds, m_keptStart};
+    if (m_keptEnd)
+        choice.end = PositionSetting{PositionSetting::Kind::Seconds, *m_keptEnd};
+    choice.page = {m_userDefaults.boolean(PreferenceKeys::controls), m_userDefaults.boolean(PreferenceKeys::autoplay),
+                   m_userDefaults.boolean(PreferenceKeys::loop), m_userDefaults.boolean(PreferenceKeys::muted)};
+    choice.minimalPage = m_userDefaults.boolean(PreferenceKeys::minimalPage);
+    choice.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
+    choice.approximateSize = m_userDefaults.boolean(PreferenceKeys::approximateSize);
+    choice.av1Version = m_userDefaults.boolean(PreferenceKeys::av1Version) && av1Unavailable().isEmpty();
+    choice.evenLoudness = m_userDefaults.boolean(PreferenceKeys::loudness);
+    return choice;
+}
+
+ChosenExport AppDelegate::exportRequest(const QString &folder) const
+{
+    if (!globalFP || !sourceURL)
+        return {std::nullopt, QStringLiteral("No video is open.")};
+    ChosenExport chosen = chooseExport(sourceURL->toLocalFile(), globalFP, exportChoice(), folder);
     // Where no frame comes out at the output size, the preview on display stands in.
-    request.fallbackPoster = posterIMGView->image();
-    return request;
+    if (chosen.request)
+        chosen.request->fallbackPoster = posterIMGView->image();
+    return chosen;
 }
 
 void AppDelegate::outputResolutionSLDRChanged()

@@ -78,7 +78,8 @@ void AppDelegate::queueOutputFolder(const QString &path)
     if (!globalFP || !sourceURL || isBusy() || refuseOutputFolder(path))
         return;
     recreateFolder(path);
-    m_queue->add(exportRequest(QDir::cleanPath(path)));
+    if (std::optional<ExportRequest> request = exportRequest(QDir::cleanPath(path)).request)
+        m_queue->add(std::move(*request));
 }
 
 void AppDelegate::exportSeveralVideosBTNClicked()
@@ -113,18 +114,11 @@ void AppDelegate::chooseFolderForSeveral(const QStringList &paths)
 
 void AppDelegate::queueSeveral(const QStringList &paths, const QString &parent)
 {
-    // The settings on display now, as shares of each source; the page's preferences as they are.
-    ExportRequest common = exportRequest({});
-    common.probe.reset();
-    common.fallbackPoster = {};
-    // Each file whole: the part kept belongs to the video on display.
-    common.startSeconds = 0;
-    common.endSeconds.reset();
-    common.posterAtExactTime = false;
-    const int framePercent = outputResolutionSlider->value();
-    const int sizePercent = outputFileSizeSlider->value();
-    const int posterPercent = posterImageSlider->value();
-    const std::optional<qint64> limit = m_sizeLimit;
+    // The settings on display now, as shares of each source; each file whole,
+    // as the part kept belongs to the video on display.
+    ExportChoice choice = exportChoice();
+    choice.start.reset();
+    choice.end.reset();
     m_worker.run(
         [paths] {
             QList<std::shared_ptr<const FileProbe>> probes;
@@ -138,28 +132,14 @@ void AppDelegate::queueSeveral(const QStringList &paths, const QString &parent)
             int queued = 0;
             for (qsizetype index = 0; index < paths.size(); ++index) {
                 const QString &path = paths.at(index);
-                const std::shared_ptr<const FileProbe> &probe = probes.at(index);
-                ExportRequest request = common;
-                request.sourcePath = path;
-                request.frameSize = outputFrameSize(probe->firstVideoTrackInfo.value_or(JSON()), framePercent);
-                const quint64 fileSize = probe->fileSize.value_or(0);
-                request.targetBytes = targetBytesForShare(fileSize, sizePercent);
-                if (limit) {
-                    request.targetBytes = std::min(double(*limit), double(fileSize)); // never above the source itself
-                    request.targetIsCeiling = true;
-                }
-                request.posterSeconds = PosterFrame::positionSeconds(probe->duration, posterPercent);
-                request.folder = freeFolderPath(parent, folderNameFor(path), taken);
-                request.probe = probe;
-                std::optional<QString> refusal = refusalMessage(path, *probe);
-                if (!refusal && request.frameSize.isEmpty())
-                    refusal = QStringLiteral("The frame size %1 holds no picture.").arg(frameSizeText(request.frameSize));
-                if (!refusal)
-                    refusal = exportRefusal(request);
+                const QString folder = freeFolderPath(parent, folderNameFor(path), taken);
+                ChosenExport chosen = chooseExport(path, probes.at(index), choice, folder);
+                const std::optional<QString> refusal = chosen.refusalBeforeWriting();
                 if (refusal) {
                     refusals << QFileInfo(path).fileName() + QStringLiteral(": ") + *refusal;
                     continue;
                 }
+                ExportRequest &request = *chosen.request;
                 taken << request.folder;
                 QDir().mkpath(request.folder);
                 m_queue->add(std::move(request));

@@ -67,7 +67,7 @@ bool AppDelegate::refuseOutputFolder(const QString &path)
     }
     // Known before anything is written or replaced: a source gone, a folder that
     // cannot be written, a disk too full.
-    if (const std::optional<QString> refusal = exportRefusal(exportRequest(path))) {
+    if (const std::optional<QString> refusal = exportRequest(path).refusalBeforeWriting()) {
         showAlert(QMessageBox::Warning, QStringLiteral("The HTML5 video can't be created."), *refusal);
         return true;
     }

@@ -10,12 +10,10 @@
 #include "common/backgroundworker.h"
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
-#include "export/encoderarguments.h"
+#include "export/exportchoice.h"
 #include "export/exportjob.h"
 #include "export/outputfolder.h"
-#include "export/posterframe.h"
 #include "export/settingstext.h"
-#include "probe/acceptance.h"
 #include "probe/fileprobe.h"
 
 #include <QCoreApplication>
@@ -61,10 +59,11 @@ public:
     {
         removeStaleTemporaryFolders(); // of runs killed outright
         // A part that no source has is a usage error, known before anything is written.
-        if (m_settings.start || m_settings.end) {
+        const ExportChoice &choice = m_settings.choice;
+        if (choice.start || choice.end) {
             for (const QString &source : std::as_const(m_settings.sources)) {
                 const std::shared_ptr<const FileProbe> description = probe(QFileInfo(source).absoluteFilePath());
-                const QString problem = keptPart(m_settings.start, m_settings.end, description->duration).problem;
+                const QString problem = keptPart(choice.start, choice.end, description->duration, frameSeconds(*description)).problem;
                 if (!problem.isEmpty() && description->duration > 0) {
                     printError(QStringLiteral("videofold export: %1: %2").arg(source, problem));
                     return exitUsage;
@@ -119,8 +118,6 @@ private:
         return report;
     }
 
-    std::optional<QString> requestProblem(const ExportRequest &request, const FileProbe &probe) const;
-
     SourceReport exportSource(const QString &source, const QString &folder)
     {
         SourceReport report{source, folder, {}, {}, {}};
@@ -130,11 +127,10 @@ private:
             report.outcome = QStringLiteral("cancelled");
             return report;
         }
-        if (const std::optional<QString> refusal = refusalMessage(path, *description))
-            return refuse(report, *refusal);
-        ExportRequest request = requestFor(path, description, folder);
-        if (const std::optional<QString> problem = requestProblem(request, *description))
-            return refuse(report, *problem);
+        ChosenExport chosen = chooseExport(path, description, m_settings.choice, folder);
+        if (!chosen.request)
+            return refuse(report, chosen.refusal);
+        ExportRequest request = std::move(*chosen.request);
         if (const std::optional<QString> refusal = replacementRefusal(folder, path, QDir::homePath()))
             return refuse(report, QStringLiteral("Please choose another name for the HTML5 video folder. ") + *refusal);
         const QFileInfo existing(folder);
@@ -175,41 +171,6 @@ private:
             break;
         }
         return report;
-    }
-
-    ExportRequest requestFor(const QString &path, std::shared_ptr<const FileProbe> description, const QString &folder) const
-    {
-        ExportRequest request;
-        request.sourcePath = path;
-        request.folder = folder;
-        const JSON video = description->firstVideoTrackInfo.value_or(JSON());
-        request.frameSize = m_settings.frameSize.percent ? outputFrameSize(video, *m_settings.frameSize.percent)
-                                                         : m_settings.frameSize.size;
-        const KeptPart part = keptPart(m_settings.start, m_settings.end, description->duration);
-        request.startSeconds = part.start;
-        request.endSeconds = part.end;
-        const double kept = part.end.value_or(description->duration) - part.start;
-        // 100 % is the source's size for the part kept, so a share gives the whole video's rates.
-        const double keptShare = description->duration > 0 ? kept / description->duration : 1;
-        if (m_settings.size.kind == SizeSetting::Kind::Share) {
-            request.targetBytes = targetBytesForShare(description->fileSize.value_or(0), m_settings.size.value) * keptShare;
-        } else {
-            request.targetBytes = m_settings.size.value;
-            request.targetIsCeiling = true;
-        }
-        // Inside a part kept, the poster is the frame at its own time.
-        request.posterAtExactTime = part.start > 0 || part.end;
-        request.posterSeconds = m_settings.poster.kind == PositionSetting::Kind::Share
-            ? part.start + PosterFrame::positionSeconds(kept, m_settings.poster.value)
-            : m_settings.poster.value;
-        request.pageOptions = m_settings.page;
-        request.minimalPage = m_settings.minimalPage;
-        request.fastStart = m_settings.fastStart;
-        request.approximateSize = m_settings.approximateSize;
-        request.av1Version = m_settings.av1Version;
-        request.evenLoudness = m_settings.evenLoudness;
-        request.probe = std::move(description);
-        return request;
     }
 
     void summarise(const SourceReport &report) const
@@ -264,29 +225,6 @@ private:
     int m_signal = 0;
 };
 
-std::optional<QString> ExportCommand::requestProblem(const ExportRequest &request, const FileProbe &probe) const
-{
-    const JSON video = probe.firstVideoTrackInfo.value_or(JSON());
-    if (!m_settings.frameSize.percent && !frameSizePercent(video, request.frameSize)) {
-        return QStringLiteral("%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...")
-            .arg(frameSizeText(request.frameSize), frameSizeText(outputFrameSize(video, 100)),
-                 frameSizeText(outputFrameSize(video, 50)));
-    }
-    if (request.frameSize.isEmpty())
-        return QStringLiteral("The frame size %1 holds no picture.").arg(frameSizeText(request.frameSize));
-    if (m_settings.poster.kind == PositionSetting::Kind::Seconds && probe.duration > 0
-        && request.posterSeconds > probe.duration) {
-        return QStringLiteral("The poster's time %1 lies past the end of the video (%2).")
-            .arg(clockText(request.posterSeconds, true), clockText(probe.duration, true));
-    }
-    const double end = request.endSeconds.value_or(probe.duration);
-    if (probe.duration > 0 && (request.posterSeconds < request.startSeconds || request.posterSeconds > end)) {
-        return QStringLiteral("The poster's time %1 lies outside the part kept (%2 – %3).")
-            .arg(clockText(request.posterSeconds, true), clockText(request.startSeconds, true), clockText(end, true));
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 int runExportCommand(const QStringList &arguments)
@@ -302,7 +240,7 @@ int runExportCommand(const QStringList &arguments)
         std::printf("%s", exportHelpText().toUtf8().constData());
         return exitSuccess;
     }
-    if (settings.av1Version && !MediaTools::encoderHas(MediaTools::av1EncoderName)) {
+    if (settings.choice.av1Version && !MediaTools::encoderHas(MediaTools::av1EncoderName)) {
         printError(QStringLiteral("videofold export: --av1 needs an encoder with SVT-AV1 (libsvtav1), which %1 lacks.")
                        .arg(MediaTools::resourcePath(MediaTools::encoderName).value_or(QStringLiteral("the encoder"))));
         return exitUsage;

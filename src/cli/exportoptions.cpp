@@ -123,16 +123,16 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     }
     const std::optional<QString> problems[] = {
         readValue(parser, QStringLiteral("frame-size"), parseFrameSizeSetting,
-                  QStringLiteral("a share such as 50% or a size such as 1280x720"), settings.frameSize),
+                  QStringLiteral("a share such as 50% or a size such as 1280x720"), settings.choice.frameSize),
         readValue(parser, QStringLiteral("size"), parseSizeSetting,
-                  QStringLiteral("a share such as 50% or a size such as 8MB, 750kB or 8000000"), settings.size),
+                  QStringLiteral("a share such as 50% or a size such as 8MB, 750kB or 8000000"), settings.choice.size),
         readValue(parser, QStringLiteral("poster"), parsePositionSetting,
-                  QStringLiteral("a share such as 40% or a time such as 1:02.5"), settings.poster)};
+                  QStringLiteral("a share such as 40% or a time such as 1:02.5"), settings.choice.poster)};
     for (const std::optional<QString> &problem : problems) {
         if (problem)
             return problem;
     }
-    for (const auto &[name, setting] : {std::pair{QStringLiteral("start"), &settings.start}, std::pair{QStringLiteral("end"), &settings.end}}) {
+    for (const auto &[name, setting] : {std::pair{QStringLiteral("start"), &settings.choice.start}, std::pair{QStringLiteral("end"), &settings.choice.end}}) {
         PositionSetting position;
         if (const std::optional<QString> problem = readValue(parser, name, parsePositionSetting,
                                                              QStringLiteral("a share such as 10% or a time such as 0:05.2"), position))
@@ -140,16 +140,16 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
         if (parser.isSet(name))
             *setting = position;
     }
-    settings.page.controls = !parser.isSet(QStringLiteral("no-controls"));
-    settings.page.autoplay = parser.isSet(QStringLiteral("autoplay"));
-    settings.page.loop = parser.isSet(QStringLiteral("loop"));
+    settings.choice.page.controls = !parser.isSet(QStringLiteral("no-controls"));
+    settings.choice.page.autoplay = parser.isSet(QStringLiteral("autoplay"));
+    settings.choice.page.loop = parser.isSet(QStringLiteral("loop"));
     // Browsers start only muted videos by themselves.
-    settings.page.muted = parser.isSet(QStringLiteral("muted")) || settings.page.autoplay;
-    settings.minimalPage = parser.isSet(QStringLiteral("minimal-page"));
-    settings.fastStart = parser.isSet(QStringLiteral("fast-start"));
-    settings.approximateSize = parser.isSet(QStringLiteral("approximate-size"));
-    settings.av1Version = parser.isSet(QStringLiteral("av1"));
-    settings.evenLoudness = parser.isSet(QStringLiteral("loudness"));
+    settings.choice.page.muted = parser.isSet(QStringLiteral("muted")) || settings.choice.page.autoplay;
+    settings.choice.minimalPage = parser.isSet(QStringLiteral("minimal-page"));
+    settings.choice.fastStart = parser.isSet(QStringLiteral("fast-start"));
+    settings.choice.approximateSize = parser.isSet(QStringLiteral("approximate-size"));
+    settings.choice.av1Version = parser.isSet(QStringLiteral("av1"));
+    settings.choice.evenLoudness = parser.isSet(QStringLiteral("loudness"));
     settings.replace = parser.isSet(QStringLiteral("replace"));
     settings.quiet = parser.isSet(QStringLiteral("quiet"));
     settings.json = parser.isSet(QStringLiteral("json"));

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "export/htmlpage.h"
-#include "export/settingstext.h"
+#include "export/exportchoice.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,19 +10,9 @@
 // What every export of one "videofold export" shares, from its options.
 struct CommandSettings
 {
-    FrameSizeSetting frameSize{100.0, {}};
-    SizeSetting size;
-    PositionSetting poster; // a share of the kept part, or a time in the source
-    std::optional<PositionSetting> start;
-    std::optional<PositionSetting> end;
     // The application's defaults, not a window's saved preferences: a script
     // gives the same result on every machine.
-    PageOptions page{true, false, false, false};
-    bool minimalPage = false;
-    bool fastStart = false;
-    bool approximateSize = false;
-    bool av1Version = false;
-    bool evenLoudness = false;
+    ExportChoice choice;
     bool replace = false;
     bool quiet = false;
     bool json = false;

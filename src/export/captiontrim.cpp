@@ -1,7 +1,7 @@
 #include "export/captiontrim.h"
 
-#include "common/childprocess.h"
 #include "tools/mediatools.h"
+#include "tools/toolrun.h"
 
 #include <QFile>
 #include <QList>
@@ -58,22 +58,20 @@ std::optional<QStringList> keptCue(QStringList lines, double start, double end)
 
 } // namespace
 
-bool writeTrimmedCaptions(const QString &sourcePath, qint64 streamIndex, double start, double end, const QString &target)
+bool writeTrimmedCaptions(const QString &sourcePath, qint64 streamIndex, double start, double end, const QString &target,
+                          const std::atomic<bool> *cancelled)
 {
     // The whole stream, cut here: the encoder's own seeking neither shifts nor clips cues.
-    QProcess encoder;
-    endWithApplication(encoder);
-    encoder.start(MediaTools::resourcePath(MediaTools::encoderName).value_or(QString()),
-                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), sourcePath, QStringLiteral("-map"),
-                   QStringLiteral("0:") + QString::number(streamIndex), QStringLiteral("-c:s"), QStringLiteral("webvtt"),
-                   QStringLiteral("-f"), QStringLiteral("webvtt"), QStringLiteral("-")});
-    if (!encoder.waitForFinished(120'000)) {
-        encoder.kill();
-        encoder.waitForFinished();
-        return false;
-    }
-    const QByteArray whole = encoder.readAllStandardOutput();
-    if (encoder.exitCode() != 0 || !whole.startsWith("WEBVTT"))
+    ToolRun::Options options;
+    options.cancelled = cancelled;
+    const ToolRun::Result result = ToolRun::run(
+        MediaTools::resourcePath(MediaTools::encoderName).value_or(QString()),
+        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), sourcePath, QStringLiteral("-map"),
+         QStringLiteral("0:") + QString::number(streamIndex), QStringLiteral("-c:s"), QStringLiteral("webvtt"),
+         QStringLiteral("-f"), QStringLiteral("webvtt"), QStringLiteral("-")},
+        options);
+    const QByteArray &whole = result.output;
+    if (!result.succeeded() || !whole.startsWith("WEBVTT"))
         return false;
     QSaveFile file(target);
     return file.open(QIODevice::WriteOnly) && file.write(trimmedCaptions(whole, start, end)) >= 0 && file.commit();

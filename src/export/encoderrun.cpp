@@ -1,6 +1,6 @@
 #include "export/encoderrun.h"
 
-#include "common/childprocess.h"
+#include "tools/toolrun.h"
 
 #include "common/diagnostics.h"
 #include "export/progress.h"

@@ -179,7 +179,8 @@ void ExportJob::startPoster()
          start = m_inputs.start, end = m_inputs.start + m_inputs.duration.value_or(0), exact = m_request.posterAtExactTime] {
             for (const CaptionTrack &caption : captions) {
                 if (!cancelled->load())
-                    writeTrimmedCaptions(source, caption.streamIndex, start, end, folder + u'/' + caption.fileName);
+                    writeTrimmedCaptions(source, caption.streamIndex, start, end, folder + u'/' + caption.fileName,
+                                         cancelled.get());
             }
             const QString fileName = PosterFrame::fullSizeFileName.toString();
             const QImage frame = exact ? PosterFrame::extractAtTime(source, seconds, temporary, filters, fileName, cancelled.get())

@@ -1,10 +1,9 @@
 #include "export/loudness.h"
 
-#include "common/childprocess.h"
 #include "common/numbertext.h"
 #include "tools/mediatools.h"
+#include "tools/toolrun.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -30,29 +29,20 @@ std::optional<Measure> parseSummary(const QString &messages)
 
 std::optional<Measure> measure(const QStringList &input, const QString &map, const std::atomic<bool> *cancelled)
 {
-    QProcess encoder;
-    endWithApplication(encoder);
-    encoder.setProcessChannelMode(QProcess::MergedChannels);
-    encoder.start(MediaTools::resourcePath(MediaTools::encoderName).value_or(QString()),
-                  QStringList{QStringLiteral("-nostats"), QStringLiteral("-hide_banner")} + input
-                      + QStringList{QStringLiteral("-map"), map, QStringLiteral("-vn"), QStringLiteral("-sn"),
-                                    QStringLiteral("-dn"), QStringLiteral("-af"), QStringLiteral("ebur128=peak=true"),
-                                    QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
-    QByteArray messages;
-    while (!encoder.waitForFinished(100)) {
-        messages += encoder.readAll();
-        if (encoder.state() == QProcess::NotRunning)
-            break;
-        if (cancelled && cancelled->load()) {
-            encoder.kill();
-            encoder.waitForFinished();
-            return std::nullopt;
-        }
-    }
-    messages += encoder.readAll();
-    if (encoder.exitStatus() != QProcess::NormalExit || encoder.exitCode() != 0)
+    ToolRun::Options options;
+    options.timeLimit = measureTimeLimit;
+    options.cancelled = cancelled;
+    options.errorsAsOutput = true; // the meter's summary is among the encoder's messages
+    const ToolRun::Result result = ToolRun::run(
+        MediaTools::resourcePath(MediaTools::encoderName).value_or(QString()),
+        QStringList{QStringLiteral("-nostats"), QStringLiteral("-hide_banner")} + input
+            + QStringList{QStringLiteral("-map"), map, QStringLiteral("-vn"), QStringLiteral("-sn"), QStringLiteral("-dn"),
+                          QStringLiteral("-af"), QStringLiteral("ebur128=peak=true"), QStringLiteral("-f"),
+                          QStringLiteral("null"), QStringLiteral("-")},
+        options);
+    if (!result.succeeded())
         return std::nullopt;
-    return parseSummary(QString::fromUtf8(messages));
+    return parseSummary(QString::fromUtf8(result.output));
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <atomic>
+#include <chrono>
 #include <optional>
 
 // Even loudness for the web: the audio brought to -16 LUFS integrated with true
@@ -29,7 +30,9 @@ struct Measure
 [[nodiscard]] std::optional<Measure> parseSummary(const QString &messages);
 
 // Measures the audio of input (the encoder's input arguments, ending with
-// "-i" and a path) at the stream map given; blocks. Nothing when it cannot.
+// "-i" and a path) at the stream map given; blocks. Nothing when it cannot,
+// or when it takes longer than decoding hours of sound could.
+inline constexpr std::chrono::hours measureTimeLimit{2};
 [[nodiscard]] std::optional<Measure> measure(const QStringList &input, const QString &map,
                                              const std::atomic<bool> *cancelled = nullptr);
 

@@ -1,17 +1,14 @@
 #include "export/posterframe.h"
 
-#include "common/childprocess.h"
-
 #include "common/diagnostics.h"
 #include "common/numbertext.h"
 #include "tools/mediatools.h"
+#include "tools/toolrun.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
-#include <QProcess>
 #include <QSaveFile>
 
 #include <atomic>
@@ -57,44 +54,15 @@ namespace {
 
 std::atomic<qint64> extractionTimeLimitMs{120'000};
 
-// Waits for the encoder until it ends, the time limit passes or the caller cancels;
-// false when it had to be stopped.
-bool waitForFrame(QProcess &process, const std::atomic<bool> *cancelled)
-{
-    if (!process.waitForStarted(-1))
-        return true;
-    QElapsedTimer clock;
-    clock.start();
-    constexpr int pollMs = 50;
-    while (!process.waitForFinished(pollMs) && process.state() != QProcess::NotRunning) {
-        if (cancelled && cancelled->load())
-            return false;
-        if (clock.elapsed() >= extractionTimeLimitMs.load()) {
-            writeDiagnosticLine(QStringLiteral("The encoder gave no poster frame within %1 s and was stopped")
-                                    .arg(extractionTimeLimitMs.load() / 1000.0));
-            return false;
-        }
-    }
-    return true;
-}
-
 QImage runEncoderForFrame(const QString &encoder, const QString &seek, const QString &source,
                           const QString &framePath, const QString &filters, const std::atomic<bool> *cancelled)
 {
     QFile::remove(framePath);
-    QProcess process;
-    // An inherited terminal would let ffmpeg read key presses or stop it when in the background.
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    endWithApplication(process);
-    process.start(encoder, encoderArguments(seek, source, framePath, filters));
-    if (!waitForFrame(process, cancelled)) {
-        process.kill();
-        process.waitForFinished(-1);
-        QFile::remove(framePath);
-        return {};
-    }
-    const QImage image(framePath);
+    ToolRun::Options options;
+    options.timeLimit = std::chrono::milliseconds(extractionTimeLimitMs.load());
+    options.cancelled = cancelled;
+    const ToolRun::Result result = ToolRun::run(encoder, encoderArguments(seek, source, framePath, filters), options);
+    const QImage image = result.end == ToolRun::Result::End::Exited ? QImage(framePath) : QImage();
     QFile::remove(framePath);
     return image;
 }

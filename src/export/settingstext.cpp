@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -93,15 +94,17 @@ double secondsAt(const PositionSetting &position, double duration)
 
 } // namespace
 
-KeptPart keptPart(const std::optional<PositionSetting> &start, const std::optional<PositionSetting> &end, double duration)
+KeptPart keptPart(const std::optional<PositionSetting> &start, const std::optional<PositionSetting> &end, double duration,
+                  double shortest)
 {
     KeptPart part;
     part.start = start ? secondsAt(*start, duration) : 0;
-    const double last = end ? secondsAt(*end, duration) : duration;
-    if (end && last > duration + 0.0005)
-        part.problem = QStringLiteral("The end %1 lies past the end of the video (%2).").arg(clockText(last, true), clockText(duration, true));
-    else if (part.start >= last)
+    // An end past the video is the video's end, as the end slider's far right is.
+    const double last = end ? std::min(secondsAt(*end, duration), duration) : duration;
+    if (part.start >= last)
         part.problem = QStringLiteral("The start %1 is not before the end %2.").arg(clockText(part.start, true), clockText(last, true));
+    else if (last - part.start < shortest)
+        part.problem = QStringLiteral("The part from %1 to %2 is shorter than a frame.").arg(clockText(part.start, true), clockText(last, true));
     if (end && last < duration)
         part.end = last;
     return part;

@@ -54,8 +54,9 @@ struct PositionSetting
 [[nodiscard]] std::optional<PositionSetting> parsePositionSetting(QStringView text);
 
 // The part of a video that a start and an end keep (each a share of the
-// duration or a time; nothing for the video's own start or end), or why it
-// keeps nothing: a start at or after the end, an end past the duration.
+// duration or a time; nothing for the video's own start or end; an end past the
+// video is its end), or why it keeps nothing: a start at or after the end, or a
+// part shorter than the shortest (a frame).
 struct KeptPart
 {
     double start = 0;
@@ -63,7 +64,7 @@ struct KeptPart
     QString problem;
 };
 [[nodiscard]] KeptPart keptPart(const std::optional<PositionSetting> &start, const std::optional<PositionSetting> &end,
-                                double duration);
+                                double duration, double shortest = 0.04);
 
 // Seconds as a clock reads them: "0:42", "1:02:05"; tenths for short spans ("0:05.2").
 [[nodiscard]] QString clockText(double seconds, bool tenths = false);

@@ -1,8 +1,6 @@
 #include "probe/proberrun.h"
 
-#include "common/diagnostics.h"
-
-#include <QProcess>
+#include "tools/toolrun.h"
 
 #include <atomic>
 
@@ -19,22 +17,9 @@ void setProberTimeLimit(std::chrono::milliseconds limit)
 
 QByteArray runProber(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.start(program, arguments, QIODevice::ReadOnly);
-    if (!process.waitForStarted(-1)) {
-        writeDiagnosticLine(process.errorString());
+    const ToolRun::Result result = ToolRun::run(program, arguments, {std::chrono::milliseconds(timeLimitMs.load())});
+    // A prober that fails still answers, with an "error" member; one that was stopped has no answer.
+    if (result.end != ToolRun::Result::End::Exited && result.end != ToolRun::Result::End::Crashed)
         return {};
-    }
-    // waitForFinished keeps draining the pipe, so an answer far larger than
-    // the pipe's capacity never blocks the prober.
-    if (!process.waitForFinished(int(timeLimitMs.load()))) {
-        writeDiagnosticLine(QStringLiteral("The prober gave no answer within %1 s and was stopped")
-                                .arg(timeLimitMs.load() / 1000.0));
-        process.kill();
-        process.waitForFinished(-1);
-        return {};
-    }
-    return process.readAllStandardOutput();
+    return result.output;
 }

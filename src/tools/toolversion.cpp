@@ -1,8 +1,8 @@
 #include "tools/toolversion.h"
 
 #include "tools/mediatools.h"
+#include "tools/toolrun.h"
 
-#include <QProcess>
 
 namespace MediaTools {
 
@@ -14,16 +14,8 @@ QByteArray encoderOutput(const QStringList &arguments)
     const std::optional<QString> encoder = resourcePath(encoderName);
     if (!encoder)
         return {};
-    QProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(*encoder, arguments);
-    if (!process.waitForFinished(10'000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return process.readAllStandardOutput();
+    const ToolRun::Result result = ToolRun::run(*encoder, arguments, {std::chrono::seconds(10)});
+    return result.end == ToolRun::Result::End::Exited ? result.output : QByteArray();
 }
 
 } // namespace

@@ -1,0 +1,122 @@
+#include "export/exportchoice.h"
+
+#include "export/encoderarguments.h"
+#include "export/exportpreflight.h"
+#include "export/posterframe.h"
+#include "probe/acceptance.h"
+#include "probe/fileprobe.h"
+#include "probe/framerate.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Less than this is no clip where the source names no frame rate: a frame at 25 frames a second.
+constexpr double defaultFrameSeconds = 0.04;
+
+std::optional<QString> frameSizeRefusal(const ExportChoice &choice, const JSON &video, FrameSize size)
+{
+    if (!choice.frameSize.percent && !frameSizePercent(video, size)) {
+        return QStringLiteral("%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...")
+            .arg(frameSizeText(size), frameSizeText(outputFrameSize(video, 100)), frameSizeText(outputFrameSize(video, 50)));
+    }
+    if (size.isEmpty())
+        return QStringLiteral("The frame size %1 holds no picture.").arg(frameSizeText(size));
+    return std::nullopt;
+}
+
+std::optional<QString> posterRefusal(const ExportChoice &choice, const ExportRequest &request, double duration)
+{
+    if (duration <= 0)
+        return std::nullopt;
+    if (choice.poster.kind == PositionSetting::Kind::Seconds && request.posterSeconds > duration) {
+        return QStringLiteral("The poster's time %1 lies past the end of the video (%2).")
+            .arg(clockText(request.posterSeconds, true), clockText(duration, true));
+    }
+    const double end = request.endSeconds.value_or(duration);
+    if (request.posterSeconds < request.startSeconds || request.posterSeconds > end) {
+        return QStringLiteral("The poster's time %1 lies outside the part kept (%2 – %3).")
+            .arg(clockText(request.posterSeconds, true), clockText(request.startSeconds, true), clockText(end, true));
+    }
+    return std::nullopt;
+}
+
+ChosenExport refused(const QString &reason)
+{
+    return {std::nullopt, reason};
+}
+
+} // namespace
+
+std::optional<QString> ChosenExport::refusalBeforeWriting() const
+{
+    if (!request)
+        return refusal;
+    return exportRefusal(*request);
+}
+
+double frameSeconds(const FileProbe &probe)
+{
+    const JSON video = probe.firstVideoTrackInfo.value_or(JSON());
+    const std::optional<double> rate = rateOfFraction(video[u"avg_frame_rate"].stringValue());
+    if (!rate || !std::isfinite(*rate) || *rate < 1 || *rate > 1000)
+        return defaultFrameSeconds;
+    return 1 / *rate;
+}
+
+quint64 keptSourceBytes(quint64 fileSize, double keptShare)
+{
+    return keptShare >= 1 ? fileSize : quint64(std::llround(double(fileSize) * keptShare));
+}
+
+ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileProbe> probe, const ExportChoice &choice,
+                          const QString &folder)
+{
+    if (const std::optional<QString> refusal = refusalMessage(sourcePath, *probe))
+        return refused(*refusal);
+    const JSON video = probe->firstVideoTrackInfo.value_or(JSON());
+    const double duration = probe->duration;
+    ExportRequest request;
+    request.sourcePath = sourcePath;
+    request.folder = folder;
+    request.frameSize = choice.frameSize.percent ? outputFrameSize(video, *choice.frameSize.percent) : choice.frameSize.size;
+    if (const std::optional<QString> refusal = frameSizeRefusal(choice, video, request.frameSize))
+        return refused(*refusal);
+
+    const KeptPart part = keptPart(choice.start, choice.end, duration, frameSeconds(*probe));
+    if (!part.problem.isEmpty() && duration > 0)
+        return refused(part.problem);
+    request.startSeconds = part.start;
+    request.endSeconds = part.end;
+    const double kept = part.end.value_or(duration) - part.start;
+    const double keptShare = duration > 0 ? kept / duration : 1;
+
+    // 100 % is the source's size for the part kept, so a share gives the whole video's rates;
+    // a limit above that size would only inflate the video past its source.
+    const quint64 fileSize = probe->fileSize.value_or(0);
+    if (choice.size.kind == SizeSetting::Kind::Share) {
+        request.targetBytes = targetBytesForShare(fileSize, choice.size.value) * keptShare;
+    } else {
+        const quint64 sourceBytes = keptSourceBytes(fileSize, keptShare);
+        request.targetBytes = sourceBytes > 0 ? std::min(choice.size.value, double(sourceBytes)) : choice.size.value;
+        request.targetIsCeiling = true;
+    }
+
+    // Inside a part kept, the poster is the frame at its own time.
+    request.posterAtExactTime = part.start > 0 || part.end;
+    request.posterSeconds = choice.poster.kind == PositionSetting::Kind::Share
+        ? part.start + PosterFrame::positionSeconds(kept, choice.poster.value)
+        : choice.poster.value;
+    if (const std::optional<QString> refusal = posterRefusal(choice, request, duration))
+        return refused(*refusal);
+
+    request.pageOptions = choice.page;
+    request.minimalPage = choice.minimalPage;
+    request.fastStart = choice.fastStart;
+    request.approximateSize = choice.approximateSize;
+    request.av1Version = choice.av1Version;
+    request.evenLoudness = choice.evenLoudness;
+    request.probe = std::move(probe);
+    return {std::move(request), {}};
+}
