@@ -1,9 +1,11 @@
+#include "export/av1steps.h"
 #include "export/captiontrim.h"
 #include "export/codecstring.h"
 #include "choicetable.h"
 #include "export/encoderarguments.h"
 #include "export/exportchoice.h"
 #include "export/exactsize.h"
+#include "export/exportverdict.h"
 #include "export/failurecause.h"
 #include "export/folderverdict.h"
 #include "export/loudness.h"
@@ -154,6 +156,54 @@ private Q_SLOTS:
         }
         QCOMPARE(firstAv1Kilobits(1'000'000, 50'000, 10), 714.4);
         QVERIFY(!nextAv1Kilobits({}, 1'000'000, 0) && !nextAv1Kilobits({{Final, 1000, 950'000}}, 0, 0)); // no run, no target
+    }
+
+    void av1Steps()
+    {
+        // The step after each run: a run's end in, the next run, the file kept or why there is none out.
+        using enum PassKind;
+        using Kind = Av1Step::Kind;
+        const std::tuple<const char *, QList<Pass>, bool, QString, bool, Kind, QString> rows[] = {
+            {"within bounds", {{Final, 1000, 950'000}}, true, {}, false, Kind::Keep, {}},
+            {"over: a correction", {{Final, 1000, 1'050'000}}, true, {}, false, Kind::Run, {}},
+            {"one run only", {{Final, 1000, 1'050'000}}, true, {}, true, Kind::Keep, {}},
+            {"every run over", {{Final, 1000, 1'200'000}, {Corrected, 800, 1'100'000}, {Corrected, 700, 1'001'000}}, true, {},
+             false, Kind::Drop, u"could not be made as small as 1.0 MB: it came to 1.0 MB."_s},
+            {"stopped with its words", {{Final, 1000, 0}}, false, u"Out of memory"_s, false, Kind::Drop,
+             u"The AV1 encoder stopped:\nOut of memory"_s},
+            {"stopped silently", {{Final, 1000, 0}}, false, {}, true, Kind::Drop, u"The AV1 encoder stopped."_s}};
+        for (const auto &[name, runs, ended, errors, approximate, kind, problem] : rows) {
+            const Av1Step step = nextAv1Step(runs, ended, errors, 1'000'000, 50'000, approximate);
+            QVERIFY2(step.kind == kind && step.problem.endsWith(problem), name);
+        }
+        Av1Start start{500.0, true, {640, 360}, 1'000'000, 0, 10};
+        QCOMPARE(firstAv1Step(start).kilobits, 500.0); // the single run's rate
+        start.fixedBytes = 50'000;
+        QCOMPARE(firstAv1Step(start).kilobits, 714.4); // beside the audio the analysis measured
+        start.frameSize = {62, 34};
+        QVERIFY(firstAv1Step(start).problem.contains(u"smaller than 64 x 64 pixels; this one is 62 x 34"_s));
+        start.singleRunKilobits.reset();
+        QVERIFY(firstAv1Step(start).problem.contains(u"duration is unknown"_s));
+    }
+
+    void verdicts()
+    {
+        // The outcome from the folder's verdict and what the end found.
+        const FolderVerdict good{true, {u"/out/html5Video.html"_s}};
+        FailureFacts observed;
+        observed.encoderEndedNormally = true;
+        const auto verdict = [&](const FolderVerdict &folder, const EndFacts &end) { return exportVerdict(folder, observed, end); };
+        QVERIFY(verdict(good, {std::nullopt, 900, 1000, true, 0}).succeeded());
+        QVERIFY(verdict(good, {std::nullopt, 1200, 1000, false, 0}).succeeded()); // a share, not a promise
+        const ExportOutcome over = verdict(good, {std::nullopt, 1'200'000, 1'000'000, true, 300'000});
+        QCOMPARE(over.reason, u"The video could not be made as small as 1.0 MB: it came to 1.2 MB. The sound and the container "
+                              "alone take 300.0 kB."_s);
+        QVERIFY(!over.succeeded() && over.entries == good.entries);
+        const ExportOutcome noEncoder = verdict({false, {}}, {u"/opt/tools"_s, 0, 1000, false, 0});
+        QVERIFY(!noEncoder.succeeded() && noEncoder.reason.contains(u"was not found in /opt/tools"_s));
+        observed.encoderEndedNormally = false;
+        observed.encoderMessage = u"Conversion failed!"_s;
+        QVERIFY(verdict({false, {}}, {std::nullopt, 0, 1000, false, 0}).reason.contains(u"Conversion failed!"_s));
     }
 
     void exactSizeDecisions()
@@ -521,6 +571,9 @@ private Q_SLOTS:
         QVERIFY(std::abs(peaks.gain - 14.2) < 1e-9 && std::abs(peaks.limit + 3.1) < 1e-9);
         QCOMPARE(filters({3.456, -2}, 96000), u"volume=3.46dB,alimiter=limit=0.7943:attack=5:release=50:level=false:latency=true,aresample=48000"_s);
         QVERIFY(!filters({-40, -60}, 44100).contains(u"aresample"_s) && filters({-40, -60}, 44100).contains(u"limit=0.0625"_s));
+        // The exact size's follow-up: none when unmeasured or after two corrections, the last one staying.
+        QCOMPARE(followUp({14, -2}, Measure{-17.5, -3}, 1)->gain, 15.5);
+        QVERIFY(!followUp({14, -2}, Measure{-17.5, -3}, 2) && !followUp({14, -2}, std::nullopt, 0));
     }
 
     void folderVerdicts()

@@ -2,6 +2,7 @@
 // run, cancelled, failing, stopped by quitting, several videos at once, a size
 // typed as a limit, and what a killed run left offered back.
 #include "apptesting.h"
+#include "common/displaytext.h"
 #include "app/outputfolderdialog.h"
 #include "app/queuepanel.h"
 #include "common/diagnostics.h"
@@ -273,16 +274,21 @@ private Q_SLOTS:
         QVERIFY(openAndWait(delegate, source));
         const qint64 sourceBytes = QFileInfo(source).size();
         QLabel *problem = delegate.window->findChild<QLabel *>(u"outputFileSizeLimitProblemLBL"_s);
-        // Out of range or not a size: refused in place, with the range allowed; nothing changes.
-        for (const QString &typed : {u"8 MB"_s, u"1 kB"_s, u"eight"_s, u"-2MB"_s}) {
+        // Too small or not a size: refused in place, with the smallest allowed; nothing changes.
+        for (const QString &typed : {u"1 kB"_s, u"eight"_s, u"-2MB"_s}) {
             QVERIFY2(!delegate.applySizeLimit(typed), qPrintable(typed));
             QVERIFY(problem->isVisibleTo(delegate.window));
             QCOMPARE(delegate.outputFileSizeSlider->value(), 100);
             QVERIFY(!delegate.sizeLimit());
         }
         QVERIFY(problem->text().contains(u"not a size"_s));
-        QVERIFY(!delegate.applySizeLimit(u"8 MB"_s));
-        QCOMPARE(problem->text(), u"Type a size from 15.2 kB to 1.5 MB: 8.0 MB is more than the video itself."_s);
+        QVERIFY(!delegate.applySizeLimit(u"1 kB"_s));
+        QCOMPARE(problem->text(), u"Type a size of at least 15.2 kB: 1.0 kB is less than 1 % of the video."_s);
+        // Over the source: the source's own size, as everywhere else.
+        QVERIFY(delegate.applySizeLimit(u"8 MB"_s));
+        QCOMPARE(delegate.outputFileSizeSlider->value(), 100);
+        QCOMPARE(delegate.outputFileSizeLBL->text(), byteCountText(quint64(sourceBytes)));
+        QCOMPARE(delegate.exportRequest(folder.path()).request->targetBytes, double(sourceBytes));
 
         QVERIFY(delegate.applySizeLimit(u"40%"_s)); // a share: the slider's own
         QCOMPARE(delegate.outputFileSizeSlider->value(), 40);

@@ -49,7 +49,9 @@ void AppDelegate::refreshFileSizeLabel()
         return;
     // 100 % is the source's size for the part kept: a share gives the whole video's rates.
     const quint64 keptBytes = keptSourceBytes();
-    const qint64 bytes = m_sizeLimit.value_or(targetSizeBytes(keptBytes, outputFileSizeSlider->value()));
+    // A limit over the source acts as the source's own size.
+    const qint64 bytes = m_sizeLimit ? std::min<qint64>(*m_sizeLimit, qint64(keptBytes))
+                                     : targetSizeBytes(keptBytes, outputFileSizeSlider->value());
     setLabelText(outputFileSizeLBL, byteCountText(quint64(std::max<qint64>(bytes, 0))));
     setLabelText(m_mainUi->outputFileSizeSourceLBL, sourceShareText(byteCountText(keptBytes), outputFileSizeSlider->value()));
 }

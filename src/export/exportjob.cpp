@@ -4,15 +4,14 @@
 #include "common/displaytext.h"
 #include "common/numbertext.h"
 #include "common/temporaryfolder.h"
-#include "export/codecstring.h"
-#include "export/captiontrim.h"
+#include "export/av1steps.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
+#include "export/exportfiles.h"
 #include "export/exportpreflight.h"
+#include "export/exportverdict.h"
 #include "export/failurecause.h"
 #include "export/folderverdict.h"
-#include "export/htmlpage.h"
-#include "export/pagecontent.h"
 #include "export/playability.h"
 #include "export/posterframe.h"
 #include "probe/fileprobe.h"
@@ -153,16 +152,11 @@ void ExportJob::startEncoding()
 
 void ExportJob::writePage()
 {
-    const FrameSize size = m_request.frameSize;
-    m_pageContent = m_request.minimalPage ? PageContent{} : pageContent(*m_request.probe, m_request.sourcePath);
-    const PageContent &content = m_pageContent;
-    writeFileAtomically(path(pageFileName), m_request.minimalPage
-                                                ? html5PageBytes(size.width, size.height, m_request.pageOptions)
-                                                : visitorPageBytes(size.width, size.height, m_request.pageOptions, content));
+    m_pageContent = ExportFiles::writePage(m_request);
     // The same run of the encoder writes the captions beside the video; of a
     // part, they are cut beside the poster.
-    (isTrimmed(m_inputs) ? m_trimmedCaptions : m_inputs.captions) = content.captions;
-    for (const CaptionTrack &caption : content.captions)
+    (isTrimmed(m_inputs) ? m_trimmedCaptions : m_inputs.captions) = m_pageContent.captions;
+    for (const CaptionTrack &caption : m_pageContent.captions)
         m_captionNames << caption.fileName;
 }
 
@@ -171,22 +165,22 @@ void ExportJob::startPoster()
     // The frame taken again at the output size, sharper than a preview stretched
     // to it. The encoder has no need of it, so both run at once.
     m_posterPending = true;
-    const QString filters = PosterFrame::posterFilters(m_request.frameSize, toneMapFilters(m_inputs.firstVideoTransfer));
+    ExportFiles::PosterWork work;
+    work.source = m_request.sourcePath;
+    work.seconds = m_request.posterSeconds;
+    work.atExactTime = m_request.posterAtExactTime;
+    work.temporaryFolder = m_temporary->path();
+    work.filters = PosterFrame::posterFilters(m_request.frameSize, toneMapFilters(m_inputs.firstVideoTransfer));
+    work.fallback = m_request.fallbackPoster;
+    work.posterPath = path(PosterFrame::posterFileName);
+    work.size = m_request.frameSize;
+    work.captions = m_trimmedCaptions;
+    work.folder = m_request.folder;
+    work.partStart = m_inputs.start;
+    work.partEnd = m_inputs.start + m_inputs.duration.value_or(0);
     m_worker.run(
-        [source = m_request.sourcePath, seconds = m_request.posterSeconds, temporary = m_temporary->path(), filters,
-         fallback = m_request.fallbackPoster, target = path(PosterFrame::posterFileName), size = m_request.frameSize,
-         cancelled = m_posterCancelled, captions = m_trimmedCaptions, folder = m_request.folder,
-         start = m_inputs.start, end = m_inputs.start + m_inputs.duration.value_or(0), exact = m_request.posterAtExactTime] {
-            for (const CaptionTrack &caption : captions) {
-                if (!cancelled->load())
-                    writeTrimmedCaptions(source, caption.streamIndex, start, end, folder + u'/' + caption.fileName,
-                                         cancelled.get());
-            }
-            const QString fileName = PosterFrame::fullSizeFileName.toString();
-            const QImage frame = exact ? PosterFrame::extractAtTime(source, seconds, temporary, filters, fileName, cancelled.get())
-                                       : PosterFrame::extract(source, seconds, temporary, filters, fileName, cancelled.get());
-            if (!cancelled->load())
-                PosterFrame::writePosterFile(frame.isNull() ? fallback : frame, target, size);
+        [work, cancelled = m_posterCancelled] {
+            ExportFiles::writePosterAndCaptions(work, cancelled.get());
             return true;
         },
         [this](bool) {
@@ -299,14 +293,13 @@ void ExportJob::checkAudioLoudness()
                          encodingDone(false);
                          return;
                      }
-                     const std::optional<Loudness::Correction> next = written ? Loudness::nextCorrection(*m_loudness, *written)
-                                                                              : std::nullopt;
                      if (written) {
                          writeDiagnosticLine(QStringLiteral("Loudness: the audio at %1 LUFS, peaks %2 dBTP")
                                                  .arg(written->integrated).arg(written->truePeak));
                      }
-                     // Two corrections at most, as for the size; the last one stays.
-                     if (!next || m_loudnessCorrections >= 2) {
+                     const std::optional<Loudness::Correction> next =
+                         Loudness::followUp(*m_loudness, written, m_loudnessCorrections);
+                     if (!next) {
                          if (m_loudnessBeforeSingleRun)
                              startSingleRun();
                          else
@@ -363,22 +356,36 @@ QString ExportJob::av1RunPath(qsizetype run) const
 void ExportJob::startAv1()
 {
     m_av1Started = true;
-    const std::optional<BitRates> rates = bitRates(m_request.targetBytes, m_inputs.duration, m_inputs.numberOfAudioTracks);
-    if (!rates || !m_inputs.firstVideoTrackInfo) {
-        m_av1Problem = QStringLiteral("The video's duration is unknown, so no rate could be given to the AV1 encoder.");
+    Av1Start start;
+    if (const std::optional<BitRates> rates = bitRates(m_request.targetBytes, m_inputs.duration, m_inputs.numberOfAudioTracks))
+        start.singleRunKilobits = rates->video;
+    start.hasVideo = m_inputs.firstVideoTrackInfo.has_value();
+    start.frameSize = m_request.frameSize;
+    start.targetBytes = saturatingInt64(m_request.targetBytes);
+    start.fixedBytes = m_fixedBytes;
+    start.duration = m_inputs.duration.value_or(0);
+    takeAv1Step(firstAv1Step(start));
+}
+
+void ExportJob::takeAv1Step(const Av1Step &step)
+{
+    switch (step.kind) {
+    case Av1Step::Kind::Run:
+        if (!m_av1Runs.isEmpty()) {
+            writeDiagnosticLine(QStringLiteral("AV1 version: %1 of %2 bytes written")
+                                    .arg(m_av1Runs.last().writtenBytes)
+                                    .arg(saturatingInt64(m_request.targetBytes)));
+        }
+        startAv1Run(step.kilobits);
+        return;
+    case Av1Step::Kind::Keep:
+        finishAv1(step.keptRun);
+        return;
+    case Av1Step::Kind::Drop:
+        m_av1Problem = step.problem;
         finishAv1(std::nullopt);
         return;
     }
-    if (m_request.frameSize.width < av1SmallestSide || m_request.frameSize.height < av1SmallestSide) {
-        m_av1Problem = QStringLiteral("SVT-AV1 makes no video smaller than %1 x %1 pixels; this one is %2.")
-                           .arg(av1SmallestSide)
-                           .arg(frameSizeText(m_request.frameSize));
-        finishAv1(std::nullopt);
-        return;
-    }
-    // The exact size knows what the audio and the container take; one run takes the single run's rate.
-    startAv1Run(m_fixedBytes > 0 ? firstAv1Kilobits(saturatingInt64(m_request.targetBytes), m_fixedBytes, *m_inputs.duration)
-                                 : rates->video);
 }
 
 void ExportJob::startAv1Run(double videoKilobits)
@@ -391,31 +398,10 @@ void ExportJob::startAv1Run(double videoKilobits)
 
 void ExportJob::av1RunFinished(bool endedNormally)
 {
-    if (!endedNormally) {
-        const QString lines = m_run->lastErrorLines();
-        m_av1Problem = QStringLiteral("The AV1 encoder stopped.");
-        if (!lines.isEmpty())
-            m_av1Problem = QStringLiteral("The AV1 encoder stopped:\n") + lines;
-        finishAv1(std::nullopt);
-        return;
-    }
-    m_av1Runs.last().writtenBytes = QFileInfo(av1RunPath(m_av1Runs.size() - 1)).size();
-    if (m_request.approximateSize) {
-        finishAv1(m_av1Runs.size() - 1);
-        return;
-    }
-    const qint64 target = saturatingInt64(m_request.targetBytes);
-    if (const std::optional<double> next = nextAv1Kilobits(m_av1Runs, target, m_fixedBytes)) {
-        writeDiagnosticLine(QStringLiteral("AV1 version: %1 of %2 bytes written").arg(m_av1Runs.last().writtenBytes).arg(target));
-        startAv1Run(*next);
-        return;
-    }
-    const std::optional<qsizetype> kept = keptAv1Run(m_av1Runs, target);
-    if (!kept) {
-        m_av1Problem = QStringLiteral("The AV1 version could not be made as small as %1: it came to %2.")
-                           .arg(byteCountText(quint64(target)), byteCountText(quint64(m_av1Runs.last().writtenBytes)));
-    }
-    finishAv1(kept);
+    if (endedNormally)
+        m_av1Runs.last().writtenBytes = QFileInfo(av1RunPath(m_av1Runs.size() - 1)).size();
+    takeAv1Step(nextAv1Step(m_av1Runs, endedNormally, endedNormally ? QString() : m_run->lastErrorLines(),
+                            saturatingInt64(m_request.targetBytes), m_fixedBytes, m_request.approximateSize));
 }
 
 void ExportJob::finishAv1(std::optional<qsizetype> keptRun)
@@ -434,21 +420,8 @@ void ExportJob::finishAv1(std::optional<qsizetype> keptRun)
     for (qsizetype run = 0; run < m_av1Runs.size(); ++run)
         QFile::remove(av1RunPath(run));
     if (!m_request.minimalPage)
-        writeTypedSources();
+        ExportFiles::writeTypedPage(m_request, m_pageContent);
     encodingDone(true);
-}
-
-void ExportJob::writeTypedSources()
-{
-    PageContent content = m_pageContent;
-    for (const QStringView name : {av1VideoFileName, videoFileName}) {
-        if (const std::optional<QString> type = mp4SourceType(path(name)))
-            content.sources << VideoSource{name.toString(), *type};
-    }
-    if (content.sources.isEmpty())
-        return; // nothing to type: the page stays as written
-    const FrameSize size = m_request.frameSize;
-    writeFileAtomically(path(pageFileName), visitorPageBytes(size.width, size.height, m_request.pageOptions, content));
 }
 
 void ExportJob::encodingDone(bool endedNormally)
@@ -508,28 +481,16 @@ void ExportJob::judge()
                 concludeWhenIdle();
                 return;
             }
-            ExportOutcome outcome;
-            outcome.entries = verdict.entries;
-            outcome.result = verdict.success && !isCutShort(observed) ? ExportOutcome::Result::Succeeded
-                                                                    : ExportOutcome::Result::Failed;
-            outcome.videoBytes = QFileInfo(path(videoFileName)).size();
+            EndFacts end;
+            if (!MediaTools::resourcePath(MediaTools::encoderName))
+                end.missingEncoderFolder = MediaTools::resourceDirectory();
+            end.videoBytes = QFileInfo(path(videoFileName)).size();
+            end.targetBytes = saturatingInt64(m_request.targetBytes);
+            end.limitPromised = m_request.targetIsCeiling && !m_request.approximateSize;
+            end.fixedBytes = m_fixedBytes;
+            ExportOutcome outcome = exportVerdict(verdict, observed, end);
             outcome.av1Bytes = QFileInfo(path(av1VideoFileName)).size();
             outcome.av1Problem = m_av1Problem;
-            if (!outcome.succeeded()) {
-                const bool encoderFound = MediaTools::resourcePath(MediaTools::encoderName).has_value();
-                outcome.reason = encoderFound ? explainFailure(observed)
-                                              : QStringLiteral("The encoder (FFmpeg's ffmpeg, as \"creator\") was not found in %1.")
-                                                    .arg(MediaTools::resourceDirectory());
-            } else if (m_request.targetIsCeiling && !m_request.approximateSize
-                       && outcome.videoBytes > saturatingInt64(m_request.targetBytes)) {
-                // A limit is a promise: a video over it is no success, however it came about.
-                outcome.result = ExportOutcome::Result::Failed;
-                outcome.reason = QStringLiteral("The video could not be made as small as %1: it came to %2.")
-                                     .arg(byteCountText(quint64(saturatingInt64(m_request.targetBytes))),
-                                          byteCountText(quint64(outcome.videoBytes)));
-                if (m_fixedBytes > 0)
-                    outcome.reason += QStringLiteral(" The sound and the container alone take %1.").arg(byteCountText(quint64(m_fixedBytes)));
-            }
             conclude(outcome);
         });
 }

@@ -14,6 +14,7 @@
 #include <atomic>
 #include <memory>
 
+struct Av1Step;
 class EncoderRun;
 class QProcess;
 
@@ -75,11 +76,10 @@ private:
     [[nodiscard]] int plannedAv1Runs() const;
     [[nodiscard]] QString av1RunPath(qsizetype run) const;
     void startAv1();
+    void takeAv1Step(const Av1Step &step);
     void startAv1Run(double videoKilobits);
     void av1RunFinished(bool endedNormally);
     void finishAv1(std::optional<qsizetype> keptRun);
-    // The page again, its sources typed by the codecs of the files written.
-    void writeTypedSources();
     void encodingDone(bool endedNormally);
     void concludeWhenIdle();
     void judge();

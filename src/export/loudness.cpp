@@ -75,6 +75,13 @@ std::optional<Correction> nextCorrection(const Correction &last, const Measure &
     return next;
 }
 
+std::optional<Correction> followUp(const Correction &last, const std::optional<Measure> &measured, int correctionsMade)
+{
+    if (!measured || correctionsMade >= mostCorrections)
+        return std::nullopt;
+    return nextCorrection(last, *measured);
+}
+
 QString filters(const Correction &correction, std::optional<int> sourceRate)
 {
     // The limiter looks ahead 5 ms, lets go over 50 ms, and keeps the audio in step with the picture.

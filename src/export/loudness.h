@@ -49,6 +49,13 @@ struct Correction
 // or nothing when the result keeps the promise.
 [[nodiscard]] std::optional<Correction> nextCorrection(const Correction &last, const Measure &measured);
 
+// The exact size's next correction after correctionsMade of them, for the audio
+// file as measured (nothing: it could not be measured): two at most, as for the
+// size, and the last one stays; nothing when none is needed or allowed.
+[[nodiscard]] std::optional<Correction> followUp(const Correction &last, const std::optional<Measure> &measured,
+                                                 int correctionsMade);
+inline constexpr int mostCorrections = 2;
+
 // The audio filters for a correction, down to 48 kHz when the source has more.
 [[nodiscard]] QString filters(const Correction &correction, std::optional<int> sourceRate);
 

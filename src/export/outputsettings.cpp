@@ -46,15 +46,12 @@ qint64 targetSizeBytes(quint64 sourceFileSize, double percent)
 
 std::optional<QString> sizeLimitProblem(double bytes, quint64 sourceFileSize)
 {
+    // A limit over the source acts as the source's own size: the video is never larger anyway.
     const qint64 smallest = std::max<qint64>(targetSizeBytes(sourceFileSize, 1), 1);
-    if (bytes >= double(smallest) && bytes <= double(sourceFileSize))
+    if (bytes >= double(smallest))
         return std::nullopt;
-    const QString range = QStringLiteral("Type a size from %1 to %2")
-                              .arg(byteCountText(quint64(smallest)), byteCountText(sourceFileSize));
-    const QString typed = byteCountText(quint64(bytes));
-    if (bytes > double(sourceFileSize))
-        return range + QStringLiteral(": %1 is more than the video itself.").arg(typed);
-    return range + QStringLiteral(": %1 is less than 1 % of the video.").arg(typed);
+    return QStringLiteral("Type a size of at least %1: %2 is less than 1 % of the video.")
+        .arg(byteCountText(quint64(smallest)), byteCountText(quint64(bytes)));
 }
 
 int sizeLimitPercent(double bytes, quint64 sourceFileSize)

@@ -31,8 +31,8 @@ struct FrameSize
 [[nodiscard]] qint64 targetSizeBytes(quint64 sourceFileSize, double percent);
 
 // Why bytes cannot be a size limit for a source file of sourceFileSize bytes:
-// it is larger than the source itself or smaller than 1 % of it gives, as the
-// slider's ends are; nothing when it can be.
+// it is smaller than 1 % of it gives, the slider's left end; nothing when it
+// can be (a limit over the source acts as the source's own size).
 [[nodiscard]] std::optional<QString> sizeLimitProblem(double bytes, quint64 sourceFileSize);
 
 // The target slider's position (1 to 100) nearest to a size limit.

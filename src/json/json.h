@@ -44,6 +44,9 @@ public:
     constexpr JSONNumber() = default;
     static constexpr JSONNumber integer(qint64 value) { return JSONNumber(value, 0, true); }
     static constexpr JSONNumber decimal(double value) { return JSONNumber(0, value, false); }
+    // The decimal number at the start of text, as a scanner reads it: optional
+    // leading white space, sign, digits, fraction after ".", exponent.
+    [[nodiscard]] static JSONNumber leadingIn(const QString &text);
 
     [[nodiscard]] constexpr bool isInteger() const { return m_isInteger; }
     [[nodiscard]] double toDouble() const;

@@ -1,0 +1,49 @@
+#include "export/exportfiles.h"
+
+#include "export/captiontrim.h"
+#include "export/codecstring.h"
+#include "export/encoderarguments.h"
+#include "export/htmlpage.h"
+#include "export/posterframe.h"
+
+namespace ExportFiles {
+
+PageContent writePage(const ExportRequest &request)
+{
+    const FrameSize size = request.frameSize;
+    const PageContent content = request.minimalPage ? PageContent{} : pageContent(*request.probe, request.sourcePath);
+    writeFileAtomically(request.folder + u'/' + pageFileName.toString(),
+                        request.minimalPage ? html5PageBytes(size.width, size.height, request.pageOptions)
+                                            : visitorPageBytes(size.width, size.height, request.pageOptions, content));
+    return content;
+}
+
+void writeTypedPage(const ExportRequest &request, PageContent content)
+{
+    for (const QStringView name : {av1VideoFileName, videoFileName}) {
+        if (const std::optional<QString> type = mp4SourceType(request.folder + u'/' + name.toString()))
+            content.sources << VideoSource{name.toString(), *type};
+    }
+    if (content.sources.isEmpty())
+        return; // nothing to type: the page stays as written
+    const FrameSize size = request.frameSize;
+    writeFileAtomically(request.folder + u'/' + pageFileName.toString(),
+                        visitorPageBytes(size.width, size.height, request.pageOptions, content));
+}
+
+void writePosterAndCaptions(const PosterWork &work, const std::atomic<bool> *cancelled)
+{
+    for (const CaptionTrack &caption : work.captions) {
+        if (!cancelled->load())
+            writeTrimmedCaptions(work.source, caption.streamIndex, work.partStart, work.partEnd,
+                                 work.folder + u'/' + caption.fileName, cancelled);
+    }
+    const QString fileName = PosterFrame::fullSizeFileName.toString();
+    const QImage frame = work.atExactTime
+        ? PosterFrame::extractAtTime(work.source, work.seconds, work.temporaryFolder, work.filters, fileName, cancelled)
+        : PosterFrame::extract(work.source, work.seconds, work.temporaryFolder, work.filters, fileName, cancelled);
+    if (!cancelled->load())
+        PosterFrame::writePosterFile(frame.isNull() ? work.fallback : frame, work.posterPath, work.size);
+}
+
+} // namespace ExportFiles

@@ -1,0 +1,27 @@
+#include "export/exportverdict.h"
+
+#include "common/displaytext.h"
+
+ExportOutcome exportVerdict(const FolderVerdict &verdict, const FailureFacts &observed, const EndFacts &end)
+{
+    ExportOutcome outcome;
+    outcome.entries = verdict.entries;
+    outcome.videoBytes = end.videoBytes;
+    if (!verdict.success || isCutShort(observed)) {
+        outcome.result = ExportOutcome::Result::Failed;
+        outcome.reason = end.missingEncoderFolder
+            ? QStringLiteral("The encoder (FFmpeg's ffmpeg, as \"creator\") was not found in %1.").arg(*end.missingEncoderFolder)
+            : explainFailure(observed);
+        return outcome;
+    }
+    if (end.limitPromised && end.videoBytes > end.targetBytes) {
+        outcome.result = ExportOutcome::Result::Failed;
+        outcome.reason = QStringLiteral("The video could not be made as small as %1: it came to %2.")
+                             .arg(byteCountText(quint64(end.targetBytes)), byteCountText(quint64(end.videoBytes)));
+        if (end.fixedBytes > 0)
+            outcome.reason += QStringLiteral(" The sound and the container alone take %1.").arg(byteCountText(quint64(end.fixedBytes)));
+        return outcome;
+    }
+    outcome.result = ExportOutcome::Result::Succeeded;
+    return outcome;
+}
