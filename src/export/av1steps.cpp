@@ -1,7 +1,11 @@
 #include "export/av1steps.h"
 
+#include "common/diagnostics.h"
 #include "common/displaytext.h"
 #include "export/encoderarguments.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 Av1Step firstAv1Step(const Av1Start &start)
 {
@@ -34,4 +38,62 @@ Av1Step nextAv1Step(const QList<Pass> &runs, bool lastEndedNormally, const QStri
         return Av1Step::keep(*kept);
     return Av1Step::drop(QStringLiteral("The AV1 version could not be made as small as %1: it came to %2.")
                              .arg(byteCountText(quint64(targetBytes)), byteCountText(quint64(runs.isEmpty() ? 0 : runs.last().writtenBytes))));
+}
+
+Av1Version::Av1Version(QString folder, qint64 targetBytes, bool approximateSize)
+    : m_folder(std::move(folder)), m_targetBytes(targetBytes), m_approximateSize(approximateSize)
+{
+}
+
+Av1Step Av1Version::start(const Av1Start &start)
+{
+    m_fixedBytes = start.fixedBytes;
+    return record(firstAv1Step(start));
+}
+
+Av1Step Av1Version::runEnded(bool endedNormally, const QString &errorLines)
+{
+    if (endedNormally)
+        m_runs.last().writtenBytes = QFileInfo(runPath()).size();
+    const Av1Step step = nextAv1Step(m_runs, endedNormally, errorLines, m_targetBytes, m_fixedBytes, m_approximateSize);
+    if (step.kind == Av1Step::Kind::Run)
+        writeDiagnosticLine(QStringLiteral("AV1 version: %1 of %2 bytes written").arg(m_runs.last().writtenBytes).arg(m_targetBytes));
+    return record(step);
+}
+
+Av1Step Av1Version::record(Av1Step step)
+{
+    if (step.kind == Av1Step::Kind::Run) {
+        m_runs << Pass{m_runs.isEmpty() ? PassKind::Final : PassKind::Corrected, step.kilobits, 0};
+        writeDiagnosticLine(QStringLiteral("AV1 version: run %1 at %2 kb/s").arg(m_runs.size()).arg(step.kilobits));
+    }
+    return step;
+}
+
+QString Av1Version::runName() const
+{
+    return m_runs.size() == 1 ? QStringLiteral("AV1 version") : QStringLiteral("AV1 correction");
+}
+
+QString Av1Version::runPath(qsizetype run) const
+{
+    return m_folder + QStringLiteral("/.av1-run-%1.mp4").arg(run);
+}
+
+void Av1Version::finish(const Av1Step &step)
+{
+    if (step.kind == Av1Step::Kind::Keep) {
+        const Pass &kept = m_runs.at(step.keptRun);
+        writeDiagnosticLine(QStringLiteral("AV1 version: %1 of %2 bytes, run %3 of %4")
+                                .arg(kept.writtenBytes)
+                                .arg(m_targetBytes)
+                                .arg(step.keptRun + 1)
+                                .arg(m_runs.size()));
+        QFile::rename(runPath(step.keptRun), m_folder + u'/' + av1VideoFileName.toString());
+    } else {
+        m_problem = step.problem;
+        writeDiagnosticLine(QStringLiteral("AV1 version left out: ") + QString(m_problem).replace(u'\n', u' '));
+    }
+    for (qsizetype run = 0; run < m_runs.size(); ++run)
+        QFile::remove(runPath(run));
 }

@@ -41,3 +41,37 @@ struct Av1Start
 // normally): another run, the file kept, or why there is none.
 [[nodiscard]] Av1Step nextAv1Step(const QList<Pass> &runs, bool lastEndedNormally, const QString &lastErrorLines,
                                   qint64 targetBytes, qint64 fixedBytes, bool approximateSize);
+
+// The AV1 version of one export as a step object: it records the runs and owns
+// their files in the export's folder; the job only starts the runs it names.
+class Av1Version
+{
+public:
+    Av1Version(QString folder, qint64 targetBytes, bool approximateSize);
+
+    // The runs the progress bar plans for: a correction is usual; a third run is not.
+    [[nodiscard]] static int plannedRuns(bool approximateSize) { return approximateSize ? 1 : 2; }
+
+    // The first step; a Run step is recorded as the run under way.
+    [[nodiscard]] Av1Step start(const Av1Start &start);
+    // After the run under way has ended: the next step, recorded the same way.
+    [[nodiscard]] Av1Step runEnded(bool endedNormally, const QString &errorLines);
+    // The run under way: its file and its name in progress.
+    [[nodiscard]] QString runPath() const { return runPath(m_runs.size() - 1); }
+    [[nodiscard]] QString runName() const;
+    // After a Keep or Drop step: the kept run's file becomes the AV1 video, the other runs' files go.
+    void finish(const Av1Step &step);
+    // Why the AV1 version is missing; empty when it was kept.
+    [[nodiscard]] const QString &problem() const { return m_problem; }
+
+private:
+    [[nodiscard]] QString runPath(qsizetype run) const;
+    Av1Step record(Av1Step step);
+
+    QString m_folder;
+    qint64 m_targetBytes = 0;
+    bool m_approximateSize = false;
+    qint64 m_fixedBytes = 0;
+    QList<Pass> m_runs;
+    QString m_problem;
+};

@@ -299,3 +299,12 @@ QStringList av1Arguments(const EncoderInputs &inputs, const QString &outputPath,
         arguments << QStringLiteral("-movflags") << QStringLiteral("+faststart");
     return arguments << QStringLiteral("-y") << outputPath;
 }
+
+std::optional<int> firstAudioSampleRate(const FileProbe &probe, const EncoderInputs &inputs)
+{
+    if (!probe.json || !inputs.firstAudioTrackNumber)
+        return std::nullopt;
+    bool read = false;
+    const int rate = (*probe.json)[u"streams"][*inputs.firstAudioTrackNumber][u"sample_rate"].stringValue().toInt(&read);
+    return read ? std::optional(rate) : std::nullopt;
+}

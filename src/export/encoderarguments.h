@@ -37,6 +37,9 @@ struct EncoderInputs
 // duration becomes the kept part's, which the rates and the progress follow.
 void keepPart(EncoderInputs &inputs, double start, std::optional<double> end);
 
+// The sample rate of the first audio stream the inputs read, as the prober gave it.
+[[nodiscard]] std::optional<int> firstAudioSampleRate(const FileProbe &probe, const EncoderInputs &inputs);
+
 // Whether the inputs read only a part of the source.
 [[nodiscard]] bool isTrimmed(const EncoderInputs &inputs);
 

@@ -9,6 +9,7 @@
 #include "export/encoderrun.h"
 #include "export/exportfiles.h"
 #include "export/exportpreflight.h"
+#include "export/exactsizeruns.h"
 #include "export/exportverdict.h"
 #include "export/failurecause.h"
 #include "export/folderverdict.h"
@@ -116,19 +117,9 @@ void ExportJob::measureSourceLoudness()
                      if (!m_loudness)
                          writeDiagnosticLine(QStringLiteral("Loudness: the sound is left as it is"));
                      if (m_loudness)
-                         m_inputs.audioFilters = Loudness::filters(*m_loudness, sourceSampleRate());
+                         m_inputs.audioFilters = Loudness::filters(*m_loudness, firstAudioSampleRate(*m_request.probe, m_inputs));
                      startEncoding();
                  });
-}
-
-std::optional<int> ExportJob::sourceSampleRate() const
-{
-    const FileProbe &probe = *m_request.probe;
-    if (!probe.json || !m_inputs.firstAudioTrackNumber)
-        return std::nullopt;
-    bool read = false;
-    const int rate = (*probe.json)[u"streams"][*m_inputs.firstAudioTrackNumber][u"sample_rate"].stringValue().toInt(&read);
-    return read ? std::optional(rate) : std::nullopt;
 }
 
 void ExportJob::startEncoding()
@@ -219,8 +210,6 @@ void ExportJob::startSingleRun()
 void ExportJob::startExactPass(const Pass &pass)
 {
     const QString name = passName(pass.kind);
-    writeDiagnosticLine(QStringLiteral("Exact size: %1 at %2 kb/s").arg(name).arg(pass.videoKilobits));
-    m_passes << pass;
     startRun(Phase::Exact, name.left(1).toUpper() + name.mid(1),
              finalArguments(m_inputs, m_temporary->path(), pass.videoKilobits, pass.kind == PassKind::Capped));
 }
@@ -256,7 +245,7 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
     if (m_phase == Phase::Exact && !endedNormally && !reportsFullDisk(m_encoderMessage)) {
         // Two-pass libx264 refuses a rate below its own floor for the picture; the
         // single run of old makes the smallest file it can instead.
-        writeDiagnosticLine(QStringLiteral("Exact size: the %1 failed, one run as before").arg(passName(m_passes.last().kind)));
+        writeDiagnosticLine(QStringLiteral("Exact size: the %1 failed, one run as before").arg(passName(m_exact->last().kind)));
         m_runIndex = -1;
         m_runCount = 1 + plannedAv1Runs();
         m_percent = 0;
@@ -272,12 +261,11 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
 
 void ExportJob::analysisDone()
 {
-    // The video gets exactly what the audio and the container leave of the target.
     const qint64 audio = QFileInfo(m_temporary->path() + u'/' + audioFileName.toString()).size();
     m_fixedBytes = audio + mp4OverheadBytes(m_temporary->path() + u'/' + analysisFileName.toString());
-    const qint64 target = saturatingInt64(m_request.targetBytes);
-    writeDiagnosticLine(QStringLiteral("Exact size: %1 bytes, audio and container %2").arg(target).arg(m_fixedBytes));
-    startExactPass({PassKind::Final, exactVideoKilobits(target, m_fixedBytes, 0, m_inputs.duration.value_or(1)), 0});
+    m_exact = std::make_unique<ExactSizeRuns>(saturatingInt64(m_request.targetBytes), m_inputs.duration.value_or(1),
+                                              m_request.targetIsCeiling);
+    startExactPass(m_exact->first(m_fixedBytes));
 }
 
 void ExportJob::checkAudioLoudness()
@@ -308,54 +296,26 @@ void ExportJob::checkAudioLoudness()
                      }
                      ++m_loudnessCorrections;
                      m_loudness = next;
-                     m_inputs.audioFilters = Loudness::filters(*next, sourceSampleRate());
+                     m_inputs.audioFilters = Loudness::filters(*next, firstAudioSampleRate(*m_request.probe, m_inputs));
                      startRun(Phase::Loudness, QStringLiteral("Loudness correction"), audioArguments(m_inputs, m_temporary->path()));
                  });
 }
 
 void ExportJob::continueExactSize()
 {
-    m_passes.last().writtenBytes = QFileInfo(path(videoFileName)).size();
-    const qint64 target = saturatingInt64(m_request.targetBytes);
-    const SizeBounds bounds = m_request.targetIsCeiling ? ceilingBounds : SizeBounds{};
-    const std::optional<Pass> next =
-        nextExactSizePass(m_passes, target, m_fixedBytes, m_inputs.duration.value_or(1), bounds);
-    if (next) {
-        writeDiagnosticLine(QStringLiteral("Exact size: %1 of %2 bytes written").arg(m_passes.last().writtenBytes).arg(target));
+    if (const std::optional<Pass> next = m_exact->passEnded(QFileInfo(path(videoFileName)).size()))
         startExactPass(*next);
-        return;
-    }
-    const Pass &held = m_passes.last();
-    writeDiagnosticLine(QStringLiteral("Exact size: %1 of %2 bytes (%3), held by the %4, run %5")
-                            .arg(held.writtenBytes)
-                            .arg(target)
-                            .arg(double(held.writtenBytes) / double(std::max<qint64>(target, 1)), 0, 'f', 3)
-                            .arg(passName(held.kind))
-                            .arg(m_runIndex + 1));
-    if (held.writtenBytes > 0 && double(held.writtenBytes) < bounds.least * double(target)) {
-        // Below the target only where the encoder could not spend the bytes: say so.
-        writeDiagnosticLine(QStringLiteral("The video reached the encoder's quality ceiling: %1 of %2 bytes")
-                                .arg(held.writtenBytes)
-                                .arg(target));
-    }
-    encodingDone(true);
+    else
+        encodingDone(true);
 }
 
 int ExportJob::plannedAv1Runs() const
 {
-    if (!m_request.av1Version)
-        return 0;
-    return m_request.approximateSize ? 1 : 2; // a correction is usual; a third run is not
-}
-
-QString ExportJob::av1RunPath(qsizetype run) const
-{
-    return path(QStringLiteral(".av1-run-%1.mp4").arg(run));
+    return m_request.av1Version ? Av1Version::plannedRuns(m_request.approximateSize) : 0;
 }
 
 void ExportJob::startAv1()
 {
-    m_av1Started = true;
     Av1Start start;
     if (const std::optional<BitRates> rates = bitRates(m_request.targetBytes, m_inputs.duration, m_inputs.numberOfAudioTracks))
         start.singleRunKilobits = rates->video;
@@ -364,69 +324,30 @@ void ExportJob::startAv1()
     start.targetBytes = saturatingInt64(m_request.targetBytes);
     start.fixedBytes = m_fixedBytes;
     start.duration = m_inputs.duration.value_or(0);
-    takeAv1Step(firstAv1Step(start));
+    m_av1 = std::make_unique<Av1Version>(m_request.folder, start.targetBytes, m_request.approximateSize);
+    takeAv1Step(m_av1->start(start));
 }
 
 void ExportJob::takeAv1Step(const Av1Step &step)
 {
-    switch (step.kind) {
-    case Av1Step::Kind::Run:
-        if (!m_av1Runs.isEmpty()) {
-            writeDiagnosticLine(QStringLiteral("AV1 version: %1 of %2 bytes written")
-                                    .arg(m_av1Runs.last().writtenBytes)
-                                    .arg(saturatingInt64(m_request.targetBytes)));
-        }
-        startAv1Run(step.kilobits);
-        return;
-    case Av1Step::Kind::Keep:
-        finishAv1(step.keptRun);
-        return;
-    case Av1Step::Kind::Drop:
-        m_av1Problem = step.problem;
-        finishAv1(std::nullopt);
+    if (step.kind == Av1Step::Kind::Run) {
+        startRun(Phase::Av1, m_av1->runName(), av1Arguments(m_inputs, m_av1->runPath(), step.kilobits));
         return;
     }
-}
-
-void ExportJob::startAv1Run(double videoKilobits)
-{
-    m_av1Runs << Pass{m_av1Runs.isEmpty() ? PassKind::Final : PassKind::Corrected, videoKilobits, 0};
-    writeDiagnosticLine(QStringLiteral("AV1 version: run %1 at %2 kb/s").arg(m_av1Runs.size()).arg(videoKilobits));
-    startRun(Phase::Av1, m_av1Runs.size() == 1 ? QStringLiteral("AV1 version") : QStringLiteral("AV1 correction"),
-             av1Arguments(m_inputs, av1RunPath(m_av1Runs.size() - 1), videoKilobits));
-}
-
-void ExportJob::av1RunFinished(bool endedNormally)
-{
-    if (endedNormally)
-        m_av1Runs.last().writtenBytes = QFileInfo(av1RunPath(m_av1Runs.size() - 1)).size();
-    takeAv1Step(nextAv1Step(m_av1Runs, endedNormally, endedNormally ? QString() : m_run->lastErrorLines(),
-                            saturatingInt64(m_request.targetBytes), m_fixedBytes, m_request.approximateSize));
-}
-
-void ExportJob::finishAv1(std::optional<qsizetype> keptRun)
-{
-    if (keptRun) {
-        const Pass &kept = m_av1Runs.at(*keptRun);
-        writeDiagnosticLine(QStringLiteral("AV1 version: %1 of %2 bytes, run %3 of %4")
-                                .arg(kept.writtenBytes)
-                                .arg(saturatingInt64(m_request.targetBytes))
-                                .arg(*keptRun + 1)
-                                .arg(m_av1Runs.size()));
-        QFile::rename(av1RunPath(*keptRun), path(av1VideoFileName));
-    } else {
-        writeDiagnosticLine(QStringLiteral("AV1 version left out: ") + QString(m_av1Problem).replace(u'\n', u' '));
-    }
-    for (qsizetype run = 0; run < m_av1Runs.size(); ++run)
-        QFile::remove(av1RunPath(run));
+    m_av1->finish(step);
     if (!m_request.minimalPage)
         ExportFiles::writeTypedPage(m_request, m_pageContent);
     encodingDone(true);
 }
 
+void ExportJob::av1RunFinished(bool endedNormally)
+{
+    takeAv1Step(m_av1->runEnded(endedNormally, endedNormally ? QString() : m_run->lastErrorLines()));
+}
+
 void ExportJob::encodingDone(bool endedNormally)
 {
-    if (endedNormally && m_request.av1Version && !m_av1Started && !m_cancelRequested) {
+    if (endedNormally && m_request.av1Version && !m_av1 && !m_cancelRequested) {
         startAv1();
         return;
     }
@@ -465,15 +386,7 @@ void ExportJob::judge()
     facts.sourceEndedEarly = m_sourceEndedEarly;
     facts.neededBytes = bytesNeeded(m_request);
     m_worker.run(
-        [facts]() mutable {
-            facts.names = folderEntryNames(facts.folder);
-            const FolderVerdict verdict = judgeFolder(facts.folder, facts.names, facts.encoderEndedNormally,
-                                                      isPlayableVideo, facts.besideVideo);
-            // A truncated source encodes "well" to its break: only a look at the video tells.
-            if (!verdict.success || facts.sourceEndedEarly)
-                observeAfterExport(facts);
-            return std::pair(facts, verdict);
-        },
+        [facts] { return judgeFinishedFolder(facts); },
         [this](const std::pair<FailureFacts, FolderVerdict> &judged) {
             const auto &[observed, verdict] = judged;
             m_stage = Stage::Working;
@@ -490,7 +403,7 @@ void ExportJob::judge()
             end.fixedBytes = m_fixedBytes;
             ExportOutcome outcome = exportVerdict(verdict, observed, end);
             outcome.av1Bytes = QFileInfo(path(av1VideoFileName)).size();
-            outcome.av1Problem = m_av1Problem;
+            outcome.av1Problem = m_av1 ? m_av1->problem() : QString();
             conclude(outcome);
         });
 }

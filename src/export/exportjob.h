@@ -15,6 +15,8 @@
 #include <memory>
 
 struct Av1Step;
+class Av1Version;
+class ExactSizeRuns;
 class EncoderRun;
 class QProcess;
 
@@ -66,7 +68,6 @@ private:
     void measureSourceLoudness();
     void checkAudioLoudness();
     void analysisDone();
-    [[nodiscard]] std::optional<int> sourceSampleRate() const;
     void startExactPass(const Pass &pass);
     void runFinished(bool cancelled, bool endedNormally);
     // After a pass of the exact size: another one, or the end of the encoding.
@@ -74,12 +75,9 @@ private:
     void showProgress(double runPercent);
     // The AV1 version, after the H.264 file it falls back on.
     [[nodiscard]] int plannedAv1Runs() const;
-    [[nodiscard]] QString av1RunPath(qsizetype run) const;
     void startAv1();
     void takeAv1Step(const Av1Step &step);
-    void startAv1Run(double videoKilobits);
     void av1RunFinished(bool endedNormally);
-    void finishAv1(std::optional<qsizetype> keptRun);
     void encodingDone(bool endedNormally);
     void concludeWhenIdle();
     void judge();
@@ -115,7 +113,7 @@ private:
 
     // The exact size.
     qint64 m_fixedBytes = 0; // the audio and the container's own bytes
-    QList<Pass> m_passes;
+    std::unique_ptr<ExactSizeRuns> m_exact; // once the analysis has run
 
     // Even loudness.
     std::optional<Loudness::Correction> m_loudness; // nothing: the audio as it is
@@ -123,10 +121,7 @@ private:
     bool m_measuring = false; // a measure runs, between the encoder's runs
     bool m_loudnessBeforeSingleRun = false; // with one run, the sound is measured in runs of its own first
 
-    // The AV1 version.
-    bool m_av1Started = false;
-    QList<Pass> m_av1Runs;
-    QString m_av1Problem;
+    std::unique_ptr<Av1Version> m_av1; // once the H.264 file is written
 
     BackgroundWorker m_worker; // last: its threads end before the rest goes
 };

@@ -1,6 +1,18 @@
 #include "export/exportverdict.h"
 
 #include "common/displaytext.h"
+#include "export/playability.h"
+
+std::pair<FailureFacts, FolderVerdict> judgeFinishedFolder(FailureFacts facts)
+{
+    facts.names = folderEntryNames(facts.folder);
+    const FolderVerdict verdict =
+        judgeFolder(facts.folder, facts.names, facts.encoderEndedNormally, isPlayableVideo, facts.besideVideo);
+    // A truncated source encodes "well" to its break: only a look at the video tells.
+    if (!verdict.success || facts.sourceEndedEarly)
+        observeAfterExport(facts);
+    return {facts, verdict};
+}
 
 ExportOutcome exportVerdict(const FolderVerdict &verdict, const FailureFacts &observed, const EndFacts &end)
 {

@@ -6,6 +6,13 @@
 
 #include <QString>
 
+#include <utility>
+
+// Lists and judges the folder of an export whose runs have ended, and where it
+// fails or the source ended early, observes why (the disk, the source, the
+// video). Blocks while the prober looks at the video.
+[[nodiscard]] std::pair<FailureFacts, FolderVerdict> judgeFinishedFolder(FailureFacts facts);
+
 // What the end of an export found besides its folder.
 struct EndFacts
 {
