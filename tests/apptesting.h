@@ -3,10 +3,28 @@
 // Helpers shared by the widget tests.
 
 #include "app/appdelegate.h"
+#include "app/dropviews.h"
+#include "app/exportsheet.h"
+#include "app/keptpartcontrols.h"
+#include "app/notificationcenter.h"
+#include "app/openflow.h"
+#include "app/outputcontrols.h"
 #include "app/posterpreview.h"
+#include "app/progresssheet.h"
+#include "app/queueflow.h"
+#include "app/saveflow.h"
+#include "probe/fileprobe.h"
 #include "testing.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSlider>
 #include <QDir>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -43,6 +61,16 @@ struct LaunchedDelegate : AppDelegate
     LaunchedDelegate() { applicationDidFinishLaunching(); }
 };
 
+// The window's widget or action of that object name; the test fails without one.
+template <typename T>
+T *child(const AppDelegate &delegate, const char *name)
+{
+    T *found = delegate.window()->findChild<T *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("The window has no %s named %s", T::staticMetaObject.className(), name);
+    return found;
+}
+
 // Clicks the button of box with that text; false when there is none.
 inline bool clickButton(QMessageBox *box, const QString &text)
 {
@@ -60,21 +88,21 @@ inline bool clickButton(QMessageBox *box, const QString &text)
 inline bool openAndWait(AppDelegate &delegate, const QString &path)
 {
     QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
-    delegate.openSourceVideo(QUrl::fromLocalFile(path));
+    delegate.opening().open(path);
     return opened.wait(20'000)
-        && (!opened.first().first().toBool() || QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
+        && (!opened.first().first().toBool() || QTest::qWaitFor([&] { return delegate.outputControls().posterPreview().isIdle(); }, 20'000));
 }
 
 // Whether the export's encoder runs now (it starts once the poster is extracted).
 inline bool encoderRunning(const AppDelegate &delegate)
 {
-    return delegate.globalProcess && delegate.globalProcess->state() == QProcess::Running;
+    return delegate.exportSheet().encoderProcess() && delegate.exportSheet().encoderProcess()->state() == QProcess::Running;
 }
 
 // The alert on the window, taken so the next call finds the next one.
 inline QMessageBox *takeAlert(AppDelegate &delegate)
 {
-    QMessageBox *alert = delegate.window->findChild<QMessageBox *>(QStringLiteral("alert"));
+    QMessageBox *alert = delegate.window()->findChild<QMessageBox *>(QStringLiteral("alert"));
     if (alert)
         alert->setObjectName(QStringLiteral("answered"));
     return alert;
@@ -94,7 +122,7 @@ inline QString answerAlert(AppDelegate &delegate)
 inline std::optional<bool> exportAndWait(AppDelegate &delegate, const QString &folder, int timeout = 60'000)
 {
     QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-    delegate.prepareOutputFolder(folder);
+    delegate.saving().exportInto(folder);
     if (!finished.wait(timeout))
         return std::nullopt;
     return finished.first().first().toBool();

@@ -76,27 +76,27 @@ private Q_SLOTS:
     {
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        QVERIFY(delegate.posterImageSlider->value() == 50 && delegate.saveToolBarBTN->isEnabled());
-        QCOMPARE(delegate.posterIMGView->image().size(), QSize(640, 480));
+        QVERIFY(child<QSlider>(delegate, "posterImageSlider")->value() == 50 && child<QAction>(delegate, "saveToolBarBTN")->isEnabled());
+        QCOMPARE(child<ImageDropView>(delegate, "posterIMGView")->image().size(), QSize(640, 480));
         // The labels follow the sliders at once.
-        delegate.outputResolutionSlider->setValue(50);
-        delegate.outputFileSizeSlider->setValue(50);
-        QCOMPARE(delegate.outputResolutionLBL->text(), u"160 x 120"_s);
-        QCOMPARE(delegate.window->findChild<QLabel *>(u"outputResolutionSourceLBL"_s)->text(), u"of 320 x 240 (50 %)"_s);
-        QVERIFY(delegate.window->findChild<QLabel *>(u"outputFileSizeSourceLBL"_s)->text().endsWith(u" (50 %)"));
-        delegate.outputResolutionSlider->setValue(1);
-        QCOMPARE(delegate.outputResolutionLBL->text(), u"4 x 2"_s);
+        child<QSlider>(delegate, "outputResolutionSlider")->setValue(50);
+        child<QSlider>(delegate, "outputFileSizeSlider")->setValue(50);
+        QCOMPARE(child<QLabel>(delegate, "outputResolutionLBL")->text(), u"160 x 120"_s);
+        QCOMPARE(delegate.window()->findChild<QLabel *>(u"outputResolutionSourceLBL"_s)->text(), u"of 320 x 240 (50 %)"_s);
+        QVERIFY(delegate.window()->findChild<QLabel *>(u"outputFileSizeSourceLBL"_s)->text().endsWith(u" (50 %)"));
+        child<QSlider>(delegate, "outputResolutionSlider")->setValue(1);
+        QCOMPARE(child<QLabel>(delegate, "outputResolutionLBL")->text(), u"4 x 2"_s);
 
         // A refused file leaves the first loaded as the user left it.
-        const auto probe = delegate.globalFP;
+        const auto probe = delegate.opening().source().probe;
         QVERIFY(openAndWait(delegate, mediaPath(u"MOVIE.VOB"_s)));
         QMessageBox *alert = takeAlert(delegate);
         QVERIFY(alert && alert->icon() == QMessageBox::Information && alert->buttons().size() == 1);
         QCOMPARE(alert->informativeText(), u"Contact: support@videofold.org"_s);
-        QVERIFY(delegate.globalFP == probe && delegate.outputResolutionLBL->text() == u"4 x 2");
+        QVERIFY(delegate.opening().source().probe == probe && child<QLabel>(delegate, "outputResolutionLBL")->text() == u"4 x 2");
         // Opening the same file again starts from fresh slider values.
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        QCOMPARE(delegate.outputResolutionSlider->value(), 100);
+        QCOMPARE(child<QSlider>(delegate, "outputResolutionSlider")->value(), 100);
     }
 
     void titleFactsAndRecentFiles()
@@ -110,24 +110,24 @@ private Q_SLOTS:
             QVERIFY(QFile::copy(mediaPath(i % 2 ? u"video-only.mp4"_s : u"h264-aac.mp4"_s), files.last()));
         }
         LaunchedDelegate delegate;
-        auto *facts = delegate.window->findChild<QLabel *>(u"sourceFactsLBL"_s);
-        QVERIFY(delegate.window->windowTitle() == u"Videofold" && facts->text().isEmpty());
+        auto *facts = delegate.window()->findChild<QLabel *>(u"sourceFactsLBL"_s);
+        QVERIFY(delegate.window()->windowTitle() == u"Videofold" && facts->text().isEmpty());
 
         // The title and the facts line name the accepted file; a source without audio has no audio fact.
         QVERIFY(openAndWait(delegate, files[0]));
-        QCOMPARE(delegate.window->windowTitle(), u"clip0.mp4 – Videofold"_s);
-        QCOMPARE(delegate.window->windowFilePath(), files[0]);
+        QCOMPARE(delegate.window()->windowTitle(), u"clip0.mp4 – Videofold"_s);
+        QCOMPARE(delegate.window()->windowFilePath(), files[0]);
         QVERIFY(facts->text().startsWith(u"320 x 240 · 00:00:02 · ") && facts->text().endsWith(u" · H.264 · AAC mono"));
         QVERIFY(openAndWait(delegate, files[1]));
         QVERIFY(facts->text().startsWith(u"640 x 360 · 00:00:01 · ") && facts->text().endsWith(u" kB · H.264"));
         QVERIFY(openAndWait(delegate, mediaPath(u"notes.txt"_s)));
         answerAlert(delegate);
-        QCOMPARE(delegate.window->windowTitle(), u"clip1.mp4 – Videofold"_s); // a refusal changes nothing
+        QCOMPARE(delegate.window()->windowTitle(), u"clip1.mp4 – Videofold"_s); // a refusal changes nothing
 
         // Open Recent: newest first, ten at most, names as text.
         for (int i = 2; i < 11; ++i)
             QVERIFY(openAndWait(delegate, files[i]));
-        auto *recent = delegate.window->findChild<QMenu *>(u"recentMenu"_s);
+        auto *recent = delegate.window()->findChild<QMenu *>(u"recentMenu"_s);
         auto recentTexts = [recent] {
             QStringList texts;
             for (QAction *action : recent->actions())
@@ -142,8 +142,8 @@ private Q_SLOTS:
         // Choosing one runs the open flow; one that is gone is refused and leaves the list.
         QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
         recent->actions().at(3)->trigger();
-        QVERIFY(opened.wait(20'000) && QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
-        QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[7]));
+        QVERIFY(opened.wait(20'000) && QTest::qWaitFor([&] { return delegate.outputControls().posterPreview().isIdle(); }, 20'000));
+        QCOMPARE(QUrl::fromLocalFile(delegate.opening().source().path), QUrl::fromLocalFile(files[7]));
         QCOMPARE(recentTexts().first(), u"clip7.mp4"_s);
         QVERIFY(QFile::remove(files[5]));
         recent->actions().at(recentTexts().indexOf(u"clip5.mp4"_s))->trigger();
@@ -154,13 +154,13 @@ private Q_SLOTS:
 
         // A launch with files opens the first, as a drop would; a refused one gets the refusal.
         delegate.openLaunchArguments({u"--some-option"_s, u"clip3.mp4"_s, files[4]}, folder.path());
-        QVERIFY(opened.wait(20'000) && QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
-        QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(files[3]));
+        QVERIFY(opened.wait(20'000) && QTest::qWaitFor([&] { return delegate.outputControls().posterPreview().isIdle(); }, 20'000));
+        QCOMPARE(QUrl::fromLocalFile(delegate.opening().source().path), QUrl::fromLocalFile(files[3]));
         delegate.openLaunchArguments({QUrl::fromLocalFile(mediaPath(u"notes.txt"_s)).toString()}, folder.path());
         QVERIFY(opened.wait(20'000) && takeAlert(delegate));
 
         // The toolbar's icons come from the theme, or from the bundle where there is none.
-        for (QAction *action : delegate.window->findChild<QToolBar *>()->actions())
+        for (QAction *action : delegate.window()->findChild<QToolBar *>()->actions())
             QVERIFY2(action->isSeparator() || !action->icon().isNull(), qPrintable(action->objectName()));
     }
 
@@ -169,13 +169,13 @@ private Q_SLOTS:
         LaunchedDelegate delegate;
         QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
         // A folder is skipped; of several files only the first opens.
-        drop(delegate.posterIMGView, {QUrl::fromLocalFile(mediaPath(u"folder"_s)), QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)),
+        drop(child<ImageDropView>(delegate, "posterIMGView"), {QUrl::fromLocalFile(mediaPath(u"folder"_s)), QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)),
                                       QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s))});
         QVERIFY(opened.wait(20'000));
-        QCOMPARE(delegate.sourceURL, QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)));
+        QCOMPARE(QUrl::fromLocalFile(delegate.opening().source().path), QUrl::fromLocalFile(mediaPath(u"video-only.mp4"_s)));
         // Only folders, or a web link: nothing happens.
-        for (QWidget *view : {static_cast<QWidget *>(delegate.window->findChild<DropView *>()),
-                              delegate.window->findChild<ScrollDropView *>()->viewport()}) {
+        for (QWidget *view : {static_cast<QWidget *>(delegate.window()->findChild<DropView *>()),
+                              delegate.window()->findChild<ScrollDropView *>()->viewport()}) {
             drop(view, {QUrl::fromLocalFile(mediaPath(u"folder"_s))});
             drop(view, {QUrl(u"https://example.org/video.mp4"_s)});
         }
@@ -186,23 +186,23 @@ private Q_SLOTS:
     void sheetsAndPane()
     {
         LaunchedDelegate delegate;
-        delegate.window->show();
-        delegate.saveVideoBTNClicked(); // with nothing open, nothing to save
-        QVERIFY(!delegate.window->findChild<OutputFolderDialog *>());
-        delegate.helpBTNClicked();
-        QVERIFY(delegate.helpWindow->isVisible() && delegate.helpWindow->windowModality() == Qt::WindowModal);
-        QVERIFY(!delegate.helpWindow->findChild<QPushButton *>(u"rateAppBTN"_s)->isVisible()); // no store prompt here
-        delegate.okBTNInsideHelpWindowClicked();
-        QVERIFY(!delegate.helpWindow->isVisible());
+        delegate.window()->show();
+        child<QAction>(delegate, "saveToolBarBTN")->trigger(); // with nothing open, nothing to save
+        QVERIFY(!delegate.window()->findChild<OutputFolderDialog *>());
+        child<QAction>(delegate, "helpBTN")->trigger();
+        QVERIFY(child<QDialog>(delegate, "helpWindow")->isVisible() && child<QDialog>(delegate, "helpWindow")->windowModality() == Qt::WindowModal);
+        QVERIFY(!child<QDialog>(delegate, "helpWindow")->findChild<QPushButton *>(u"rateAppBTN"_s)->isVisible()); // no store prompt here
+        child<QPushButton>(delegate, "okBTN")->click();
+        QVERIFY(!child<QDialog>(delegate, "helpWindow")->isVisible());
 
         // The page switches write the store as they are toggled; Autoplay brings Muted, which may go again.
-        delegate.showPreferences();
-        auto *autoplay = delegate.window->findChild<QCheckBox *>(u"autoplayCheckBox"_s);
+        child<QAction>(delegate, "preferencesAction")->trigger();
+        auto *autoplay = delegate.window()->findChild<QCheckBox *>(u"autoplayCheckBox"_s);
         autoplay->setChecked(true);
         QVERIFY(UserDefaults().boolean(u"autoplayParam"_s) && UserDefaults().boolean(u"mutedParam"_s));
-        delegate.window->findChild<QCheckBox *>(u"mutedCheckBox"_s)->setChecked(false);
+        delegate.window()->findChild<QCheckBox *>(u"mutedCheckBox"_s)->setChecked(false);
         QVERIFY(!UserDefaults().boolean(u"mutedParam"_s) && autoplay->isChecked());
-        QVERIFY(!delegate.window->findChild<QCheckBox *>(u"approximateSizeCheckBox"_s)->isChecked()); // exact by default
+        QVERIFY(!delegate.window()->findChild<QCheckBox *>(u"approximateSizeCheckBox"_s)->isChecked()); // exact by default
         autoplay->setChecked(false);
         // The AV1 version is offered once the encoder has said it has SVT-AV1.
         QVERIFY(QTest::qWaitFor([&] { return delegate.av1Unavailable().isEmpty(); }, 10'000));
@@ -212,22 +212,22 @@ private Q_SLOTS:
         qputenv(MediaTools::resourcesVariable, QFile::encodeName(tools.path()));
         LaunchedDelegate withoutAv1;
         QVERIFY(QTest::qWaitFor([&] { return withoutAv1.av1Unavailable().contains(u"without SVT-AV1"_s); }, 10'000));
-        withoutAv1.showPreferences();
+        child<QAction>(withoutAv1, "preferencesAction")->trigger();
         qunsetenv(MediaTools::resourcesVariable);
-        QVERIFY(!withoutAv1.window->findChild<QCheckBox *>(u"av1VersionCheckBox"_s)->isEnabled());
-        QVERIFY(withoutAv1.window->findChild<QLabel *>(u"av1UnavailableLabel"_s)->text().contains(tools.path()));
+        QVERIFY(!withoutAv1.window()->findChild<QCheckBox *>(u"av1VersionCheckBox"_s)->isEnabled());
+        QVERIFY(withoutAv1.window()->findChild<QLabel *>(u"av1UnavailableLabel"_s)->text().contains(tools.path()));
 
         // The analysing sheet cannot be dismissed by Escape, and opens while it is up are ignored.
-        delegate.showProgressSheet(true, u"Analyzing File..."_s);
-        QTest::keyClick(delegate.progressWindow, Qt::Key_Escape);
-        QVERIFY(delegate.progressWindow->isVisible() && delegate.progressBarCancelBTN->isHidden());
-        delegate.openSourceVideo(QUrl::fromLocalFile(mediaPath(u"h264-aac.mp4"_s)));
+        delegate.progressSheet().show(true, u"Analyzing File..."_s);
+        QTest::keyClick(child<QDialog>(delegate, "progressWindow"), Qt::Key_Escape);
+        QVERIFY(child<QDialog>(delegate, "progressWindow")->isVisible() && child<QPushButton>(delegate, "progressBarCancelBTN")->isHidden());
+        delegate.opening().open(mediaPath(u"h264-aac.mp4"_s));
         QVERIFY(!delegate.isBusy());
-        delegate.hideProgressSheet();
+        delegate.progressSheet().hide();
 
         // The information pane: file, tracks with their languages, container, chapters.
         QVERIFY(openAndWait(delegate, mediaPath(u"subtitles.mkv"_s)));
-        const QAbstractItemModel *model = delegate.window->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
+        const QAbstractItemModel *model = delegate.window()->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
         QStringList seen = {model->index(2, 0).data().toString()};
         const QModelIndex tracks = model->index(1, 0);
         for (int track = 0; track < model->rowCount(tracks); ++track) {
@@ -241,20 +241,20 @@ private Q_SLOTS:
         QCOMPARE(seen, (QStringList{u"Container"_s, u"English"_s, u"German"_s, u"French"_s, u"Opening"_s,
                                     u"00:00:00.000 - 00:00:01.000"_s}));
         // Closed while a probe runs, the window waits for it: no thread outlives it.
-        delegate.openSourceVideo(QUrl::fromLocalFile(mediaPath(u"long.mp4"_s)));
+        delegate.opening().open(mediaPath(u"long.mp4"_s));
     }
 
     void geometryAndAbout()
     {
         {
             LaunchedDelegate first;
-            first.window->show();
-            first.window->setGeometry(40, 50, 700, 600);
-            first.window->close();
+            first.window()->show();
+            first.window()->setGeometry(40, 50, 700, 600);
+            first.window()->close();
         }
         LaunchedDelegate second;
-        QCOMPARE(second.window->size(), QSize(700, 600));
-        QVERIFY(!second.window->windowIcon().isNull());
+        QCOMPARE(second.window()->size(), QSize(700, 600));
+        QVERIFY(!second.window()->windowIcon().isNull());
         QVERIFY(aboutText(u"1.0"_s, u"ffmpeg <5.1>"_s).contains(u"ffmpeg &lt;5.1&gt;"_s));
         QVERIFY(aboutText(u"1.0"_s, QString()).contains(u"FFmpeg was not found"_s));
     }
@@ -275,7 +275,7 @@ private Q_SLOTS:
         // A window that is not active, as when the user works elsewhere.
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-        delegate.outputResolutionSlider->setValue(25);
+        child<QSlider>(delegate, "outputResolutionSlider")->setValue(25);
         QTemporaryDir out;
         QCOMPARE(exportAndWait(delegate, out.filePath(u"Holiday"_s), 120'000), std::optional(true));
         QTRY_COMPARE(listener.calls, QStringList{u"org.videofold.Videofold|HTML5 video created|Holiday"_s});
@@ -292,8 +292,8 @@ private Q_SLOTS:
 
         // Without a notification service an export still ends as usual.
         QVERIFY(desktop.unregisterService(u"org.freedesktop.Notifications"_s));
-        delegate.outputResolutionSlider->setValue(10);
-        delegate.outputFileSizeSlider->setValue(5);
+        child<QSlider>(delegate, "outputResolutionSlider")->setValue(10);
+        child<QSlider>(delegate, "outputFileSizeSlider")->setValue(5);
         QCOMPARE(exportAndWait(delegate, out.filePath(u"Again"_s), 120'000), std::optional(true));
         QCOMPARE(listener.calls.size(), 1);
     }

@@ -139,9 +139,9 @@ private Q_SLOTS:
         QVERIFY(openAndWait(delegate, path));
         QCOMPARE(answerAlert(delegate), alert);
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        QCOMPARE(delegate.globalFP != nullptr, alert.isEmpty());
-        QCOMPARE(delegate.saveToolBarBTN->isEnabled(), alert.isEmpty());
-        QVERIFY(!delegate.progressWindow->isVisible());
+        QCOMPARE(delegate.opening().source().probe != nullptr, alert.isEmpty());
+        QCOMPARE(child<QAction>(delegate, "saveToolBarBTN")->isEnabled(), alert.isEmpty());
+        QVERIFY(!child<QDialog>(delegate, "progressWindow")->isVisible());
         QCOMPARE(bytesOf(path), before);
     }
 
@@ -154,7 +154,7 @@ private Q_SLOTS:
         const auto removeLink = qScopeGuard([&] { ::unlink(rawName.constData()); }); // invisible to QDir
         LaunchedDelegate delegate;
         QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
-        delegate.openSourceVideo(QUrl::fromEncoded("file://" + rawName.toPercentEncoding("/")));
+        delegate.opening().open(QUrl::fromEncoded("file://" + rawName.toPercentEncoding("/")).toLocalFile());
         QVERIFY(opened.wait(20'000));
         QCOMPARE(answerAlert(delegate), unsupported);
         QCOMPARE(::access(rawName.constData(), F_OK), 0);
@@ -174,14 +174,14 @@ private Q_SLOTS:
         const bool opened = openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s));
         qunsetenv("FAKE_PROBER_ANSWER");
         QVERIFY(opened && !takeAlert(delegate));
-        QCOMPARE(delegate.globalFP->tracksInfo.size(), tracks);
-        QVERIFY(delegate.saveToolBarBTN->isEnabled() && !delegate.posterIMGView->image().isNull());
+        QCOMPARE(delegate.opening().source().probe->tracksInfo.size(), tracks);
+        QVERIFY(child<QAction>(delegate, "saveToolBarBTN")->isEnabled() && !child<ImageDropView>(delegate, "posterIMGView")->image().isNull());
 
         // The information pane stays readable: a tag of megabytes shows only its beginning.
-        delegate.window->findChild<QDockWidget *>(u"mediaInfoDock"_s)->show();
-        delegate.window->show();
-        QVERIFY(!delegate.window->grab().isNull());
-        const QAbstractItemModel *pane = delegate.window->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
+        delegate.window()->findChild<QDockWidget *>(u"mediaInfoDock"_s)->show();
+        delegate.window()->show();
+        QVERIFY(!delegate.window()->grab().isNull());
+        const QAbstractItemModel *pane = delegate.window()->findChild<QTreeView *>(u"mediaInfoView"_s)->model();
         qsizetype longest = 0;
         for (const QModelIndex &container : pane->match(pane->index(0, 0), Qt::DisplayRole, u"Container"_s)) {
             for (int row = 0; row < pane->rowCount(container); ++row) {
@@ -220,20 +220,20 @@ private Q_SLOTS:
         LaunchedDelegate delegate;
         const bool opened = openAndWait(delegate, mediaPath(killed ? u"long.mp4"_s : u"h264-aac.mp4"_s));
         setProberTimeLimit(std::chrono::minutes(2));
-        QVERIFY(opened && !delegate.progressWindow->isVisible());
+        QVERIFY(opened && !child<QDialog>(delegate, "progressWindow")->isVisible());
         if (sniffer != realTool) {
             QCOMPARE(answerAlert(delegate), alert);
-            QVERIFY(!delegate.globalFP);
+            QVERIFY(!delegate.opening().source().probe);
             return;
         }
         QVERIFY(useTools(realTool, creator));
         const QString folder = m_folder.filePath(u"out-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
         QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-        delegate.prepareOutputFolder(folder);
+        delegate.saving().exportInto(folder);
         if (killed) {
             QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
             QTest::qWait(300);
-            ::kill(pid_t(delegate.globalProcess->processId()), SIGTERM);
+            ::kill(pid_t(delegate.exportSheet().encoderProcess()->processId()), SIGTERM);
         }
         QVERIFY(finished.wait(60'000));
         QMessageBox *shown = takeAlert(delegate);
@@ -275,12 +275,12 @@ private Q_SLOTS:
         QVERIFY(writeFile(path, file));
 
         LaunchedDelegate delegate;
-        QCOMPARE(delegate.userDefaults->integer(u"launchCount"_s), launchCount);
-        QCOMPARE(delegate.userDefaults->string(u"installedVersion"_s), QStringLiteral(VIDEOFOLD_VERSION));
+        QCOMPARE(delegate.userDefaults().integer(u"launchCount"_s), launchCount);
+        QCOMPARE(delegate.userDefaults().string(u"installedVersion"_s), QStringLiteral(VIDEOFOLD_VERSION));
         // A new version's defaults come with a new count; otherwise the user's choice stays.
-        QCOMPARE(delegate.userDefaults->boolean(u"controlsParam"_s), !file.contains("installedVersion=" VIDEOFOLD_VERSION));
+        QCOMPARE(delegate.userDefaults().boolean(u"controlsParam"_s), !file.contains("installedVersion=" VIDEOFOLD_VERSION));
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        QVERIFY(delegate.globalFP);
+        QVERIFY(delegate.opening().source().probe);
     }
 
     void outputFaults()
@@ -291,7 +291,7 @@ private Q_SLOTS:
         for (const QString &name : {u"first"_s, u"second"_s}) {
             QCOMPARE(exportAndWait(delegate, m_folder.filePath(name)), std::optional(true));
             answerAlert(delegate);
-            delegate.closeBTNInsideProgressWindowClicked();
+            delegate.exportSheet().cancel();
             QVERIFY(QFileInfo(m_folder.filePath(name) + u"/html5video.mp4"_s).size() > 0);
         }
 
@@ -300,7 +300,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkdir(parent));
         QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::ExeOwner));
         if (::access(QFile::encodeName(parent).constData(), W_OK) != 0) {
-            delegate.prepareOutputFolder(parent + u"/HTML5Video"_s);
+            delegate.saving().exportInto(parent + u"/HTML5Video"_s);
             QMessageBox *refusal = takeAlert(delegate);
             QVERIFY(refusal && refusal->informativeText().contains(u"cannot be created in"_s) && !delegate.isBusy());
             refusal->close();
@@ -311,10 +311,10 @@ private Q_SLOTS:
         QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
         const QString folder = m_folder.filePath(u"full-disk"_s);
         QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-        delegate.prepareOutputFolder(folder);
+        delegate.saving().exportInto(folder);
         QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
         const rlimit limit{64 * 1024, 64 * 1024};
-        QCOMPARE(::prlimit(pid_t(delegate.globalProcess->processId()), RLIMIT_FSIZE, &limit, nullptr), 0);
+        QCOMPARE(::prlimit(pid_t(delegate.exportSheet().encoderProcess()->processId()), RLIMIT_FSIZE, &limit, nullptr), 0);
         QVERIFY(finished.wait(60'000));
         QCOMPARE(finished.first().first().toBool(), false);
         QCOMPARE(answerAlert(delegate), failure);
@@ -325,94 +325,94 @@ private Q_SLOTS:
     {
         const QString folder = m_folder.filePath(u"cancelled"_s);
         LaunchedDelegate delegate;
-        delegate.window->show();
+        delegate.window()->show();
         QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
         QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
         const auto restore = qScopeGuard([] { PosterFrame::setExtractionTimeLimit(std::chrono::minutes(2)); });
         auto question = [&]() -> QMessageBox * {
-            for (QMessageBox *box : delegate.window->findChildren<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly)) {
+            for (QMessageBox *box : delegate.window()->findChildren<QMessageBox *>(QString(), Qt::FindDirectChildrenOnly)) {
                 if (box->isVisible() && box->objectName().isEmpty())
                     return box;
             }
             return nullptr;
         };
         auto stopAndQuit = [&] { return clickButton(question(), u"Stop and Quit"_s); };
-        auto quitAsked = [&] { return !delegate.window->close() && stopAndQuit(); };
+        auto quitAsked = [&] { return !delegate.window()->close() && stopAndQuit(); };
         auto cancelled = [&](qsizetype exports) {
             return finished.size() == exports && !QFileInfo::exists(folder) && !takeAlert(delegate)
-                && !delegate.progressWindow->isVisible() && !encoderRunning(delegate);
+                && !child<QDialog>(delegate, "progressWindow")->isVisible() && !encoderRunning(delegate);
         };
 
         // Mid-way, after the first progress reading, twice; then at once, as the encoder starts.
-        delegate.prepareOutputFolder(folder);
-        QVERIFY(delegate.progressWindow->isVisible() && !delegate.progressBarCancelBTN->isHidden());
-        QVERIFY(QTest::qWaitFor([&] { return delegate.progressBar->value() > 0; }, 30'000));
-        QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
-        QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
+        delegate.saving().exportInto(folder);
+        QVERIFY(child<QDialog>(delegate, "progressWindow")->isVisible() && !child<QPushButton>(delegate, "progressBarCancelBTN")->isHidden());
+        QVERIFY(QTest::qWaitFor([&] { return child<QProgressBar>(delegate, "progressBar")->value() > 0; }, 30'000));
+        QTest::mouseClick(child<QPushButton>(delegate, "progressBarCancelBTN"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(delegate, "progressBarCancelBTN"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(cancelled(1), 30'000);
-        delegate.prepareOutputFolder(folder);
-        delegate.closeBTNInsideProgressWindowClicked();
+        delegate.saving().exportInto(folder);
+        delegate.exportSheet().cancel();
         QTRY_VERIFY_WITH_TIMEOUT(cancelled(2), 30'000);
 
         // An encoder deaf to the termination request is killed soon after a cancel.
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
         QVERIFY(useTools(realTool, "#!/bin/sh\ncase \"$*\" in *-frames:v*) exec @real@ \"$@\";; esac\n"
                                    "trap '' TERM\nwhile :; do sleep 0.1; done\n"));
-        delegate.prepareOutputFolder(folder);
+        delegate.saving().exportInto(folder);
         QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
-        delegate.closeBTNInsideProgressWindowClicked();
+        delegate.exportSheet().cancel();
         QTRY_VERIFY_WITH_TIMEOUT(cancelled(3), 10'000);
 
         // A poster extraction that hangs: the sheet comes at once, the settings freeze,
         // cancel ends the export at once, and the extraction is stopped at its time limit.
         QVERIFY(useTools(realTool, "#!/bin/sh\ncase \"$*\" in *-frames:v*) exec sleep 600;; esac\nexec @real@ \"$@\"\n"));
         PosterFrame::setExtractionTimeLimit(std::chrono::seconds(2));
-        delegate.posterImageSlider->setValue(30);
-        QVERIFY(!delegate.posterPreview().isIdle());
-        delegate.prepareOutputFolder(folder);
-        QVERIFY(delegate.progressWindow->isVisible() && !delegate.progressBarCancelBTN->isHidden());
-        QVERIFY(!delegate.outputResolutionSlider->isEnabled() && !delegate.outputFileSizeSlider->isEnabled()
-                && !delegate.posterImageSlider->isEnabled());
-        QTest::mouseClick(delegate.progressBarCancelBTN, Qt::LeftButton);
-        QVERIFY(cancelled(4) && delegate.posterImageSlider->isEnabled() && delegate.saveToolBarBTN->isEnabled());
-        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 10'000));
+        child<QSlider>(delegate, "posterImageSlider")->setValue(30);
+        QVERIFY(!delegate.outputControls().posterPreview().isIdle());
+        delegate.saving().exportInto(folder);
+        QVERIFY(child<QDialog>(delegate, "progressWindow")->isVisible() && !child<QPushButton>(delegate, "progressBarCancelBTN")->isHidden());
+        QVERIFY(!child<QSlider>(delegate, "outputResolutionSlider")->isEnabled() && !child<QSlider>(delegate, "outputFileSizeSlider")->isEnabled()
+                && !child<QSlider>(delegate, "posterImageSlider")->isEnabled());
+        QTest::mouseClick(child<QPushButton>(delegate, "progressBarCancelBTN"), Qt::LeftButton);
+        QVERIFY(cancelled(4) && child<QSlider>(delegate, "posterImageSlider")->isEnabled() && child<QAction>(delegate, "saveToolBarBTN")->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return delegate.outputControls().posterPreview().isIdle(); }, 10'000));
 
         // Quitting mid-way asks first; "Stop and Quit" ends with that export: a later cancel keeps the window.
         qunsetenv(MediaTools::resourcesVariable);
-        delegate.prepareOutputFolder(folder);
+        delegate.saving().exportInto(folder);
         QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000) && quitAsked());
-        QTRY_VERIFY_WITH_TIMEOUT(cancelled(5) && !delegate.window->isVisible(), 30'000);
-        delegate.window->show();
-        delegate.prepareOutputFolder(folder);
-        delegate.closeBTNInsideProgressWindowClicked();
-        QTRY_VERIFY_WITH_TIMEOUT(cancelled(6) && delegate.window->isVisible(), 30'000);
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(5) && !delegate.window()->isVisible(), 30'000);
+        delegate.window()->show();
+        delegate.saving().exportInto(folder);
+        delegate.exportSheet().cancel();
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(6) && delegate.window()->isVisible(), 30'000);
 
         // Answered while the finished video is being checked, it quits once the check ends.
         QVERIFY(useTools("#!/bin/sh\nsleep 2\nexec @real@ \"$@\"\n", realTool));
-        delegate.prepareOutputFolder(folder);
+        delegate.saving().exportInto(folder);
         QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(folder + u"/html5video.mp4"_s) && !encoderRunning(delegate); }, 30'000));
         QVERIFY(delegate.isBusy() && quitAsked());
-        QVERIFY(finished.wait(30'000) && !delegate.window->isVisible() && !takeAlert(delegate));
+        QVERIFY(finished.wait(30'000) && !delegate.window()->isVisible() && !takeAlert(delegate));
 
         // Ctrl+Q from the progress sheet asks too; an export that ends by itself takes the question with it.
         QVERIFY(useTools(realTool, "#!/bin/sh\nsleep 1\nexec @real@ \"$@\"\n"));
-        delegate.window->show();
-        delegate.prepareOutputFolder(folder);
-        QApplication::setActiveWindow(delegate.progressWindow); // offscreen, activation stays with a closed alert
-        QVERIFY(QTest::qWaitForWindowActive(delegate.progressWindow));
-        QTest::keyClick(delegate.progressWindow, Qt::Key_Q, Qt::ControlModifier);
+        delegate.window()->show();
+        delegate.saving().exportInto(folder);
+        QApplication::setActiveWindow(child<QDialog>(delegate, "progressWindow")); // offscreen, activation stays with a closed alert
+        QVERIFY(QTest::qWaitForWindowActive(child<QDialog>(delegate, "progressWindow")));
+        QTest::keyClick(child<QDialog>(delegate, "progressWindow"), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(question());
-        QVERIFY(finished.wait(30'000) && answerAlert(delegate) == success && delegate.window->isVisible());
+        QVERIFY(finished.wait(30'000) && answerAlert(delegate) == success && delegate.window()->isVisible());
         QVERIFY(!question());
 
         // The session's end mid-export: stopped and removed as "Stop and Quit" does, without a question.
         const qsizetype temporaries = QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size();
         UnixSignals sessionEnd;
         connect(&sessionEnd, &UnixSignals::received, &delegate, &AppDelegate::stopAndQuit);
-        delegate.prepareOutputFolder(folder);
+        delegate.saving().exportInto(folder);
         QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
         ::raise(SIGTERM);
-        QTRY_VERIFY_WITH_TIMEOUT(cancelled(9) && !delegate.window->isVisible(), 30'000);
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(9) && !delegate.window()->isVisible(), 30'000);
         QCOMPARE(QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size(), temporaries);
     }
 
@@ -448,7 +448,7 @@ private Q_SLOTS:
         else
             qInfo("No FAT card can be made or mounted here: its case is left out");
         for (const QString &path : refused) {
-            delegate.prepareOutputFolder(path);
+            delegate.saving().exportInto(path);
             QMessageBox *shown = takeAlert(delegate);
             QVERIFY2(shown && shown->icon() == QMessageBox::Warning && !delegate.isBusy(), qPrintable(path));
             const auto *informative = shown->findChild<QLabel *>(u"qt_msgbox_informativelabel"_s);
@@ -479,16 +479,16 @@ private Q_SLOTS:
         int value = 0;
         for (int move = 0; move < 200; ++move) {
             value = 1 + (move * 37) % 99;
-            delegate.posterImageSlider->setValue(value);
+            child<QSlider>(delegate, "posterImageSlider")->setValue(value);
             QCoreApplication::processEvents();
             mostChildren = std::max(mostChildren, childProcesses().size());
         }
-        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 30'000));
+        QVERIFY(QTest::qWaitFor([&] { return delegate.outputControls().posterPreview().isIdle(); }, 30'000));
         QCOMPARE_LE(mostChildren, 1);
         // The view shows the frame of the last position, as one extraction of it gives.
-        const double seconds = PosterFrame::positionSeconds(delegate.globalFP->duration, value);
+        const double seconds = PosterFrame::positionSeconds(delegate.opening().source().probe->duration, value);
         const QImage last = PosterFrame::extract(mediaPath(u"long.mp4"_s), seconds, m_folder.path());
-        QCOMPARE(delegate.posterIMGView->image().convertToFormat(QImage::Format_RGB32), last.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(child<ImageDropView>(delegate, "posterIMGView")->image().convertToFormat(QImage::Format_RGB32), last.convertToFormat(QImage::Format_RGB32));
 
         // 20 files opened in a row: descriptors and threads do not grow.
         const QStringList names = {u"h264-aac.mp4"_s, u"subtitles.mkv"_s, u"audio-only.m4a"_s, u"long.mp4"_s};

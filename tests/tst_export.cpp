@@ -58,10 +58,10 @@ private Q_SLOTS:
     {
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        delegate.outputResolutionSlider->setValue(50);
-        delegate.outputFileSizeSlider->setValue(40);
-        delegate.userDefaults->setValue(u"controlsParam"_s, true);
-        delegate.userDefaults->setValue(u"loopParam"_s, false);
+        child<QSlider>(delegate, "outputResolutionSlider")->setValue(50);
+        child<QSlider>(delegate, "outputFileSizeSlider")->setValue(40);
+        delegate.userDefaults().setValue(u"controlsParam"_s, true);
+        delegate.userDefaults().setValue(u"loopParam"_s, false);
 
         // An existing folder of that name is replaced, contents and all.
         const QString folder = m_out.filePath(u"HTML5Video"_s);
@@ -77,7 +77,7 @@ private Q_SLOTS:
         QCOMPARE(probeStream(folder + u"/html5video.mp4"_s, 1)[u"channels"].numberValue().toInt64(), 2);
         // The size the slider chose, exactly: analysis and final pass, within 2 % of the label.
         QCOMPARE_LE(double(QFileInfo(folder + u"/html5video.mp4"_s).size()),
-                    1.02 * double(targetSizeBytes(*delegate.globalFP->fileSize, 40)));
+                    1.02 * double(targetSizeBytes(*delegate.opening().source().probe->fileSize, 40)));
         QVERIFY(m_diagnostics.filter(u"-pass 2"_s).size() >= 1);
 
         QMessageBox *alert = takeAlert(delegate);
@@ -86,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(alert->informativeText(), folder);
         // "Open in Browser" hands the page, served on 127.0.0.1, to the default browser (and, every tenth
         // launch, would ask for a review).
-        delegate.userDefaults->setValue(u"launchCount"_s, 10);
+        delegate.userDefaults().setValue(u"launchCount"_s, 10);
         UrlRecorder opened;
         for (const QString &scheme : {u"file"_s, u"http"_s})
             QDesktopServices::setUrlHandler(scheme, &opened, "open");
@@ -98,14 +98,14 @@ private Q_SLOTS:
         QVERIFY(opened.urls.size() == 1 && opened.urls.first().host() == u"127.0.0.1"
                 && opened.urls.first().path().endsWith(u"/html5Video.html"));
         // The settings stay for another export at once.
-        QCOMPARE(delegate.outputResolutionSlider->value(), 50);
-        QVERIFY(delegate.saveToolBarBTN->isEnabled() && !delegate.progressWindow->isVisible());
+        QCOMPARE(child<QSlider>(delegate, "outputResolutionSlider")->value(), 50);
+        QVERIFY(child<QAction>(delegate, "saveToolBarBTN")->isEnabled() && !child<QDialog>(delegate, "progressWindow")->isVisible());
         const QByteArray plain = bytesOf(folder + u"/html5video.mp4"_s);
         QVERIFY(plain.indexOf("mdat") < plain.indexOf("moov"));
 
         // The minimal page is one switch away, byte for byte; fast start puts the index first.
-        delegate.userDefaults->setValue(u"minimalPageParam"_s, true);
-        delegate.userDefaults->setValue(u"fastStartParam"_s, true);
+        delegate.userDefaults().setValue(u"minimalPageParam"_s, true);
+        delegate.userDefaults().setValue(u"fastStartParam"_s, true);
         QVERIFY(exportAndWait(delegate, folder));
         // "Show in Folder" shows the folder (with the page selected where a file manager answers).
         QVERIFY(clickButton(takeAlert(delegate), u"Show in Folder"_s));
@@ -114,8 +114,8 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(folder + u"/html5Video.html"_s), html5PageBytes(160, 120, {true, false, false, false}));
         const QByteArray fast = bytesOf(folder + u"/html5video.mp4"_s);
         QVERIFY(fast.indexOf("moov") >= 0 && fast.indexOf("moov") < fast.indexOf("mdat"));
-        delegate.userDefaults->setValue(u"minimalPageParam"_s, QVariant());
-        delegate.userDefaults->setValue(u"fastStartParam"_s, QVariant());
+        delegate.userDefaults().setValue(u"minimalPageParam"_s, QVariant());
+        delegate.userDefaults().setValue(u"fastStartParam"_s, QVariant());
     }
 
     void keptPart()
@@ -123,68 +123,68 @@ private Q_SLOTS:
         LaunchedDelegate delegate;
         const QString source = mediaPath(u"long.mp4"_s); // 60 s
         QVERIFY(openAndWait(delegate, source));
-        const QString wholeSize = delegate.outputFileSizeLBL->text();
-        QCOMPARE(delegate.keptPartLBL->text(), u"0:00.0 – 1:00.0, 60.0 s (the whole video)"_s);
-        QCOMPARE(delegate.posterTimeLBL->text(), u"0:15.0"_s); // the slider at 50 shows the frame 15 s in
+        const QString wholeSize = child<QLabel>(delegate, "outputFileSizeLBL")->text();
+        QCOMPARE(child<QLabel>(delegate, "keptPartLBL")->text(), u"0:00.0 – 1:00.0, 60.0 s (the whole video)"_s);
+        QCOMPARE(child<QLabel>(delegate, "posterTimeLBL")->text(), u"0:15.0"_s); // the slider at 50 shows the frame 15 s in
         // Typed, then at the poster frame with Set Start's key; the size's 100 % follows the part.
-        delegate.trimEndEdit->setText(u"0:40"_s);
-        delegate.trimEndEdit->setModified(true);
-        Q_EMIT delegate.trimEndEdit->editingFinished();
+        child<QLineEdit>(delegate, "trimEndEdit")->setText(u"0:40"_s);
+        child<QLineEdit>(delegate, "trimEndEdit")->setModified(true);
+        Q_EMIT child<QLineEdit>(delegate, "trimEndEdit")->editingFinished();
         // The poster slider now spans the part: at 50 its middle.
-        delegate.window->show();
-        QApplication::setActiveWindow(delegate.window);
-        QVERIFY(QTest::qWaitForWindowActive(delegate.window));
-        delegate.posterImageSlider->setFocus(); // as after moving it; a text field takes the letter as text
-        QTest::keyClick(delegate.posterImageSlider, Qt::Key_I);
-        QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 0:40.0, 20.0 s"_s);
-        QCOMPARE(delegate.trimStartSlider->value(), 3333);
+        delegate.window()->show();
+        QApplication::setActiveWindow(delegate.window());
+        QVERIFY(QTest::qWaitForWindowActive(delegate.window()));
+        child<QSlider>(delegate, "posterImageSlider")->setFocus(); // as after moving it; a text field takes the letter as text
+        QTest::keyClick(child<QSlider>(delegate, "posterImageSlider"), Qt::Key_I);
+        QCOMPARE(child<QLabel>(delegate, "keptPartLBL")->text(), u"0:20.0 – 0:40.0, 20.0 s"_s);
+        QCOMPARE(child<QSlider>(delegate, "trimStartSlider")->value(), 3333);
         const quint64 sourceBytes = quint64(QFileInfo(source).size());
-        QCOMPARE(delegate.outputFileSizeLBL->text(), byteCountText(quint64(targetSizeBytes(quint64(std::llround(sourceBytes * 20.0 / 60)), 100))));
-        QVERIFY(delegate.outputFileSizeLBL->text() != wholeSize);
+        QCOMPARE(child<QLabel>(delegate, "outputFileSizeLBL")->text(), byteCountText(quint64(targetSizeBytes(quint64(std::llround(sourceBytes * 20.0 / 60)), 100))));
+        QVERIFY(child<QLabel>(delegate, "outputFileSizeLBL")->text() != wholeSize);
         // The poster slider spans the part: its ends are the part's ends.
-        delegate.posterImageSlider->setValue(0);
-        QCOMPARE(delegate.posterTimeLBL->text(), u"0:20.0"_s);
-        delegate.posterImageSlider->setValue(100);
-        QCOMPARE(delegate.posterTimeLBL->text(), u"0:40.0"_s);
+        child<QSlider>(delegate, "posterImageSlider")->setValue(0);
+        QCOMPARE(child<QLabel>(delegate, "posterTimeLBL")->text(), u"0:20.0"_s);
+        child<QSlider>(delegate, "posterImageSlider")->setValue(100);
+        QCOMPARE(child<QLabel>(delegate, "posterTimeLBL")->text(), u"0:40.0"_s);
         // A part that keeps nothing is refused in place; what was kept stays.
-        QVERIFY(!delegate.setKeptPart(30, 20));
-        QCOMPARE(delegate.keptPartLBL->text(), u"The start 0:30.0 is not before the end 0:20.0."_s);
-        delegate.trimStartEdit->setText(u"soon"_s);
-        delegate.trimStartEdit->setModified(true);
-        Q_EMIT delegate.trimStartEdit->editingFinished();
-        QVERIFY(delegate.keptPartLBL->text().startsWith(u"“soon” is not a time"_s));
-        Q_EMIT delegate.trimStartSlider->sliderMoved(2000); // dragged: its frame shown, the part unchanged till let go
-        QVERIFY(QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 20'000));
-        delegate.trimStartSlider->setValue(9000); // past the end: refused, the handle back at the start
-        QCOMPARE(delegate.trimStartSlider->value(), 3333);
-        delegate.trimEndSlider->setValue(10000); // the end at the video's own
-        QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 1:00.0, 40.0 s"_s);
-        delegate.trimEndEdit->setText(u"50%"_s); // a share of the video
-        delegate.trimEndEdit->setModified(true);
-        Q_EMIT delegate.trimEndEdit->editingFinished();
-        delegate.trimEndSlider->setValue(5000); // the end at 0:30 by its slider
-        QCOMPARE(delegate.keptPartLBL->text(), u"0:20.0 – 0:30.0, 10.0 s"_s);
+        QVERIFY(!delegate.keptPart().setPart(30, 20));
+        QCOMPARE(child<QLabel>(delegate, "keptPartLBL")->text(), u"The start 0:30.0 is not before the end 0:20.0."_s);
+        child<QLineEdit>(delegate, "trimStartEdit")->setText(u"soon"_s);
+        child<QLineEdit>(delegate, "trimStartEdit")->setModified(true);
+        Q_EMIT child<QLineEdit>(delegate, "trimStartEdit")->editingFinished();
+        QVERIFY(child<QLabel>(delegate, "keptPartLBL")->text().startsWith(u"“soon” is not a time"_s));
+        Q_EMIT child<QSlider>(delegate, "trimStartSlider")->sliderMoved(2000); // dragged: its frame shown, the part unchanged till let go
+        QVERIFY(QTest::qWaitFor([&] { return delegate.outputControls().posterPreview().isIdle(); }, 20'000));
+        child<QSlider>(delegate, "trimStartSlider")->setValue(9000); // past the end: refused, the handle back at the start
+        QCOMPARE(child<QSlider>(delegate, "trimStartSlider")->value(), 3333);
+        child<QSlider>(delegate, "trimEndSlider")->setValue(10000); // the end at the video's own
+        QCOMPARE(child<QLabel>(delegate, "keptPartLBL")->text(), u"0:20.0 – 1:00.0, 40.0 s"_s);
+        child<QLineEdit>(delegate, "trimEndEdit")->setText(u"50%"_s); // a share of the video
+        child<QLineEdit>(delegate, "trimEndEdit")->setModified(true);
+        Q_EMIT child<QLineEdit>(delegate, "trimEndEdit")->editingFinished();
+        child<QSlider>(delegate, "trimEndSlider")->setValue(5000); // the end at 0:30 by its slider
+        QCOMPARE(child<QLabel>(delegate, "keptPartLBL")->text(), u"0:20.0 – 0:30.0, 10.0 s"_s);
         const ExportRequest request = *delegate.exportRequest(m_out.path()).request;
         QCOMPARE(request.startSeconds, 20.0);
         QCOMPARE(request.endSeconds, std::optional(30.0));
         QVERIFY(request.posterAtExactTime && request.posterSeconds == 30);
         QCOMPARE(request.targetBytes, targetBytesForShare(sourceBytes, 100) * (10.0 / 60));
         QVERIFY(!request.evenLoudness);
-        delegate.userDefaults->setValue(u"loudnessParam"_s, true);
+        delegate.userDefaults().setValue(u"loudnessParam"_s, true);
         QVERIFY(delegate.exportRequest(m_out.path()).request->evenLoudness);
-        delegate.userDefaults->setValue(u"loudnessParam"_s, QVariant());
+        delegate.userDefaults().setValue(u"loudnessParam"_s, QVariant());
         // Another file keeps all of itself again.
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        QVERIFY(!delegate.isPartKept() && delegate.exportRequest(m_out.path()).request->targetBytes == targetBytesForShare(68223, 100));
+        QVERIFY(!delegate.keptPart().isPartKept() && delegate.exportRequest(m_out.path()).request->targetBytes == targetBytesForShare(68223, 100));
     }
 
     void saveDialog()
     {
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        delegate.window->show();
-        delegate.saveVideoBTNClicked();
-        auto *panel = delegate.window->findChild<OutputFolderDialog *>();
+        delegate.window()->show();
+        child<QAction>(delegate, "saveToolBarBTN")->trigger();
+        auto *panel = delegate.window()->findChild<OutputFolderDialog *>();
         QVERIFY(panel && panel->isVisible() && panel->windowModality() == Qt::WindowModal);
         QCOMPARE(panel->windowTitle() + panel->labelText(QFileDialog::FileName), u"Create FolderNamed:"_s);
         auto *name = panel->findChild<QLineEdit *>(u"fileNameEdit"_s);
@@ -251,8 +251,8 @@ private Q_SLOTS:
         answerAlert(delegate);
 
         // Agreeing to replace returns that folder.
-        delegate.saveVideoBTNClicked();
-        panel = delegate.window->findChild<OutputFolderDialog *>();
+        child<QAction>(delegate, "saveToolBarBTN")->trigger();
+        panel = delegate.window()->findChild<OutputFolderDialog *>();
         panel->setDirectory(m_out.path());
         panel->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(u"<b>Existing"_s);
         answer = QMessageBox::Yes;

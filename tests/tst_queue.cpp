@@ -49,11 +49,6 @@ quint64 lastId(AppDelegate &delegate)
     return delegate.exportQueue().exports().last().id;
 }
 
-QString queueDirectory()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
 // A process number no process has: the kernel hands out numbers below pid_max.
 // Those above it are as free.
 qint64 deadProcessId()
@@ -83,37 +78,37 @@ private Q_SLOTS:
         QTemporaryDir folder;
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        QVERIFY(delegate.queuePanel->isHidden());
+        QVERIFY(delegate.queueing().panel()->isHidden());
         QList<quint64> endedOrder;
         connect(&delegate.exportQueue(), &ExportQueue::exportChanged, this, [&](quint64 id) {
             if (delegate.exportQueue().find(id)->isFinished())
                 endedOrder << id;
         });
 
-        delegate.addToQueueBTN->trigger();
-        auto *panel = delegate.window->findChild<OutputFolderDialog *>();
+        child<QAction>(delegate, "addToQueueBTN")->trigger();
+        auto *panel = delegate.window()->findChild<OutputFolderDialog *>();
         panel->setDirectory(folder.path());
         panel->findChild<QLineEdit *>(u"fileNameEdit"_s)->setText(u"first"_s);
         panel->accept();
         const quint64 first = lastId(delegate);
-        QVERIFY(!delegate.queuePanel->isHidden());
-        QVERIFY(delegate.queuePanel->accessibleName().contains(u"Queue"_s));
+        QVERIFY(!delegate.queueing().panel()->isHidden());
+        QVERIFY(delegate.queueing().panel()->accessibleName().contains(u"Queue"_s));
         QVERIFY(QTest::qWaitFor([&] { return stateOf(delegate, first) == State::Running; }));
         // The window is free: the settings move and the next export is added while the first runs.
-        QVERIFY(delegate.outputFileSizeSlider->isEnabled());
-        delegate.outputResolutionSlider->setValue(50);
-        delegate.queueOutputFolder(folder.filePath(u"second"_s));
+        QVERIFY(child<QSlider>(delegate, "outputFileSizeSlider")->isEnabled());
+        child<QSlider>(delegate, "outputResolutionSlider")->setValue(50);
+        delegate.saving().queueInto(folder.filePath(u"second"_s));
         const quint64 second = lastId(delegate);
         QVERIFY(QDir(folder.filePath(u"second"_s)).removeRecursively()); // made again at its turn
         // A source that is gone by its turn fails with its reason; the next one still runs.
         const QString doomed = folder.filePath(u"doomed.mp4"_s);
         QVERIFY(QFile::copy(mediaPath(u"sdr.mp4"_s), doomed));
         QVERIFY(openAndWait(delegate, doomed));
-        delegate.queueOutputFolder(folder.filePath(u"third"_s));
+        delegate.saving().queueInto(folder.filePath(u"third"_s));
         const quint64 third = lastId(delegate);
         QVERIFY(QFile::remove(doomed));
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
-        delegate.queueOutputFolder(folder.filePath(u"fourth"_s));
+        delegate.saving().queueInto(folder.filePath(u"fourth"_s));
         const quint64 fourth = lastId(delegate);
 
         QVERIFY(waitForState(delegate, fourth, State::Done));
@@ -125,7 +120,7 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(folder.filePath(u"third"_s)));
         QCOMPARE(probeStream(folder.filePath(u"second/html5video.mp4"_s))[u"width"].stringValue(), u"160"_s);
         // Each row says how it ended, with the buttons that fit.
-        QueuePanel *queuePanel = delegate.queuePanel;
+        QueuePanel *queuePanel = delegate.queueing().panel();
         QVERIFY(queuePanel->row(first)->text(2).startsWith(u"Done: "_s));
         QVERIFY(queuePanel->row(third)->text(2).startsWith(u"Failed: "_s));
         QVERIFY(!queuePanel->button(first, u"Cancel"_s)->isVisibleTo(queuePanel));
@@ -151,22 +146,22 @@ private Q_SLOTS:
         QTemporaryDir folder;
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-        delegate.queueOutputFolder(folder.filePath(u"queued"_s));
+        delegate.saving().queueInto(folder.filePath(u"queued"_s));
         const quint64 queued = lastId(delegate);
         QVERIFY(QTest::qWaitFor([&] { return !childProcesses().isEmpty(); }, 20'000));
         QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-        delegate.prepareOutputFolder(folder.filePath(u"saved"_s));
-        QVERIFY(delegate.progressWindow->isVisible());
+        delegate.saving().exportInto(folder.filePath(u"saved"_s));
+        QVERIFY(child<QDialog>(delegate, "progressWindow")->isVisible());
         QVERIFY(QTest::qWaitFor([&] {
-            return delegate.progressWindow->findChild<QLabel *>(u"progressDetail"_s)->text().startsWith(u"Waiting for the export"_s);
+            return child<QDialog>(delegate, "progressWindow")->findChild<QLabel *>(u"progressDetail"_s)->text().startsWith(u"Waiting for the export"_s);
         }));
         QTest::qWait(300);
-        QVERIFY(!delegate.globalProcess); // one export at a time
+        QVERIFY(!delegate.exportSheet().encoderProcess()); // one export at a time
         delegate.exportQueue().cancel(queued);
         // The sheet's export runs once the queue's has gone, and then cancels like any other.
         QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate) && stateOf(delegate, queued) == State::Cancelled; }, 20'000));
         QVERIFY(!QFileInfo::exists(folder.filePath(u"queued"_s)));
-        delegate.progressBarCancelBTN->click();
+        child<QPushButton>(delegate, "progressBarCancelBTN")->click();
         QVERIFY(finished.wait(20'000));
     }
 
@@ -174,27 +169,27 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         LaunchedDelegate delegate;
-        delegate.window->show();
+        delegate.window()->show();
         QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
         QList<quint64> ids;
         for (const QString &name : {u"a"_s, u"b"_s, u"c"_s, u"d"_s}) {
-            delegate.queueOutputFolder(folder.filePath(name));
+            delegate.saving().queueInto(folder.filePath(name));
             ids << lastId(delegate);
         }
         // Neither the folder of an export to come nor what holds it can be chosen again.
         for (const QString &path : {folder.filePath(u"c"_s), folder.path()}) {
-            delegate.queueOutputFolder(path);
+            delegate.saving().queueInto(path);
             QVERIFY(takeAlert(delegate)->informativeText().contains(u"folder of an export still in the queue"_s));
         }
         QCOMPARE(delegate.exportQueue().exports().size(), 4);
         QVERIFY(QTest::qWaitFor([&] { return !childProcesses().isEmpty(); }, 20'000));
         // A waiting row: its empty folder goes, nothing else changes.
-        delegate.queuePanel->button(ids[1], u"Cancel"_s)->click();
+        delegate.queueing().panel()->button(ids[1], u"Cancel"_s)->click();
         QCOMPARE(stateOf(delegate, ids[1]), State::Cancelled);
         QVERIFY(!QFileInfo::exists(folder.filePath(u"b"_s)));
         QCOMPARE(stateOf(delegate, ids[0]), State::Running);
         // The running row: its folder goes and the next one starts.
-        delegate.queuePanel->button(ids[0], u"Cancel"_s)->click();
+        delegate.queueing().panel()->button(ids[0], u"Cancel"_s)->click();
         QVERIFY(waitForState(delegate, ids[0], State::Cancelled, 20'000));
         QVERIFY(!QFileInfo::exists(folder.filePath(u"a"_s)));
         QVERIFY(waitForState(delegate, ids[2], State::Running, 20'000));
@@ -204,17 +199,17 @@ private Q_SLOTS:
         QCOMPARE(delegate.exportQueue().unfinishedCount(), 2);
 
         // Quitting asks; Cancel keeps everything going.
-        delegate.window->close();
-        auto *question = delegate.window->findChild<QMessageBox *>(u"queueQuitQuestion"_s);
+        delegate.window()->close();
+        auto *question = delegate.window()->findChild<QMessageBox *>(u"queueQuitQuestion"_s);
         QVERIFY(question);
         QCOMPARE(question->text(), u"2 exports are not finished. Stop them and quit?"_s);
         QVERIFY(clickButton(question, u"Cancel"_s));
-        QVERIFY(delegate.window->isVisible());
+        QVERIFY(delegate.window()->isVisible());
         QCOMPARE(stateOf(delegate, ids[2]), State::Running);
         // Stop and Quit: the running one is cancelled cleanly, the window closes once it is gone.
-        delegate.window->close();
-        QVERIFY(clickButton(delegate.window->findChild<QMessageBox *>(u"queueQuitQuestion"_s), u"Stop and Quit"_s));
-        QVERIFY(QTest::qWaitFor([&] { return !delegate.window->isVisible(); }, 20'000));
+        delegate.window()->close();
+        QVERIFY(clickButton(delegate.window()->findChild<QMessageBox *>(u"queueQuitQuestion"_s), u"Stop and Quit"_s));
+        QVERIFY(QTest::qWaitFor([&] { return !delegate.window()->isVisible(); }, 20'000));
         for (quint64 id : ids)
             QCOMPARE(stateOf(delegate, id), State::Cancelled);
         QCOMPARE(entriesOf(folder.path()), QStringList());
@@ -227,20 +222,20 @@ private Q_SLOTS:
         QVERIFY(writeFile(folder.filePath(u"h264-aac/mine.txt"_s), "keep"));
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, mediaPath(u"sdr.mp4"_s)));
-        delegate.outputFileSizeSlider->setValue(50);
+        child<QSlider>(delegate, "outputFileSizeSlider")->setValue(50);
         const QStringList paths = {mediaPath(u"h264-aac.mp4"_s), mediaPath(u"notes.txt"_s), mediaPath(u"noisy.mp4"_s)};
         // Dropped together: the first opens and all are offered.
-        delegate.filesAddedByDragAndDropWithNotification({{u"key"_s, QVariant::fromValue(QList<QUrl>{
+        NotificationCenter::defaultCenter().post(filesAddedByDragAndDrop, {{u"key"_s, QVariant::fromValue(QList<QUrl>{
             QUrl::fromLocalFile(paths[0]), QUrl::fromLocalFile(paths[1]), QUrl::fromLocalFile(paths[2])})}});
-        QVERIFY(QTest::qWaitFor([&] { return delegate.window->windowTitle().startsWith(u"h264-aac.mp4"_s); }, 20'000));
-        QWidget *offer = delegate.window->findChild<QWidget *>(u"severalOffer"_s);
-        QVERIFY(offer->isVisibleTo(delegate.window));
-        QVERIFY(delegate.applySizeLimit(u"50 kB"_s)); // a ceiling for each, or its own size when smaller
+        QVERIFY(QTest::qWaitFor([&] { return delegate.window()->windowTitle().startsWith(u"h264-aac.mp4"_s); }, 20'000));
+        QWidget *offer = delegate.window()->findChild<QWidget *>(u"severalOffer"_s);
+        QVERIFY(offer->isVisibleTo(delegate.window()));
+        QVERIFY(delegate.outputControls().applySizeLimit(u"50 kB"_s)); // a ceiling for each, or its own size when smaller
 
         QSignalSpy queued(&delegate, &AppDelegate::severalQueued);
         offer->findChild<QPushButton *>(u"exportAllBTN"_s)->click();
-        QVERIFY(!offer->isVisibleTo(delegate.window));
-        auto *panel = delegate.window->findChild<QFileDialog *>(u"severalFolderPanel"_s);
+        QVERIFY(!offer->isVisibleTo(delegate.window()));
+        auto *panel = delegate.window()->findChild<QFileDialog *>(u"severalFolderPanel"_s);
         panel->setDirectory(folder.path());
         QMetaObject::invokeMethod(panel, "accept");
         QVERIFY(queued.wait(20'000));
@@ -257,13 +252,13 @@ private Q_SLOTS:
         QVERIFY(noisy.outcome.videoBytes <= 50'000);
 
         // The menu's way: the files first, then their folder.
-        delegate.exportSeveralVideosBTN->trigger();
-        auto *files = delegate.window->findChild<QFileDialog *>();
+        child<QAction>(delegate, "exportSeveralVideosBTN")->trigger();
+        auto *files = delegate.window()->findChild<QFileDialog *>();
         files->setDirectory(QFileInfo(mediaPath(u"sdr.mp4"_s)).path());
         files->selectFile(u"sdr.mp4"_s);
         QMetaObject::invokeMethod(files, "accept");
-        QVERIFY(QTest::qWaitFor([&] { return delegate.window->findChild<QFileDialog *>(u"severalFolderPanel"_s); }));
-        delegate.window->findChild<QFileDialog *>(u"severalFolderPanel"_s)->reject();
+        QVERIFY(QTest::qWaitFor([&] { return delegate.window()->findChild<QFileDialog *>(u"severalFolderPanel"_s); }));
+        delegate.window()->findChild<QFileDialog *>(u"severalFolderPanel"_s)->reject();
     }
 
     void sizeTypedAsALimit()
@@ -273,36 +268,36 @@ private Q_SLOTS:
         const QString source = mediaPath(u"noisy.mp4"_s); // 1.5 MB
         QVERIFY(openAndWait(delegate, source));
         const qint64 sourceBytes = QFileInfo(source).size();
-        QLabel *problem = delegate.window->findChild<QLabel *>(u"outputFileSizeLimitProblemLBL"_s);
+        QLabel *problem = delegate.window()->findChild<QLabel *>(u"outputFileSizeLimitProblemLBL"_s);
         // Too small or not a size: refused in place, with the smallest allowed; nothing changes.
         for (const QString &typed : {u"1 kB"_s, u"eight"_s, u"-2MB"_s}) {
-            QVERIFY2(!delegate.applySizeLimit(typed), qPrintable(typed));
-            QVERIFY(problem->isVisibleTo(delegate.window));
-            QCOMPARE(delegate.outputFileSizeSlider->value(), 100);
-            QVERIFY(!delegate.sizeLimit());
+            QVERIFY2(!delegate.outputControls().applySizeLimit(typed), qPrintable(typed));
+            QVERIFY(problem->isVisibleTo(delegate.window()));
+            QCOMPARE(child<QSlider>(delegate, "outputFileSizeSlider")->value(), 100);
+            QVERIFY(!delegate.outputControls().sizeLimit());
         }
         QVERIFY(problem->text().contains(u"not a size"_s));
-        QVERIFY(!delegate.applySizeLimit(u"1 kB"_s));
+        QVERIFY(!delegate.outputControls().applySizeLimit(u"1 kB"_s));
         QCOMPARE(problem->text(), u"Type a size of at least 15.2 kB: 1.0 kB is less than 1 % of the video."_s);
         // Over the source: the source's own size, as everywhere else.
-        QVERIFY(delegate.applySizeLimit(u"8 MB"_s));
-        QCOMPARE(delegate.outputFileSizeSlider->value(), 100);
-        QCOMPARE(delegate.outputFileSizeLBL->text(), byteCountText(quint64(sourceBytes)));
+        QVERIFY(delegate.outputControls().applySizeLimit(u"8 MB"_s));
+        QCOMPARE(child<QSlider>(delegate, "outputFileSizeSlider")->value(), 100);
+        QCOMPARE(child<QLabel>(delegate, "outputFileSizeLBL")->text(), byteCountText(quint64(sourceBytes)));
         QCOMPARE(delegate.exportRequest(folder.path()).request->targetBytes, double(sourceBytes));
 
-        QVERIFY(delegate.applySizeLimit(u"40%"_s)); // a share: the slider's own
-        QCOMPARE(delegate.outputFileSizeSlider->value(), 40);
-        QVERIFY(!delegate.applySizeLimit(u" "_s) && !delegate.sizeLimit());
-        QVERIFY(delegate.applySizeLimit(u"1MB"_s));
-        QVERIFY(!problem->isVisibleTo(delegate.window));
-        QCOMPARE(delegate.outputFileSizeSlider->value(), int(std::lround(1e8 / double(sourceBytes))));
-        QCOMPARE(delegate.outputFileSizeLBL->text(), u"1.0 MB"_s);
-        delegate.queueOutputFolder(folder.filePath(u"limited"_s));
+        QVERIFY(delegate.outputControls().applySizeLimit(u"40%"_s)); // a share: the slider's own
+        QCOMPARE(child<QSlider>(delegate, "outputFileSizeSlider")->value(), 40);
+        QVERIFY(!delegate.outputControls().applySizeLimit(u" "_s) && !delegate.outputControls().sizeLimit());
+        QVERIFY(delegate.outputControls().applySizeLimit(u"1MB"_s));
+        QVERIFY(!problem->isVisibleTo(delegate.window()));
+        QCOMPARE(child<QSlider>(delegate, "outputFileSizeSlider")->value(), int(std::lround(1e8 / double(sourceBytes))));
+        QCOMPARE(child<QLabel>(delegate, "outputFileSizeLBL")->text(), u"1.0 MB"_s);
+        delegate.saving().queueInto(folder.filePath(u"limited"_s));
         const quint64 id = lastId(delegate);
         // Moving the slider returns to shares of the source; the queued export keeps its limit.
-        delegate.outputFileSizeSlider->setValue(20);
-        QVERIFY(!delegate.sizeLimit());
-        QVERIFY(delegate.outputFileSizeLimitBox->currentText().isEmpty());
+        child<QSlider>(delegate, "outputFileSizeSlider")->setValue(20);
+        QVERIFY(!delegate.outputControls().sizeLimit());
+        QVERIFY(child<QComboBox>(delegate, "outputFileSizeLimitBox")->currentText().isEmpty());
         QVERIFY(waitForState(delegate, id, State::Done, 120'000));
         const qint64 videoBytes = QFileInfo(folder.filePath(u"limited/html5video.mp4"_s)).size();
         QVERIFY2(videoBytes <= 1'000'000 && videoBytes >= 900'000, qPrintable(QString::number(videoBytes)));
@@ -407,7 +402,7 @@ private Q_SLOTS:
         setDiagnosticSink({});
         QCOMPARE(diagnostics.filter(u"set aside"_s).size(), 2);
         QVERIFY(QFileInfo::exists(QueueStore::filePath(directory, deadProcessId() + 1) + u".damaged"_s));
-        auto *question = delegate.window->findChild<QMessageBox *>(u"leftBehindQuestion"_s);
+        auto *question = delegate.window()->findChild<QMessageBox *>(u"leftBehindQuestion"_s);
         QVERIFY(question);
         QCOMPARE(question->text(), u"4 exports did not finish. Add them to the queue again?"_s);
         QVERIFY(clickButton(question, u"Add to Queue"_s));
@@ -427,13 +422,13 @@ private Q_SLOTS:
 
         // The session ends mid-export: the running one is stopped cleanly and,
         // with the one waiting, kept on disk to be offered back.
-        delegate.window->show();
+        delegate.window()->show();
         QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-        delegate.queueOutputFolder(folder.filePath(u"interrupted"_s));
-        delegate.queueOutputFolder(folder.filePath(u"next"_s));
+        delegate.saving().queueInto(folder.filePath(u"interrupted"_s));
+        delegate.saving().queueInto(folder.filePath(u"next"_s));
         QVERIFY(QTest::qWaitFor([&] { return !childProcesses().isEmpty(); }, 20'000));
         delegate.stopAndQuit();
-        QVERIFY(QTest::qWaitFor([&] { return !delegate.window->isVisible(); }, 20'000));
+        QVERIFY(QTest::qWaitFor([&] { return !delegate.window()->isVisible(); }, 20'000));
         QVERIFY(!QFileInfo::exists(folder.filePath(u"interrupted"_s)));
         const auto kept = QueueStore::read(QueueStore::filePath(directory, QCoreApplication::applicationPid()));
         QVERIFY(kept);
@@ -444,7 +439,7 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder.filePath(u"interrupted"_s)));
         QVERIFY(writeFile(folder.filePath(u"interrupted/notes.txt"_s), "mine"));
         LaunchedDelegate next;
-        QVERIFY(clickButton(next.window->findChild<QMessageBox *>(u"leftBehindQuestion"_s), u"Discard"_s));
+        QVERIFY(clickButton(next.window()->findChild<QMessageBox *>(u"leftBehindQuestion"_s), u"Discard"_s));
         QVERIFY(!QFileInfo::exists(folder.filePath(u"next"_s)));
         QVERIFY(QFileInfo::exists(folder.filePath(u"interrupted/notes.txt"_s))); // made again by someone else
         QVERIFY(next.exportQueue().exports().isEmpty());

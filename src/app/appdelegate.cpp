@@ -2,273 +2,251 @@
 
 #include "app/dropviews.h"
 #include "app/exportsheet.h"
+#include "app/filemanager.h"
+#include "app/helpsheet.h"
+#include "app/keptpartcontrols.h"
 #include "app/links.h"
-#include "app/mediainfomodel.h"
-#include "app/notificationcenter.h"
-#include "app/plaintextalert.h"
-#include "app/posterpreview.h"
+#include "app/openflow.h"
+#include "app/outputcontrols.h"
+#include "app/pagepreview.h"
 #include "app/preferencesdialog.h"
-#include "app/recentfiles.h"
-#include "common/diagnostics.h"
-#include "common/displaytext.h"
-#include "export/exportqueue.h"
+#include "app/progresssheet.h"
+#include "app/queueflow.h"
+#include "app/quitguard.h"
+#include "app/saveflow.h"
 #include "common/temporaryfolder.h"
-#include "export/colour.h"
-#include "export/encoderrun.h"
-#include "export/outputsettings.h"
-#include "export/posterframe.h"
-#include "export/sourcefacts.h"
-#include "probe/acceptance.h"
-#include "serve/previewserver.h"
+#include "export/exportqueue.h"
+#include "export/queuestore.h"
 #include "tools/mediatools.h"
 #include "tools/toolversion.h"
-#include "ui_helpsheet.h"
 #include "ui_mainwindow.h"
-#include "ui_progresssheet.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QDir>
-#include <QFileInfo>
-#include <QFileDialog>
+#include <QDockWidget>
 #include <QGraphicsOpacityEffect>
 #include <QIcon>
-#include <QKeyEvent>
-#include <QTreeView>
 #include <QMessageBox>
-#include <QToolButton>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolBar>
 
 AppDelegate::AppDelegate()
-    : m_mainUi(std::make_unique<Ui::MainWindow>()),
-      m_progressUi(std::make_unique<Ui::ProgressSheet>()),
-      m_helpUi(std::make_unique<Ui::HelpSheet>()),
+    : m_ui(std::make_unique<Ui::MainWindow>()),
+      m_queue(std::make_unique<ExportQueue>(QueueStore::filePath(queueDirectory(), QCoreApplication::applicationPid()))),
       m_window(std::make_unique<QMainWindow>())
 {
-    m_mainUi->setupUi(m_window.get());
-    window = m_window.get();
-    userDefaults = &m_userDefaults;
-    outputResolutionSlider = m_mainUi->outputResolutionSlider;
-    outputResolutionLBL = m_mainUi->outputResolutionLBL;
-    outputFileSizeSlider = m_mainUi->outputFileSizeSlider;
-    outputFileSizeLBL = m_mainUi->outputFileSizeLBL;
-    posterIMGView = m_mainUi->posterIMGView;
-    posterImageSlider = m_mainUi->posterImageSlider;
-    saveToolBarBTN = m_mainUi->saveToolBarBTN;
-    addToQueueBTN = m_mainUi->addToQueueBTN;
-    exportSeveralVideosBTN = m_mainUi->exportSeveralVideosBTN;
-    outputFileSizeLimitBox = m_mainUi->outputFileSizeLimitBox;
-    outputFileSizeLimitBox->setCurrentIndex(-1);
-    outputFileSizeLimitBox->lineEdit()->setPlaceholderText(QStringLiteral("Size limit"));
-    m_sizeLimitProblem = m_mainUi->outputFileSizeLimitProblemLBL;
-    m_sizeLimitProblem->hide();
-    dummyNavigationBarView = m_mainUi->dummyNavigationBarView;
-
-    progressWindow = new QDialog(window);
-    m_progressUi->setupUi(progressWindow);
-    progressWindow->setWindowModality(Qt::WindowModal);
-    progressTitle = m_progressUi->progressTitle;
-    progressBar = m_progressUi->progressBar;
-    progressBarCancelBTN = m_progressUi->progressBarCancelBTN;
-
-    helpWindow = new QDialog(window);
-    m_helpUi->setupUi(helpWindow);
-    helpWindow->setWindowModality(Qt::WindowModal);
-    // This platform has no store prompt to rate the application from.
-    m_helpUi->rateAppBTN->hide();
-
+    m_ui->setupUi(m_window.get());
     // The information pane starts hidden; View › Media Information shows it.
-    QAction *infoToggle = m_mainUi->mediaInfoDock->toggleViewAction();
+    QAction *infoToggle = m_ui->mediaInfoDock->toggleViewAction();
     infoToggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    m_mainUi->viewMenu->addAction(infoToggle);
-    m_mainUi->mediaInfoDock->hide();
-
-    m_posterPreview = new PosterPreview(m_worker, this);
-    connect(m_posterPreview, &PosterPreview::frameReady, this,
-            [this](const QImage &frame) { posterIMGView->setImage(frame); });
-
-    m_recentFiles = new RecentFiles(m_userDefaults, m_mainUi->recentMenu, this);
-    connect(m_recentFiles, &RecentFiles::chosen, this,
-            [this](const QString &path) { openSourceVideo(QUrl::fromLocalFile(path)); });
-
-    m_exportSheet = std::make_unique<ExportSheet>(*this, m_progressUi->progressDetail);
-    connect(m_exportSheet.get(), &ExportSheet::finished, this, &AppDelegate::exportFinished);
-    setUpQueue();
-    connectKeptPart();
-
-    setThemeIcons();
+    m_ui->viewMenu->addAction(infoToggle);
+    m_ui->mediaInfoDock->hide();
+    buildParts();
     connectActions();
+    connectParts();
+    setThemeIcons();
     setAccessibleNames();
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::buildParts()
+{
+    QMainWindow *window = m_window.get();
+    m_progress = new ProgressSheet(window);
+    m_output = new OutputControls({m_ui->outputResolutionSlider, m_ui->outputResolutionLBL, m_ui->outputResolutionSourceLBL,
+                                   m_ui->outputFileSizeSlider, m_ui->outputFileSizeLBL, m_ui->outputFileSizeSourceLBL,
+                                   m_ui->outputFileSizeLimitBox, m_ui->outputFileSizeLimitProblemLBL,
+                                   m_ui->posterImageSlider, m_ui->posterIMGView, m_ui->posterTimeLBL},
+                                  m_worker, window);
+    m_keptPart = new KeptPartControls({m_ui->trimStartSlider, m_ui->trimEndSlider, m_ui->trimStartEdit, m_ui->trimEndEdit,
+                                       m_ui->keptPartLBL, m_ui->setStartBTN, m_ui->setEndBTN, m_ui->editMenu},
+                                      window);
+    const auto requestFor = [this](const QString &folder) { return exportRequest(folder); };
+    m_sheet = new ExportSheet(window, *m_progress, *m_queue, m_output->posterPreview(), requestFor, window);
+    m_open = new OpenFlow({window, m_ui->recentMenu, m_ui->mediaInfoView, m_ui->sourceFactsLBL}, m_userDefaults, m_worker,
+                          *m_progress, [this] { return m_sheet->isExporting(); }, window);
+    m_save = new SaveFlow(window, *m_queue, requestFor, window);
+    m_queueFlow = new QueueFlow({window, m_ui->viewMenu, m_ui->centralLayout}, *m_queue, m_worker,
+                                [this] { return exportChoice(); }, window);
+    m_quitGuard = new QuitGuard(window, *m_sheet, *m_queue,
+                                [this] { m_userDefaults.setValue(PreferenceKeys::windowGeometry, m_window->saveGeometry()); },
+                                window);
+    m_pages = new PagePreview(window);
+    new HelpSheet(window);
+}
+
+void AppDelegate::connectActions()
+{
+    connect(m_ui->openVideoBTN, &QAction::triggered, m_open, &OpenFlow::choose);
+    connect(m_ui->saveToolBarBTN, &QAction::triggered, this, [this] {
+        if (!isBusy())
+            m_save->chooseForExport();
+    });
+    connect(m_ui->addToQueueBTN, &QAction::triggered, this, [this] {
+        if (!isBusy())
+            m_save->chooseForQueue();
+    });
+    connect(m_ui->exportSeveralVideosBTN, &QAction::triggered, m_queueFlow, &QueueFlow::chooseSeveral);
+    connect(m_ui->helpBTN, &QAction::triggered, this, [this] { m_window->findChild<HelpSheet *>()->open(); });
+    connect(m_ui->quitAction, &QAction::triggered, m_window.get(), &QMainWindow::close);
+    // Its shortcut also reaches it while the progress sheet has the focus.
+    m_progress->dialog()->addAction(m_ui->quitAction);
+    connect(m_ui->preferencesAction, &QAction::triggered, this, &AppDelegate::showPreferences);
+    connect(m_ui->aboutAction, &QAction::triggered, this, &AppDelegate::showAbout);
+}
+
+void AppDelegate::connectParts()
+{
+    connect(m_open, &OpenFlow::opened, this, [this](bool accepted) {
+        if (accepted)
+            showSource();
+        Q_EMIT sourceVideoOpened(accepted);
+    });
+    connect(m_open, &OpenFlow::severalGiven, m_queueFlow, &QueueFlow::offerSeveral);
+    connect(m_output, &OutputControls::frameSizeChanged, this, &AppDelegate::updateSaveActions);
+    connect(m_keptPart, &KeptPartControls::partChanged, m_output, &OutputControls::setKeptPart);
+    connect(m_keptPart, &KeptPartControls::frameWanted, m_output, &OutputControls::showFrameAt);
+    connect(m_keptPart, &KeptPartControls::dragEnded, m_output, &OutputControls::showPoster);
+    connect(m_keptPart, &KeptPartControls::startAtPosterRequested, this,
+            [this] { m_keptPart->setStart(m_output->posterFrameSeconds()); });
+    connect(m_keptPart, &KeptPartControls::endAtPosterRequested, this,
+            [this] { m_keptPart->setEnd(m_output->posterFrameSeconds()); });
+    connect(m_save, &SaveFlow::exportReady, m_sheet, &ExportSheet::start);
+    connect(m_save, &SaveFlow::queueReady, this, [this](const QString &folder) {
+        if (std::optional<ExportRequest> request = exportRequest(folder).request)
+            m_queueFlow->add(std::move(*request));
+    });
+    connect(m_sheet, &ExportSheet::exportingChanged, this, &AppDelegate::setExporting);
+    connect(m_sheet, &ExportSheet::finished, this, &AppDelegate::exportFinished);
+    connect(m_queueFlow, &QueueFlow::severalQueued, this, &AppDelegate::severalQueued);
+    const auto showInFolder = [](const QString &pagePath) { showInFileManager(pagePath); };
+    connect(m_sheet, &ExportSheet::openInBrowserRequested, m_pages, &PagePreview::open);
+    connect(m_sheet, &ExportSheet::showInFolderRequested, this, showInFolder);
+    connect(m_queueFlow, &QueueFlow::openInBrowserRequested, m_pages, &PagePreview::open);
+    connect(m_queueFlow, &QueueFlow::showInFolderRequested, this, showInFolder);
+    connect(m_sheet, &ExportSheet::successAcknowledged, this, [this] {
+        if (m_userDefaults.integer(PreferenceKeys::launchCount).value_or(0) % 10 == 0)
+            Links::requestReview();
+    });
 }
 
 void AppDelegate::setThemeIcons()
 {
     // The user's icon theme first; the bundled icons where there is none.
-    const std::pair<QAction *, QString> icons[] = {{m_mainUi->openVideoBTN, QStringLiteral("document-open")},
-                                                   {saveToolBarBTN, QStringLiteral("document-save")},
-                                                   {addToQueueBTN, QStringLiteral("list-add")},
-                                                   {m_mainUi->helpBTN, QStringLiteral("help-contents")}};
+    const std::pair<QAction *, QString> icons[] = {{m_ui->openVideoBTN, QStringLiteral("document-open")},
+                                                   {m_ui->saveToolBarBTN, QStringLiteral("document-save")},
+                                                   {m_ui->addToQueueBTN, QStringLiteral("list-add")},
+                                                   {m_ui->helpBTN, QStringLiteral("help-contents")}};
     for (const auto &[action, name] : icons)
         action->setIcon(QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/actions/") + name + QStringLiteral(".svg"))));
 }
 
-AppDelegate::~AppDelegate() = default;
-
-bool AppDelegate::isBusy() const
-{
-    return m_isAnalysing || m_exportSheet->isExporting();
-}
-
-bool AppDelegate::eventFilter(QObject *watched, QEvent *event)
-{
-    // Escape or the window manager's close button would take the sheet down
-    // behind the controller's back; only the controller ends it.
-    if (watched == window && event->type() == QEvent::Close) {
-        if (m_exportSheet->isExporting() && !m_exportSheet->confirmQuit()) {
-            event->ignore();
-            return true;
-        }
-        if (!confirmQueueQuit()) {
-            event->ignore();
-            return true;
-        }
-        m_userDefaults.setValue(PreferenceKeys::windowGeometry, window->saveGeometry());
-    }
-    if (watched == progressWindow) {
-        if (event->type() == QEvent::Close) {
-            event->ignore();
-            return !m_allowProgressClose;
-        }
-        if (event->type() == QEvent::KeyPress
-            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
-            return true;
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void AppDelegate::connectActions()
-{
-    connect(m_mainUi->openVideoBTN, &QAction::triggered, this, &AppDelegate::openVideoBTNClicked);
-    connect(saveToolBarBTN, &QAction::triggered, this, &AppDelegate::saveVideoBTNClicked);
-    connect(addToQueueBTN, &QAction::triggered, this, &AppDelegate::addToQueueBTNClicked);
-    connect(exportSeveralVideosBTN, &QAction::triggered, this, &AppDelegate::exportSeveralVideosBTNClicked);
-    // Enter in the field or a pick from the list; focus leaving the field also takes what was typed.
-    connect(outputFileSizeLimitBox, &QComboBox::textActivated, this, &AppDelegate::applySizeLimit);
-    connect(outputFileSizeLimitBox->lineEdit(), &QLineEdit::editingFinished, this, [this] {
-        const QString typed = outputFileSizeLimitBox->currentText();
-        if (!typed.isEmpty() && (!m_sizeLimit || typed != byteCountText(quint64(*m_sizeLimit))))
-            applySizeLimit(typed);
-    });
-    connect(m_mainUi->helpBTN, &QAction::triggered, this, &AppDelegate::helpBTNClicked);
-    connect(m_mainUi->quitAction, &QAction::triggered, window, &QMainWindow::close);
-    // Its shortcut also reaches it while the progress sheet has the focus.
-    progressWindow->addAction(m_mainUi->quitAction);
-    connect(m_mainUi->preferencesAction, &QAction::triggered, this, &AppDelegate::showPreferences);
-    connect(m_mainUi->aboutAction, &QAction::triggered, this, &AppDelegate::showAbout);
-    // valueChanged, so keyboard, mouse and assistive tools all move the settings.
-    connect(outputResolutionSlider, &QSlider::valueChanged, this, &AppDelegate::outputResolutionSLDRChanged);
-    connect(outputFileSizeSlider, &QSlider::valueChanged, this, &AppDelegate::outputFileSizeSLDRChanged);
-    connect(posterImageSlider, &QSlider::valueChanged, this, &AppDelegate::posterImageSLDRChanged);
-    connect(progressBarCancelBTN, &QPushButton::clicked, this, &AppDelegate::closeBTNInsideProgressWindowClicked);
-    connect(m_helpUi->okBTN, &QPushButton::clicked, this, &AppDelegate::okBTNInsideHelpWindowClicked);
-    connect(m_helpUi->quillreelBTN, &QPushButton::clicked, this, &AppDelegate::showQuillreelApp);
-    connect(m_helpUi->otherAppsBTN, &QPushButton::clicked, this, &AppDelegate::checkoutMyOtherAppsBTNClicked);
-    connect(m_helpUi->whatsAppBTN, &QPushButton::clicked, this, &AppDelegate::launchWhatsApp);
-    connect(m_helpUi->rateAppBTN, &QPushButton::clicked, this, &AppDelegate::rateAppBTNClicked);
-    // Escape on a sheet would only hide it behind the controller's back.
-    progressWindow->installEventFilter(this);
-    window->installEventFilter(this);
-}
-
 void AppDelegate::setAccessibleNames()
 {
-    const QList<QWidget *> outlets = {outputResolutionSlider, outputResolutionLBL, outputFileSizeSlider,
-                                      outputFileSizeLBL,      outputFileSizeLimitBox, m_sizeLimitProblem,
-                                      posterIMGView,          posterImageSlider,
-                                      progressWindow,         progressTitle,       progressBar,
-                                      progressBarCancelBTN,   dummyNavigationBarView, helpWindow};
-    for (QWidget *outlet : outlets)
-        outlet->setAccessibleName(outlet->objectName());
-    for (QAction *action : {m_mainUi->openVideoBTN, saveToolBarBTN, addToQueueBTN, m_mainUi->helpBTN}) {
-        if (QWidget *button = m_mainUi->mainToolBar->widgetForAction(action))
+    const char *const outlets[] = {"outputResolutionSlider", "outputResolutionLBL", "outputFileSizeSlider",
+                                   "outputFileSizeLBL", "outputFileSizeLimitBox", "outputFileSizeLimitProblemLBL",
+                                   "posterIMGView", "posterImageSlider", "progressWindow", "progressTitle", "progressBar",
+                                   "progressBarCancelBTN", "dummyNavigationBarView", "helpWindow"};
+    for (const char *name : outlets) {
+        if (auto *outlet = m_window->findChild<QWidget *>(QString::fromLatin1(name)))
+            outlet->setAccessibleName(outlet->objectName());
+    }
+    for (QAction *action : {m_ui->openVideoBTN, m_ui->saveToolBarBTN, m_ui->addToQueueBTN, m_ui->helpBTN}) {
+        if (QWidget *button = m_ui->mainToolBar->widgetForAction(action))
             button->setAccessibleName(action->objectName());
     }
-    for (QLabel *label : {outputResolutionLBL, outputFileSizeLBL, progressTitle})
+    for (QLabel *label : {m_ui->outputResolutionLBL, m_ui->outputFileSizeLBL})
         label->setAccessibleDescription(label->text());
 }
 
 void AppDelegate::applicationDidFinishLaunching()
 {
-    window->setWindowIcon(QIcon::fromTheme(QStringLiteral("org.videofold.Videofold"),
-                                           QIcon(QStringLiteral(":/icons/org.videofold.Videofold.svg"))));
-    window->restoreGeometry(m_userDefaults.bytes(PreferenceKeys::windowGeometry));
-    auto *opacity = new QGraphicsOpacityEffect(dummyNavigationBarView);
+    m_window->setWindowIcon(QIcon::fromTheme(QStringLiteral("org.videofold.Videofold"),
+                                             QIcon(QStringLiteral(":/icons/org.videofold.Videofold.svg"))));
+    m_window->restoreGeometry(m_userDefaults.bytes(PreferenceKeys::windowGeometry));
+    auto *opacity = new QGraphicsOpacityEffect(m_ui->dummyNavigationBarView);
     opacity->setOpacity(0.35);
-    dummyNavigationBarView->setGraphicsEffect(opacity);
-    dummyNavigationBarView->setBackgroundRole(QPalette::Highlight);
-    resetControls();
+    m_ui->dummyNavigationBarView->setGraphicsEffect(opacity);
+    m_ui->dummyNavigationBarView->setBackgroundRole(QPalette::Highlight);
+    showSource();
     // Runs killed outright left their temporary folders behind.
     m_worker.run([] { return removeStaleTemporaryFolders(); }, [](int) {});
     m_worker.run([] { return MediaTools::encoderHas(MediaTools::av1EncoderName); },
                  [this](bool available) { m_hasAv1Encoder = available; });
-    offerLeftBehindExports();
-
+    m_queueFlow->offerLeftBehind();
     const QString version = QCoreApplication::applicationVersion();
     recordLaunch(m_userDefaults, version.isEmpty() ? std::nullopt : std::optional(version));
-
-    NotificationCenter::defaultCenter().addObserver(
-        this, filesAddedByDragAndDrop,
-        [this](const QVariantMap &userInfo) { filesAddedByDragAndDropWithNotification(userInfo); });
 }
 
-void AppDelegate::showAlert(QMessageBox::Icon icon, const QString &message, const QString &informative,
-                            const QString &details)
+void AppDelegate::openLaunchArguments(const QStringList &arguments, const QString &workingDirectory)
 {
-    auto *alert = new QMessageBox(icon, QStringLiteral("Videofold"), message, QMessageBox::Ok, window);
-    alert->setObjectName(QStringLiteral("alert"));
-    alert->setInformativeText(informative);
-    alert->setDetailedText(details);
-    showTextsPlainly(alert);
-    alert->setWindowModality(Qt::WindowModal);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->open();
+    m_open->openLaunchArguments(arguments, workingDirectory);
 }
 
-
-
-
-
-
-
-void AppDelegate::helpBTNClicked()
+void AppDelegate::stopAndQuit()
 {
-    helpWindow->open();
+    m_quitGuard->stopAndQuit();
 }
 
-void AppDelegate::okBTNInsideHelpWindowClicked()
+bool AppDelegate::isBusy() const
 {
-    helpWindow->hide();
+    return m_open->isAnalysing() || m_sheet->isExporting();
 }
 
-void AppDelegate::showQuillreelApp()
+void AppDelegate::showSource()
 {
-    Links::open(Links::quillreelApp);
+    const SourceVideo &source = m_open->source();
+    m_output->setSource(source);
+    m_keptPart->setSource(source);
+    m_save->setSource(source);
+    updateSaveActions();
+    m_ui->dummyNavigationBarView->setVisible(source.isOpen());
 }
 
-void AppDelegate::launchWhatsApp()
+void AppDelegate::setExporting(bool exporting)
 {
-    Links::open(Links::messaging);
+    // The settings on display are the export's until its job has taken them.
+    m_output->setEnabled(!exporting);
+    m_keptPart->setEnabled(!exporting);
+    updateSaveActions();
 }
 
-void AppDelegate::rateAppBTNClicked()
+void AppDelegate::updateSaveActions()
 {
-    Links::requestReview();
+    // A zero frame size would only fail after a whole encode.
+    const std::optional<FrameSize> size = m_output->frameSize();
+    const bool enabled = size && !size->isEmpty() && !m_sheet->isExporting();
+    m_ui->saveToolBarBTN->setEnabled(enabled);
+    m_ui->addToQueueBTN->setEnabled(enabled);
 }
 
-void AppDelegate::checkoutMyOtherAppsBTNClicked()
+ExportChoice AppDelegate::exportChoice() const
 {
-    Links::open(Links::otherApps);
+    ExportChoice choice;
+    m_output->fillChoice(choice);
+    m_keptPart->fillChoice(choice);
+    choice.page = {m_userDefaults.boolean(PreferenceKeys::controls), m_userDefaults.boolean(PreferenceKeys::autoplay),
+                   m_userDefaults.boolean(PreferenceKeys::loop), m_userDefaults.boolean(PreferenceKeys::muted)};
+    choice.minimalPage = m_userDefaults.boolean(PreferenceKeys::minimalPage);
+    choice.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
+    choice.approximateSize = m_userDefaults.boolean(PreferenceKeys::approximateSize);
+    choice.av1Version = m_userDefaults.boolean(PreferenceKeys::av1Version) && av1Unavailable().isEmpty();
+    choice.evenLoudness = m_userDefaults.boolean(PreferenceKeys::loudness);
+    return choice;
+}
+
+ChosenExport AppDelegate::exportRequest(const QString &folder) const
+{
+    const SourceVideo &source = m_open->source();
+    if (!source.isOpen())
+        return {std::nullopt, QStringLiteral("No video is open.")};
+    ChosenExport chosen = chooseExport(source.path, source.probe, exportChoice(), folder);
+    // Where no frame comes out at the output size, the preview on display stands in.
+    if (chosen.request)
+        chosen.request->fallbackPoster = m_output->posterImage();
+    return chosen;
 }
 
 QString AppDelegate::av1Unavailable() const
@@ -283,7 +261,7 @@ QString AppDelegate::av1Unavailable() const
 
 void AppDelegate::showPreferences()
 {
-    auto *dialog = new PreferencesDialog(m_userDefaults, av1Unavailable(), window);
+    auto *dialog = new PreferencesDialog(m_userDefaults, av1Unavailable(), m_window.get());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->open();
 }
@@ -292,10 +270,10 @@ void AppDelegate::showAbout()
 {
     m_worker.run([] { return MediaTools::encoderVersion(); }, [this](const QString &ffmpeg) {
         auto *about = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About Videofold"),
-                                      aboutText(QCoreApplication::applicationVersion(), ffmpeg),
-                                      QMessageBox::Ok, window);
+                                      aboutText(QCoreApplication::applicationVersion(), ffmpeg), QMessageBox::Ok,
+                                      m_window.get());
         about->setObjectName(QStringLiteral("aboutBox"));
-        about->setIconPixmap(window->windowIcon().pixmap(64, 64));
+        about->setIconPixmap(m_window->windowIcon().pixmap(64, 64));
         about->setWindowModality(Qt::WindowModal);
         about->setAttribute(Qt::WA_DeleteOnClose);
         about->open();
@@ -304,8 +282,7 @@ void AppDelegate::showAbout()
 
 QString aboutText(const QString &version, const QString &ffmpegVersion)
 {
-    const QString tools = ffmpegVersion.isEmpty() ? QStringLiteral("FFmpeg was not found.")
-                                                  : ffmpegVersion.toHtmlEscaped();
+    const QString tools = ffmpegVersion.isEmpty() ? QStringLiteral("FFmpeg was not found.") : ffmpegVersion.toHtmlEscaped();
     return QStringLiteral("<h3>Videofold %1</h3>"
                           "<p>Turns a video into a folder ready for the web: an H.264 video, a poster "
                           "and a page that plays it.</p>"
@@ -314,4 +291,3 @@ QString aboutText(const QString &version, const QString &ffmpegVersion)
                           "version 3 or later.</p>")
         .arg(version.toHtmlEscaped(), tools);
 }
-

@@ -1,114 +1,116 @@
 #include "app/exportsheet.h"
 
-#include "app/appdelegate.h"
+#include "app/alerts.h"
 #include "app/desktopnotices.h"
-#include "app/dropviews.h"
 #include "app/links.h"
-#include "app/plaintextalert.h"
 #include "app/posterpreview.h"
+#include "app/progresssheet.h"
 #include "export/exportjob.h"
 #include "export/exportqueue.h"
 #include "export/htmlpage.h"
 #include "export/settingstext.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
+#include <QProcess>
 #include <QPushButton>
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QProgressBar>
-#include <QSlider>
+#include <QWidget>
 
-ExportSheet::ExportSheet(AppDelegate &delegate, QLabel *progressDetail)
-    : m_delegate(delegate), m_progressDetail(progressDetail)
+ExportSheet::ExportSheet(QWidget *window, ProgressSheet &sheet, ExportQueue &queue, PosterPreview &preview,
+                         RequestFor requestFor, QObject *parent)
+    : QObject(parent), m_window(window), m_sheet(sheet), m_queue(queue), m_preview(preview),
+      m_requestFor(std::move(requestFor))
 {
+    connect(&m_sheet, &ProgressSheet::cancelRequested, this, [this] {
+        if (m_isExporting)
+            cancel();
+    });
 }
 
 ExportSheet::~ExportSheet()
 {
     // The job removes its own folder; before it started, the folder is all there is.
-    if (m_isWaitingForPoster)
+    if (m_isWaiting)
         QDir(m_folder).removeRecursively();
+}
+
+QProcess *ExportSheet::encoderProcess() const
+{
+    return m_job ? m_job->encoderProcess() : nullptr;
 }
 
 void ExportSheet::start(const QString &folder)
 {
-    m_delegate.isProcessCancelledByUser = false;
+    m_cancelled = false;
+    m_stopped = false;
     m_isExporting = true;
     m_folder = folder;
-    setSettingsFrozen(true);
+    Q_EMIT exportingChanged(true);
     // The sheet comes at once, so cancel works while the poster is still being extracted.
-    m_delegate.showProgressSheet(false, QStringLiteral("Creating HTML5 Video..."));
-    setLabelText(m_progressDetail, QString());
-    m_isWaitingForPoster = true;
+    m_sheet.show(false, QStringLiteral("Creating HTML5 Video..."));
+    m_isWaiting = true;
     const quint64 ticket = ++m_ticket;
-    // The poster is the frame of the slider's final position: let a pending extraction finish.
     // One encoder at a time: the queue starts no next export meanwhile.
-    m_delegate.exportQueue().hold();
-    m_delegate.posterPreview().whenIdle([this, folder, ticket] { startWhenQueueIdle(folder, ticket); });
+    m_queue.hold();
+    // The poster is the frame of the slider's final position: let a pending extraction finish.
+    m_preview.whenIdle([this, folder, ticket] { startWhenQueueIdle(folder, ticket); });
 }
 
 void ExportSheet::startWhenQueueIdle(const QString &folder, quint64 ticket)
 {
-    if (ticket != m_ticket || !m_isWaitingForPoster)
+    if (ticket != m_ticket || !m_isWaiting)
         return; // cancelled while waiting
-    ExportQueue &queue = m_delegate.exportQueue();
-    if (queue.isRunning()) {
-        setLabelText(m_progressDetail, QStringLiteral("Waiting for the export under way in the queue to end..."));
-        connect(&queue, &ExportQueue::idle, this, [this, folder, ticket] { startWhenQueueIdle(folder, ticket); },
+    if (m_queue.isRunning()) {
+        m_sheet.setDetail(QStringLiteral("Waiting for the export under way in the queue to end..."));
+        connect(&m_queue, &ExportQueue::idle, this, [this, folder, ticket] { startWhenQueueIdle(folder, ticket); },
                 Qt::SingleShotConnection);
         return;
     }
-    m_isWaitingForPoster = false;
-    setLabelText(m_progressDetail, QString());
+    m_isWaiting = false;
+    m_sheet.setDetail(QString());
     startJob(folder);
 }
 
 void ExportSheet::startJob(const QString &folder)
 {
-    ChosenExport chosen = m_delegate.exportRequest(folder);
-    if (!chosen.request) { // the controls were frozen since the folder was accepted: only a vanished source
+    ChosenExport chosen = m_requestFor(folder);
+    if (!chosen.request) { // the settings were frozen since the folder was accepted: only a source gone
+        QDir(folder).removeRecursively();
         ExportOutcome refused;
         refused.reason = chosen.refusal;
-        QDir(folder).removeRecursively();
         showOutcome(refused);
         return;
     }
     m_job = std::make_unique<ExportJob>(std::move(*chosen.request));
-    connect(m_job.get(), &ExportJob::encoderStarted, this, [this](QProcess *encoder) { m_delegate.globalProcess = encoder; });
     connect(m_job.get(), &ExportJob::progressChanged, this, &ExportSheet::showProgress);
     connect(m_job.get(), &ExportJob::finished, this, &ExportSheet::showOutcome);
     m_clock.start();
     m_job->start();
     if (!m_job->hasProgress())
-        m_delegate.progressBar->setRange(0, 0); // no duration, no percentage
+        m_sheet.setIndeterminate(); // no duration, no percentage
     // A cancel pressed before the job existed is not lost.
-    if (m_delegate.isProcessCancelledByUser)
+    if (m_cancelled)
         m_job->cancel();
 }
 
 void ExportSheet::showProgress(double percent, const QString &runName)
 {
-    m_delegate.progressBar->setValue(int(std::lround(percent)));
+    m_sheet.setPercent(percent);
     DesktopNotices::showProgress(percent / 100);
     const double elapsed = double(m_clock.elapsed()) / 1000;
     QString detail = runName + QStringLiteral(" · Elapsed ") + clockText(elapsed);
     if (percent >= 1)
         detail += QStringLiteral(", about %1 left").arg(clockText(elapsed * (100 - percent) / percent));
-    setLabelText(m_progressDetail, detail);
+    m_sheet.setDetail(detail);
 }
 
 void ExportSheet::cancel()
 {
-    m_delegate.isProcessCancelledByUser = true;
-    if (m_isWaitingForPoster) {
+    m_cancelled = true;
+    if (m_isWaiting) {
         // Nothing was started yet: end the export now, not when the extraction does.
-        m_isWaitingForPoster = false;
-        m_delegate.hideProgressSheet();
+        m_isWaiting = false;
+        m_sheet.hide();
         QDir(m_folder).removeRecursively();
         end();
         Q_EMIT finished(false);
@@ -118,25 +120,35 @@ void ExportSheet::cancel()
         m_job->cancel();
 }
 
+void ExportSheet::stop()
+{
+    if (!m_isExporting)
+        return;
+    m_stopped = true;
+    // Where only the verdict is left, the export ends by itself in a moment.
+    const QProcess *encoder = encoderProcess();
+    if (m_isWaiting || (encoder && encoder->state() != QProcess::NotRunning))
+        cancel();
+}
+
 void ExportSheet::showOutcome(const ExportOutcome &outcome)
 {
-    m_delegate.hideProgressSheet();
+    m_sheet.hide();
     const bool success = outcome.succeeded();
-    // Cancelled, or the user asked to quit while the result was being checked: no alert.
     if (end() || outcome.result == ExportOutcome::Result::Cancelled) {
         Q_EMIT finished(success);
         return;
     }
     // Someone who looked away from a long export learns of its end from the desktop.
-    if (!m_delegate.window->isActiveWindow()) {
+    if (!m_window->isActiveWindow()) {
         const QString summary = success ? QStringLiteral("HTML5 video created") : QStringLiteral("Oops! Something went wrong!");
         DesktopNotices::notify(summary, QFileInfo(m_folder).fileName());
     }
     if (success) {
         showSuccessAlert(m_folder, outcome);
     } else {
-        m_delegate.showAlert(QMessageBox::Critical, QStringLiteral("Oops! Something went wrong!"),
-                             QStringLiteral("Contact: ") + Links::supportEmail, outcome.reason);
+        showAlert(m_window, QMessageBox::Critical, QStringLiteral("Oops! Something went wrong!"),
+                  QStringLiteral("Contact: ") + Links::supportEmail, outcome.reason);
     }
     Q_EMIT finished(success);
 }
@@ -144,8 +156,7 @@ void ExportSheet::showOutcome(const ExportOutcome &outcome)
 void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &outcome)
 {
     auto *alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Videofold"),
-                                  QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton,
-                                  m_delegate.window);
+                                  QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton, m_window);
     alert->setObjectName(QStringLiteral("alert"));
     QString informative = folder;
     if (!outcome.av1Problem.isEmpty()) {
@@ -154,17 +165,18 @@ void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &o
     }
     alert->setInformativeText(informative);
     showTextsPlainly(alert);
-    const QList<QAbstractButton *> buttons = {
-        alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole),
-        alert->addButton(QStringLiteral("Show in Folder"), QMessageBox::ActionRole),
-        alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole),
-    };
+    QAbstractButton *openInBrowser = alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole);
+    QAbstractButton *showInFolder = alert->addButton(QStringLiteral("Show in Folder"), QMessageBox::ActionRole);
+    alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     const QString pagePath = folder + u'/' + pageFileName.toString();
-    connect(alert, &QMessageBox::finished, this, [this, alert, buttons, pagePath, entries = outcome.entries] {
-        const qsizetype index = buttons.indexOf(alert->clickedButton());
-        m_delegate.handleSuccessAlertResponse(int(1000 + (index < 0 ? 2 : index)), pagePath, entries);
+    connect(alert, &QMessageBox::finished, this, [=, this, entries = outcome.entries] {
+        if (alert->clickedButton() == openInBrowser)
+            Q_EMIT openInBrowserRequested(pagePath);
+        else if (alert->clickedButton() == showInFolder && entries.contains(pagePath))
+            Q_EMIT showInFolderRequested(pagePath); // the page, even where caption files sort before it
+        Q_EMIT successAcknowledged();
     });
     alert->open();
 }
@@ -174,61 +186,11 @@ bool ExportSheet::end()
     if (!m_isExporting)
         return false;
     m_isExporting = false;
-    m_isWaitingForPoster = false;
-    setSettingsFrozen(false);
-    m_delegate.exportQueue().release();
+    m_isWaiting = false;
+    if (m_job)
+        m_job.release()->deleteLater(); // from inside its own signal
+    m_queue.release();
     DesktopNotices::clearProgress();
-    // A question about an export that is over would mislead.
-    if (m_quitQuestion)
-        m_quitQuestion->close();
-    if (!std::exchange(m_quitAfterExport, false))
-        return false;
-    m_delegate.window->close();
-    return true;
-}
-
-bool ExportSheet::confirmQuit()
-{
-    if (m_quitAfterExport || m_quitQuestion)
-        return false;
-    auto *question = new QMessageBox(QMessageBox::Question, QStringLiteral("Videofold"),
-                                     QStringLiteral("An HTML5 video is being created. Stop it and quit?"),
-                                     QMessageBox::Cancel, m_delegate.window);
-    QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
-    question->setWindowModality(Qt::WindowModal);
-    question->setAttribute(Qt::WA_DeleteOnClose);
-    m_quitQuestion = question;
-    connect(question, &QMessageBox::finished, this, [this, question, stop] {
-        m_quitQuestion = nullptr; // closed, though not yet deleted
-        if (question->clickedButton() == stop)
-            stopAndQuit();
-    });
-    question->open();
-    return false;
-}
-
-void ExportSheet::stopAndQuit()
-{
-    if (!m_isExporting) {
-        m_delegate.window->close(); // the export ended meanwhile
-        return;
-    }
-    // The export's end quits, whether the encoder still runs or has just finished.
-    m_quitAfterExport = true;
-    if (m_isWaitingForPoster || (m_job && m_job->encoderProcess()
-                                 && m_job->encoderProcess()->state() != QProcess::NotRunning))
-        cancel();
-}
-
-void ExportSheet::setSettingsFrozen(bool frozen)
-{
-    const bool enabled = !frozen && m_delegate.globalFP;
-    for (QWidget *control : std::initializer_list<QWidget *>{m_delegate.outputResolutionSlider, m_delegate.outputFileSizeSlider,
-                                                           m_delegate.outputFileSizeLimitBox, m_delegate.posterImageSlider})
-        control->setEnabled(enabled);
-    if (enabled)
-        m_delegate.updateSaveAvailability();
-    else
-        for (QAction *action : {m_delegate.saveToolBarBTN, m_delegate.addToQueueBTN})
-            action->setEnabled(false);
+    Q_EMIT exportingChanged(false);
+    return std::exchange(m_stopped, false);
 }

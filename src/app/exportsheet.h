@@ -1,43 +1,55 @@
 #pragma once
 
-#include "export/exportrequest.h"
+#include "export/exportchoice.h"
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
-class AppDelegate;
 class ExportJob;
-class QLabel;
-class QMessageBox;
+class ExportQueue;
+class PosterPreview;
+class ProgressSheet;
+class QProcess;
+class QWidget;
 
-// The window's side of an export: the progress sheet while the export job
-// runs, the settings frozen meanwhile, and the verdict alert at its end.
+// The window's own export: the progress sheet while the core's export job
+// runs, and the verdict alert at its end. It waits for the poster preview (the
+// poster is the frame on display) and for an export the queue is running.
 class ExportSheet : public QObject
 {
     Q_OBJECT
 public:
-    ExportSheet(AppDelegate &delegate, QLabel *progressDetail);
+    // The export of the video on display into a folder, taken when the job starts.
+    using RequestFor = std::function<ChosenExport(const QString &folder)>;
+    ExportSheet(QWidget *window, ProgressSheet &sheet, ExportQueue &queue, PosterPreview &preview, RequestFor requestFor,
+                QObject *parent = nullptr);
     // Quitting mid-export stops the encoder and leaves no partial folder.
     ~ExportSheet() override;
 
     [[nodiscard]] bool isExporting() const { return m_isExporting; }
-    // Exports into folder, which exists and is empty, once the poster preview is idle.
+    // The encoder of the run under way, while there is one.
+    [[nodiscard]] QProcess *encoderProcess() const;
+    // Exports into folder, which exists and is empty.
     void start(const QString &folder);
     // The sheet's Cancel: the export stops and its folder goes.
     void cancel();
-    // Asks whether to stop the export and quit; the window closes when the
-    // answer is yes (at once, or when the export has ended). Always false.
-    bool confirmQuit();
-    // Stops the export and closes the window once it is gone.
-    void stopAndQuit();
+    // The application is quitting: the export stops as Cancel stops it (or
+    // ends, when only its verdict is left), without an alert.
+    void stop();
 
 Q_SIGNALS:
-    // The outcome is on screen (or the folder is gone, when cancelled).
+    // The settings on display are frozen while an export takes them.
+    void exportingChanged(bool exporting);
+    // The outcome is on screen (or the folder is gone, when cancelled or stopped).
     void finished(bool success);
+    // The success alert's buttons.
+    void openInBrowserRequested(const QString &pagePath);
+    void showInFolderRequested(const QString &pagePath);
+    void successAcknowledged();
 
 private:
     // Starts the job once the queue's running export has ended.
@@ -46,18 +58,20 @@ private:
     void showProgress(double percent, const QString &runName);
     void showOutcome(const ExportOutcome &outcome);
     void showSuccessAlert(const QString &folder, const ExportOutcome &outcome);
-    // Leaves the exporting state; true when a quit was asked for meanwhile, and the window then closes.
+    // Leaves the exporting state; true when the export was stopped, so that no alert follows.
     bool end();
-    void setSettingsFrozen(bool frozen);
 
-    AppDelegate &m_delegate;
-    QLabel *m_progressDetail;
+    QWidget *m_window;
+    ProgressSheet &m_sheet;
+    ExportQueue &m_queue;
+    PosterPreview &m_preview;
+    RequestFor m_requestFor;
     std::unique_ptr<ExportJob> m_job;
     QString m_folder;
     bool m_isExporting = false;
-    bool m_isWaitingForPoster = false; // for the preview's last extraction or the queue, before the job starts
-    bool m_quitAfterExport = false;
-    QPointer<QMessageBox> m_quitQuestion;
-    quint64 m_ticket = 0; // tells a waiting export's poster callback whether it still counts
+    bool m_isWaiting = false; // for the preview's last extraction or the queue, before the job starts
+    bool m_cancelled = false; // before the job existed, too
+    bool m_stopped = false;
+    quint64 m_ticket = 0; // tells a waiting export's callbacks whether they still count
     QElapsedTimer m_clock;
 };

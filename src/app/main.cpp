@@ -71,7 +71,7 @@ int main(int argc, char *argv[])
     AppDelegate delegate;
     QObject::connect(&sessionEnd, &UnixSignals::received, &delegate, &AppDelegate::stopAndQuit);
     delegate.applicationDidFinishLaunching();
-    delegate.window->show();
+    delegate.window()->show();
     delegate.openLaunchArguments(QCoreApplication::arguments().mid(1), QDir::currentPath());
     return application.exec();
 }

@@ -1,50 +1,69 @@
-// The open flow: the open panel, drops and launch arguments, the analysis off
-// the window's thread, the refusals, and the controls of a loaded file.
-#include "app/appdelegate.h"
+#include "app/openflow.h"
 
+#include "app/alerts.h"
 #include "app/links.h"
 #include "app/mediainfomodel.h"
+#include "app/notificationcenter.h"
+#include "app/progresssheet.h"
 #include "app/recentfiles.h"
+#include "common/backgroundworker.h"
 #include "export/sourcefacts.h"
 #include "probe/acceptance.h"
-#include "ui_mainwindow.h"
-#include "ui_progresssheet.h"
+#include "probe/fileprobe.h"
 
-#include <QAction>
 #include <QCoreApplication>
-#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
-#include <QLineEdit>
 #include <QLabel>
 #include <QMainWindow>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSlider>
+#include <QStandardItemModel>
 #include <QTreeView>
+#include <QUrl>
 
-void AppDelegate::openVideoBTNClicked()
+OpenFlow::OpenFlow(const Widgets &widgets, UserDefaults &defaults, BackgroundWorker &worker, ProgressSheet &sheet,
+                   std::function<bool()> isExporting, QObject *parent)
+    : QObject(parent), m_widgets(widgets), m_worker(worker), m_sheet(sheet), m_isExporting(std::move(isExporting)),
+      m_recentFiles(new RecentFiles(defaults, widgets.recentMenu, this))
+{
+    connect(m_recentFiles, &RecentFiles::chosen, this, &OpenFlow::open);
+    NotificationCenter::defaultCenter().addObserver(this, filesAddedByDragAndDrop, [this](const QVariantMap &userInfo) {
+        const QVariant files = userInfo.value(QStringLiteral("key"));
+        if (files.metaType() != QMetaType::fromType<QList<QUrl>>())
+            return;
+        QStringList paths;
+        for (const QUrl &url : files.value<QList<QUrl>>())
+            paths << url.toLocalFile();
+        openSeveral(paths); // only folders dropped: nothing to open
+    });
+}
+
+OpenFlow::~OpenFlow() = default;
+
+bool OpenFlow::isBusy() const
+{
+    return m_isAnalysing || m_isExporting() || m_sheet.isVisible();
+}
+
+void OpenFlow::choose()
 {
     if (isBusy())
         return;
-    auto *panel = new QFileDialog(window);
+    auto *panel = new QFileDialog(m_widgets.window);
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setFileMode(QFileDialog::ExistingFile);
     panel->setWindowModality(Qt::WindowModal);
     connect(panel, &QFileDialog::accepted, this, [this, panel] {
         const QList<QUrl> urls = panel->selectedUrls();
         if (!urls.isEmpty())
-            openSourceVideo(urls.first());
+            open(urls.first().toLocalFile());
     });
     panel->open();
 }
 
-void AppDelegate::openLaunchArguments(const QStringList &arguments, const QString &workingDirectory)
+void OpenFlow::openLaunchArguments(const QStringList &arguments, const QString &workingDirectory)
 {
-    // A file manager's Open With passes paths or file URLs: the first opens, and
-    // with several the window offers to export them all.
+    // A file manager's Open With passes paths or file URLs.
     QStringList paths;
     for (const QString &argument : arguments) {
         if (argument.startsWith(u'-'))
@@ -58,41 +77,25 @@ void AppDelegate::openLaunchArguments(const QStringList &arguments, const QStrin
     openSeveral(paths);
 }
 
-void AppDelegate::filesAddedByDragAndDropWithNotification(const QVariantMap &userInfo)
+void OpenFlow::openSeveral(const QStringList &paths)
 {
-    const QVariant files = userInfo.value(QStringLiteral("key"));
-    if (files.metaType() != QMetaType::fromType<QList<QUrl>>())
-        return;
-    QStringList paths;
-    for (const QUrl &url : files.value<QList<QUrl>>())
-        paths << url.toLocalFile();
-    // Only folders were dropped: nothing to open.
-    openSeveral(paths);
-}
-
-void AppDelegate::openSeveral(const QStringList &paths)
-{
-    if (paths.isEmpty() || isBusy() || progressWindow->isVisible())
+    if (paths.isEmpty() || isBusy())
         return;
     if (paths.size() > 1)
-        offerSeveral(paths);
-    openSourceVideo(QUrl::fromLocalFile(paths.first()));
+        Q_EMIT severalGiven(paths);
+    open(paths.first());
 }
 
-void AppDelegate::openSourceVideo(const QUrl &url)
+void OpenFlow::open(const QString &path)
 {
-    // An open while analysing or exporting would pull the description from under it.
-    if (isBusy() || progressWindow->isVisible())
+    if (isBusy())
         return;
     m_isAnalysing = true;
-    isProcessCancelledByUser = false;
-    showProgressSheet(true, QStringLiteral("Analyzing File..."));
-    const QString path = url.toLocalFile();
-    m_worker.run([path] { return analyse(path); },
-                 [this, url](Analysis analysis) { finishOpening(url, std::move(analysis)); });
+    m_sheet.show(true, QStringLiteral("Analyzing File..."));
+    m_worker.run([path] { return analyse(path); }, [this, path](Analysis analysis) { finish(path, std::move(analysis)); });
 }
 
-AppDelegate::Analysis AppDelegate::analyse(const QString &path)
+OpenFlow::Analysis OpenFlow::analyse(const QString &path)
 {
     Analysis analysis;
     analysis.probe = std::make_shared<const FileProbe>(path);
@@ -104,108 +107,32 @@ AppDelegate::Analysis AppDelegate::analyse(const QString &path)
     return analysis;
 }
 
-void AppDelegate::finishOpening(const QUrl &url, Analysis analysis)
+void OpenFlow::finish(const QString &path, Analysis analysis)
 {
     m_isAnalysing = false;
-    if (const std::optional<QString> refusal = refusalMessage(url.toLocalFile(), *analysis.probe)) {
+    m_sheet.hide();
+    if (const std::optional<QString> refusal = refusalMessage(path, *analysis.probe)) {
         // A recent file that is gone leaves the list.
-        if (!QFileInfo::exists(url.toLocalFile()))
-            m_recentFiles->remove(url.toLocalFile());
-        showRefusal(*refusal);
-        Q_EMIT sourceVideoOpened(false);
+        if (!QFileInfo::exists(path))
+            m_recentFiles->remove(path);
+        showAlert(m_widgets.window, QMessageBox::Information, *refusal, QStringLiteral("Contact: ") + Links::supportEmail);
+        Q_EMIT opened(false);
         return;
     }
-    sourceURL = url;
-    globalFP = std::move(analysis.probe);
-    showOpenFile(url.toLocalFile());
-    resetControls();
-    enableControls();
-    hideProgressSheet();
-    showMediaInformation(std::move(analysis.information));
-    Q_EMIT sourceVideoOpened(true);
-}
-
-void AppDelegate::showOpenFile(const QString &path)
-{
+    m_source = {path, std::move(analysis.probe)};
     // The file path goes to the window manager; the title names the file first.
-    window->setWindowFilePath(path);
-    window->setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" – Videofold"));
+    m_widgets.window->setWindowFilePath(path);
+    m_widgets.window->setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" – Videofold"));
     m_recentFiles->add(path);
-    setLabelText(m_mainUi->sourceFactsLBL, sourceFactsText(*globalFP));
+    m_widgets.sourceFactsLabel->setText(sourceFactsText(*m_source.probe));
+    m_widgets.sourceFactsLabel->setAccessibleDescription(m_widgets.sourceFactsLabel->text());
+    showInformation(std::move(analysis.information));
+    Q_EMIT opened(true);
 }
 
-void AppDelegate::showRefusal(const QString &message)
+void OpenFlow::showInformation(std::unique_ptr<QStandardItemModel> model)
 {
-    hideProgressSheet();
-    showAlert(QMessageBox::Information, message, QStringLiteral("Contact: ") + Links::supportEmail);
-}
-
-void AppDelegate::resetControls()
-{
-    // Setting a value fires its action, which finds the file and the labels unchanged.
-    const QSignalBlocker resolution(outputResolutionSlider);
-    const QSignalBlocker size(outputFileSizeSlider);
-    const QSignalBlocker poster(posterImageSlider);
-    outputResolutionSlider->setValue(100);
-    outputResolutionSlider->setEnabled(false);
-    outputFileSizeSlider->setValue(100);
-    outputFileSizeSlider->setEnabled(false);
-    posterImageSlider->setValue(50);
-    posterImageSlider->setEnabled(false);
-    clearSizeLimit();
-    outputFileSizeLimitBox->setEnabled(false);
-    resetKeptPart();
-    for (QWidget *control : std::initializer_list<QWidget *>{trimStartSlider, trimEndSlider, trimStartEdit, trimEndEdit,
-                                                           m_mainUi->setStartBTN, m_mainUi->setEndBTN})
-        control->setEnabled(false);
-    for (QAction *action : std::as_const(m_keptPartActions))
-        action->setEnabled(false);
-    saveToolBarBTN->setEnabled(false);
-    addToQueueBTN->setEnabled(false);
-    dummyNavigationBarView->setVisible(false);
-}
-
-void AppDelegate::enableControls()
-{
-    outputResolutionSlider->setEnabled(true);
-    refreshResolutionLabel();
-    outputFileSizeSlider->setEnabled(true);
-    outputFileSizeLimitBox->setEnabled(true);
-    refreshFileSizeLabel();
-    posterImageSlider->setEnabled(true);
-    for (QWidget *control : std::initializer_list<QWidget *>{trimStartSlider, trimEndSlider, trimStartEdit, trimEndEdit,
-                                                           m_mainUi->setStartBTN, m_mainUi->setEndBTN})
-        control->setEnabled(true);
-    for (QAction *action : std::as_const(m_keptPartActions))
-        action->setEnabled(true);
-    refreshKeptPart();
-    refreshPosterPreview();
-    updateSaveAvailability();
-    dummyNavigationBarView->setVisible(true);
-}
-
-void AppDelegate::showProgressSheet(bool indeterminate, const QString &title)
-{
-    progressBarCancelBTN->setVisible(!indeterminate);
-    progressBar->setValue(0);
-    progressBar->setRange(0, indeterminate ? 0 : 100);
-    setLabelText(progressTitle, title);
-    progressWindow->open();
-}
-
-void AppDelegate::hideProgressSheet()
-{
-    progressBarCancelBTN->setVisible(false);
-    progressBar->setValue(0);
-    progressBar->setRange(0, 0);
-    m_allowProgressClose = true;
-    progressWindow->hide();
-    m_allowProgressClose = false;
-}
-
-void AppDelegate::showMediaInformation(std::unique_ptr<QStandardItemModel> model)
-{
-    QTreeView *view = m_mainUi->mediaInfoView;
+    QTreeView *view = m_widgets.mediaInfoView;
     QAbstractItemModel *previous = view->model();
     view->setModel(model.release());
     view->model()->setParent(view);

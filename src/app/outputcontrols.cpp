@@ -1,177 +1,207 @@
-// The output controls: the sliders' labels, the poster preview, and the
-// export settings they stand for.
-#include "app/appdelegate.h"
+#include "app/outputcontrols.h"
 
 #include "app/dropviews.h"
+#include "app/labels.h"
 #include "app/posterpreview.h"
 #include "common/displaytext.h"
-#include "export/settingstext.h"
 #include "export/colour.h"
-#include "export/encoderarguments.h"
 #include "export/exportchoice.h"
-#include "export/outputsettings.h"
 #include "export/posterframe.h"
-#include "export/settingstext.h"
-#include "ui_mainwindow.h"
+#include "probe/fileprobe.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSlider>
 
-QString sourceShareText(const QString &sourceValue, int percent)
+#include <cmath>
+
+OutputControls::OutputControls(const Widgets &widgets, BackgroundWorker &worker, QObject *parent)
+    : QObject(parent), m_widgets(widgets), m_preview(new PosterPreview(worker, this))
 {
-    return QStringLiteral("of %1 (%2 %)").arg(sourceValue).arg(percent);
+    m_widgets.limitBox->setCurrentIndex(-1);
+    m_widgets.limitBox->lineEdit()->setPlaceholderText(QStringLiteral("Size limit"));
+    m_widgets.limitProblem->hide();
+    connect(m_preview, &PosterPreview::frameReady, this, [this](const QImage &frame) { m_widgets.posterView->setImage(frame); });
+    // valueChanged, so keyboard, mouse and assistive tools all move the settings.
+    connect(m_widgets.frameSlider, &QSlider::valueChanged, this, [this] {
+        refreshFrameSize();
+        Q_EMIT frameSizeChanged();
+    });
+    connect(m_widgets.sizeSlider, &QSlider::valueChanged, this, [this] {
+        clearSizeLimit(); // moved by hand: back to a share of the source
+        refreshTargetSize();
+    });
+    connect(m_widgets.posterSlider, &QSlider::valueChanged, this, &OutputControls::showPoster);
+    // Enter in the field or a pick from the list; focus leaving the field also takes what was typed.
+    connect(m_widgets.limitBox, &QComboBox::textActivated, this, &OutputControls::applySizeLimit);
+    connect(m_widgets.limitBox->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        const QString typed = m_widgets.limitBox->currentText();
+        if (!typed.isEmpty() && (!m_sizeLimit || typed != byteCountText(quint64(*m_sizeLimit))))
+            applySizeLimit(typed);
+    });
 }
 
-void setLabelText(QLabel *label, const QString &text)
+void OutputControls::setSource(const SourceVideo &source)
 {
-    label->setText(text);
-    label->setAccessibleDescription(text);
-}
-
-void AppDelegate::refreshResolutionLabel()
-{
-    if (!globalFP || !globalFP->firstVideoTrackInfo)
-        return;
-    const FrameSize size = outputFrameSize(*globalFP->firstVideoTrackInfo, outputResolutionSlider->value());
-    setLabelText(outputResolutionLBL, frameSizeText(size));
-    setLabelText(m_mainUi->outputResolutionSourceLBL,
-                 sourceShareText(frameSizeText(outputFrameSize(*globalFP->firstVideoTrackInfo, 100)),
-                                 outputResolutionSlider->value()));
-}
-
-void AppDelegate::refreshFileSizeLabel()
-{
-    if (!globalFP || !globalFP->fileSize)
-        return;
-    // 100 % is the source's size for the part kept: a share gives the whole video's rates.
-    const quint64 keptBytes = keptSourceBytes();
-    // A limit over the source acts as the source's own size.
-    const qint64 bytes = m_sizeLimit ? std::min<qint64>(*m_sizeLimit, qint64(keptBytes))
-                                     : targetSizeBytes(keptBytes, outputFileSizeSlider->value());
-    setLabelText(outputFileSizeLBL, byteCountText(quint64(std::max<qint64>(bytes, 0))));
-    setLabelText(m_mainUi->outputFileSizeSourceLBL, sourceShareText(byteCountText(keptBytes), outputFileSizeSlider->value()));
-}
-
-void AppDelegate::refreshPosterPreview()
-{
-    if (!globalFP || !sourceURL)
-        return;
-    const double seconds = PosterFrame::positionSeconds(globalFP->duration, posterImageSlider->value());
-    const QString filters = PosterFrame::previewFilters(toneMapFilters(firstVideoTransfer(*globalFP)));
-    if (isPartKept())
-        m_posterPreview->request(sourceURL->toLocalFile(), posterFrameSeconds(), filters, true);
-    else
-        m_posterPreview->request(sourceURL->toLocalFile(), seconds, filters);
-    setLabelText(posterTimeLBL, clockText(posterFrameSeconds(), true));
-}
-
-std::optional<FrameSize> AppDelegate::chosenFrameSize() const
-{
-    if (!globalFP || !globalFP->firstVideoTrackInfo)
-        return std::nullopt;
-    return outputFrameSize(*globalFP->firstVideoTrackInfo, outputResolutionSlider->value());
-}
-
-void AppDelegate::updateSaveAvailability()
-{
-    // A zero frame size would only fail after a whole encode.
-    const std::optional<FrameSize> size = chosenFrameSize();
-    saveToolBarBTN->setEnabled(globalFP && size && !size->isEmpty());
-    addToQueueBTN->setEnabled(saveToolBarBTN->isEnabled());
-}
-
-ExportChoice AppDelegate::exportChoice() const
-{
-    ExportChoice choice;
-    choice.frameSize = {double(outputResolutionSlider->value()), {}};
-    choice.size = m_sizeLimit ? SizeSetting{SizeSetting::Kind::Bytes, double(*m_sizeLimit)}
-                              : SizeSetting{SizeSetting::Kind::Share, double(outputFileSizeSlider->value())};
-    choice.poster = {PositionSetting::Kind::Share, double(posterImageSlider->value())};
-    if (m_keptStart > 0)
-        choice.start = PositionSetting{PositionSetting::Kind::Seconds, m_keptStart};
-    if (m_keptEnd)
-        choice.end = PositionSetting{PositionSetting::Kind::Seconds, *m_keptEnd};
-    choice.page = {m_userDefaults.boolean(PreferenceKeys::controls), m_userDefaults.boolean(PreferenceKeys::autoplay),
-                   m_userDefaults.boolean(PreferenceKeys::loop), m_userDefaults.boolean(PreferenceKeys::muted)};
-    choice.minimalPage = m_userDefaults.boolean(PreferenceKeys::minimalPage);
-    choice.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
-    choice.approximateSize = m_userDefaults.boolean(PreferenceKeys::approximateSize);
-    choice.av1Version = m_userDefaults.boolean(PreferenceKeys::av1Version) && av1Unavailable().isEmpty();
-    choice.evenLoudness = m_userDefaults.boolean(PreferenceKeys::loudness);
-    return choice;
-}
-
-ChosenExport AppDelegate::exportRequest(const QString &folder) const
-{
-    if (!globalFP || !sourceURL)
-        return {std::nullopt, QStringLiteral("No video is open.")};
-    ChosenExport chosen = chooseExport(sourceURL->toLocalFile(), globalFP, exportChoice(), folder);
-    // Where no frame comes out at the output size, the preview on display stands in.
-    if (chosen.request)
-        chosen.request->fallbackPoster = posterIMGView->image();
-    return chosen;
-}
-
-void AppDelegate::outputResolutionSLDRChanged()
-{
-    refreshResolutionLabel();
-    if (globalFP)
-        updateSaveAvailability();
-}
-
-void AppDelegate::outputFileSizeSLDRChanged()
-{
-    // Moved by hand: back to a share of the source.
+    m_source = source;
+    m_keptStart = 0;
+    m_keptEnd.reset();
+    {
+        // Setting a value fires its action, which finds the file and the labels unchanged.
+        const QSignalBlocker frame(m_widgets.frameSlider);
+        const QSignalBlocker size(m_widgets.sizeSlider);
+        const QSignalBlocker poster(m_widgets.posterSlider);
+        m_widgets.frameSlider->setValue(100);
+        m_widgets.sizeSlider->setValue(100);
+        m_widgets.posterSlider->setValue(50);
+    }
     clearSizeLimit();
-    refreshFileSizeLabel();
+    setEnabled(source.isOpen());
+    if (!source.isOpen())
+        return;
+    refreshFrameSize();
+    refreshTargetSize();
+    showPoster();
 }
 
-bool AppDelegate::applySizeLimit(const QString &text)
+void OutputControls::setEnabled(bool enabled)
 {
-    if (!globalFP || !globalFP->fileSize || text.trimmed().isEmpty())
+    const bool open = enabled && m_source.isOpen();
+    for (QWidget *control : std::initializer_list<QWidget *>{m_widgets.frameSlider, m_widgets.sizeSlider, m_widgets.limitBox,
+                                                           m_widgets.posterSlider})
+        control->setEnabled(open);
+}
+
+void OutputControls::setKeptPart(double start, std::optional<double> end)
+{
+    m_keptStart = start;
+    m_keptEnd = end;
+    // The size's 100 % follows the part kept; a limit typed for another part no longer holds.
+    clearSizeLimit();
+    refreshTargetSize();
+    showPoster();
+}
+
+std::optional<FrameSize> OutputControls::frameSize() const
+{
+    if (!m_source.isOpen() || !m_source.probe->firstVideoTrackInfo)
+        return std::nullopt;
+    return outputFrameSize(*m_source.probe->firstVideoTrackInfo, m_widgets.frameSlider->value());
+}
+
+void OutputControls::refreshFrameSize()
+{
+    const std::optional<FrameSize> size = frameSize();
+    if (!size)
+        return;
+    setLabelText(m_widgets.frameLabel, frameSizeText(*size));
+    setLabelText(m_widgets.frameSourceLabel,
+                 sourceShareText(frameSizeText(outputFrameSize(*m_source.probe->firstVideoTrackInfo, 100)),
+                                 m_widgets.frameSlider->value()));
+}
+
+double OutputControls::keptShare() const
+{
+    if (!isPartKept() || !m_source.isOpen() || m_source.probe->duration <= 0)
+        return 1;
+    return (m_keptEnd.value_or(m_source.probe->duration) - m_keptStart) / m_source.probe->duration;
+}
+
+quint64 OutputControls::keptBytes() const
+{
+    return keptSourceBytes(m_source.isOpen() ? m_source.probe->fileSize.value_or(0) : 0, keptShare());
+}
+
+void OutputControls::refreshTargetSize()
+{
+    if (!m_source.isOpen() || !m_source.probe->fileSize)
+        return;
+    // 100 % is the source's size for the part kept: a share gives the whole video's rates;
+    // a limit over the source acts as the source's own size.
+    const quint64 kept = keptBytes();
+    const qint64 bytes = m_sizeLimit ? std::min<qint64>(*m_sizeLimit, qint64(kept))
+                                     : targetSizeBytes(kept, m_widgets.sizeSlider->value());
+    setLabelText(m_widgets.sizeLabel, byteCountText(quint64(std::max<qint64>(bytes, 0))));
+    setLabelText(m_widgets.sizeSourceLabel, sourceShareText(byteCountText(kept), m_widgets.sizeSlider->value()));
+}
+
+bool OutputControls::applySizeLimit(const QString &text)
+{
+    if (!m_source.isOpen() || !m_source.probe->fileSize || text.trimmed().isEmpty())
         return false;
     const std::optional<SizeSetting> setting = parseSizeSetting(text.trimmed());
     if (setting && setting->kind == SizeSetting::Kind::Share) {
-        outputFileSizeSlider->setValue(int(std::lround(setting->value))); // "40%" means the slider
+        m_widgets.sizeSlider->setValue(int(std::lround(setting->value))); // "40%" means the slider
         return true;
     }
     std::optional<QString> problem = QStringLiteral("“%1” is not a size: type one as 8 MB, 750 kB or 25MB.").arg(text.trimmed());
     if (setting)
-        problem = sizeLimitProblem(setting->value, keptSourceBytes());
-    setLabelText(m_sizeLimitProblem, problem.value_or(QString()));
-    m_sizeLimitProblem->setVisible(problem.has_value());
+        problem = sizeLimitProblem(setting->value, keptBytes());
+    setLabelText(m_widgets.limitProblem, problem.value_or(QString()));
+    m_widgets.limitProblem->setVisible(problem.has_value());
     if (problem)
         return false;
     {
-        const QSignalBlocker quiet(outputFileSizeSlider); // the slider follows the limit, not the other way
-        outputFileSizeSlider->setValue(sizeLimitPercent(setting->value, keptSourceBytes()));
+        const QSignalBlocker quiet(m_widgets.sizeSlider); // the slider follows the limit, not the other way
+        m_widgets.sizeSlider->setValue(sizeLimitPercent(setting->value, keptBytes()));
     }
     m_sizeLimit = qint64(setting->value);
-    outputFileSizeLimitBox->setEditText(byteCountText(quint64(*m_sizeLimit)));
-    refreshFileSizeLabel();
+    m_widgets.limitBox->setEditText(byteCountText(quint64(*m_sizeLimit)));
+    refreshTargetSize();
     return true;
 }
 
-quint64 AppDelegate::keptSourceBytes() const
-{
-    const quint64 bytes = globalFP ? globalFP->fileSize.value_or(0) : 0;
-    return isPartKept() ? quint64(std::llround(double(bytes) * keptFraction())) : bytes;
-}
-
-void AppDelegate::clearSizeLimit()
+void OutputControls::clearSizeLimit()
 {
     m_sizeLimit.reset();
-    const QSignalBlocker quiet(outputFileSizeLimitBox);
-    outputFileSizeLimitBox->setCurrentIndex(-1);
-    outputFileSizeLimitBox->clearEditText();
-    m_sizeLimitProblem->hide();
+    const QSignalBlocker quiet(m_widgets.limitBox);
+    m_widgets.limitBox->setCurrentIndex(-1);
+    m_widgets.limitBox->clearEditText();
+    m_widgets.limitProblem->hide();
 }
 
-void AppDelegate::posterImageSLDRChanged()
+void OutputControls::fillChoice(ExportChoice &choice) const
 {
-    refreshPosterPreview();
+    choice.frameSize = {double(m_widgets.frameSlider->value()), {}};
+    choice.size = m_sizeLimit ? SizeSetting{SizeSetting::Kind::Bytes, double(*m_sizeLimit)}
+                              : SizeSetting{SizeSetting::Kind::Share, double(m_widgets.sizeSlider->value())};
+    choice.poster = {PositionSetting::Kind::Share, double(m_widgets.posterSlider->value())};
+}
+
+double OutputControls::posterFrameSeconds() const
+{
+    const double duration = m_source.isOpen() ? m_source.probe->duration : 0;
+    const double percent = m_widgets.posterSlider->value();
+    if (isPartKept()) // the slider spans the part kept, frame by frame
+        return m_keptStart + (m_keptEnd.value_or(duration) - m_keptStart) * percent / 100;
+    return PosterFrame::shownSeconds(PosterFrame::positionSeconds(duration, percent), duration);
+}
+
+QImage OutputControls::posterImage() const
+{
+    return m_widgets.posterView->image();
+}
+
+QString OutputControls::previewFilters() const
+{
+    return PosterFrame::previewFilters(toneMapFilters(firstVideoTransfer(*m_source.probe)));
+}
+
+void OutputControls::showFrameAt(double seconds)
+{
+    if (m_source.isOpen())
+        m_preview->request(m_source.path, seconds, previewFilters(), true);
+}
+
+void OutputControls::showPoster()
+{
+    if (!m_source.isOpen())
+        return;
+    if (isPartKept())
+        m_preview->request(m_source.path, posterFrameSeconds(), previewFilters(), true);
+    else
+        m_preview->request(m_source.path, PosterFrame::positionSeconds(m_source.probe->duration, m_widgets.posterSlider->value()),
+                           previewFilters());
+    setLabelText(m_widgets.posterTimeLabel, clockText(posterFrameSeconds(), true));
 }

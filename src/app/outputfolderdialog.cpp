@@ -1,6 +1,6 @@
 #include "app/outputfolderdialog.h"
 
-#include "app/plaintextalert.h"
+#include "app/alerts.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,21 +1,14 @@
-// The export queue in the window: adding the video on display, several videos
-// at once, the queue panel, what a crashed run left, and quitting with exports
-// still to come.
-#include "app/appdelegate.h"
+#include "app/queueflow.h"
 
+#include "app/alerts.h"
 #include "app/desktopnotices.h"
-#include "app/filemanager.h"
-#include "app/outputfolderdialog.h"
-#include "app/plaintextalert.h"
+#include "app/labels.h"
 #include "app/queuepanel.h"
-#include "export/encoderarguments.h"
-#include "export/exportpreflight.h"
+#include "common/backgroundworker.h"
 #include "export/exportqueue.h"
 #include "export/outputfolder.h"
-#include "export/posterframe.h"
 #include "export/queuestore.h"
-#include "probe/acceptance.h"
-#include "ui_mainwindow.h"
+#include "probe/fileprobe.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -23,68 +16,47 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
-#include <QSlider>
 #include <QStandardPaths>
-
-namespace {
 
 QString queueDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QString countText(qsizetype count, const QString &one, const QString &many)
+QueueFlow::QueueFlow(const Widgets &widgets, ExportQueue &queue, BackgroundWorker &worker,
+                     std::function<ExportChoice()> choice, QObject *parent)
+    : QObject(parent), m_widgets(widgets), m_queue(queue), m_worker(worker), m_choice(std::move(choice)),
+      m_panel(new QueuePanel(queue, widgets.window))
 {
-    return count == 1 ? one : many.arg(count);
-}
-
-} // namespace
-
-void AppDelegate::setUpQueue()
-{
-    m_queue = std::make_unique<ExportQueue>(QueueStore::filePath(queueDirectory(), QCoreApplication::applicationPid()));
-    queuePanel = new QueuePanel(*m_queue, window);
-    window->addDockWidget(Qt::BottomDockWidgetArea, queuePanel);
-    queuePanel->hide();
-    m_mainUi->viewMenu->addAction(queuePanel->toggleViewAction());
-    connect(queuePanel, &QueuePanel::openInBrowserRequested, this, &AppDelegate::openInBrowser);
-    connect(queuePanel, &QueuePanel::showInFolderRequested, this, [](const QString &path) { showInFileManager(path); });
-    connect(m_queue.get(), &ExportQueue::added, this, [this] {
-        if (!std::exchange(m_queueShownOnce, true))
-            queuePanel->show();
+    m_widgets.window->addDockWidget(Qt::BottomDockWidgetArea, m_panel);
+    m_panel->hide();
+    m_widgets.viewMenu->addAction(m_panel->toggleViewAction());
+    connect(m_panel, &QueuePanel::openInBrowserRequested, this, &QueueFlow::openInBrowserRequested);
+    connect(m_panel, &QueuePanel::showInFolderRequested, this, &QueueFlow::showInFolderRequested);
+    connect(&m_queue, &ExportQueue::added, this, [this] {
+        if (!std::exchange(m_panelShownOnce, true))
+            m_panel->show();
     });
-    connect(m_queue.get(), &ExportQueue::exportChanged, this, [this] {
-        if (m_queue->isRunning())
-            DesktopNotices::showProgress(m_queue->overallFraction());
+    connect(&m_queue, &ExportQueue::exportChanged, this, [this] {
+        if (m_queue.isRunning())
+            DesktopNotices::showProgress(m_queue.overallFraction());
     });
-    connect(m_queue.get(), &ExportQueue::drained, this,
-            [this](int succeeded, int failed, int) { queueDrained(succeeded, failed); });
-    connect(m_queue.get(), &ExportQueue::idle, this, [this] {
-        if (m_queueStopping)
-            window->close(); // the running export is gone
-    });
+    connect(&m_queue, &ExportQueue::drained, this, [this](int succeeded, int failed, int) { drained(succeeded, failed); });
 }
 
-void AppDelegate::addToQueueBTNClicked()
+void QueueFlow::add(ExportRequest request)
 {
-    askForOutputFolder(&AppDelegate::queueOutputFolder);
+    m_queue.add(std::move(request));
 }
 
-void AppDelegate::queueOutputFolder(const QString &path)
+void QueueFlow::chooseSeveral()
 {
-    if (!globalFP || !sourceURL || isBusy() || refuseOutputFolder(path))
-        return;
-    recreateFolder(path);
-    if (std::optional<ExportRequest> request = exportRequest(QDir::cleanPath(path)).request)
-        m_queue->add(std::move(*request));
-}
-
-void AppDelegate::exportSeveralVideosBTNClicked()
-{
-    auto *panel = new QFileDialog(window, QStringLiteral("Choose the Videos to Export"));
+    auto *panel = new QFileDialog(m_widgets.window, QStringLiteral("Choose the Videos to Export"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowModality(Qt::WindowModal);
@@ -95,9 +67,9 @@ void AppDelegate::exportSeveralVideosBTNClicked()
     panel->open();
 }
 
-void AppDelegate::chooseFolderForSeveral(const QStringList &paths)
+void QueueFlow::chooseFolderForSeveral(const QStringList &paths)
 {
-    auto *panel = new QFileDialog(window, QStringLiteral("Choose a Folder for the HTML5 Videos"),
+    auto *panel = new QFileDialog(m_widgets.window, QStringLiteral("Choose a Folder for the HTML5 Videos"),
                                   QFileInfo(paths.value(0)).path());
     panel->setObjectName(QStringLiteral("severalFolderPanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
@@ -112,11 +84,11 @@ void AppDelegate::chooseFolderForSeveral(const QStringList &paths)
     panel->open();
 }
 
-void AppDelegate::queueSeveral(const QStringList &paths, const QString &parent)
+void QueueFlow::queueSeveral(const QStringList &paths, const QString &parent)
 {
     // The settings on display now, as shares of each source; each file whole,
     // as the part kept belongs to the video on display.
-    ExportChoice choice = exportChoice();
+    ExportChoice choice = m_choice();
     choice.start.reset();
     choice.end.reset();
     m_worker.run(
@@ -132,21 +104,18 @@ void AppDelegate::queueSeveral(const QStringList &paths, const QString &parent)
             int queued = 0;
             for (qsizetype index = 0; index < paths.size(); ++index) {
                 const QString &path = paths.at(index);
-                const QString folder = freeFolderPath(parent, folderNameFor(path), taken);
-                ChosenExport chosen = chooseExport(path, probes.at(index), choice, folder);
-                const std::optional<QString> refusal = chosen.refusalBeforeWriting();
-                if (refusal) {
+                ChosenExport chosen = chooseExport(path, probes.at(index), choice, freeFolderPath(parent, folderNameFor(path), taken));
+                if (const std::optional<QString> refusal = chosen.refusalBeforeWriting()) {
                     refusals << QFileInfo(path).fileName() + QStringLiteral(": ") + *refusal;
                     continue;
                 }
-                ExportRequest &request = *chosen.request;
-                taken << request.folder;
-                QDir().mkpath(request.folder);
-                m_queue->add(std::move(request));
+                taken << chosen.request->folder;
+                QDir().mkpath(chosen.request->folder);
+                m_queue.add(std::move(*chosen.request));
                 ++queued;
             }
             if (!refusals.isEmpty()) {
-                showAlert(QMessageBox::Warning,
+                showAlert(m_widgets.window, QMessageBox::Warning,
                           countText(refusals.size(), QStringLiteral("1 file can't be exported."),
                                     QStringLiteral("%1 files can't be exported.")),
                           refusals.join(u'\n'));
@@ -155,7 +124,7 @@ void AppDelegate::queueSeveral(const QStringList &paths, const QString &parent)
         });
 }
 
-void AppDelegate::offerSeveral(const QStringList &paths)
+void QueueFlow::offerSeveral(const QStringList &paths)
 {
     if (!m_severalOffer) {
         m_severalOffer = new QFrame;
@@ -172,7 +141,7 @@ void AppDelegate::offerSeveral(const QStringList &paths)
         layout->addWidget(m_severalOfferText, 1);
         layout->addWidget(exportAll);
         layout->addWidget(dismiss);
-        m_mainUi->centralLayout->insertWidget(1, m_severalOffer);
+        m_widgets.centralLayout->insertWidget(1, m_severalOffer);
         connect(exportAll, &QPushButton::clicked, this, [this] {
             m_severalOffer->hide();
             chooseFolderForSeveral(m_severalPaths);
@@ -187,7 +156,7 @@ void AppDelegate::offerSeveral(const QStringList &paths)
     m_severalOffer->show();
 }
 
-void AppDelegate::offerLeftBehindExports()
+void QueueFlow::offerLeftBehind()
 {
     const QueueStore::LeftBehind left = QueueStore::leftBehind(queueDirectory(), QCoreApplication::applicationPid());
     const auto discardFiles = [files = left.files] {
@@ -201,17 +170,16 @@ void AppDelegate::offerLeftBehindExports()
     QStringList names;
     for (const QueuedExport &entry : left.unfinished)
         names << QFileInfo(entry.request.sourcePath).fileName() + QStringLiteral(" → ") + entry.request.folder;
-    auto *question = new QMessageBox(QMessageBox::Question, QStringLiteral("Videofold"),
-                                     countText(left.unfinished.size(), QStringLiteral("1 export did not finish. Add it to the queue again?"),
-                                               QStringLiteral("%1 exports did not finish. Add them to the queue again?")),
-                                     QMessageBox::NoButton, window);
+    QMessageBox *question = makeQuestion(
+        m_widgets.window,
+        countText(left.unfinished.size(), QStringLiteral("1 export did not finish. Add it to the queue again?"),
+                  QStringLiteral("%1 exports did not finish. Add them to the queue again?")),
+        QMessageBox::NoButton);
     question->setObjectName(QStringLiteral("leftBehindQuestion"));
     question->setInformativeText(names.join(u'\n'));
     showTextsPlainly(question);
     QAbstractButton *addAgain = question->addButton(QStringLiteral("Add to Queue"), QMessageBox::AcceptRole);
     question->addButton(QStringLiteral("Discard"), QMessageBox::RejectRole);
-    question->setWindowModality(Qt::WindowModal);
-    question->setAttribute(Qt::WA_DeleteOnClose);
     connect(question, &QMessageBox::finished, this, [this, question, addAgain, left, discardFiles] {
         QStringList problems;
         for (QueuedExport entry : left.unfinished) {
@@ -222,48 +190,18 @@ void AppDelegate::offerLeftBehindExports()
             if (const std::optional<QString> problem = QueueStore::readyForRestart(entry))
                 problems << QFileInfo(entry.request.sourcePath).fileName() + QStringLiteral(": ") + *problem;
             else
-                m_queue->add(entry.request);
+                m_queue.add(entry.request);
         }
         discardFiles();
         if (!problems.isEmpty())
-            showAlert(QMessageBox::Warning, QStringLiteral("Some exports can't start again."), problems.join(u'\n'));
+            showAlert(m_widgets.window, QMessageBox::Warning, QStringLiteral("Some exports can't start again."), problems.join(u'\n'));
     });
     question->open();
 }
 
-bool AppDelegate::confirmQueueQuit()
-{
-    if (m_queueStopping)
-        return !m_queue->isRunning(); // the window closes once the running export is gone
-    const int unfinished = m_queue->unfinishedCount();
-    if (unfinished == 0)
-        return true;
-    if (m_queueQuestion)
-        return false;
-    auto *question = new QMessageBox(QMessageBox::Question, QStringLiteral("Videofold"),
-                                     countText(unfinished, QStringLiteral("1 export is not finished. Stop it and quit?"),
-                                               QStringLiteral("%1 exports are not finished. Stop them and quit?")),
-                                     QMessageBox::Cancel, window);
-    question->setObjectName(QStringLiteral("queueQuitQuestion"));
-    QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
-    question->setWindowModality(Qt::WindowModal);
-    question->setAttribute(Qt::WA_DeleteOnClose);
-    m_queueQuestion = question;
-    connect(question, &QMessageBox::finished, this, [this, question, stop] {
-        m_queueQuestion = nullptr;
-        if (question->clickedButton() != stop)
-            return;
-        m_queueStopping = true;
-        m_queue->cancelAll(); // the running one's folder goes with it
-        window->close();
-    });
-    question->open();
-    return false;
-}
-
-void AppDelegate::queueDrained(int succeeded, int failed)
+void QueueFlow::drained(int succeeded, int failed)
 {
     DesktopNotices::clearProgress();
-    if (!window->isActiveWindow() && succeeded + failed > 0)
+    if (!m_widgets.window->isActiveWindow() && succeeded + failed > 0)
         DesktopNotices::notify(queueSummaryText(succeeded, failed), QStringLiteral("The export queue is empty."));
 }

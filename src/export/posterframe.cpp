@@ -21,6 +21,13 @@ double positionSeconds(double duration, double percent)
     return duration / (100 / percent);
 }
 
+double shownSeconds(double positionSeconds, double duration)
+{
+    if (positionSeconds == 0)
+        return duration > 5 ? 5 : 0;
+    return positionSeconds * 0.5;
+}
+
 QString seekText(double seconds)
 {
     if (seconds == 0)

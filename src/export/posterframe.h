@@ -20,6 +20,10 @@ inline constexpr QStringView posterFileName = u"poster.jpg";
 // The position in seconds for the poster slider at percent of a duration.
 [[nodiscard]] double positionSeconds(double duration, double percent);
 
+// The time of the frame that the seek for a position shows: half the position,
+// or 5 s in for a position of exactly 0 (the first frame of a shorter video).
+[[nodiscard]] double shownSeconds(double positionSeconds, double duration);
+
 // The encoder's seek text for a position: half the time in shortest double
 // text, or "5" for a position of exactly 0.
 [[nodiscard]] QString seekText(double seconds);

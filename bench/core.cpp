@@ -1,8 +1,7 @@
-// Measures the application against the bare FFmpeg tools and prints one table.
-#include "figures.h"
+// Measures the core (the export job, the command line, the probe, the poster)
+// against the bare FFmpeg tools and prints one table.
+#include "benchsupport.h"
 
-#include "app/appdelegate.h"
-#include "app/posterpreview.h"
 #include "common/diagnostics.h"
 #include "export/encoderarguments.h"
 #include "export/exportchoice.h"
@@ -13,106 +12,16 @@
 #include "export/posterframe.h"
 #include "probe/fileprobe.h"
 #include "tools/mediatools.h"
-#include "tools/toolversion.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QFileDialog>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QSlider>
-#include <QSysInfo>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QThread>
-#include <QTimer>
 
 #include <sys/resource.h>
 
-#include <cstdio>
-#include <deque>
-#include <memory>
-
 namespace {
-
-double milliseconds(const QElapsedTimer &clock)
-{
-    return double(clock.nsecsElapsed()) / 1e6;
-}
-
-void say(const QString &line)
-{
-    std::fprintf(stderr, "bench: %s\n", qPrintable(line));
-}
-
-// Runs a tool to its end with its output drained, as the application does.
-double timeTool(const QString &program, const QStringList &arguments)
-{
-    QElapsedTimer clock;
-    clock.start();
-    QProcess process;
-    process.setStandardInputFile(QProcess::nullDevice());
-    process.setStandardErrorFile(QProcess::nullDevice());
-    process.start(program, arguments);
-    process.waitForFinished(-1);
-    process.readAllStandardOutput();
-    return milliseconds(clock);
-}
-
-// One pair of runs, the application's time over the bare tool's; which goes
-// first alternates, so neither always finds the caches warmed by the other.
-template <typename App, typename Bare>
-double interleavedRatio(int run, App app, Bare bare)
-{
-    if (run % 2 == 0) {
-        const double appMs = app();
-        return appMs / bare();
-    }
-    const double bareMs = bare();
-    return app() / bareMs;
-}
-
-QString tool(QStringView name)
-{
-    return MediaTools::resourcePath(name).value_or(QString());
-}
-
-// A generated H.264/AAC source of the lavfi picture, 30 frames a second.
-bool makeSource(const QString &path, const QString &picture = QStringLiteral("testsrc2=size=1920x1080:rate=30"),
-                int seconds = 30)
-{
-    QProcess encoder;
-    encoder.setStandardInputFile(QProcess::nullDevice());
-    encoder.start(tool(MediaTools::encoderName),
-                  {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-f"), QStringLiteral("lavfi"),
-                   QStringLiteral("-i"), picture, QStringLiteral("-f"),
-                   QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=frequency=440:sample_rate=48000"),
-                   QStringLiteral("-t"), QString::number(seconds), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
-                   QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
-                   QStringLiteral("veryfast"), QStringLiteral("-c:a"), QStringLiteral("aac"), QStringLiteral("-y"),
-                   path});
-    encoder.waitForFinished(-1);
-    return QFileInfo(path).size() > 0;
-}
-
-// The mean SSIM of a video's frames against the source's (same frame size); 0 when it cannot be measured.
-double ssimOf(const QString &video, const QString &reference)
-{
-    QProcess encoder;
-    encoder.setStandardInputFile(QProcess::nullDevice());
-    encoder.start(tool(MediaTools::encoderName), {QStringLiteral("-i"), video, QStringLiteral("-i"), reference,
-                                                  QStringLiteral("-lavfi"), QStringLiteral("[0:v][1:v]ssim"),
-                                                  QStringLiteral("-f"), QStringLiteral("null"), QStringLiteral("-")});
-    encoder.waitForFinished(-1);
-    const QString report = QString::fromUtf8(encoder.readAllStandardError());
-    const qsizetype all = report.lastIndexOf(QStringLiteral("All:"));
-    return all < 0 ? 0 : report.mid(all + 4).section(u' ', 0, 0).toDouble();
-}
 
 QByteArray chapterAnswer()
 {
@@ -134,142 +43,8 @@ QByteArray chapterAnswer()
     return answer + "], \"format\": {\"duration\": \"5000.000000\", \"bit_rate\": \"4000000\"}}";
 }
 
-qint64 residentKilobytes()
+struct CoreBench : FigureSheet
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLongLong();
-    }
-    return 0;
-}
-
-double cpuSeconds(int who)
-{
-    rusage usage{};
-    getrusage(who, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-// The longest gap between beats of a 10 ms timer while it runs.
-class Heartbeat
-{
-public:
-    Heartbeat()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
-            m_longest = std::max(m_longest, milliseconds(m_clock));
-            m_clock.restart();
-        });
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.start(10);
-        m_clock.start();
-    }
-    [[nodiscard]] double longestGap() const { return m_longest - 10; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    double m_longest = 0;
-};
-
-bool openAndWait(AppDelegate &delegate, const QString &path)
-{
-    QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
-    delegate.openSourceVideo(QUrl::fromLocalFile(path));
-    if (!opened.wait(60'000) || !opened.first().first().toBool())
-        return false;
-    return QTest::qWaitFor([&] { return delegate.posterPreview().isIdle(); }, 60'000);
-}
-
-QString machineDescription()
-{
-    QString cpu;
-    QFile info(QStringLiteral("/proc/cpuinfo"));
-    if (info.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : info.readAll().split('\n')) {
-            if (line.startsWith("model name")) {
-                cpu = QString::fromUtf8(line).section(u':', 1).trimmed();
-                break;
-            }
-        }
-    }
-    return QStringLiteral("%1, %2 cores, %3").arg(cpu).arg(QThread::idealThreadCount()).arg(QSysInfo::prettyProductName());
-}
-
-struct Bench
-{
-    QTemporaryDir folder;
-    QString source;
-    std::deque<Figure> figures; // references to figures stay valid as more are added
-
-    Figure &figure(const QString &name, const QString &unit, double target)
-    {
-        figures.push_back({name, unit, target, {}});
-        return figures.back();
-    }
-
-    // The window's own costs: its memory with a video loaded, and the longest
-    // stall of its thread while a file opens, its preview is made and it exports.
-    void idleMemoryAndStall()
-    {
-        Figure &memory = figure(QStringLiteral("idle memory"), QStringLiteral("MB"), 80);
-        Figure &stall = figure(QStringLiteral("main-thread stall"), QStringLiteral("ms"), 50);
-        AppDelegate delegate;
-        delegate.applicationDidFinishLaunching();
-        delegate.window->show();
-        delegate.userDefaults->setValue(QStringLiteral("approximateSizeParam"), true);
-        for (int run = 0; run < 3; ++run) {
-            auto heartbeat = std::make_unique<Heartbeat>();
-            if (!openAndWait(delegate, source))
-                return;
-            if (run == 0)
-                memory.samples << double(residentKilobytes()) / 1024;
-            delegate.outputResolutionSlider->setValue(50);
-            QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
-            delegate.prepareOutputFolder(folder.filePath(QStringLiteral("window-%1").arg(run)));
-            finished.wait(600'000);
-            stall.samples << heartbeat->longestGap();
-            if (auto *alert = delegate.window->findChild<QMessageBox *>(QStringLiteral("alert"))) {
-                alert->setObjectName(QString());
-                alert->close();
-            }
-        }
-    }
-
-    // The open flow when the source is deleted while its preview is being made:
-    // the longest stall from the deletion until the next open panel is up.
-    void stallWithSourceDeleted()
-    {
-        Figure &stall = figure(QStringLiteral("main-thread stall, source deleted mid-preview"), QStringLiteral("ms"), 50);
-        AppDelegate delegate;
-        delegate.applicationDidFinishLaunching();
-        delegate.window->show();
-        const QString copy = folder.filePath(QStringLiteral("deleted.mp4"));
-        for (int run = 0; run < 3; ++run) {
-            QFile::remove(copy);
-            if (!QFile::copy(source, copy))
-                return;
-            QSignalSpy opened(&delegate, &AppDelegate::sourceVideoOpened);
-            delegate.openSourceVideo(QUrl::fromLocalFile(copy));
-            if (!opened.wait(60'000))
-                return;
-            auto heartbeat = std::make_unique<Heartbeat>();
-            QFile::remove(copy);
-            delegate.openVideoBTNClicked();
-            const bool panelUp = QTest::qWaitFor([&] {
-                const QFileDialog *panel = delegate.window->findChild<QFileDialog *>();
-                return panel && panel->isVisible() && delegate.posterPreview().isIdle();
-            }, 60'000);
-            if (!panelUp)
-                return;
-            stall.samples << heartbeat->longestGap();
-            delete delegate.window->findChild<QFileDialog *>();
-        }
-    }
-
     // An export at half the frame size, one encoder run, as the job and the command line get it.
     ExportRequest halfSizeRequest(const QString &out) const
     {
@@ -500,54 +275,21 @@ struct Bench
         for (int run = 0; run < 10; ++run)
             ratio.samples << interleavedRatio(run, app, bare);
     }
-
-    void startUp(const QString &binary)
-    {
-        Figure &startup = figure(QStringLiteral("start-up"), QStringLiteral("ms"), 300);
-        QTemporaryDir settings;
-        for (int run = 0; run < 11; ++run) {
-            QProcess app;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.path());
-            app.setProcessEnvironment(environment);
-            QElapsedTimer clock;
-            clock.start();
-            app.start(binary, {});
-            // The launch count line comes as the window is about to show (from the second launch on).
-            const bool counted = app.waitForReadyRead(10'000);
-            const double ms = milliseconds(clock);
-            app.terminate();
-            app.waitForFinished(5'000);
-            if (run > 0 && counted)
-                startup.samples << ms;
-        }
-    }
 };
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // The figures are the application's own, not a window system's.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    QCoreApplication application(argc, argv);
     QTemporaryDir settings;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()));
     setDiagnosticSink([](const QString &) {});
 
-    Bench bench;
-    bench.source = bench.folder.filePath(QStringLiteral("source-1080p.mp4"));
-    say(QStringLiteral("making a 1080p, 30-second H.264/AAC source"));
-    if (!makeSource(bench.source)) {
-        say(QStringLiteral("could not make the source; is FFmpeg there?"));
+    CoreBench bench;
+    if (!bench.makeSourceFile())
         return 1;
-    }
     const QString binary = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("videofold"));
-    say(QStringLiteral("memory and stalls of the window"));
-    bench.idleMemoryAndStall();
-    bench.stallWithSourceDeleted();
     say(QStringLiteral("exports against the same tool runs by hand"));
     bench.exportRatios(binary);
     say(QStringLiteral("exact sizes"));
@@ -559,15 +301,5 @@ int main(int argc, char *argv[])
     bench.answerWalk();
     say(QStringLiteral("posters"));
     bench.poster();
-    say(QStringLiteral("start-up"));
-    bench.startUp(binary);
-
-    const QString machine = machineDescription();
-    const QString ffmpeg = MediaTools::encoderVersion();
-    const QList<Figure> figures(bench.figures.cbegin(), bench.figures.cend());
-    printTable(figures, machine + QStringLiteral("\n") + ffmpeg);
-    const QString results = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("bench/results.json");
-    if (!writeResults(figures, machine, ffmpeg, results))
-        say(QStringLiteral("could not write ") + results);
-    return 0;
+    return bench.finish(argc, argv, QStringLiteral("bench/results.json"));
 }
