@@ -1,4 +1,5 @@
 #include "apptesting.h"
+#include "choicetable.h"
 #include "app/outputfolderdialog.h"
 #include "app/userdefaults.h"
 #include "common/diagnostics.h"
@@ -176,6 +177,44 @@ private Q_SLOTS:
         // Another file keeps all of itself again.
         QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
         QVERIFY(!delegate.keptPart().isPartKept() && delegate.exportRequest(m_out.path()).request->targetBytes == targetBytesForShare(68223, 100));
+    }
+
+    // The choices' table through the window's own controls: what they can say
+    // (shares by slider, sizes and times typed) gives the core's request or refusal.
+    void chosenExports()
+    {
+        LaunchedDelegate delegate;
+        const QString source = mediaPath(u"long.mp4"_s);
+        QVERIFY(openAndWait(delegate, source));
+        const auto type = [&](const char *field, const QString &text) {
+            auto *edit = child<QLineEdit>(delegate, field);
+            edit->setText(text);
+            edit->setModified(true);
+            Q_EMIT edit->editingFinished();
+        };
+        for (const ChoiceRow &row : choiceRows()) {
+            if (row.frameSize.contains(u'x') || !row.poster.isEmpty())
+                continue; // a frame size and a poster are the sliders' shares here
+            delegate.keptPart().setPart(0, std::nullopt);
+            child<QSlider>(delegate, "outputFileSizeSlider")->setValue(100);
+            child<QSlider>(delegate, "outputResolutionSlider")->setValue(row.frameSize.isEmpty() ? 100 : row.frameSize.chopped(1).toInt());
+            if (!row.start.isEmpty())
+                type("trimStartEdit", row.start);
+            if (!row.end.isEmpty())
+                type("trimEndEdit", row.end);
+            if (!row.refusal.isEmpty()) {
+                QVERIFY2(child<QLabel>(delegate, "keptPartLBL")->text().contains(row.refusal), row.name);
+                continue;
+            }
+            if (!row.size.isEmpty())
+                QVERIFY(delegate.outputControls().applySizeLimit(row.size));
+            const std::optional<ExportRequest> request = delegate.exportRequest(m_out.path()).request;
+            QVERIFY2(request, row.name);
+            QVERIFY2(std::abs(request->targetBytes - row.targetShareOfSource * double(QFileInfo(source).size())) <= 1, row.name);
+            QVERIFY2(request->targetIsCeiling == row.ceiling && request->startSeconds == row.startSeconds
+                         && request->endSeconds == row.endSeconds && request->posterSeconds == row.posterSeconds,
+                     row.name);
+        }
     }
 
     void saveDialog()
