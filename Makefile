@@ -42,7 +42,8 @@ package: deps
 	cmake --build build-package --parallel $(JOBS)
 	cd build-package && cpack
 
-# A Release build of its own; prints the table and writes bench/results.json.
+# A Release build of its own; prints the core's table and the window's and writes
+# bench/results.json and bench/window-results.json.
 # Each fuzz target for FUZZ_SECONDS, from the seeds in fuzz/corpus/; what it
 # learns stays in build-fuzz/corpus/, crashes in build-fuzz/crashes/.
 FUZZ_SECONDS ?= 60
@@ -63,8 +64,9 @@ fuzz: deps
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-	cmake --build build-bench --parallel $(JOBS) --target videofold videofold_bench
+	cmake --build build-bench --parallel $(JOBS) --target videofold videofold_bench videofold_window_bench
 	build-bench/videofold_bench bench/results.json
+	build-bench/videofold_window_bench bench/window-results.json
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-coverage build-package build-bench build-fuzz
