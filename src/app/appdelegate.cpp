@@ -67,7 +67,7 @@ void AppDelegate::buildParts()
     m_sheet = new ExportSheet(window, *m_progress, *m_queue, m_output->posterPreview(), requestFor, window);
     m_open = new OpenFlow({window, m_ui->recentMenu, m_ui->mediaInfoView, m_ui->sourceFactsLBL}, m_userDefaults, m_worker,
                           *m_progress, [this] { return m_sheet->isExporting(); }, window);
-    m_save = new SaveFlow(window, *m_queue, requestFor, window);
+    m_save = new SaveFlow(window, *m_queue, requestFor, [this] { return isBusy(); }, window);
     m_queueFlow = new QueueFlow({window, m_ui->viewMenu, m_ui->centralLayout}, *m_queue, m_worker,
                                 [this] { return exportChoice(); }, window);
     m_quitGuard = new QuitGuard(window, *m_sheet, *m_queue,
@@ -80,14 +80,8 @@ void AppDelegate::buildParts()
 void AppDelegate::connectActions()
 {
     connect(m_ui->openVideoBTN, &QAction::triggered, m_open, &OpenFlow::choose);
-    connect(m_ui->saveToolBarBTN, &QAction::triggered, this, [this] {
-        if (!isBusy())
-            m_save->chooseForExport();
-    });
-    connect(m_ui->addToQueueBTN, &QAction::triggered, this, [this] {
-        if (!isBusy())
-            m_save->chooseForQueue();
-    });
+    connect(m_ui->saveToolBarBTN, &QAction::triggered, m_save, &SaveFlow::chooseForExport);
+    connect(m_ui->addToQueueBTN, &QAction::triggered, m_save, &SaveFlow::chooseForQueue);
     connect(m_ui->exportSeveralVideosBTN, &QAction::triggered, m_queueFlow, &QueueFlow::chooseSeveral);
     connect(m_ui->helpBTN, &QAction::triggered, this, [this] { m_window->findChild<HelpSheet *>()->open(); });
     connect(m_ui->quitAction, &QAction::triggered, m_window.get(), &QMainWindow::close);

@@ -8,8 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-SaveFlow::SaveFlow(QWidget *window, const ExportQueue &queue, RequestFor requestFor, QObject *parent)
-    : QObject(parent), m_window(window), m_queue(queue), m_requestFor(std::move(requestFor))
+SaveFlow::SaveFlow(QWidget *window, const ExportQueue &queue, RequestFor requestFor, std::function<bool()> isBusy,
+                   QObject *parent)
+    : QObject(parent), m_window(window), m_queue(queue), m_requestFor(std::move(requestFor)), m_isBusy(std::move(isBusy))
 {
 }
 
@@ -25,7 +26,7 @@ void SaveFlow::chooseForQueue()
 
 void SaveFlow::choose(void (SaveFlow::*then)(const QString &path))
 {
-    if (!m_source.isOpen())
+    if (!canSave())
         return;
     auto *panel = new OutputFolderDialog(m_window);
     panel->setAttribute(Qt::WA_DeleteOnClose);
@@ -38,7 +39,7 @@ void SaveFlow::choose(void (SaveFlow::*then)(const QString &path))
 
 void SaveFlow::exportInto(const QString &path)
 {
-    if (!m_source.isOpen() || refuse(path))
+    if (!canSave() || refuse(path))
         return;
     recreateFolder(path);
     Q_EMIT exportReady(path);
@@ -46,7 +47,7 @@ void SaveFlow::exportInto(const QString &path)
 
 void SaveFlow::queueInto(const QString &path)
 {
-    if (!m_source.isOpen() || refuse(path))
+    if (!canSave() || refuse(path))
         return;
     recreateFolder(path);
     Q_EMIT queueReady(QDir::cleanPath(path));

@@ -19,7 +19,9 @@ class SaveFlow : public QObject
     Q_OBJECT
 public:
     using RequestFor = std::function<ChosenExport(const QString &folder)>;
-    SaveFlow(QWidget *window, const ExportQueue &queue, RequestFor requestFor, QObject *parent = nullptr);
+    // isBusy: an open or an export under way, when no folder may be replaced.
+    SaveFlow(QWidget *window, const ExportQueue &queue, RequestFor requestFor, std::function<bool()> isBusy,
+             QObject *parent = nullptr);
 
     void setSource(const SourceVideo &source) { m_source = source; }
     // The save panel; the folder chosen goes on as exportInto or queueInto would take it.
@@ -35,11 +37,13 @@ Q_SIGNALS:
 
 private:
     void choose(void (SaveFlow::*then)(const QString &path));
+    [[nodiscard]] bool canSave() const { return m_source.isOpen() && !m_isBusy(); }
     // Why path cannot take an export of the video on display (shown as an alert); false when it can.
     bool refuse(const QString &path);
 
     QWidget *m_window;
     const ExportQueue &m_queue;
     RequestFor m_requestFor;
+    std::function<bool()> m_isBusy;
     SourceVideo m_source;
 };
