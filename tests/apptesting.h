@@ -55,7 +55,7 @@ inline void usePrivateSettingsStore()
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
 }
 
-// The controller as the application starts it.
+// The window and its parts as the application starts them.
 struct LaunchedDelegate : AppDelegate
 {
     LaunchedDelegate() { applicationDidFinishLaunching(); }
@@ -83,7 +83,7 @@ inline bool clickButton(QMessageBox *box, const QString &text)
     return false;
 }
 
-// Opens a file through the controller; waits for the verdict and, when it is
+// Opens a file through the window; waits for the verdict and, when it is
 // accepted, for the poster preview.
 inline bool openAndWait(AppDelegate &delegate, const QString &path)
 {
@@ -118,7 +118,7 @@ inline QString answerAlert(AppDelegate &delegate)
     return text;
 }
 
-// Exports into folder through the controller; the outcome, or nothing when it never came.
+// Exports into folder through the window; the outcome, or nothing when it never came.
 inline std::optional<bool> exportAndWait(AppDelegate &delegate, const QString &folder, int timeout = 60'000)
 {
     QSignalSpy finished(&delegate, &AppDelegate::exportFinished);

@@ -45,7 +45,7 @@ inline const QList<ChoiceRow> &choiceRows()
         {"a limit over the source", {}, u"1GB"_s, {}, {}, {}, {}, 1, true, 0, std::nullopt, 30},
         {"a limit over the part kept", {}, u"1GB"_s, {}, {}, u"50%"_s, {}, 0.5, true, 0, 30.0, 15},
         {"an end past the video", {}, {}, u"0:45"_s, u"0:30"_s, u"9:00"_s, {}, 0.5, false, 30, std::nullopt, 45},
-        {"a part shorter than a frame", {}, {}, {}, u"10"_s, u"10.02"_s, u"is shorter than a frame"_s, 0, false, 0, std::nullopt, 0},
+        {"a part shorter than a frame", {}, {}, {}, u"10"_s, u"10.02"_s, u"is shorter than one frame (0.040 s)"_s, 0, false, 0, std::nullopt, 0},
         {"a start after the end", {}, {}, {}, u"40"_s, u"20"_s, u"is not before the end"_s, 0, false, 0, std::nullopt, 0},
         {"a poster outside the part", {}, {}, u"0:05"_s, u"10"_s, {}, u"lies outside the part kept"_s, 0, false, 0, std::nullopt, 0},
         {"a poster past the video", {}, {}, u"9:00"_s, {}, {}, u"lies past the end of the video"_s, 0, false, 0, std::nullopt, 0},

@@ -1,4 +1,4 @@
-// The window and its controller, on the offscreen platform and on the session bus
+// The window and its parts, on the offscreen platform and on the session bus
 // dbus-run-session gives the test, where the desktop learns of exports.
 #include "app/desktopnotices.h"
 #include "app/dropviews.h"

@@ -30,7 +30,7 @@ PlayCheck playCheck(const QString &folder, int width, const QStringList &options
     return {check.exitCode(), check.readAllStandardOutput()};
 }
 
-// Exports the file through the controller into a new folder of out; empty when it failed.
+// Exports the file through the window into a new folder of out; empty when it failed.
 QString exported(const QString &source, const QTemporaryDir &out, const QString &name)
 {
     LaunchedDelegate delegate;

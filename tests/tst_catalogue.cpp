@@ -1,4 +1,4 @@
-// Bad inputs, one family per table: each tried through the controller, with
+// Bad inputs, one family per table: each tried through the window, with
 // the visible outcome checked and nothing lost: after every case the test
 // media are as they were and no child process is left. As root it runs
 // without the permission overrides (see without-overrides.sh).
@@ -506,7 +506,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_tools;
     QMap<QString, QByteArray> m_media;
 
-    // Points the controller at the tools given, until the case ends.
+    // Points the window at the tools given, until the case ends.
     bool useTools(const QByteArray &sniffer, const QByteArray &creator)
     {
         qunsetenv(MediaTools::resourcesVariable);

@@ -47,6 +47,7 @@ AppDelegate::AppDelegate()
     connectParts();
     setThemeIcons();
     setAccessibleNames();
+    showSource(); // none yet: the controls wait for a video
 }
 
 AppDelegate::~AppDelegate() = default;
@@ -164,7 +165,6 @@ void AppDelegate::applicationDidFinishLaunching()
     opacity->setOpacity(0.35);
     m_ui->dummyNavigationBarView->setGraphicsEffect(opacity);
     m_ui->dummyNavigationBarView->setBackgroundRole(QPalette::Highlight);
-    showSource();
     // Runs killed outright left their temporary folders behind.
     m_worker.run([] { return removeStaleTemporaryFolders(); }, [](int) {});
     m_worker.run([] { return MediaTools::encoderHas(MediaTools::av1EncoderName); },

@@ -104,7 +104,8 @@ KeptPart keptPart(const std::optional<PositionSetting> &start, const std::option
     if (part.start >= last)
         part.problem = QStringLiteral("The start %1 is not before the end %2.").arg(clockText(part.start, true), clockText(last, true));
     else if (last - part.start < shortest)
-        part.problem = QStringLiteral("The part from %1 to %2 is shorter than a frame.").arg(clockText(part.start, true), clockText(last, true));
+        part.problem = QStringLiteral("The part from %1 to %2 is shorter than one frame (%3 s).")
+                           .arg(clockText(part.start, true), clockText(last, true), QString::number(shortest, 'f', 3));
     if (end && last < duration)
         part.end = last;
     return part;
