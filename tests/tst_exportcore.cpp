@@ -574,6 +574,15 @@ private Q_SLOTS:
         // The exact size's follow-up: none when unmeasured or after two corrections, the last one staying.
         QCOMPARE(followUp({14, -2}, Measure{-17.5, -3}, 1)->gain, 15.5);
         QVERIFY(!followUp({14, -2}, Measure{-17.5, -3}, 2) && !followUp({14, -2}, std::nullopt, 0));
+        // The step object over them: the source's measure, then the audio's, two corrections at most.
+        Runs runs(96000);
+        QCOMPARE(runs.sourceMeasured(Measure{-30, -12})->section(u',', 0, 0), u"volume=14.0dB"_s);
+        QVERIFY(runs.isCorrecting());
+        QVERIFY(runs.audioMeasured(Measure{-17.5, -3})->startsWith(u"volume=15.5dB,"_s));
+        QVERIFY(runs.audioMeasured(Measure{-17, -3})->endsWith(u"aresample=48000"_s));
+        QVERIFY(!runs.audioMeasured(Measure{-16.8, -3})); // the last one stays
+        Runs silent(std::nullopt);
+        QVERIFY(!silent.sourceMeasured(*silence) && !silent.isCorrecting() && !silent.audioMeasured(Measure{-20, -3}));
     }
 
     void folderVerdicts()

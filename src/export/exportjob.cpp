@@ -109,15 +109,9 @@ void ExportJob::measureSourceLoudness()
                          concludeWhenIdle();
                          return;
                      }
-                     if (source) {
-                         m_loudness = Loudness::firstCorrection(*source);
-                         writeDiagnosticLine(QStringLiteral("Loudness: the source at %1 LUFS, peaks %2 dBTP")
-                                                 .arg(source->integrated).arg(source->truePeak));
-                     }
-                     if (!m_loudness)
-                         writeDiagnosticLine(QStringLiteral("Loudness: the sound is left as it is"));
-                     if (m_loudness)
-                         m_inputs.audioFilters = Loudness::filters(*m_loudness, firstAudioSampleRate(*m_request.probe, m_inputs));
+                     m_loudness.emplace(firstAudioSampleRate(*m_request.probe, m_inputs));
+                     if (const std::optional<QString> filters = m_loudness->sourceMeasured(source))
+                         m_inputs.audioFilters = *filters;
                      startEncoding();
                  });
 }
@@ -126,7 +120,7 @@ void ExportJob::startEncoding()
 {
     if (m_request.approximateSize || !canHitExactSize(m_inputs)) {
         m_runCount = 1 + plannedAv1Runs();
-        if (m_loudness) {
+        if (isCorrectingLoudness()) {
             // The sound alone first, measured and corrected; the one run then
             // encodes it again through the same filters, to the same result.
             m_loudnessBeforeSingleRun = true;
@@ -235,7 +229,7 @@ void ExportJob::runFinished(bool cancelled, bool endedNormally)
     if (!endedNormally)
         m_encoderMessage = m_run->lastErrorLines();
     if ((m_phase == Phase::Analysis || m_phase == Phase::Loudness) && endedNormally) {
-        if (m_loudness) {
+        if (isCorrectingLoudness()) {
             checkAudioLoudness();
             return;
         }
@@ -281,22 +275,15 @@ void ExportJob::checkAudioLoudness()
                          encodingDone(false);
                          return;
                      }
-                     if (written) {
-                         writeDiagnosticLine(QStringLiteral("Loudness: the audio at %1 LUFS, peaks %2 dBTP")
-                                                 .arg(written->integrated).arg(written->truePeak));
-                     }
-                     const std::optional<Loudness::Correction> next =
-                         Loudness::followUp(*m_loudness, written, m_loudnessCorrections);
-                     if (!next) {
+                     const std::optional<QString> filters = m_loudness->audioMeasured(written);
+                     if (!filters) {
                          if (m_loudnessBeforeSingleRun)
                              startSingleRun();
                          else
                              analysisDone();
                          return;
                      }
-                     ++m_loudnessCorrections;
-                     m_loudness = next;
-                     m_inputs.audioFilters = Loudness::filters(*next, firstAudioSampleRate(*m_request.probe, m_inputs));
+                     m_inputs.audioFilters = *filters;
                      startRun(Phase::Loudness, QStringLiteral("Loudness correction"), audioArguments(m_inputs, m_temporary->path()));
                  });
 }

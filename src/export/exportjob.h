@@ -67,6 +67,7 @@ private:
     // file measured after it is written and made again while it misses.
     void measureSourceLoudness();
     void checkAudioLoudness();
+    [[nodiscard]] bool isCorrectingLoudness() const { return m_loudness && m_loudness->isCorrecting(); }
     void analysisDone();
     void startExactPass(const Pass &pass);
     void runFinished(bool cancelled, bool endedNormally);
@@ -116,8 +117,7 @@ private:
     std::unique_ptr<ExactSizeRuns> m_exact; // once the analysis has run
 
     // Even loudness.
-    std::optional<Loudness::Correction> m_loudness; // nothing: the audio as it is
-    int m_loudnessCorrections = 0;
+    std::optional<Loudness::Runs> m_loudness; // once the source is measured
     bool m_measuring = false; // a measure runs, between the encoder's runs
     bool m_loudnessBeforeSingleRun = false; // with one run, the sound is measured in runs of its own first
 

@@ -1,5 +1,6 @@
 #include "export/loudness.h"
 
+#include "common/diagnostics.h"
 #include "common/numbertext.h"
 #include "tools/mediatools.h"
 #include "tools/toolrun.h"
@@ -92,6 +93,31 @@ QString filters(const Correction &correction, std::optional<int> sourceRate)
     if (sourceRate && *sourceRate > highestRate)
         chain += QStringLiteral(",aresample=%1").arg(highestRate);
     return chain;
+}
+
+std::optional<QString> Runs::sourceMeasured(const std::optional<Measure> &source)
+{
+    if (source) {
+        m_correction = firstCorrection(*source);
+        writeDiagnosticLine(QStringLiteral("Loudness: the source at %1 LUFS, peaks %2 dBTP").arg(source->integrated).arg(source->truePeak));
+    }
+    if (!m_correction) {
+        writeDiagnosticLine(QStringLiteral("Loudness: the sound is left as it is"));
+        return std::nullopt;
+    }
+    return filters(*m_correction, m_sourceRate);
+}
+
+std::optional<QString> Runs::audioMeasured(const std::optional<Measure> &written)
+{
+    if (written)
+        writeDiagnosticLine(QStringLiteral("Loudness: the audio at %1 LUFS, peaks %2 dBTP").arg(written->integrated).arg(written->truePeak));
+    const std::optional<Correction> next = m_correction ? followUp(*m_correction, written, m_corrections) : std::nullopt;
+    if (!next)
+        return std::nullopt;
+    ++m_corrections;
+    m_correction = next;
+    return filters(*next, m_sourceRate);
 }
 
 } // namespace Loudness

@@ -56,6 +56,26 @@ struct Correction
                                                  int correctionsMade);
 inline constexpr int mostCorrections = 2;
 
+// Even loudness of one export as a step object: the source's measure in, the
+// first correction's filters out; each written audio file's measure in, the
+// next correction's filters out, or nothing once the audio keeps the promise.
+class Runs
+{
+public:
+    explicit Runs(std::optional<int> sourceRate) : m_sourceRate(sourceRate) {}
+
+    // The first correction's filters; nothing leaves the sound as it is (unmeasured or silent).
+    [[nodiscard]] std::optional<QString> sourceMeasured(const std::optional<Measure> &source);
+    // The next correction's filters; nothing when the audio as written stays.
+    [[nodiscard]] std::optional<QString> audioMeasured(const std::optional<Measure> &written);
+    [[nodiscard]] bool isCorrecting() const { return m_correction.has_value(); }
+
+private:
+    std::optional<int> m_sourceRate;
+    std::optional<Correction> m_correction;
+    int m_corrections = 0;
+};
+
 // The audio filters for a correction, down to 48 kHz when the source has more.
 [[nodiscard]] QString filters(const Correction &correction, std::optional<int> sourceRate);
 
