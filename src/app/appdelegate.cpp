@@ -14,6 +14,7 @@
 #include "app/queueflow.h"
 #include "app/quitguard.h"
 #include "app/saveflow.h"
+#include "app/sidepanels.h"
 #include "common/temporaryfolder.h"
 #include "export/exportqueue.h"
 #include "export/queuestore.h"
@@ -42,6 +43,7 @@ AppDelegate::AppDelegate()
     infoToggle->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     m_ui->viewMenu->addAction(infoToggle);
     m_ui->mediaInfoDock->hide();
+    SidePanels::place(m_window.get(), m_ui->mediaInfoDock, m_ui->mediaInfoDock);
     buildParts();
     connectActions();
     connectParts();
@@ -69,10 +71,13 @@ void AppDelegate::buildParts()
     m_open = new OpenFlow({window, m_ui->recentMenu, m_ui->mediaInfoView, m_ui->sourceFactsLBL}, m_userDefaults, m_worker,
                           *m_progress, [this] { return m_sheet->isExporting(); }, window);
     m_save = new SaveFlow(window, *m_queue, requestFor, [this] { return isBusy(); }, window);
-    m_queueFlow = new QueueFlow({window, m_ui->viewMenu, m_ui->centralLayout}, *m_queue, m_worker,
+    m_queueFlow = new QueueFlow({window, m_ui->mediaInfoDock, m_ui->viewMenu, m_ui->centralLayout}, *m_queue, m_worker,
                                 [this] { return exportChoice(); }, window);
     m_quitGuard = new QuitGuard(window, *m_sheet, *m_queue,
-                                [this] { m_userDefaults.setValue(PreferenceKeys::windowGeometry, m_window->saveGeometry()); },
+                                [this] {
+                                    m_userDefaults.setValue(PreferenceKeys::windowGeometry, m_window->saveGeometry());
+                                    m_userDefaults.setValue(PreferenceKeys::windowState, m_window->saveState());
+                                },
                                 window);
     m_pages = new PagePreview(window);
     new HelpSheet(window);
@@ -161,6 +166,8 @@ void AppDelegate::applicationDidFinishLaunching()
     m_window->setWindowIcon(QIcon::fromTheme(QStringLiteral("org.videofold.Videofold"),
                                              QIcon(QStringLiteral(":/icons/org.videofold.Videofold.svg"))));
     m_window->restoreGeometry(m_userDefaults.bytes(PreferenceKeys::windowGeometry));
+    // Where the panels were, and which were shown.
+    m_window->restoreState(m_userDefaults.bytes(PreferenceKeys::windowState));
     auto *opacity = new QGraphicsOpacityEffect(m_ui->dummyNavigationBarView);
     opacity->setOpacity(0.35);
     m_ui->dummyNavigationBarView->setGraphicsEffect(opacity);

@@ -14,6 +14,9 @@ HelpSheet::HelpSheet(QWidget *window) : QDialog(window), m_ui(std::make_unique<U
     connect(m_ui->otherAppsBTN, &QPushButton::clicked, this, [] { Links::open(Links::otherApps); });
     connect(m_ui->whatsAppBTN, &QPushButton::clicked, this, [] { Links::open(Links::messaging); });
     connect(m_ui->rateAppBTN, &QPushButton::clicked, this, [] { Links::requestReview(); });
+    // Sized to its text: lines of about 60 characters in the font in use, wrapped whole.
+    m_ui->helpText->setMinimumWidth(m_ui->helpText->fontMetrics().averageCharWidth() * 60);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 HelpSheet::~HelpSheet() = default;

@@ -36,6 +36,8 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, const QString &av1U
         m_ui->av1UnavailableLabel->setVisible(true);
     }
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
+    // Sized to its texts: a wrapped hint gets its whole height, in any font size and language.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 PreferencesDialog::~PreferencesDialog() = default;

@@ -4,6 +4,7 @@
 #include "app/desktopnotices.h"
 #include "app/labels.h"
 #include "app/queuepanel.h"
+#include "app/sidepanels.h"
 #include "common/backgroundworker.h"
 #include "export/exportqueue.h"
 #include "export/outputfolder.h"
@@ -33,14 +34,15 @@ QueueFlow::QueueFlow(const Widgets &widgets, ExportQueue &queue, BackgroundWorke
     : QObject(parent), m_widgets(widgets), m_queue(queue), m_worker(worker), m_choice(std::move(choice)),
       m_panel(new QueuePanel(queue, widgets.window))
 {
-    m_widgets.window->addDockWidget(Qt::BottomDockWidgetArea, m_panel);
+    // Beside the output rows, not under them: they keep their room while the queue runs.
+    SidePanels::place(m_widgets.window, m_panel, m_widgets.besideDock);
     m_panel->hide();
     m_widgets.viewMenu->addAction(m_panel->toggleViewAction());
     connect(m_panel, &QueuePanel::openInBrowserRequested, this, &QueueFlow::openInBrowserRequested);
     connect(m_panel, &QueuePanel::showInFolderRequested, this, &QueueFlow::showInFolderRequested);
     connect(&m_queue, &ExportQueue::added, this, [this] {
         if (!std::exchange(m_panelShownOnce, true))
-            m_panel->show();
+            SidePanels::show(m_widgets.window, m_panel, m_widgets.besideDock);
     });
     connect(&m_queue, &ExportQueue::exportChanged, this, [this] {
         if (m_queue.isRunning())

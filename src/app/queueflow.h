@@ -10,6 +10,7 @@
 class BackgroundWorker;
 class ExportQueue;
 class QBoxLayout;
+class QDockWidget;
 class QLabel;
 class QMainWindow;
 class QMenu;
@@ -26,6 +27,7 @@ public:
     struct Widgets
     {
         QMainWindow *window;
+        QDockWidget *besideDock; // the panel shares its side, as a tab
         QMenu *viewMenu;
         QBoxLayout *centralLayout; // the "Export All" bar goes in it
     };

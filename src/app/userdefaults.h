@@ -40,6 +40,7 @@ inline const QString approximateSize = QStringLiteral("approximateSizeParam");
 inline const QString av1Version = QStringLiteral("av1VersionParam");
 inline const QString loudness = QStringLiteral("loudnessParam");
 inline const QString windowGeometry = QStringLiteral("windowGeometry");
+inline const QString windowState = QStringLiteral("windowState");
 inline const QString recentFiles = QStringLiteral("recentFiles");
 } // namespace PreferenceKeys
 
