@@ -76,8 +76,12 @@ QueuePanel::QueuePanel(ExportQueue &queue, QWidget *parent)
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(StateColumn, QHeaderView::Stretch);
-    m_list->setColumnWidth(VideoColumn, 160);
-    m_list->setColumnWidth(FolderColumn, 140);
+    // Beside the output rows the panel asks for the room its columns need, in the font in use.
+    const int character = m_list->fontMetrics().averageCharWidth();
+    m_list->setColumnWidth(VideoColumn, 16 * character);
+    m_list->setColumnWidth(FolderColumn, 13 * character);
+    m_list->setColumnWidth(StateColumn, 24 * character);
+    m_list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 
     auto *listButtons = new QHBoxLayout;
     listButtons->addStretch();
