@@ -34,12 +34,16 @@ QStringList rowsOutOfView(const AppDelegate &delegate)
     return out;
 }
 
-// The wrapped labels of a dialog that are shorter than their text needs at their width.
+// The labels of a dialog that are smaller than their text needs: wrapped ones
+// shorter than their text at their width, others narrower than their text.
 QStringList cutLabels(const QWidget *dialog)
 {
     QStringList cut;
     for (const QLabel *label : dialog->findChildren<QLabel *>()) {
-        if (label->isVisible() && label->wordWrap() && label->height() < label->heightForWidth(label->width()))
+        if (!label->isVisible())
+            continue;
+        if (label->wordWrap() ? label->height() < label->heightForWidth(label->width())
+                              : label->width() < label->sizeHint().width())
             cut << label->objectName();
     }
     return cut;
@@ -107,6 +111,17 @@ private Q_SLOTS:
         auto *help = child<QDialog>(delegate, "helpWindow");
         QVERIFY(QTest::qWaitForWindowExposed(help));
         QCOMPARE(cutLabels(help), QStringList());
+        help->hide();
+        // The progress sheet with its longest line, and a longer one as another language may give.
+        ProgressSheet &sheet = delegate.progressSheet();
+        sheet.show(false, u"Creating HTML5 Video..."_s);
+        QVERIFY(QTest::qWaitForWindowExposed(sheet.dialog()));
+        for (const QString &detail : {u"Waiting for the export under way in the queue to end..."_s,
+                                      u"Warten, bis der in der Warteschlange laufende Export beendet ist..."_s}) {
+            sheet.setDetail(detail);
+            QTRY_COMPARE(cutLabels(sheet.dialog()), QStringList());
+        }
+        sheet.hide();
     }
 
     void darkPalette()
