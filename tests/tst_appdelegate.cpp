@@ -8,7 +8,10 @@
 #include "common/diagnostics.h"
 #include "tools/mediatools.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QMenuBar>
 #include <QDBusConnection>
 #include <QLabel>
 #include <QMenu>
@@ -181,6 +184,106 @@ private Q_SLOTS:
         }
         QTest::qWait(200);
         QCOMPARE(opened.size(), 1);
+    }
+
+    // What a screen reader reads for each control: the words beside it, never an identifier;
+    // what a slider gives as its description, kept current.
+    void namedInWords_data()
+    {
+        QTest::addColumn<QString>("objectName");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        const std::tuple<const char *, const char *, const char *> rows[] = {
+            {"outputResolutionSlider", "Frame size", "640 x 360"}, {"outputFileSizeSlider", "Target size", "1.8 MB"},
+            {"outputFileSizeLimitBox", "Size limit", ""}, {"posterImageSlider", "Poster frame", "0:15.0"},
+            {"posterIMGView", "Poster frame at 0:15.0", ""}, {"trimStartSlider", "Start", ""},
+            {"trimStartEdit", "Start time", ""}, {"setStartBTN", "Set Start", ""}, {"trimEndSlider", "End", ""},
+            {"trimEndEdit", "End time", ""}, {"setEndBTN", "Set End", ""}};
+        for (const auto &[object, name, description] : rows)
+            QTest::newRow(object) << QString::fromLatin1(object) << QString::fromUtf8(name) << QString::fromUtf8(description);
+    }
+
+    void namedInWords()
+    {
+        QFETCH(QString, objectName);
+        LaunchedDelegate delegate;
+        delegate.window()->show();
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        auto *widget = delegate.window()->findChild<QWidget *>(objectName);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(accessible);
+        QTEST(accessible->text(QAccessible::Name), "name");
+        QFETCH(QString, description);
+        if (!description.isEmpty())
+            QCOMPARE(accessible->text(QAccessible::Description), description);
+    }
+
+    void heardAndReachedByKeyboard()
+    {
+        LaunchedDelegate delegate;
+        QMainWindow *window = delegate.window();
+        window->show();
+        QApplication::setActiveWindow(window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
+        // No control, toolbar button or sheet is heard by an identifier.
+        QStringList identifiers;
+        for (const QWidget *widget : window->findChildren<QWidget *>())
+            identifiers << widget->objectName();
+        identifiers.removeAll(QString());
+        for (QWidget *widget : window->findChildren<QWidget *>()) {
+            if (!widget->isVisible() && !qobject_cast<QDialog *>(widget))
+                continue;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+            const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+            QVERIFY2(!identifiers.contains(name), qPrintable(widget->objectName() + u" is heard as "_s + name));
+        }
+        for (QAction *action : {child<QAction>(delegate, "openVideoBTN"), child<QAction>(delegate, "saveToolBarBTN"),
+                                child<QAction>(delegate, "addToQueueBTN"), child<QAction>(delegate, "helpBTN")}) {
+            QWidget *button = window->findChild<QToolBar *>()->widgetForAction(action);
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), action->iconText());
+        }
+        // A video opened leaves the focus on the first row; Tab follows the rows as they are read.
+        QTRY_COMPARE(window->focusWidget(), child<QWidget>(delegate, "outputResolutionSlider"));
+        QApplication::setActiveWindow(window); // the analysing sheet had it
+        QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(delegate, "outputResolutionSlider"));
+        QStringList order;
+        for (int step = 0; step < 10; ++step) {
+            QWidget *focus = QApplication::focusWidget();
+            // The size limit's field is the line edit inside its box.
+            order << (qobject_cast<QComboBox *>(focus->parentWidget()) ? focus->parentWidget() : focus)->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{u"outputResolutionSlider"_s, u"outputFileSizeSlider"_s, u"outputFileSizeLimitBox"_s,
+                                     u"posterImageSlider"_s, u"trimStartSlider"_s, u"trimStartEdit"_s, u"setStartBTN"_s,
+                                     u"trimEndSlider"_s, u"trimEndEdit"_s, u"setEndBTN"_s}));
+        // Mnemonics: each caption's key reaches its slider, no two alike, none a menu's.
+        QStringList keys;
+        for (const QMenu *menu : window->menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+            keys << menu->title().section(u'&', 1).left(1).toLower();
+        for (const char *caption : {"outputResolutionCaption", "outputFileSizeCaption", "posterImageCaption",
+                                    "trimStartCaption", "trimEndCaption"}) {
+            const QLabel *label = child<QLabel>(delegate, caption);
+            const QString key = label->text().section(u'&', 1).left(1).toLower();
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), caption);
+            keys << key;
+            QTest::keyClick(window, key.at(0).toLatin1(), Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), label->buddy());
+        }
+        for (const char *button : {"setStartBTN", "setEndBTN"}) {
+            const QString key = child<QPushButton>(delegate, button)->text().section(u'&', 1).left(1).toLower();
+            QVERIFY2(!key.isEmpty() && !keys.contains(key), button);
+            keys << key;
+        }
+        // Escape on the export's sheet does what its Cancel does; the focus comes back to the rows.
+        QTemporaryDir out;
+        QSignalSpy finished(&delegate, &AppDelegate::exportFinished);
+        delegate.saving().exportInto(out.filePath(u"escaped"_s));
+        QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 20'000));
+        QTest::keyClick(delegate.progressSheet().dialog(), Qt::Key_Escape);
+        QVERIFY(finished.wait(20'000) && !finished.first().first().toBool());
+        QVERIFY(!QFileInfo::exists(out.filePath(u"escaped"_s)));
+        QTRY_VERIFY(window->focusWidget() && window->focusWidget()->isEnabled());
     }
 
     void sheetsAndPane()

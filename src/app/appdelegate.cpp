@@ -48,7 +48,7 @@ AppDelegate::AppDelegate()
     connectActions();
     connectParts();
     setThemeIcons();
-    setAccessibleNames();
+    setTabOrder();
     showSource(); // none yet: the controls wait for a video
 }
 
@@ -143,22 +143,15 @@ void AppDelegate::setThemeIcons()
         action->setIcon(QIcon::fromTheme(name, QIcon(QStringLiteral(":/icons/actions/") + name + QStringLiteral(".svg"))));
 }
 
-void AppDelegate::setAccessibleNames()
+void AppDelegate::setTabOrder()
 {
-    const char *const outlets[] = {"outputResolutionSlider", "outputResolutionLBL", "outputFileSizeSlider",
-                                   "outputFileSizeLBL", "outputFileSizeLimitBox", "outputFileSizeLimitProblemLBL",
-                                   "posterIMGView", "posterImageSlider", "progressWindow", "progressTitle", "progressBar",
-                                   "progressBarCancelBTN", "dummyNavigationBarView", "helpWindow"};
-    for (const char *name : outlets) {
-        if (auto *outlet = m_window->findChild<QWidget *>(QString::fromLatin1(name)))
-            outlet->setAccessibleName(outlet->objectName());
-    }
-    for (QAction *action : {m_ui->openVideoBTN, m_ui->saveToolBarBTN, m_ui->addToQueueBTN, m_ui->helpBTN}) {
-        if (QWidget *button = m_ui->mainToolBar->widgetForAction(action))
-            button->setAccessibleName(action->objectName());
-    }
-    for (QLabel *label : {m_ui->outputResolutionLBL, m_ui->outputFileSizeLBL})
-        label->setAccessibleDescription(label->text());
+    // The order the rows are read in: the output rows from the top, each from left to right.
+    const QList<QWidget *> order = {m_ui->outputResolutionSlider, m_ui->outputFileSizeSlider, m_ui->outputFileSizeLimitBox,
+                                    m_ui->posterImageSlider,      m_ui->trimStartSlider,      m_ui->trimStartEdit,
+                                    m_ui->setStartBTN,            m_ui->trimEndSlider,        m_ui->trimEndEdit,
+                                    m_ui->setEndBTN};
+    for (qsizetype index = 1; index < order.size(); ++index)
+        QWidget::setTabOrder(order.at(index - 1), order.at(index));
 }
 
 void AppDelegate::applicationDidFinishLaunching()
@@ -204,6 +197,8 @@ void AppDelegate::showSource()
     m_save->setSource(source);
     updateSaveActions();
     m_ui->dummyNavigationBarView->setVisible(source.isOpen());
+    if (source.isOpen())
+        m_ui->outputResolutionSlider->setFocus(); // the first of the rows, as Tab would reach it
 }
 
 void AppDelegate::setExporting(bool exporting)
@@ -212,6 +207,10 @@ void AppDelegate::setExporting(bool exporting)
     m_output->setEnabled(!exporting);
     m_keptPart->setEnabled(!exporting);
     updateSaveActions();
+    // The focus went when the controls were disabled: back to the first of the rows.
+    const QWidget *focus = QApplication::focusWidget();
+    if (!exporting && (!focus || !focus->isEnabled()) && m_ui->outputResolutionSlider->isEnabled())
+        m_ui->outputResolutionSlider->setFocus();
 }
 
 void AppDelegate::updateSaveActions()

@@ -73,7 +73,7 @@ private:
     void connectActions();
     void connectParts();
     void setThemeIcons();
-    void setAccessibleNames();
+    void setTabOrder();
     void showSource();
     void setExporting(bool exporting);
     void updateSaveActions();

@@ -165,9 +165,10 @@ void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &o
     }
     alert->setInformativeText(informative);
     showTextsPlainly(alert);
-    QAbstractButton *openInBrowser = alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole);
+    QPushButton *openInBrowser = alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole);
     QAbstractButton *showInFolder = alert->addButton(QStringLiteral("Show in Folder"), QMessageBox::ActionRole);
     alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
+    alert->setDefaultButton(openInBrowser); // Return opens the page
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     const QString pagePath = folder + u'/' + pageFileName.toString();

@@ -22,6 +22,9 @@ constexpr int sliderSteps = 10000;
 
 KeptPartControls::KeptPartControls(const Widgets &widgets, QObject *parent) : QObject(parent), m_widgets(widgets)
 {
+    // The fields stand beside the sliders' captions; they are heard as what they hold.
+    m_widgets.startEdit->setAccessibleName(QStringLiteral("Start time"));
+    m_widgets.endEdit->setAccessibleName(QStringLiteral("End time"));
     // A handle moved where it keeps nothing goes back to where the part is.
     connect(m_widgets.startSlider, &QSlider::valueChanged, this, [this](int value) {
         if (!setPart(sliderSeconds(value), m_end))
@@ -96,7 +99,7 @@ bool KeptPartControls::setPart(double start, std::optional<double> end)
     const KeptPart part = keptPart(PositionSetting{PositionSetting::Kind::Seconds, start}, endSetting, duration(),
                                    frameSeconds(*m_source.probe));
     if (!part.problem.isEmpty()) {
-        setLabelText(m_widgets.keptLabel, part.problem);
+        showProblem(part.problem);
         return false;
     }
     m_start = part.start;
@@ -126,6 +129,7 @@ void KeptPartControls::refresh()
         m_widgets.startSlider->setValue(int(std::lround(m_start * scale)));
         m_widgets.endSlider->setValue(duration() > 0 ? int(std::lround(last * scale)) : sliderSteps);
     }
+    showProblem(QString());
     m_widgets.startEdit->setText(clockText(m_start, true));
     m_widgets.endEdit->setText(clockText(last, true));
     if (!m_source.isOpen()) {
@@ -139,6 +143,15 @@ void KeptPartControls::refresh()
     setLabelText(m_widgets.keptLabel, text);
 }
 
+void KeptPartControls::showProblem(const QString &problem)
+{
+    if (!problem.isEmpty())
+        setLabelText(m_widgets.keptLabel, problem);
+    // A problem shown under the fields is heard on them too.
+    for (QLineEdit *edit : {m_widgets.startEdit, m_widgets.endEdit})
+        edit->setAccessibleDescription(problem);
+}
+
 void KeptPartControls::typed(QLineEdit *edit, bool isStart)
 {
     if (!m_source.isOpen() || !edit->isModified())
@@ -146,8 +159,7 @@ void KeptPartControls::typed(QLineEdit *edit, bool isStart)
     edit->setModified(false);
     const std::optional<PositionSetting> position = parsePositionSetting(edit->text().trimmed());
     if (!position) {
-        setLabelText(m_widgets.keptLabel,
-                     QStringLiteral("“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.").arg(edit->text()));
+        showProblem(QStringLiteral("“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.").arg(edit->text()));
         return;
     }
     const double seconds = position->kind == PositionSetting::Kind::Share ? duration() * position->value / 100 : position->value;

@@ -59,6 +59,8 @@ Q_SIGNALS:
 
 private:
     void refresh();
+    // Shows why a part keeps nothing under the controls; empty: no problem.
+    void showProblem(const QString &problem);
     void typed(QLineEdit *edit, bool isStart);
     [[nodiscard]] double sliderSeconds(int value) const;
     [[nodiscard]] double duration() const;

@@ -21,6 +21,8 @@ OutputControls::OutputControls(const Widgets &widgets, BackgroundWorker &worker,
 {
     m_widgets.limitBox->setCurrentIndex(-1);
     m_widgets.limitBox->lineEdit()->setPlaceholderText(QStringLiteral("Size limit"));
+    // The words on the field are its placeholder: a screen reader hears them as its name.
+    m_widgets.limitBox->setAccessibleName(QStringLiteral("Size limit"));
     m_widgets.limitProblem->hide();
     connect(m_preview, &PosterPreview::frameReady, this, [this](const QImage &frame) { m_widgets.posterView->setImage(frame); });
     // valueChanged, so keyboard, mouse and assistive tools all move the settings.
@@ -96,6 +98,7 @@ void OutputControls::refreshFrameSize()
     if (!size)
         return;
     setLabelText(m_widgets.frameLabel, frameSizeText(*size));
+    m_widgets.frameSlider->setAccessibleDescription(frameSizeText(*size));
     setLabelText(m_widgets.frameSourceLabel,
                  sourceShareText(frameSizeText(outputFrameSize(*m_source.probe->firstVideoTrackInfo, 100)),
                                  m_widgets.frameSlider->value()));
@@ -123,6 +126,7 @@ void OutputControls::refreshTargetSize()
     const qint64 bytes = m_sizeLimit ? std::min<qint64>(*m_sizeLimit, qint64(kept))
                                      : targetSizeBytes(kept, m_widgets.sizeSlider->value());
     setLabelText(m_widgets.sizeLabel, byteCountText(quint64(std::max<qint64>(bytes, 0))));
+    m_widgets.sizeSlider->setAccessibleDescription(m_widgets.sizeLabel->text());
     setLabelText(m_widgets.sizeSourceLabel, sourceShareText(byteCountText(kept), m_widgets.sizeSlider->value()));
 }
 
@@ -139,6 +143,7 @@ bool OutputControls::applySizeLimit(const QString &text)
     if (setting)
         problem = sizeLimitProblem(setting->value, keptBytes());
     setLabelText(m_widgets.limitProblem, problem.value_or(QString()));
+    m_widgets.limitBox->setAccessibleDescription(problem.value_or(QString())); // heard where it is seen
     m_widgets.limitProblem->setVisible(problem.has_value());
     if (problem)
         return false;
@@ -159,6 +164,7 @@ void OutputControls::clearSizeLimit()
     m_widgets.limitBox->setCurrentIndex(-1);
     m_widgets.limitBox->clearEditText();
     m_widgets.limitProblem->hide();
+    m_widgets.limitBox->setAccessibleDescription(QString());
 }
 
 void OutputControls::fillChoice(ExportChoice &choice) const
@@ -203,5 +209,8 @@ void OutputControls::showPoster()
     else
         m_preview->request(m_source.path, PosterFrame::positionSeconds(m_source.probe->duration, m_widgets.posterSlider->value()),
                            previewFilters());
-    setLabelText(m_widgets.posterTimeLabel, clockText(posterFrameSeconds(), true));
+    const QString time = clockText(posterFrameSeconds(), true);
+    setLabelText(m_widgets.posterTimeLabel, time);
+    m_widgets.posterSlider->setAccessibleDescription(time);
+    m_widgets.posterView->setAccessibleName(QStringLiteral("Poster frame at %1").arg(time));
 }

@@ -25,6 +25,7 @@ void ProgressSheet::show(bool indeterminate, const QString &title)
     m_ui->progressBar->setRange(0, indeterminate ? 0 : 100);
     m_ui->progressTitle->setText(title);
     m_ui->progressTitle->setAccessibleDescription(title);
+    m_dialog->setAccessibleName(title);
     setDetail(QString());
     m_dialog->open();
 }
@@ -67,8 +68,12 @@ bool ProgressSheet::eventFilter(QObject *watched, QEvent *event)
             event->ignore();
             return !m_allowClose;
         }
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+        // Escape does what Cancel does, where there is one; it never just hides the sheet.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            if (m_ui->progressBarCancelBTN->isVisible())
+                Q_EMIT cancelRequested();
             return true;
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -13,8 +13,8 @@ class ProgressSheet;
 }
 
 // The window-modal sheet of a long task: a title, a bar, a line of detail and,
-// for an export, Cancel. Only its owner takes it down: Escape and the window
-// manager's close button do nothing.
+// for an export, Cancel (also Escape). Only its owner takes it down: the window
+// manager's close button does nothing.
 class ProgressSheet : public QObject
 {
     Q_OBJECT

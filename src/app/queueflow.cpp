@@ -180,7 +180,8 @@ void QueueFlow::offerLeftBehind()
     question->setObjectName(QStringLiteral("leftBehindQuestion"));
     question->setInformativeText(names.join(u'\n'));
     showTextsPlainly(question);
-    QAbstractButton *addAgain = question->addButton(QStringLiteral("Add to Queue"), QMessageBox::AcceptRole);
+    QPushButton *addAgain = question->addButton(QStringLiteral("Add to Queue"), QMessageBox::AcceptRole);
+    question->setDefaultButton(addAgain);
     question->addButton(QStringLiteral("Discard"), QMessageBox::RejectRole);
     connect(question, &QMessageBox::finished, this, [this, question, addAgain, left, discardFiles] {
         QStringList problems;

@@ -135,7 +135,8 @@ void QueuePanel::addRow(quint64 id)
     const QString page = pagePath(*entry);
     const auto addButton = [&](const QString &text, auto action) {
         auto *button = new QPushButton(text);
-        button->setAccessibleDescription(text + QStringLiteral(": ") + item->text(VideoColumn));
+        // A screen reader names the row's video with the button: "Cancel clip.mp4".
+        button->setAccessibleName(QStringLiteral("%1 %2").arg(text, item->text(VideoColumn)));
         layout->addWidget(button);
         connect(button, &QPushButton::clicked, this, action);
     };

@@ -58,6 +58,7 @@ void QuitGuard::askAboutExport()
     QMessageBox *question = makeQuestion(m_window, QStringLiteral("An HTML5 video is being created. Stop it and quit?"),
                                          QMessageBox::Cancel);
     QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
+    question->setDefaultButton(QMessageBox::Cancel); // Return keeps the export
     m_exportQuestion = question;
     connect(question, &QMessageBox::finished, this, [this, question, stop] {
         m_exportQuestion = nullptr; // closed, though not yet deleted
@@ -76,6 +77,7 @@ void QuitGuard::askAboutQueue()
                                          QMessageBox::Cancel);
     question->setObjectName(QStringLiteral("queueQuitQuestion"));
     QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
+    question->setDefaultButton(QMessageBox::Cancel); // Return keeps the exports
     m_queueQuestion = question;
     connect(question, &QMessageBox::finished, this, [this, question, stop] {
         m_queueQuestion = nullptr;
