@@ -130,10 +130,13 @@ private Q_SLOTS:
         const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
         QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
         QTemporaryDir temporary;
+        // A name with a placeholder's look stays as it is in the line.
+        const QString source = m_work.filePath(u"noisy %3.mp4"_s);
+        QVERIFY(QFile::copy(mediaPath(u"noisy.mp4"_s), source));
         QProcess command;
         command.setStandardErrorFile(QString::fromLocal8Bit(::ptsname(master)));
         startVideofold(command,
-                      {u"export"_s, mediaPath(u"noisy.mp4"_s), u"-o"_s, u"tty"_s, u"--frame-size"_s, u"160x90"_s,
+                      {u"export"_s, source, u"-o"_s, u"tty"_s, u"--frame-size"_s, u"160x90"_s,
                        u"--poster"_s, u"20%"_s, u"--autoplay"_s, u"--loop"_s, u"--no-controls"_s, u"--minimal-page"_s,
                        u"--fast-start"_s, u"--verbose"_s}, temporary);
         QByteArray terminal;
@@ -147,7 +150,7 @@ private Q_SLOTS:
         drain();
         ::close(master);
         QCOMPARE(command.exitCode(), 0);
-        QVERIFY2(terminal.contains("\r\x1b[Knoisy.mp4 · Final pass · ") && terminal.contains(" elapsed · about "),
+        QVERIFY2(terminal.contains("\r\x1b[Knoisy %3.mp4 · Final pass · ") && terminal.contains(" elapsed · about "),
                  terminal.constData());
         QVERIFY(terminal.contains("Encoder arguments: ")); // --verbose
         const QString folder = m_work.filePath(u"tty"_s);
@@ -186,6 +189,14 @@ private Q_SLOTS:
                                    "--fast-start", "--autoplay", "--loop", "--muted", "--no-controls", "--replace", "--quiet", "--json"})
             QVERIFY2(help.status == 0 && help.out.contains(option), option);
         QVERIFY(videofold({u"--help"_s}).out.contains("videofold export [OPTIONS] SOURCE..."));
+        // Not on a terminal, help fits 80 columns, each option's words whole.
+        for (const QStringList &asked : {QStringList{u"--help"_s}, QStringList{u"export"_s, u"--help"_s}}) {
+            const QString text = QString::fromUtf8(videofold(asked).out);
+            for (const QString &line : text.split(u'\n'))
+                QVERIFY2(line.size() <= 80, qPrintable(line));
+            QVERIFY(text.contains(u"  --size SIZE                The video's size: a share of the source file's\n"
+                                  "                             (50%) or a limit in bytes"_s));
+        }
         QVERIFY(videofold({u"--version"_s}).out.startsWith("videofold " VIDEOFOLD_VERSION));
     }
 

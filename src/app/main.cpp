@@ -1,6 +1,7 @@
 #include "app/appdelegate.h"
 #include "app/toolcheck.h"
 #include "cli/exportcommand.h"
+#include "cli/exportoptions.h"
 #include "cli/servecommand.h"
 #include "common/unixsignals.h"
 
@@ -31,7 +32,7 @@ std::optional<int> runCommand(int argc, char *argv[])
         return checkTools(QCoreApplication::arguments());
     }
     if (first == "-h" || first == "--help") {
-        std::fputs(applicationHelpText().toUtf8().constData(), stdout);
+        std::fputs(applicationHelpText(helpWidth()).toUtf8().constData(), stdout);
         return 0;
     }
     if (first == "--version") {

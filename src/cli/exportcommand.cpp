@@ -237,7 +237,7 @@ int runExportCommand(const QStringList &arguments)
         return exitUsage;
     }
     if (helpAsked) {
-        std::printf("%s", exportHelpText().toUtf8().constData());
+        std::printf("%s", exportHelpText(helpWidth()).toUtf8().constData());
         return exitSuccess;
     }
     if (settings.choice.av1Version && !MediaTools::encoderHas(MediaTools::av1EncoderName)) {
@@ -249,22 +249,22 @@ int runExportCommand(const QStringList &arguments)
     return command.run();
 }
 
-QString applicationHelpText()
+QString applicationHelpText(int width)
 {
     return QStringLiteral("Usage: videofold [FILE | URL]\n"
                           "       videofold export [OPTIONS] SOURCE...\n"
                           "       videofold serve FOLDER [--port N] [--open]\n"
-                          "       videofold --check-tools [VIDEO]\n\n"
-                          "Without a command, opens the window (with a file or file:// URL, opens that video).\n\n"
-                          "Commands and options:\n"
-                          "  export SOURCE...             Exports videos without a window; "
-                          "'videofold export --help' lists its options.\n"
-                          "  serve FOLDER [--port N] [--open]\n"
-                          "                               Serves an exported folder on 127.0.0.1 and prints its page's "
-                          "address, until Ctrl+C.\n"
-                          "  --check-tools [VIDEO]        Prints where the media tools are and what the prober makes "
-                          "of a video.\n"
-                          "  -h, --help                   This help.\n"
-                          "  --version                    The version.\n\n")
-        + exportHelpText();
+                          "       videofold --check-tools [VIDEO]\n\n")
+        + wrappedText(QStringLiteral("Without a command, opens the window (with a file or file:// URL, opens that video)."),
+                      0, width, 0)
+        + QStringLiteral("\n\nCommands and options:\n")
+        + helpEntry(QStringLiteral("  export SOURCE..."),
+                    QStringLiteral("Exports videos without a window; 'videofold export --help' lists its options."), width)
+        + helpEntry(QStringLiteral("  serve FOLDER [--port N] [--open]"),
+                    QStringLiteral("Serves an exported folder on 127.0.0.1 and prints its page's address, until Ctrl+C."),
+                    width)
+        + helpEntry(QStringLiteral("  --check-tools [VIDEO]"),
+                    QStringLiteral("Prints where the media tools are and what the prober makes of a video."), width)
+        + helpEntry(QStringLiteral("  -h, --help"), QStringLiteral("This help."), width)
+        + helpEntry(QStringLiteral("  --version"), QStringLiteral("The version."), width) + u'\n' + exportHelpText(width);
 }

@@ -11,7 +11,7 @@
 [[nodiscard]] int runExportCommand(const QStringList &arguments);
 
 // What "videofold --help" prints.
-[[nodiscard]] QString applicationHelpText();
+[[nodiscard]] QString applicationHelpText(int width);
 
 inline constexpr int exitSuccess = 0;
 inline constexpr int exitFailure = 1;

@@ -10,6 +10,9 @@
 
 #include <cstdio>
 
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 namespace {
 
 const QString defaultFolderName = QStringLiteral("HTML5Video");
@@ -70,9 +73,11 @@ const QList<Option> &options()
 }
 
 const QString exitStatusText = QStringLiteral(
-    "Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run);\n"
-    "2 for a usage error, before anything is written; 130 after Ctrl+C, 143 after SIGTERM and 129 after SIGHUP,\n"
-    "which stop the running export, remove its folder and skip the rest.\n");
+    "Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run); "
+    "2 for a usage error, before anything is written; 130 after Ctrl+C, 143 after SIGTERM and 129 after SIGHUP, "
+    "which stop the running export, remove its folder and skip the rest.");
+
+
 
 // Reads an option's value into setting when it is given; what it takes, when it cannot be read.
 template <typename Setting>
@@ -90,11 +95,52 @@ std::optional<QString> readValue(const QCommandLineParser &parser, const QString
 
 } // namespace
 
-QString exportHelpText()
+QString wrappedText(const QString &text, qsizetype indent, qsizetype width, qsizetype firstColumn)
 {
-    QString text = QStringLiteral("Usage: videofold export [OPTIONS] SOURCE...\n\n"
-                                  "Turns each video into a folder ready for a web site: html5video.mp4 (H.264), "
-                                  "poster.jpg and html5Video.html.\n\nOptions:\n");
+    QString result;
+    qsizetype column = firstColumn;
+    bool lineEmpty = true;
+    for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!lineEmpty && column + 1 + word.size() > width) {
+            result += u'\n' + QString(indent, u' ');
+            column = indent;
+            lineEmpty = true;
+        }
+        if (!lineEmpty) {
+            result += u' ';
+            ++column;
+        }
+        result += word;
+        column += word.size();
+        lineEmpty = false;
+    }
+    return result;
+}
+
+QString helpEntry(QString left, const QString &description, int width)
+{
+    // A long name takes a line of its own; every description starts in one column.
+    if (left.size() >= helpColumn)
+        left += u'\n' + QString(helpColumn, u' ');
+    else
+        left = left.leftJustified(helpColumn);
+    return left + wrappedText(description, helpColumn, width, helpColumn) + u'\n';
+}
+
+int helpWidth()
+{
+    winsize size{};
+    if (::isatty(STDOUT_FILENO) == 1 && ::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col >= 40)
+        return size.ws_col;
+    return 80;
+}
+
+QString exportHelpText(int width)
+{
+    QString text = QStringLiteral("Usage: videofold export [OPTIONS] SOURCE...\n\n")
+        + wrappedText(QStringLiteral("Turns each video into a folder ready for a web site: html5video.mp4 (H.264), "
+                                     "poster.jpg and html5Video.html."), 0, width, 0)
+        + QStringLiteral("\n\nOptions:\n");
     for (const Option &option : options()) {
         QStringList spelled;
         for (const QString &name : option.names)
@@ -102,10 +148,10 @@ QString exportHelpText()
         QString left = QStringLiteral("  ") + spelled.join(QStringLiteral(", "));
         if (!option.valueName.isEmpty())
             left += u' ' + option.valueName;
-        text += left.leftJustified(28) + u' ' + option.description + u'\n';
+        text += helpEntry(left, option.description, width);
     }
-    text += QStringLiteral("  -h, --help                   This help.\n\n") + exitStatusText;
-    return text;
+    text += helpEntry(QStringLiteral("  -h, --help"), QStringLiteral("This help."), width);
+    return text + u'\n' + wrappedText(exitStatusText, 0, width, 0) + u'\n';
 }
 
 std::optional<QString> readSettings(const QStringList &arguments, CommandSettings &settings, bool &helpAsked)

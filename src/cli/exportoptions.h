@@ -29,5 +29,19 @@ struct CommandSettings
 // each source inside the output, twins numbered.
 [[nodiscard]] QStringList outputFolders(const CommandSettings &settings);
 
-// What "videofold export --help" prints.
-[[nodiscard]] QString exportHelpText();
+// What "videofold export --help" prints, wrapped at width columns.
+[[nodiscard]] QString exportHelpText(int width);
+
+// The width help is wrapped at: the terminal's, or 80 columns where standard output is none.
+[[nodiscard]] int helpWidth();
+
+// The column where every option's description starts.
+inline constexpr qsizetype helpColumn = 29;
+
+// text wrapped at width between words; the first line goes on from firstColumn,
+// the others start at indent.
+[[nodiscard]] QString wrappedText(const QString &text, qsizetype indent, qsizetype width, qsizetype firstColumn);
+
+// One entry of a help's list: its name (as "  --size SIZE") and its description
+// from helpColumn on, wrapped at width.
+[[nodiscard]] QString helpEntry(QString left, const QString &description, int width);
