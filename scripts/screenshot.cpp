@@ -11,6 +11,7 @@
 #include "app/saveflow.h"
 #include "common/diagnostics.h"
 #include "export/exportqueue.h"
+#include "../tests/darkpalette.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,18 +101,7 @@ bool grabPreferences(const QString &path)
 // The same window as the first under a dark palette.
 bool grabDark(const QString &media, const QString &path)
 {
-    QPalette dark;
-    for (const auto &[role, colour] : {std::pair{QPalette::Window, QColor(0x24, 0x24, 0x24)},
-                                       {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
-                                       {QPalette::Base, QColor(0x1c, 0x1c, 0x1c)},
-                                       {QPalette::AlternateBase, QColor(0x2c, 0x2c, 0x2c)},
-                                       {QPalette::Text, QColor(0xee, 0xee, 0xee)},
-                                       {QPalette::Button, QColor(0x33, 0x33, 0x33)},
-                                       {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
-                                       {QPalette::PlaceholderText, QColor(0x99, 0x99, 0x99)},
-                                       {QPalette::Highlight, QColor(0x35, 0x84, 0xe4)}})
-        dark.setColor(role, colour);
-    QApplication::setPalette(dark);
+    QApplication::setPalette(darkPalette());
     return grabMainWindow(media, path);
 }
 

@@ -3,6 +3,7 @@
 // readable in a dark palette. Run on a laptop's screen and on a dense one at 200 %.
 #include "apptesting.h"
 #include "app/queuepanel.h"
+#include "darkpalette.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -124,21 +125,10 @@ private Q_SLOTS:
         sheet.hide();
     }
 
-    void darkPalette()
+    void readableInADarkPalette()
     {
-        QPalette dark;
-        for (const auto &[role, colour] : {std::pair{QPalette::Window, QColor(0x24, 0x24, 0x24)},
-                                           {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
-                                           {QPalette::Base, QColor(0x1c, 0x1c, 0x1c)},
-                                           {QPalette::AlternateBase, QColor(0x2c, 0x2c, 0x2c)},
-                                           {QPalette::Text, QColor(0xee, 0xee, 0xee)},
-                                           {QPalette::Button, QColor(0x33, 0x33, 0x33)},
-                                           {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)},
-                                           {QPalette::PlaceholderText, QColor(0x99, 0x99, 0x99)},
-                                           {QPalette::Highlight, QColor(0x35, 0x84, 0xe4)}})
-            dark.setColor(role, colour);
         const QPalette usual = QApplication::palette();
-        QApplication::setPalette(dark);
+        QApplication::setPalette(darkPalette());
         const auto restore = qScopeGuard([&] { QApplication::setPalette(usual); });
         LaunchedDelegate delegate;
         delegate.window()->show();
