@@ -41,7 +41,6 @@ QProcess *ExportSheet::encoderProcess() const
 
 void ExportSheet::start(const QString &folder)
 {
-    m_cancelled = false;
     m_stopped = false;
     m_isExporting = true;
     m_folder = folder;
@@ -88,9 +87,6 @@ void ExportSheet::startJob(const QString &folder)
     m_job->start();
     if (!m_job->hasProgress())
         m_sheet.setIndeterminate(); // no duration, no percentage
-    // A cancel pressed before the job existed is not lost.
-    if (m_cancelled)
-        m_job->cancel();
 }
 
 void ExportSheet::showProgress(double percent, const QString &runName)
@@ -106,7 +102,6 @@ void ExportSheet::showProgress(double percent, const QString &runName)
 
 void ExportSheet::cancel()
 {
-    m_cancelled = true;
     if (m_isWaiting) {
         // Nothing was started yet: end the export now, not when the extraction does.
         m_isWaiting = false;

@@ -70,7 +70,6 @@ private:
     QString m_folder;
     bool m_isExporting = false;
     bool m_isWaiting = false; // for the preview's last extraction or the queue, before the job starts
-    bool m_cancelled = false; // before the job existed, too
     bool m_stopped = false;
     quint64 m_ticket = 0; // tells a waiting export's callbacks whether they still count
     QElapsedTimer m_clock;

@@ -43,8 +43,6 @@ public:
     void setStart(double seconds) { setPart(seconds, m_end); }
     void setEnd(double seconds) { setPart(m_start, seconds); }
     [[nodiscard]] bool isPartKept() const { return m_start > 0 || m_end.has_value(); }
-    [[nodiscard]] double start() const { return m_start; }
-    [[nodiscard]] std::optional<double> end() const { return m_end; }
     // The start and the end of the choice.
     void fillChoice(ExportChoice &choice) const;
 

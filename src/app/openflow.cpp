@@ -1,6 +1,7 @@
 #include "app/openflow.h"
 
 #include "app/alerts.h"
+#include "app/labels.h"
 #include "app/links.h"
 #include "app/mediainfomodel.h"
 #include "app/notificationcenter.h"
@@ -124,8 +125,7 @@ void OpenFlow::finish(const QString &path, Analysis analysis)
     m_widgets.window->setWindowFilePath(path);
     m_widgets.window->setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" – Videofold"));
     m_recentFiles->add(path);
-    m_widgets.sourceFactsLabel->setText(sourceFactsText(*m_source.probe));
-    m_widgets.sourceFactsLabel->setAccessibleDescription(m_widgets.sourceFactsLabel->text());
+    setLabelText(m_widgets.sourceFactsLabel, sourceFactsText(*m_source.probe));
     showInformation(std::move(analysis.information));
     Q_EMIT opened(true);
 }

@@ -120,10 +120,9 @@ void OutputControls::refreshTargetSize()
 {
     if (!m_source.isOpen() || !m_source.probe->fileSize)
         return;
-    // 100 % is the source's size for the part kept: a share gives the whole video's rates;
-    // a limit over the source acts as the source's own size.
+    // 100 % is the source's size for the part kept: a share gives the whole video's rates.
     const quint64 kept = keptBytes();
-    const qint64 bytes = m_sizeLimit ? std::min<qint64>(*m_sizeLimit, qint64(kept))
+    const qint64 bytes = m_sizeLimit ? qint64(limitTargetBytes(double(*m_sizeLimit), kept))
                                      : targetSizeBytes(kept, m_widgets.sizeSlider->value());
     setLabelText(m_widgets.sizeLabel, byteCountText(quint64(std::max<qint64>(bytes, 0))));
     m_widgets.sizeSlider->setAccessibleDescription(m_widgets.sizeLabel->text());

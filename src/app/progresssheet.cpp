@@ -1,5 +1,6 @@
 #include "app/progresssheet.h"
 
+#include "app/labels.h"
 #include "ui_progresssheet.h"
 
 #include <QDialog>
@@ -23,8 +24,7 @@ void ProgressSheet::show(bool indeterminate, const QString &title)
     m_ui->progressBarCancelBTN->setVisible(!indeterminate);
     m_ui->progressBar->setValue(0);
     m_ui->progressBar->setRange(0, indeterminate ? 0 : 100);
-    m_ui->progressTitle->setText(title);
-    m_ui->progressTitle->setAccessibleDescription(title);
+    setLabelText(m_ui->progressTitle, title);
     m_dialog->setAccessibleName(title);
     setDetail(QString());
     m_dialog->open();
@@ -57,8 +57,7 @@ void ProgressSheet::setIndeterminate()
 
 void ProgressSheet::setDetail(const QString &text)
 {
-    m_ui->progressDetail->setText(text);
-    m_ui->progressDetail->setAccessibleDescription(text);
+    setLabelText(m_ui->progressDetail, text);
 }
 
 bool ProgressSheet::eventFilter(QObject *watched, QEvent *event)

@@ -65,6 +65,11 @@ double frameSeconds(const FileProbe &probe)
     return 1 / *rate;
 }
 
+double limitTargetBytes(double limit, quint64 sourceBytes)
+{
+    return sourceBytes > 0 ? std::min(limit, double(sourceBytes)) : limit;
+}
+
 quint64 keptSourceBytes(quint64 fileSize, double keptShare)
 {
     return keptShare >= 1 ? fileSize : quint64(std::llround(double(fileSize) * keptShare));
@@ -98,8 +103,7 @@ ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileP
     if (choice.size.kind == SizeSetting::Kind::Share) {
         request.targetBytes = targetBytesForShare(fileSize, choice.size.value) * keptShare;
     } else {
-        const quint64 sourceBytes = keptSourceBytes(fileSize, keptShare);
-        request.targetBytes = sourceBytes > 0 ? std::min(choice.size.value, double(sourceBytes)) : choice.size.value;
+        request.targetBytes = limitTargetBytes(choice.size.value, keptSourceBytes(fileSize, keptShare));
         request.targetIsCeiling = true;
     }
 

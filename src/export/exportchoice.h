@@ -50,5 +50,9 @@ struct ChosenExport
 // How long one frame of the source lasts: the shortest part worth keeping.
 [[nodiscard]] double frameSeconds(const FileProbe &probe);
 
+// What a size limit aims at for a source (or part) of sourceBytes: a limit over
+// the source acts as the source's own size; an unknown size (0) leaves it as typed.
+[[nodiscard]] double limitTargetBytes(double limit, quint64 sourceBytes);
+
 // The source's size for a part that is keptShare of the duration (exactly 1 for the whole).
 [[nodiscard]] quint64 keptSourceBytes(quint64 fileSize, double keptShare);
