@@ -65,7 +65,7 @@ fuzz: deps
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 	cmake --build build-bench --parallel $(JOBS) --target videofold videofold_bench videofold_window_bench
-	build-bench/videofold_bench bench/results.json
+	VIDEOFOLD_FOOTAGE_FOLDER="$$(bench/fetch-footage)" build-bench/videofold_bench bench/results.json
 	build-bench/videofold_window_bench bench/window-results.json
 
 clean:

@@ -11,7 +11,7 @@ struct Figure
     double target = 0;
     QList<double> samples;
     bool boundsLargest = false; // the target bounds every sample, not only the median
-    bool boundsBelow = false;   // the median should stay above the target
+    bool boundsBelow = false;   // the median should reach the target at least
 
     [[nodiscard]] double min() const;
     [[nodiscard]] double median() const;
@@ -19,7 +19,7 @@ struct Figure
     [[nodiscard]] bool meetsTarget() const
     {
         if (boundsBelow)
-            return !samples.isEmpty() && median() > target;
+            return !samples.isEmpty() && median() >= target;
         return !samples.isEmpty() && (boundsLargest ? max() : median()) <= target;
     }
 };

@@ -16,6 +16,7 @@
 #include "export/posterframe.h"
 #include "export/progress.h"
 #include "export/settingstext.h"
+#include "export/sharpness.h"
 #include "probe/fileprobe.h"
 #include "testing.h"
 #include "tools/mediatools.h"
@@ -139,12 +140,12 @@ private Q_SLOTS:
 
     void av1SizeDecisions()
     {
-        // Target 1,000,000 bytes, 50,000 of them audio and container: the AV1 runs aim at 890,000 of video.
+        // Target 1,000,000 bytes, 50,000 of them audio and container: the AV1 runs aim at 920,000 of video.
         using enum PassKind;
         const std::tuple<QList<Pass>, std::optional<double>, std::optional<qsizetype>> rows[] = { // runs, next rate, kept run
             {{{Final, 1000, 950'000}}, {}, 0},
-            {{{Final, 1000, 1'050'000}}, 1000.0 * 890'000 / 1'000'000, {}},
-            {{{Final, 1000, 650'000}}, 1000.0 * 890'000 / 600'000, 0},
+            {{{Final, 1000, 1'050'000}}, 1000.0 * 920'000 / 1'000'000, {}},
+            {{{Final, 1000, 650'000}}, 1000.0 * 920'000 / 600'000, 0},
             {{{Final, 1000, 650'000}, {Corrected, 1500, 660'000}}, {}, 1}, // the quality ceiling
             {{{Final, 1000, 1'200'000}, {Corrected, 800, 850'000}, {Corrected, 900, 1'010'000}}, {}, 1},
             {{{Final, 1000, 1'200'000}, {Corrected, 800, 1'100'000}, {Corrected, 700, 1'001'000}}, {}, {}},
@@ -154,7 +155,7 @@ private Q_SLOTS:
             QCOMPARE(nextAv1Kilobits(runs, 1'000'000, 50'000), next);
             QCOMPARE(keptAv1Run(runs, 1'000'000), kept);
         }
-        QCOMPARE(firstAv1Kilobits(1'000'000, 50'000, 10), 714.4);
+        QCOMPARE(firstAv1Kilobits(1'000'000, 50'000, 10), 737.2);
         QVERIFY(!nextAv1Kilobits({}, 1'000'000, 0) && !nextAv1Kilobits({{Final, 1000, 950'000}}, 0, 0)); // no run, no target
     }
 
@@ -179,11 +180,39 @@ private Q_SLOTS:
         Av1Start start{500.0, true, {640, 360}, 1'000'000, 0, 10};
         QCOMPARE(firstAv1Step(start).kilobits, 500.0); // the single run's rate
         start.fixedBytes = 50'000;
-        QCOMPARE(firstAv1Step(start).kilobits, 714.4); // beside the audio the analysis measured
+        QCOMPARE(firstAv1Step(start).kilobits, 737.2); // beside the audio the analysis measured
         start.frameSize = {62, 34};
         QVERIFY(firstAv1Step(start).problem.contains(u"smaller than 64 x 64 pixels; this one is 62 x 34"_s));
         start.singleRunKilobits.reset();
         QVERIFY(firstAv1Step(start).problem.contains(u"duration is unknown"_s));
+    }
+
+    void av1KeptOnlyWhenSharper()
+    {
+        // Each video's mean SSIM against the source decides; four decimals, as they are shown.
+        const QString printed = u"[ssim@av1 @ 0x55a0] SSIM Y:0.972487 (15.6) U:0.986761 (18.7) V:0.987656 (19.0) All:0.977394 (16.4)\n"
+                                "[ssim@h264 @ 0x55a1] SSIM Y:0.988834 (19.5) U:0.993898 (22.1) V:0.994175 (22.3) All:0.990568 (20.2)\n"_s;
+        const Sharpness read = readSharpness(printed);
+        QVERIFY(read.av1 == 0.977394 && read.h264 == 0.990568);
+        QVERIFY(!readSharpness(u"[ssim@h264 @ 0x1] SSIM Y:0.98 All:0.98 (20.0)\n"_s).measured());
+
+        const std::tuple<const char *, Sharpness, bool, QString> rows[] = {
+            {"sharper", {0.9812, 0.9851, {}}, true, u"AV1 version sharper: SSIM 0.9851 against 0.9812"_s},
+            {"sharper by the last decimal shown", {0.99001, 0.99012, {}}, true, u"SSIM 0.9901 against 0.9900"_s},
+            {"level", {0.9906, 0.9906, {}}, false, u"AV1 version no sharper: SSIM 0.9906 against 0.9906"_s},
+            {"level in the decimals shown", {0.99061, 0.99064, {}}, false, u"SSIM 0.9906 against 0.9906"_s},
+            {"worse", {0.9906, 0.9856, {}}, false, u"AV1 version no sharper: SSIM 0.9856 against 0.9906"_s},
+            {"comparison failed", {std::nullopt, std::nullopt, u"Invalid data found when processing input"_s}, true,
+             u"AV1 version kept unmeasured, its size and playback checked: Invalid data found when processing input"_s},
+            {"one figure missing", {0.99, std::nullopt, u"no figure for AV1"_s}, true, u"kept unmeasured"_s}};
+        for (const auto &[name, sharpness, keep, diagnostic] : rows) {
+            const Av1Judgement judged = judgeSharpness(sharpness);
+            QVERIFY2(judged.keep == keep && judged.diagnostic.contains(diagnostic) && judged.problem.isEmpty() == keep,
+                     qPrintable(QString::fromUtf8(name) + u": "_s + judged.diagnostic));
+        }
+        QCOMPARE(judgeSharpness({0.9906, 0.9856, {}}).problem,
+                 u"The AV1 version was no sharper than the H.264 one (SSIM 0.9856 against 0.9906), so the page offers the "
+                 "H.264 video alone."_s);
     }
 
     void verdicts()

@@ -3,6 +3,7 @@
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
 #include "export/encoderarguments.h"
+#include "export/sharpness.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -96,4 +97,13 @@ void Av1Version::finish(const Av1Step &step)
     }
     for (qsizetype run = 0; run < m_runs.size(); ++run)
         QFile::remove(runPath(run));
+}
+
+void Av1Version::judged(const Av1Judgement &judgement)
+{
+    writeDiagnosticLine(judgement.diagnostic);
+    if (judgement.keep)
+        return;
+    m_problem = judgement.problem;
+    QFile::remove(m_folder + u'/' + av1VideoFileName.toString());
 }

@@ -61,6 +61,8 @@ public:
     [[nodiscard]] QString runName() const;
     // After a Keep or Drop step: the kept run's file becomes the AV1 video, the other runs' files go.
     void finish(const Av1Step &step);
+    // After the kept file was compared with the H.264 one: a file no sharper goes.
+    void judged(const struct Av1Judgement &judgement);
     // Why the AV1 version is missing; empty when it was kept.
     [[nodiscard]] const QString &problem() const { return m_problem; }
 

@@ -157,9 +157,7 @@ QStringList containerOptions(const EncoderInputs &inputs)
 
 QStringList videoFilterOptions(const EncoderInputs &inputs)
 {
-    const QString frameSize = QString::number(inputs.frameSize.width) + u':' + QString::number(inputs.frameSize.height);
-    QStringList options = {QStringLiteral("-vf"), toneMapFilters(inputs.firstVideoTransfer) + QStringLiteral("scale=")
-                                                       + frameSize + QStringLiteral(",setsar=1:1")};
+    QStringList options = {QStringLiteral("-vf"), videoFilterChain(inputs)};
     // Mapped to SDR, the video says so, or players would still treat it as HDR.
     if (isHdrTransfer(inputs.firstVideoTransfer)) {
         options << QStringLiteral("-color_primaries") << QStringLiteral("bt709") << QStringLiteral("-color_trc")
@@ -207,6 +205,12 @@ QStringList passOptions(int pass, const QString &temporaryFolder)
 }
 
 } // namespace
+
+QString videoFilterChain(const EncoderInputs &inputs)
+{
+    const QString frameSize = QString::number(inputs.frameSize.width) + u':' + QString::number(inputs.frameSize.height);
+    return toneMapFilters(inputs.firstVideoTransfer) + QStringLiteral("scale=") + frameSize + QStringLiteral(",setsar=1:1");
+}
 
 QStringList buildEncoderArguments(const EncoderInputs &inputs)
 {
@@ -292,7 +296,8 @@ QStringList av1Arguments(const EncoderInputs &inputs, const QString &outputPath,
               << rateText(acceptedVideoRate(videoKilobits)) << videoFilterOptions(inputs) << QStringLiteral("-map")
               << QStringLiteral("0:") + (*inputs.firstVideoTrackInfo)[u"index"].stringValue() << QStringLiteral("-c:v")
               << QStringLiteral("libsvtav1") << QStringLiteral("-preset") << QString::number(av1Preset)
-              << QStringLiteral("-g") << QString::number(keyFrameInterval);
+              << QStringLiteral("-g") << QString::number(keyFrameInterval) << QStringLiteral("-svtav1-params")
+              << av1EncoderParameters.toString();
     if (hasAudio(inputs))
         arguments << QStringLiteral("-map") << QStringLiteral("1:a") << QStringLiteral("-c:a") << QStringLiteral("copy");
     if (inputs.fastStart)

@@ -109,7 +109,7 @@ namespace {
 bool withinCeiling(const Pass &run, qint64 targetBytes)
 {
     return run.writtenBytes > 0 && run.writtenBytes <= targetBytes
-        && double(run.writtenBytes) >= ceilingBounds.least * double(targetBytes);
+        && double(run.writtenBytes) >= av1Bounds.least * double(targetBytes);
 }
 
 } // namespace
@@ -120,13 +120,25 @@ std::optional<double> nextAv1Kilobits(const QList<Pass> &runs, qint64 targetByte
         return std::nullopt;
     const Pass &last = runs.last();
     if (last.writtenBytes <= 0 || withinCeiling(last, targetBytes)
-        || reachedQualityCeiling(runs, ceilingBounds.least, targetBytes)) {
+        || reachedQualityCeiling(runs, av1Bounds.least, targetBytes)) {
         return std::nullopt;
     }
     const double wantedVideo = double(targetBytes) * av1Aim - double(fixedBytes);
     const double writtenVideo = double(last.writtenBytes - fixedBytes);
     if (wantedVideo <= 0 || writtenVideo <= 0)
         return std::nullopt;
+    // After two runs, the line through them: on short clips a share of the
+    // bytes does not follow the rate (the key frame, the headers), so scaling
+    // alone keeps missing the same way.
+    if (runs.size() >= 2) {
+        const Pass &before = runs.at(runs.size() - 2);
+        const double bytesPerKilobit = double(last.writtenBytes - before.writtenBytes) / (last.videoKilobits - before.videoKilobits);
+        if (before.writtenBytes > 0 && std::isfinite(bytesPerKilobit) && bytesPerKilobit > 0) {
+            const double rate = last.videoKilobits + (wantedVideo - writtenVideo) / bytesPerKilobit;
+            if (rate > 0)
+                return std::max(rate, 1.0);
+        }
+    }
     return std::max(last.videoKilobits * wantedVideo / writtenVideo, 1.0);
 }
 

@@ -5,6 +5,7 @@
 #include "common/numbertext.h"
 #include "common/temporaryfolder.h"
 #include "export/av1steps.h"
+#include "export/sharpness.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
 #include "export/exportfiles.h"
@@ -322,6 +323,34 @@ void ExportJob::takeAv1Step(const Av1Step &step)
         return;
     }
     m_av1->finish(step);
+    if (step.kind == Av1Step::Kind::Keep)
+        compareAv1WithH264();
+    else
+        av1Done();
+}
+
+void ExportJob::compareAv1WithH264()
+{
+    m_runName = QStringLiteral("Comparing both videos with the source");
+    m_measuring = true;
+    Q_EMIT progressChanged(m_percent, m_runName);
+    m_worker.run([arguments = sharpnessArguments(m_inputs, path(videoFileName), path(av1VideoFileName)),
+                  seconds = m_inputs.duration.value_or(0), cancelled = m_posterCancelled] {
+        return measureSharpness(arguments, seconds, cancelled.get());
+    },
+                 [this](const Sharpness &sharpness) {
+                     m_measuring = false;
+                     if (m_cancelRequested) {
+                         encodingDone(false);
+                         return;
+                     }
+                     m_av1->judged(judgeSharpness(sharpness));
+                     av1Done();
+                 });
+}
+
+void ExportJob::av1Done()
+{
     if (!m_request.minimalPage)
         ExportFiles::writeTypedPage(m_request, m_pageContent);
     encodingDone(true);

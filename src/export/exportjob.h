@@ -79,6 +79,8 @@ private:
     void startAv1();
     void takeAv1Step(const Av1Step &step);
     void av1RunFinished(bool endedNormally);
+    void compareAv1WithH264();
+    void av1Done();
     void encodingDone(bool endedNormally);
     void concludeWhenIdle();
     void judge();

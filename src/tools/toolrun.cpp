@@ -54,8 +54,10 @@ Result run(const QString &program, const QStringList &arguments, const Options &
     }
     QByteArray errors;
     const auto drain = [&] {
-        result.output += process.readAllStandardOutput();
-        errors += process.readAllStandardError();
+        const QByteArray output = process.readAllStandardOutput();
+        result.output += output;
+        // Merged, what the tool said on standard error is in its output.
+        errors += options.errorsAsOutput ? output : process.readAllStandardError();
         if (errors.size() > errorTailBytes)
             errors = errors.right(errorTailBytes);
     };

@@ -28,7 +28,7 @@ struct Result
     End end = End::NotStarted;
     int exitCode = -1;
     QByteArray output;  // standard output (with standard error when asked)
-    QString errorLines; // the last lines of standard error, or why it did not start
+    QString errorLines; // the last lines of standard error (of the output, merged), or why it did not start
 
     [[nodiscard]] bool succeeded() const { return end == End::Exited && exitCode == 0; }
 };
