@@ -3,6 +3,7 @@
 // Helpers shared by the widget tests.
 
 #include "app/appdelegate.h"
+#include "common/translations.h"
 #include "app/dropviews.h"
 #include "app/exportsheet.h"
 #include "app/keptpartcontrols.h"
@@ -58,7 +59,11 @@ inline void usePrivateSettingsStore()
 // The window and its parts as the application starts them.
 struct LaunchedDelegate : AppDelegate
 {
-    LaunchedDelegate() { applicationDidFinishLaunching(); }
+    LaunchedDelegate()
+    {
+        installTranslations(); // as main() does before the window is made
+        applicationDidFinishLaunching();
+    }
 };
 
 // The window's widget or action of that object name; the test fails without one.
@@ -75,7 +80,7 @@ T *child(const AppDelegate &delegate, const char *name)
 inline bool clickButton(QMessageBox *box, const QString &text)
 {
     for (QAbstractButton *button : box ? box->buttons() : QList<QAbstractButton *>()) {
-        if (button->text() == text) {
+        if (QString(button->text()).remove(u'&') == text) { // Qt's own buttons carry mnemonics: "&OK"
             button->click();
             return true;
         }

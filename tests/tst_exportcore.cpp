@@ -637,14 +637,14 @@ private Q_SLOTS:
             QCOMPARE(verdict.success, reason.isEmpty());
             QCOMPARE(verdict.entries.size(), names.size());
             if (!verdict.success)
-                QCOMPARE(failureReason(names, written, encoderEndedNormally, QString()), reason);
+                QCOMPARE(failureReason(names, written, encoderEndedNormally, QString()).text, reason);
         }
         // Three entries, none of them a video; a video that does not play; the encoder's own last words.
         QVERIFY(!judgeFolder(u"/out"_s, {u"html5Video.html"_s, u"poster.jpg"_s, u"video.MP4"_s}, true, {}).success);
         QVERIFY(!judgeFolder(u"/out"_s, {u"html5Video.html"_s, u"bad.mp4"_s, u"poster.jpg"_s}, true,
                              [](const QString &) { return false; }).success);
-        QCOMPARE(failureReason(complete, {}, true, QString()), u"The video written cannot be played."_s);
-        QCOMPARE(failureReason(complete, {}, false, u"No space left on device"_s), u"The encoder stopped:\nNo space left on device"_s);
+        QCOMPARE(failureReason(complete, {}, true, QString()).text, u"The video written cannot be played."_s);
+        QCOMPARE(failureReason(complete, {}, false, u"No space left on device"_s).text, u"The encoder stopped:\nNo space left on device"_s);
 
         // After the fact: the first cause a user can act on, then what the folder lacks.
         FailureFacts facts;
@@ -652,34 +652,39 @@ private Q_SLOTS:
         facts.folder = u"/out"_s;
         facts.names = {u"html5Video.html"_s, u"html5video.mp4"_s};
         facts.videoBytes = 212'992;
-        const std::pair<std::function<void(FailureFacts &)>, QString> causes[] = {
-            {[](FailureFacts &f) { f.sourceReadable = false; }, u"“clip.mp4” was moved, renamed or deleted while it was exported."_s},
+        const std::tuple<std::function<void(FailureFacts &)>, QString, QString> causes[] = {
+            {[](FailureFacts &f) { f.sourceReadable = false; }, u"“clip.mp4” was moved, renamed or deleted while it was exported."_s,
+             u"sourceGone"_s},
             {[](FailureFacts &f) { f.freeBytes = 288'000; f.neededBytes = 2'100'000; },
-             u"The disk is full: 288.0 kB free, and this export needs about 2.1 MB."_s},
-            {[](FailureFacts &f) { f.encoderMessage = u"html5video.mp4: Read-only file system"_s; }, u"The folder /out cannot be written."_s},
-            {[](FailureFacts &f) { f.encoderMessage = u"html5video.mp4: Permission denied"_s; }, u"The folder /out cannot be written."_s},
-            {[](FailureFacts &f) { f.encoderMessage = u"Conversion failed!"_s; }, u"The encoder stopped:\nConversion failed!"_s}};
-        for (const auto &[change, cause] : causes) {
+             u"The disk is full: 288.0 kB free, and this export needs about 2.1 MB."_s, u"diskFull"_s},
+            {[](FailureFacts &f) { f.encoderMessage = u"html5video.mp4: Read-only file system"_s; }, u"The folder /out cannot be written."_s,
+             u"folderUnwritable"_s},
+            {[](FailureFacts &f) { f.encoderMessage = u"html5video.mp4: Permission denied"_s; }, u"The folder /out cannot be written."_s,
+             u"folderUnwritable"_s},
+            {[](FailureFacts &f) { f.encoderMessage = u"Conversion failed!"_s; }, u"The encoder stopped:\nConversion failed!"_s,
+             u"encoderStopped"_s}};
+        for (const auto &[change, cause, code] : causes) {
             FailureFacts changed = facts;
             change(changed);
-            QVERIFY2(explainFailure(changed).startsWith(cause), qPrintable(explainFailure(changed)));
-            QVERIFY(explainFailure(changed).endsWith(u"In the folder /out: html5video.mp4 (213.0 kB) is incomplete: no player can open it. Missing: poster.jpg."_s));
+            const Failure failure = explainFailure(changed);
+            QVERIFY2(failure.text.startsWith(cause) && failure.code == code, qPrintable(failure.code + u' ' + failure.text));
+            QVERIFY(failure.text.endsWith(u"In the folder /out: html5video.mp4 (213.0 kB) is incomplete: no player can open it. Missing: poster.jpg."_s));
         }
         // A source still there but unreadable; a cut-short video named as such; caption files missing.
         FailureFacts other = facts;
         other.sourcePath = mediaPath(u"h264-aac.mp4"_s);
         other.sourceReadable = false;
-        QVERIFY(explainFailure(other).startsWith(u"“h264-aac.mp4” could no longer be read while it was exported."_s));
+        QVERIFY(explainFailure(other).text.startsWith(u"“h264-aac.mp4” could no longer be read while it was exported."_s));
         other = facts;
         other.sourceEndedEarly = true;
         other.sourceSeconds = 15.2;
         other.videoSeconds = 5.4;
         other.besideVideo = {u"captions.en.vtt"_s};
-        QCOMPARE(explainFailure(other), u"“clip.mp4” cannot be read past 0:05.4 of its 0:15.2: the file is cut short, as an unfinished "
+        QCOMPARE(explainFailure(other).text, u"“clip.mp4” cannot be read past 0:05.4 of its 0:15.2: the file is cut short, as an unfinished "
                                         "copy or download is. A complete copy of it will export.\n\nIn the folder /out: "
                                         "html5video.mp4 holds only the first 0:05.4. Missing: poster.jpg, captions.en.vtt."_s);
         other.names.clear();
-        QVERIFY(!explainFailure(other).contains(u"In the folder"_s));
+        QVERIFY(!explainFailure(other).text.contains(u"In the folder"_s));
 
         // Cut short only when the source says so and more than a second or 2 % is missing.
         facts.sourceEndedEarly = true;

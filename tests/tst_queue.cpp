@@ -71,6 +71,7 @@ public:
     }
 
 private Q_SLOTS:
+    void initTestCase() { installTranslations(); } // English plural forms
     void cleanup() { QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 10'000)); }
 
     void exportsInOrderWhileTheWindowStaysFree()
@@ -123,14 +124,14 @@ private Q_SLOTS:
         QueuePanel *queuePanel = delegate.queueing().panel();
         QVERIFY(queuePanel->row(first)->text(2).startsWith(u"Done: "_s));
         QVERIFY(queuePanel->row(third)->text(2).startsWith(u"Failed: "_s));
-        QVERIFY(!queuePanel->button(first, u"Cancel"_s)->isVisibleTo(queuePanel));
-        QVERIFY(!queuePanel->button(third, u"Open in Browser"_s)->isVisibleTo(queuePanel));
+        QVERIFY(!queuePanel->button(first, u"cancel"_s)->isVisibleTo(queuePanel));
+        QVERIFY(!queuePanel->button(third, u"openInBrowser"_s)->isVisibleTo(queuePanel));
         UrlRecorder opened;
         QDesktopServices::setUrlHandler(u"http"_s, &opened, "open");
-        queuePanel->button(first, u"Open in Browser"_s)->click();
+        queuePanel->button(first, u"openInBrowser"_s)->click();
         QDesktopServices::unsetUrlHandler(u"http"_s);
         QCOMPARE(opened.urls.size(), 1);
-        queuePanel->button(third, u"Remove"_s)->click();
+        queuePanel->button(third, u"remove"_s)->click();
         QVERIFY(!delegate.exportQueue().find(third) && !queuePanel->row(third));
         for (QPushButton *button : queuePanel->findChildren<QPushButton *>()) {
             if (button->text() == u"Clear Finished")
@@ -184,12 +185,12 @@ private Q_SLOTS:
         QCOMPARE(delegate.exportQueue().exports().size(), 4);
         QVERIFY(QTest::qWaitFor([&] { return !childProcesses().isEmpty(); }, 20'000));
         // A waiting row: its empty folder goes, nothing else changes.
-        delegate.queueing().panel()->button(ids[1], u"Cancel"_s)->click();
+        delegate.queueing().panel()->button(ids[1], u"cancel"_s)->click();
         QCOMPARE(stateOf(delegate, ids[1]), State::Cancelled);
         QVERIFY(!QFileInfo::exists(folder.filePath(u"b"_s)));
         QCOMPARE(stateOf(delegate, ids[0]), State::Running);
         // The running row: its folder goes and the next one starts.
-        delegate.queueing().panel()->button(ids[0], u"Cancel"_s)->click();
+        delegate.queueing().panel()->button(ids[0], u"cancel"_s)->click();
         QVERIFY(waitForState(delegate, ids[0], State::Cancelled, 20'000));
         QVERIFY(!QFileInfo::exists(folder.filePath(u"a"_s)));
         QVERIFY(waitForState(delegate, ids[2], State::Running, 20'000));

@@ -241,7 +241,7 @@ ChosenExport AppDelegate::exportRequest(const QString &folder) const
 {
     const SourceVideo &source = m_open->source();
     if (!source.isOpen())
-        return {std::nullopt, QStringLiteral("No video is open.")};
+        return {std::nullopt, tr("No video is open.")};
     ChosenExport chosen = chooseExport(source.path, source.probe, exportChoice(), folder);
     // Where no frame comes out at the output size, the preview on display stands in.
     if (chosen.request)
@@ -252,9 +252,9 @@ ChosenExport AppDelegate::exportRequest(const QString &folder) const
 QString AppDelegate::av1Unavailable() const
 {
     if (!m_hasAv1Encoder)
-        return QStringLiteral("Looking for the AV1 encoder...");
+        return tr("Looking for the AV1 encoder...");
     if (!*m_hasAv1Encoder)
-        return QStringLiteral("The encoder in %1 was built without SVT-AV1 (libsvtav1), which the AV1 version needs.")
+        return tr("The encoder in %1 was built without SVT-AV1 (libsvtav1), which the AV1 version needs.")
             .arg(MediaTools::resourceDirectory());
     return {};
 }
@@ -269,7 +269,7 @@ void AppDelegate::showPreferences()
 void AppDelegate::showAbout()
 {
     m_worker.run([] { return MediaTools::encoderVersion(); }, [this](const QString &ffmpeg) {
-        auto *about = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("About Videofold"),
+        auto *about = new QMessageBox(QMessageBox::NoIcon, tr("About Videofold"),
                                       aboutText(QCoreApplication::applicationVersion(), ffmpeg), QMessageBox::Ok,
                                       m_window.get());
         about->setObjectName(QStringLiteral("aboutBox"));
@@ -282,12 +282,11 @@ void AppDelegate::showAbout()
 
 QString aboutText(const QString &version, const QString &ffmpegVersion)
 {
-    const QString tools = ffmpegVersion.isEmpty() ? QStringLiteral("FFmpeg was not found.") : ffmpegVersion.toHtmlEscaped();
-    return QStringLiteral("<h3>Videofold %1</h3>"
-                          "<p>Turns a video into a folder ready for the web: an H.264 video, a poster "
-                          "and a page that plays it.</p>"
-                          "<p>Media work by %2</p>"
-                          "<p>Videofold is free software under the GNU General Public License, "
-                          "version 3 or later.</p>")
-        .arg(version.toHtmlEscaped(), tools);
+    const QString tools = ffmpegVersion.isEmpty() ? QCoreApplication::translate("AppDelegate", "FFmpeg was not found.") : ffmpegVersion.toHtmlEscaped();
+    return QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><p>%4</p>")
+        .arg(QCoreApplication::translate("AppDelegate", "Videofold %1").arg(version.toHtmlEscaped()),
+             QCoreApplication::translate("AppDelegate", "Turns a video into a folder ready for the web: an H.264 video, a poster and a page that plays it.")
+                 .toHtmlEscaped(),
+             QCoreApplication::translate("AppDelegate", "Media work by %1").arg(tools),
+             QCoreApplication::translate("AppDelegate", "Videofold is free software under the GNU General Public License, version 3 or later.").toHtmlEscaped());
 }

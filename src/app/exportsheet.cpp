@@ -46,7 +46,7 @@ void ExportSheet::start(const QString &folder)
     m_folder = folder;
     Q_EMIT exportingChanged(true);
     // The sheet comes at once, so cancel works while the poster is still being extracted.
-    m_sheet.show(false, QStringLiteral("Creating HTML5 Video..."));
+    m_sheet.show(false, tr("Creating HTML5 Video..."));
     m_isWaiting = true;
     const quint64 ticket = ++m_ticket;
     // One encoder at a time: the queue starts no next export meanwhile.
@@ -60,7 +60,7 @@ void ExportSheet::startWhenQueueIdle(const QString &folder, quint64 ticket)
     if (ticket != m_ticket || !m_isWaiting)
         return; // cancelled while waiting
     if (m_queue.isRunning()) {
-        m_sheet.setDetail(QStringLiteral("Waiting for the export under way in the queue to end..."));
+        m_sheet.setDetail(tr("Waiting for the export under way in the queue to end..."));
         connect(&m_queue, &ExportQueue::idle, this, [this, folder, ticket] { startWhenQueueIdle(folder, ticket); },
                 Qt::SingleShotConnection);
         return;
@@ -136,14 +136,14 @@ void ExportSheet::showOutcome(const ExportOutcome &outcome)
     }
     // Someone who looked away from a long export learns of its end from the desktop.
     if (!m_window->isActiveWindow()) {
-        const QString summary = success ? QStringLiteral("HTML5 video created") : QStringLiteral("Oops! Something went wrong!");
+        const QString summary = success ? tr("HTML5 video created") : tr("Oops! Something went wrong!");
         DesktopNotices::notify(summary, QFileInfo(m_folder).fileName());
     }
     if (success) {
         showSuccessAlert(m_folder, outcome);
     } else {
-        showAlert(m_window, QMessageBox::Critical, QStringLiteral("Oops! Something went wrong!"),
-                  QStringLiteral("Contact: ") + Links::supportEmail, outcome.reason);
+        showAlert(m_window, QMessageBox::Critical, tr("Oops! Something went wrong!"),
+                  tr("Contact: %1").arg(Links::supportEmail), outcome.reason);
     }
     Q_EMIT finished(success);
 }
@@ -151,18 +151,20 @@ void ExportSheet::showOutcome(const ExportOutcome &outcome)
 void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &outcome)
 {
     auto *alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Videofold"),
-                                  QStringLiteral("HTML5 Video created Successfully!"), QMessageBox::NoButton, m_window);
+                                  tr("HTML5 Video created Successfully!"), QMessageBox::NoButton, m_window);
     alert->setObjectName(QStringLiteral("alert"));
     QString informative = folder;
-    if (!outcome.av1Problem.isEmpty()) {
-        informative += QStringLiteral("\n\nThe AV1 version could not be made, so the page offers the H.264 video alone. ")
-            + outcome.av1Problem;
+    if (outcome.av1ProblemCode == Av1Problem::noSharper) {
+        informative = tr("%1\n\n%2", "the folder, then why the AV1 version was left out").arg(folder, outcome.av1Problem);
+    } else if (!outcome.av1Problem.isEmpty()) {
+        informative = tr("%1\n\nThe AV1 version could not be made, so the page offers the H.264 video alone. %2")
+                          .arg(folder, outcome.av1Problem);
     }
     alert->setInformativeText(informative);
     showTextsPlainly(alert);
-    QPushButton *openInBrowser = alert->addButton(QStringLiteral("Open in Browser"), QMessageBox::AcceptRole);
-    QAbstractButton *showInFolder = alert->addButton(QStringLiteral("Show in Folder"), QMessageBox::ActionRole);
-    alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
+    QPushButton *openInBrowser = alert->addButton(tr("Open in Browser"), QMessageBox::AcceptRole);
+    QAbstractButton *showInFolder = alert->addButton(tr("Show in Folder"), QMessageBox::ActionRole);
+    alert->setEscapeButton(alert->addButton(QMessageBox::Ok)); // its words from Qt, in the user's language
     alert->setDefaultButton(openInBrowser); // Return opens the page
     alert->setWindowModality(Qt::WindowModal);
     alert->setAttribute(Qt::WA_DeleteOnClose);

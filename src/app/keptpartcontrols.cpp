@@ -5,6 +5,7 @@
 #include "export/settingstext.h"
 #include "probe/fileprobe.h"
 
+#include <QLocale>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,8 +24,8 @@ constexpr int sliderSteps = 10000;
 KeptPartControls::KeptPartControls(const Widgets &widgets, QObject *parent) : QObject(parent), m_widgets(widgets)
 {
     // The fields stand beside the sliders' captions; they are heard as what they hold.
-    m_widgets.startEdit->setAccessibleName(QStringLiteral("Start time"));
-    m_widgets.endEdit->setAccessibleName(QStringLiteral("End time"));
+    m_widgets.startEdit->setAccessibleName(tr("Start time"));
+    m_widgets.endEdit->setAccessibleName(tr("End time"));
     // A handle moved where it keeps nothing goes back to where the part is.
     connect(m_widgets.startSlider, &QSlider::valueChanged, this, [this](int value) {
         if (!setPart(sliderSeconds(value), m_end))
@@ -136,10 +137,10 @@ void KeptPartControls::refresh()
         setLabelText(m_widgets.keptLabel, QString());
         return;
     }
-    QString text = QStringLiteral("%1 – %2, %3 s").arg(clockText(m_start, true), clockText(last, true),
-                                                       QString::number(last - m_start, 'f', 1));
-    if (!isPartKept())
-        text += QStringLiteral(" (the whole video)");
+    const QString length = QLocale().toString(last - m_start, 'f', 1);
+    const QString text = isPartKept()
+        ? tr("%1 – %2, %3 s", "the kept part's start, end and length").arg(clockText(m_start, true), clockText(last, true), length)
+        : tr("%1 – %2, %3 s (the whole video)", "the kept part's start, end and length").arg(clockText(m_start, true), clockText(last, true), length);
     setLabelText(m_widgets.keptLabel, text);
 }
 
@@ -159,7 +160,7 @@ void KeptPartControls::typed(QLineEdit *edit, bool isStart)
     edit->setModified(false);
     const std::optional<PositionSetting> position = parsePositionSetting(edit->text().trimmed());
     if (!position) {
-        showProblem(QStringLiteral("“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.").arg(edit->text()));
+        showProblem(tr("“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.").arg(edit->text()));
         return;
     }
     const double seconds = position->kind == PositionSetting::Kind::Share ? duration() * position->value / 100 : position->value;

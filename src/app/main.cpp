@@ -3,6 +3,7 @@
 #include "cli/exportcommand.h"
 #include "cli/exportoptions.h"
 #include "cli/servecommand.h"
+#include "common/translations.h"
 #include "common/unixsignals.h"
 
 #include <QApplication>
@@ -29,9 +30,12 @@ std::optional<int> runCommand(int argc, char *argv[])
     const QByteArray first = argv[1];
     if (first == "--check-tools") {
         QCoreApplication core(argc, argv);
+        installTranslations();
         return checkTools(QCoreApplication::arguments());
     }
     if (first == "-h" || first == "--help") {
+        QCoreApplication core(argc, argv);
+        installTranslations();
         std::fputs(applicationHelpText(helpWidth()).toUtf8().constData(), stdout);
         return 0;
     }
@@ -42,11 +46,13 @@ std::optional<int> runCommand(int argc, char *argv[])
     if (first == "export") {
         QCoreApplication core(argc, argv);
         nameApplication();
+        installTranslations();
         return runExportCommand(QCoreApplication::arguments().mid(2));
     }
     if (first == "serve") {
         QCoreApplication core(argc, argv);
         nameApplication();
+        installTranslations();
         return runServeCommand(QCoreApplication::arguments().mid(2));
     }
     return std::nullopt;
@@ -63,6 +69,7 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     nameApplication();
+    installTranslations();
     QApplication::setDesktopFileName(QStringLiteral("org.videofold.Videofold"));
 
     // Logout, shutdown, kill or Ctrl+C where it was started: an export under way

@@ -92,7 +92,7 @@ void OpenFlow::open(const QString &path)
     if (isBusy())
         return;
     m_isAnalysing = true;
-    m_sheet.show(true, QStringLiteral("Analyzing File..."));
+    m_sheet.show(true, tr("Analyzing File..."));
     m_worker.run([path] { return analyse(path); }, [this, path](Analysis analysis) { finish(path, std::move(analysis)); });
 }
 
@@ -116,7 +116,7 @@ void OpenFlow::finish(const QString &path, Analysis analysis)
         // A recent file that is gone leaves the list.
         if (!QFileInfo::exists(path))
             m_recentFiles->remove(path);
-        showAlert(m_widgets.window, QMessageBox::Information, *refusal, QStringLiteral("Contact: ") + Links::supportEmail);
+        showAlert(m_widgets.window, QMessageBox::Information, *refusal, tr("Contact: %1").arg(Links::supportEmail));
         Q_EMIT opened(false);
         return;
     }

@@ -20,9 +20,9 @@ OutputControls::OutputControls(const Widgets &widgets, BackgroundWorker &worker,
     : QObject(parent), m_widgets(widgets), m_preview(new PosterPreview(worker, this))
 {
     m_widgets.limitBox->setCurrentIndex(-1);
-    m_widgets.limitBox->lineEdit()->setPlaceholderText(QStringLiteral("Size limit"));
+    m_widgets.limitBox->lineEdit()->setPlaceholderText(tr("Size limit"));
     // The words on the field are its placeholder: a screen reader hears them as its name.
-    m_widgets.limitBox->setAccessibleName(QStringLiteral("Size limit"));
+    m_widgets.limitBox->setAccessibleName(tr("Size limit"));
     m_widgets.limitProblem->hide();
     connect(m_preview, &PosterPreview::frameReady, this, [this](const QImage &frame) { m_widgets.posterView->setImage(frame); });
     // valueChanged, so keyboard, mouse and assistive tools all move the settings.
@@ -138,7 +138,7 @@ bool OutputControls::applySizeLimit(const QString &text)
         m_widgets.sizeSlider->setValue(int(std::lround(setting->value))); // "40%" means the slider
         return true;
     }
-    std::optional<QString> problem = QStringLiteral("“%1” is not a size: type one as 8 MB, 750 kB or 25MB.").arg(text.trimmed());
+    std::optional<QString> problem = tr("“%1” is not a size: type one as 8 MB, 750 kB or 25MB.").arg(text.trimmed());
     if (setting)
         problem = sizeLimitProblem(setting->value, keptBytes());
     setLabelText(m_widgets.limitProblem, problem.value_or(QString()));
@@ -211,5 +211,5 @@ void OutputControls::showPoster()
     const QString time = clockText(posterFrameSeconds(), true);
     setLabelText(m_widgets.posterTimeLabel, time);
     m_widgets.posterSlider->setAccessibleDescription(time);
-    m_widgets.posterView->setAccessibleName(QStringLiteral("Poster frame at %1").arg(time));
+    m_widgets.posterView->setAccessibleName(tr("Poster frame at %1").arg(time));
 }

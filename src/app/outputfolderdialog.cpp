@@ -7,13 +7,18 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QStandardPaths>
 
 namespace {
 
 const QString defaultName = QStringLiteral("HTML5Video");
-const QString acceptLabel = QStringLiteral("Create HTML5 Video");
+// Read when the panel opens, in the language loaded by then.
+QString acceptLabel()
+{
+    return QCoreApplication::translate("OutputFolderDialog", "Create HTML5 Video");
+}
 
 QString initialDirectory()
 {
@@ -47,9 +52,9 @@ OutputFolderDialog::OutputFolderDialog(QWidget *parent) : QFileDialog(parent)
     setFileMode(QFileDialog::AnyFile);
     setOption(QFileDialog::DontConfirmOverwrite);
     selectFile(defaultName);
-    setLabelText(QFileDialog::Accept, acceptLabel);
-    setWindowTitle(QStringLiteral("Create Folder"));
-    setLabelText(QFileDialog::FileName, QStringLiteral("Named:"));
+    setLabelText(QFileDialog::Accept, acceptLabel());
+    setWindowTitle(tr("Create Folder"));
+    setLabelText(QFileDialog::FileName, tr("Named:"));
     setDirectory(initialDirectory());
     setWindowModality(Qt::WindowModal);
     // Qt's dialog renames the button "Open" whenever the name field holds a
@@ -69,8 +74,8 @@ void OutputFolderDialog::keepAcceptLabel()
 {
     if (auto *buttons = findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))) {
         for (QAbstractButton *button : buttons->buttons()) {
-            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole && button->text() != acceptLabel)
-                button->setText(acceptLabel);
+            if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole && button->text() != acceptLabel())
+                button->setText(acceptLabel());
         }
     }
 }
@@ -96,8 +101,8 @@ void OutputFolderDialog::accept()
 
 bool OutputFolderDialog::agreesToReplace(const QString &path)
 {
-    QMessageBox question(QMessageBox::Warning, QStringLiteral("Replace"),
-                         QStringLiteral("“%1” already exists. Do you want to replace it?").arg(QFileInfo(path).fileName()),
+    QMessageBox question(QMessageBox::Warning, tr("Replace"),
+                         tr("“%1” already exists. Do you want to replace it?").arg(QFileInfo(path).fileName()),
                          QMessageBox::Cancel | QMessageBox::Yes, this);
     question.setDefaultButton(QMessageBox::Cancel);
     showTextsPlainly(&question);

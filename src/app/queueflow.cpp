@@ -58,7 +58,7 @@ void QueueFlow::add(ExportRequest request)
 
 void QueueFlow::chooseSeveral()
 {
-    auto *panel = new QFileDialog(m_widgets.window, QStringLiteral("Choose the Videos to Export"));
+    auto *panel = new QFileDialog(m_widgets.window, tr("Choose the Videos to Export"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setFileMode(QFileDialog::ExistingFiles);
     panel->setWindowModality(Qt::WindowModal);
@@ -71,13 +71,13 @@ void QueueFlow::chooseSeveral()
 
 void QueueFlow::chooseFolderForSeveral(const QStringList &paths)
 {
-    auto *panel = new QFileDialog(m_widgets.window, QStringLiteral("Choose a Folder for the HTML5 Videos"),
+    auto *panel = new QFileDialog(m_widgets.window, tr("Choose a Folder for the HTML5 Videos"),
                                   QFileInfo(paths.value(0)).path());
     panel->setObjectName(QStringLiteral("severalFolderPanel"));
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->setFileMode(QFileDialog::Directory);
     panel->setOption(QFileDialog::ShowDirsOnly);
-    panel->setLabelText(QFileDialog::Accept, QStringLiteral("Export Here"));
+    panel->setLabelText(QFileDialog::Accept, tr("Export Here"));
     panel->setWindowModality(Qt::WindowModal);
     connect(panel, &QFileDialog::accepted, this, [this, panel, paths] {
         if (!panel->selectedFiles().isEmpty())
@@ -108,7 +108,7 @@ void QueueFlow::queueSeveral(const QStringList &paths, const QString &parent)
                 const QString &path = paths.at(index);
                 ChosenExport chosen = chooseExport(path, probes.at(index), choice, freeFolderPath(parent, folderNameFor(path), taken));
                 if (const std::optional<QString> refusal = chosen.refusalBeforeWriting()) {
-                    refusals << QFileInfo(path).fileName() + QStringLiteral(": ") + *refusal;
+                    refusals << tr("%1: %2", "a file's name and why it can't be exported").arg(QFileInfo(path).fileName(), *refusal);
                     continue;
                 }
                 taken << chosen.request->folder;
@@ -118,8 +118,7 @@ void QueueFlow::queueSeveral(const QStringList &paths, const QString &parent)
             }
             if (!refusals.isEmpty()) {
                 showAlert(m_widgets.window, QMessageBox::Warning,
-                          countText(refusals.size(), QStringLiteral("1 file can't be exported."),
-                                    QStringLiteral("%1 files can't be exported.")),
+                          tr("%n file(s) can't be exported.", nullptr, int(refusals.size())),
                           refusals.join(u'\n'));
             }
             Q_EMIT severalQueued(queued, int(refusals.size()));
@@ -137,9 +136,9 @@ void QueueFlow::offerSeveral(const QStringList &paths)
         layout->setContentsMargins(18, 6, 18, 6);
         m_severalOfferText = new QLabel;
         m_severalOfferText->setWordWrap(true);
-        auto *exportAll = new QPushButton(QStringLiteral("Export All..."));
+        auto *exportAll = new QPushButton(tr("Export All..."));
         exportAll->setObjectName(QStringLiteral("exportAllBTN"));
-        auto *dismiss = new QPushButton(QStringLiteral("Dismiss"));
+        auto *dismiss = new QPushButton(tr("Dismiss"));
         layout->addWidget(m_severalOfferText, 1);
         layout->addWidget(exportAll);
         layout->addWidget(dismiss);
@@ -152,9 +151,9 @@ void QueueFlow::offerSeveral(const QStringList &paths)
     }
     m_severalPaths = paths;
     setLabelText(m_severalOfferText,
-                 QStringLiteral("%1 videos were given: the first is open. Set the sliders, then export them all "
-                                "with these settings, each into a folder named after it.")
-                     .arg(paths.size()));
+                 tr("%n video(s) were given: the first is open. Set the sliders, then export them all "
+                    "with these settings, each into a folder named after it.",
+                    nullptr, int(paths.size())));
     m_severalOffer->show();
 }
 
@@ -171,18 +170,17 @@ void QueueFlow::offerLeftBehind()
     }
     QStringList names;
     for (const QueuedExport &entry : left.unfinished)
-        names << QFileInfo(entry.request.sourcePath).fileName() + QStringLiteral(" → ") + entry.request.folder;
+        names << tr("%1 → %2", "a video and the folder of its export").arg(QFileInfo(entry.request.sourcePath).fileName(), entry.request.folder);
     QMessageBox *question = makeQuestion(
         m_widgets.window,
-        countText(left.unfinished.size(), QStringLiteral("1 export did not finish. Add it to the queue again?"),
-                  QStringLiteral("%1 exports did not finish. Add them to the queue again?")),
+        tr("%n export(s) did not finish. Add them to the queue again?", nullptr, int(left.unfinished.size())),
         QMessageBox::NoButton);
     question->setObjectName(QStringLiteral("leftBehindQuestion"));
     question->setInformativeText(names.join(u'\n'));
     showTextsPlainly(question);
-    QPushButton *addAgain = question->addButton(QStringLiteral("Add to Queue"), QMessageBox::AcceptRole);
+    QPushButton *addAgain = question->addButton(tr("Add to Queue"), QMessageBox::AcceptRole);
     question->setDefaultButton(addAgain);
-    question->addButton(QStringLiteral("Discard"), QMessageBox::RejectRole);
+    question->addButton(tr("Discard"), QMessageBox::RejectRole);
     connect(question, &QMessageBox::finished, this, [this, question, addAgain, left, discardFiles] {
         QStringList problems;
         for (QueuedExport entry : left.unfinished) {
@@ -191,13 +189,13 @@ void QueueFlow::offerLeftBehind()
                 continue;
             }
             if (const std::optional<QString> problem = QueueStore::readyForRestart(entry))
-                problems << QFileInfo(entry.request.sourcePath).fileName() + QStringLiteral(": ") + *problem;
+                problems << tr("%1: %2", "a file's name and why it can't be exported").arg(QFileInfo(entry.request.sourcePath).fileName(), *problem);
             else
                 m_queue.add(entry.request);
         }
         discardFiles();
         if (!problems.isEmpty())
-            showAlert(m_widgets.window, QMessageBox::Warning, QStringLiteral("Some exports can't start again."), problems.join(u'\n'));
+            showAlert(m_widgets.window, QMessageBox::Warning, tr("Some exports can't start again."), problems.join(u'\n'));
     });
     question->open();
 }
@@ -206,5 +204,5 @@ void QueueFlow::drained(int succeeded, int failed)
 {
     DesktopNotices::clearProgress();
     if (!m_widgets.window->isActiveWindow() && succeeded + failed > 0)
-        DesktopNotices::notify(queueSummaryText(succeeded, failed), QStringLiteral("The export queue is empty."));
+        DesktopNotices::notify(queueSummaryText(succeeded, failed), tr("The export queue is empty."));
 }

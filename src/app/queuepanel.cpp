@@ -4,6 +4,7 @@
 #include "export/exportqueue.h"
 #include "export/htmlpage.h"
 
+#include <QCoreApplication>
 #include <QBoxLayout>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -27,50 +28,46 @@ QString exportStateText(const QueuedExport &entry)
 {
     switch (entry.state) {
     case QueuedExport::State::Waiting:
-        return QStringLiteral("Waiting");
+        return QCoreApplication::translate("QueuePanel", "Waiting");
     case QueuedExport::State::Running:
         if (entry.runName.isEmpty())
-            return QStringLiteral("Starting...");
+            return QCoreApplication::translate("QueuePanel", "Starting...");
         if (entry.percent <= 0)
             return entry.runName;
-        return QStringLiteral("%1, %2 %").arg(entry.runName).arg(int(entry.percent));
+        return QCoreApplication::translate("QueuePanel", "%1, %2 %", "a run's name and how far it is").arg(entry.runName).arg(int(entry.percent));
     case QueuedExport::State::Done:
-        return QStringLiteral("Done: %1 of %2")
+        return QCoreApplication::translate("QueuePanel", "Done: %1 of %2")
             .arg(byteCountText(quint64(std::max<qint64>(entry.outcome.videoBytes, 0))),
                  byteCountText(quint64(std::max<qint64>(entry.outcome.targetBytes, 0))));
     case QueuedExport::State::Failed:
-        return QStringLiteral("Failed: ") + entry.outcome.reason.section(u'\n', 0, 0);
+        return QCoreApplication::translate("QueuePanel", "Failed: %1").arg(entry.outcome.reason.section(u'\n', 0, 0));
     case QueuedExport::State::Cancelled:
-        return QStringLiteral("Cancelled");
+        return QCoreApplication::translate("QueuePanel", "Cancelled");
     }
     return {};
 }
 
 QString queueSummaryText(int succeeded, int failed)
 {
-    if (succeeded == 0 && failed == 1)
-        return QStringLiteral("1 export failed");
     if (succeeded == 0)
-        return QStringLiteral("%1 exports failed").arg(failed);
-    QString text = QStringLiteral("1 HTML5 video created");
-    if (succeeded > 1)
-        text = QStringLiteral("%1 HTML5 videos created").arg(succeeded);
-    if (failed > 0)
-        text += QStringLiteral(", %1 failed").arg(failed);
-    return text;
+        return QCoreApplication::translate("QueuePanel", "%n export(s) failed", nullptr, failed);
+    const QString created = QCoreApplication::translate("QueuePanel", "%n HTML5 video(s) created", nullptr, succeeded);
+    if (failed == 0)
+        return created;
+    return QCoreApplication::translate("QueuePanel", "%1, %n failed", "how many HTML5 videos were created, then how many exports failed", failed)
+        .arg(created);
 }
 
 QueuePanel::QueuePanel(ExportQueue &queue, QWidget *parent)
-    : QDockWidget(QStringLiteral("Export Queue"), parent), m_queue(queue), m_list(new QTreeWidget),
-      m_cancelAll(new QPushButton(QStringLiteral("Cancel All"))),
-      m_clearFinished(new QPushButton(QStringLiteral("Clear Finished")))
+    : QDockWidget(tr("Export Queue"), parent), m_queue(queue), m_list(new QTreeWidget),
+      m_cancelAll(new QPushButton(tr("Cancel All"))), m_clearFinished(new QPushButton(tr("Clear Finished")))
 {
     setObjectName(QStringLiteral("exportQueueDock"));
-    setAccessibleName(QStringLiteral("Export Queue"));
+    setAccessibleName(tr("Export Queue"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     m_list->setObjectName(QStringLiteral("exportQueueList"));
-    m_list->setAccessibleName(QStringLiteral("Export Queue"));
-    m_list->setHeaderLabels({QStringLiteral("Video"), QStringLiteral("Folder"), QStringLiteral("State"), QString()});
+    m_list->setAccessibleName(tr("Export Queue"));
+    m_list->setHeaderLabels({tr("Video"), tr("Folder"), tr("State"), QString()});
     m_list->setRootIsDecorated(false);
     m_list->setAlternatingRowColors(true);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
@@ -104,12 +101,12 @@ QueuePanel::QueuePanel(ExportQueue &queue, QWidget *parent)
     refreshListButtons();
 }
 
-QPushButton *QueuePanel::button(quint64 id, const QString &text) const
+QPushButton *QueuePanel::button(quint64 id, const QString &name) const
 {
     QTreeWidgetItem *item = row(id);
     QWidget *actions = item ? m_list->itemWidget(item, ActionsColumn) : nullptr;
     for (QPushButton *candidate : actions ? actions->findChildren<QPushButton *>() : QList<QPushButton *>()) {
-        if (candidate->text() == text)
+        if (candidate->objectName() == name)
             return candidate;
     }
     return nullptr;
@@ -133,17 +130,23 @@ void QueuePanel::addRow(quint64 id)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch(); // the buttons keep their size, at the row's end
     const QString page = pagePath(*entry);
-    const auto addButton = [&](const QString &text, auto action) {
+    const auto addButton = [&](const QString &name, const QString &text, const QString &heard, auto action) {
         auto *button = new QPushButton(text);
+        button->setObjectName(name);
         // A screen reader names the row's video with the button: "Cancel clip.mp4".
-        button->setAccessibleName(QStringLiteral("%1 %2").arg(text, item->text(VideoColumn)));
+        button->setAccessibleName(heard.arg(item->text(VideoColumn)));
         layout->addWidget(button);
         connect(button, &QPushButton::clicked, this, action);
     };
-    addButton(QStringLiteral("Cancel"), [this, id] { m_queue.cancel(id); });
-    addButton(QStringLiteral("Remove"), [this, id] { m_queue.remove(id); });
-    addButton(QStringLiteral("Open in Browser"), [this, page] { Q_EMIT openInBrowserRequested(page); });
-    addButton(QStringLiteral("Show in Folder"), [this, page, folder = entry->request.folder] {
+    addButton(QStringLiteral("cancel"), tr("Cancel"), tr("Cancel %1", "a queued export's button; %1 is its video"),
+              [this, id] { m_queue.cancel(id); });
+    addButton(QStringLiteral("remove"), tr("Remove"), tr("Remove %1", "a queued export's button; %1 is its video"),
+              [this, id] { m_queue.remove(id); });
+    addButton(QStringLiteral("openInBrowser"), tr("Open in Browser"),
+              tr("Open %1 in Browser", "a queued export's button; %1 is its video"),
+              [this, page] { Q_EMIT openInBrowserRequested(page); });
+    addButton(QStringLiteral("showInFolder"), tr("Show in Folder"),
+              tr("Show %1 in Folder", "a queued export's button; %1 is its video"), [this, page, folder = entry->request.folder] {
         Q_EMIT showInFolderRequested(QFileInfo::exists(page) ? page : folder); // a failed export may have no page
     });
     m_list->setItemWidget(item, ActionsColumn, actions);
@@ -164,10 +167,10 @@ void QueuePanel::refreshRow(quint64 id)
     bool folderLeft = done;
     if (failed)
         folderLeft = QFileInfo(entry->request.folder).isDir(); // a refused export leaves none
-    button(id, QStringLiteral("Cancel"))->setVisible(!entry->isFinished());
-    button(id, QStringLiteral("Remove"))->setVisible(entry->isFinished());
-    button(id, QStringLiteral("Open in Browser"))->setVisible(done);
-    button(id, QStringLiteral("Show in Folder"))->setVisible(folderLeft);
+    button(id, QStringLiteral("cancel"))->setVisible(!entry->isFinished());
+    button(id, QStringLiteral("remove"))->setVisible(entry->isFinished());
+    button(id, QStringLiteral("openInBrowser"))->setVisible(done);
+    button(id, QStringLiteral("showInFolder"))->setVisible(folderLeft);
     // The buttons shown change the column's width; the view does not notice by itself.
     m_list->resizeColumnToContents(ActionsColumn);
     refreshListButtons();

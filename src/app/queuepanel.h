@@ -21,7 +21,7 @@ public:
 
     // The row of an export, for its state text and its buttons.
     [[nodiscard]] QTreeWidgetItem *row(quint64 id) const { return m_rows.value(id); }
-    [[nodiscard]] QPushButton *button(quint64 id, const QString &text) const;
+    [[nodiscard]] QPushButton *button(quint64 id, const QString &name) const;
 
 Q_SIGNALS:
     void openInBrowserRequested(const QString &pagePath);

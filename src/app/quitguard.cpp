@@ -55,9 +55,9 @@ bool QuitGuard::mayClose()
 
 void QuitGuard::askAboutExport()
 {
-    QMessageBox *question = makeQuestion(m_window, QStringLiteral("An HTML5 video is being created. Stop it and quit?"),
+    QMessageBox *question = makeQuestion(m_window, tr("An HTML5 video is being created. Stop it and quit?"),
                                          QMessageBox::Cancel);
-    QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
+    QAbstractButton *stop = question->addButton(tr("Stop and Quit"), QMessageBox::DestructiveRole);
     question->setDefaultButton(QMessageBox::Cancel); // Return keeps the export
     m_exportQuestion = question;
     connect(question, &QMessageBox::finished, this, [this, question, stop] {
@@ -72,11 +72,10 @@ void QuitGuard::askAboutQueue()
 {
     const int unfinished = m_queue.unfinishedCount();
     QMessageBox *question = makeQuestion(m_window,
-                                         countText(unfinished, QStringLiteral("1 export is not finished. Stop it and quit?"),
-                                                   QStringLiteral("%1 exports are not finished. Stop them and quit?")),
+                                         tr("%n export(s) are not finished. Stop them and quit?", nullptr, unfinished),
                                          QMessageBox::Cancel);
     question->setObjectName(QStringLiteral("queueQuitQuestion"));
-    QAbstractButton *stop = question->addButton(QStringLiteral("Stop and Quit"), QMessageBox::DestructiveRole);
+    QAbstractButton *stop = question->addButton(tr("Stop and Quit"), QMessageBox::DestructiveRole);
     question->setDefaultButton(QMessageBox::Cancel); // Return keeps the exports
     m_queueQuestion = question;
     connect(question, &QMessageBox::finished, this, [this, question, stop] {

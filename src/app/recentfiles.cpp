@@ -55,7 +55,7 @@ void RecentFiles::rebuildMenu()
         connect(action, &QAction::triggered, this, [this, path] { Q_EMIT chosen(path); });
     }
     m_menu->addSeparator();
-    QAction *clearAction = m_menu->addAction(QStringLiteral("Clear Menu"));
+    QAction *clearAction = m_menu->addAction(tr("Clear Menu"));
     clearAction->setEnabled(!paths.isEmpty());
     connect(clearAction, &QAction::triggered, this, &RecentFiles::clear);
 }

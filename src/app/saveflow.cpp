@@ -55,7 +55,7 @@ void SaveFlow::queueInto(const QString &path)
 
 bool SaveFlow::refuse(const QString &path)
 {
-    const QString chooseAnother = QStringLiteral("Please choose another name for the HTML5 video folder.");
+    const QString chooseAnother = tr("Please choose another name for the HTML5 video folder.");
     if (const std::optional<QString> refusal = replacementRefusal(path, m_source.path, QDir::homePath())) {
         showAlert(m_window, QMessageBox::Warning, chooseAnother, *refusal);
         return true;
@@ -70,7 +70,7 @@ bool SaveFlow::refuse(const QString &path)
             && (folder == chosen || folder.startsWith(chosen + u'/') || chosen.startsWith(folder + u'/')
                 || (identity && identity == queued.folderIdentity))) {
             showAlert(m_window, QMessageBox::Warning, chooseAnother,
-                      QStringLiteral("“%1” is, holds or lies in the folder of an export still in the queue (%2).")
+                      tr("“%1” is, holds or lies in the folder of an export still in the queue (%2).")
                           .arg(path, folder));
             return true;
         }
@@ -78,7 +78,7 @@ bool SaveFlow::refuse(const QString &path)
     // Known before anything is written or replaced: a source gone, a folder that
     // cannot be written, a disk too full.
     if (const std::optional<QString> refusal = m_requestFor(path).refusalBeforeWriting()) {
-        showAlert(m_window, QMessageBox::Warning, QStringLiteral("The HTML5 video can't be created."), *refusal);
+        showAlert(m_window, QMessageBox::Warning, tr("The HTML5 video can't be created."), *refusal);
         return true;
     }
     return false;

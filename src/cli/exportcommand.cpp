@@ -9,6 +9,7 @@
 #include "common/unixsignals.h"
 #include "common/backgroundworker.h"
 #include "common/diagnostics.h"
+#include "export/failure.h"
 #include "common/displaytext.h"
 #include "export/exportchoice.h"
 #include "export/exportjob.h"
@@ -44,6 +45,7 @@ struct SourceReport
     QString folder;
     QString outcome; // "succeeded", "failed", "refused", "cancelled"
     QString reason;
+    QString code; // the reason's stable name (FailureCode)
     ExportOutcome export_;
 };
 
@@ -74,8 +76,10 @@ public:
         bool allExported = true;
         for (qsizetype index = 0; index < m_settings.sources.size() && !m_signal; ++index) {
             SourceReport report = exportSource(m_settings.sources.at(index), folders.at(index));
-            if (m_signal && report.outcome == u"cancelled")
-                report.reason = QStringLiteral("Stopped by a signal.");
+            if (m_signal && report.outcome == u"cancelled") {
+                report.reason = QCoreApplication::translate("CommandLine", "Stopped by a signal.");
+                report.code = FailureCode::stopped;
+            }
             allExported = allExported && report.outcome == u"succeeded";
             summarise(report);
         }
@@ -115,12 +119,13 @@ private:
     {
         report.outcome = QStringLiteral("refused");
         report.reason = reason;
+        report.code = FailureCode::refused;
         return report;
     }
 
     SourceReport exportSource(const QString &source, const QString &folder)
     {
-        SourceReport report{source, folder, {}, {}, {}};
+        SourceReport report{source, folder, {}, {}, {}, {}};
         const QString path = QFileInfo(source).absoluteFilePath();
         const std::shared_ptr<const FileProbe> description = probe(path);
         if (m_signal) {
@@ -132,15 +137,15 @@ private:
             return refuse(report, chosen.refusal);
         ExportRequest request = std::move(*chosen.request);
         if (const std::optional<QString> refusal = replacementRefusal(folder, path, QDir::homePath()))
-            return refuse(report, QStringLiteral("Please choose another name for the HTML5 video folder. ") + *refusal);
+            return refuse(report, QCoreApplication::translate("CommandLine", "Please choose another name for the HTML5 video folder. %1").arg(*refusal));
         const QFileInfo existing(folder);
         if ((existing.exists() || existing.isSymLink()) && !m_settings.replace)
-            return refuse(report, QStringLiteral("%1 already exists; --replace replaces it.").arg(folder));
+            return refuse(report, QCoreApplication::translate("CommandLine", "%1 already exists; --replace replaces it.").arg(folder));
         if (const std::optional<QString> refusal = exportRefusal(request))
             return refuse(report, *refusal);
         recreateFolder(folder);
         if (!QFileInfo(folder).isDir())
-            return refuse(report, QStringLiteral("The folder %1 cannot be created.").arg(folder));
+            return refuse(report, QCoreApplication::translate("CommandLine", "The folder %1 cannot be created.").arg(folder));
 
         ProgressPrinter printer(QFileInfo(source).fileName(), m_settings.quiet);
         m_job = std::make_unique<ExportJob>(std::move(request));
@@ -159,6 +164,7 @@ private:
         m_job.reset();
         report.export_ = *outcome;
         report.reason = outcome->reason;
+        report.code = outcome->reasonCode;
         switch (outcome->result) {
         case ExportOutcome::Result::Succeeded:
             report.outcome = QStringLiteral("succeeded");
@@ -178,14 +184,20 @@ private:
         const QString name = QFileInfo(report.source).fileName();
         if (report.outcome == u"succeeded") {
             if (!m_settings.quiet) {
-                QString line = QStringLiteral("%1: %2 · video %3 of %4 · %5")
-                                   .arg(name, report.folder, byteCountText(quint64(report.export_.videoBytes)),
-                                        byteCountText(quint64(std::max<qint64>(report.export_.targetBytes, 0))),
-                                        clockText(report.export_.seconds));
-                if (report.export_.av1Bytes > 0)
-                    line += QStringLiteral(" · AV1 %1").arg(byteCountText(quint64(report.export_.av1Bytes)));
-                if (!report.export_.av1Problem.isEmpty())
-                    line += QStringLiteral(" · no AV1 version: ") + QString(report.export_.av1Problem).replace(u'\n', u' ');
+                const QString video = byteCountText(quint64(report.export_.videoBytes));
+                const QString target = byteCountText(quint64(std::max<qint64>(report.export_.targetBytes, 0)));
+                const QString took = clockText(report.export_.seconds);
+                const QString av1Problem = QString(report.export_.av1Problem).replace(u'\n', u' ');
+                QString line;
+                if (report.export_.av1Bytes > 0) {
+                    line = QCoreApplication::translate("CommandLine", "%1: %2 · video %3 of %4 · %5 · AV1 %6")
+                               .arg(name, report.folder, video, target, took, byteCountText(quint64(report.export_.av1Bytes)));
+                } else if (!av1Problem.isEmpty()) {
+                    line = QCoreApplication::translate("CommandLine", "%1: %2 · video %3 of %4 · %5 · no AV1 version: %6")
+                               .arg(name, report.folder, video, target, took, av1Problem);
+                } else {
+                    line = QCoreApplication::translate("CommandLine", "%1: %2 · video %3 of %4 · %5").arg(name, report.folder, video, target, took);
+                }
                 if (m_settings.json)
                     printError(line);
                 else
@@ -209,8 +221,10 @@ private:
                                  {QStringLiteral("folder"), report.folder},
                                  {QStringLiteral("outcome"), report.outcome},
                                  {QStringLiteral("reason"), report.reason},
+                                 {QStringLiteral("code"), report.code},
                                  {QStringLiteral("targetBytes"), report.export_.targetBytes},
                                  {QStringLiteral("av1Problem"), report.export_.av1Problem},
+                                 {QStringLiteral("av1ProblemCode"), report.export_.av1ProblemCode},
                                  {QStringLiteral("files"), files},
                                  {QStringLiteral("seconds"), report.export_.seconds}};
         return QJsonDocument(object).toJson(QJsonDocument::Compact);

@@ -5,15 +5,16 @@
 #include "export/encoderarguments.h"
 #include "export/sharpness.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
 Av1Step firstAv1Step(const Av1Start &start)
 {
     if (!start.singleRunKilobits || !start.hasVideo)
-        return Av1Step::drop(QStringLiteral("The video's duration is unknown, so no rate could be given to the AV1 encoder."));
+        return Av1Step::drop(Av1Problem::unknownDuration, QCoreApplication::translate("Export", "The video's duration is unknown, so no rate could be given to the AV1 encoder."));
     if (start.frameSize.width < av1SmallestSide || start.frameSize.height < av1SmallestSide) {
-        return Av1Step::drop(QStringLiteral("SVT-AV1 makes no video smaller than %1 x %1 pixels; this one is %2.")
+        return Av1Step::drop(Av1Problem::frameTooSmall, QCoreApplication::translate("Export", "SVT-AV1 makes no video smaller than %1 x %1 pixels; this one is %2.")
                                  .arg(av1SmallestSide)
                                  .arg(frameSizeText(start.frameSize)));
     }
@@ -28,8 +29,8 @@ Av1Step nextAv1Step(const QList<Pass> &runs, bool lastEndedNormally, const QStri
 {
     if (!lastEndedNormally) {
         if (lastErrorLines.isEmpty())
-            return Av1Step::drop(QStringLiteral("The AV1 encoder stopped."));
-        return Av1Step::drop(QStringLiteral("The AV1 encoder stopped:\n") + lastErrorLines);
+            return Av1Step::drop(Av1Problem::encoderStopped, QCoreApplication::translate("Export", "The AV1 encoder stopped."));
+        return Av1Step::drop(Av1Problem::encoderStopped, QCoreApplication::translate("Export", "The AV1 encoder stopped:\n%1").arg(lastErrorLines));
     }
     if (approximateSize)
         return Av1Step::keep(runs.size() - 1);
@@ -37,7 +38,7 @@ Av1Step nextAv1Step(const QList<Pass> &runs, bool lastEndedNormally, const QStri
         return Av1Step::run(*next);
     if (const std::optional<qsizetype> kept = keptAv1Run(runs, targetBytes))
         return Av1Step::keep(*kept);
-    return Av1Step::drop(QStringLiteral("The AV1 version could not be made as small as %1: it came to %2.")
+    return Av1Step::drop(Av1Problem::overTarget, QCoreApplication::translate("Export", "The AV1 version could not be made as small as %1: it came to %2.")
                              .arg(byteCountText(quint64(targetBytes)), byteCountText(quint64(runs.isEmpty() ? 0 : runs.last().writtenBytes))));
 }
 
@@ -73,7 +74,8 @@ Av1Step Av1Version::record(Av1Step step)
 
 QString Av1Version::runName() const
 {
-    return m_runs.size() == 1 ? QStringLiteral("AV1 version") : QStringLiteral("AV1 correction");
+    return m_runs.size() == 1 ? QCoreApplication::translate("Export", "AV1 version")
+                              : QCoreApplication::translate("Export", "AV1 correction");
 }
 
 QString Av1Version::runPath(qsizetype run) const
@@ -93,6 +95,7 @@ void Av1Version::finish(const Av1Step &step)
         QFile::rename(runPath(step.keptRun), m_folder + u'/' + av1VideoFileName.toString());
     } else {
         m_problem = step.problem;
+        m_problemCode = step.problemCode;
         writeDiagnosticLine(QStringLiteral("AV1 version left out: ") + QString(m_problem).replace(u'\n', u' '));
     }
     for (qsizetype run = 0; run < m_runs.size(); ++run)
@@ -105,5 +108,6 @@ void Av1Version::judged(const Av1Judgement &judgement)
     if (judgement.keep)
         return;
     m_problem = judgement.problem;
+    m_problemCode = Av1Problem::noSharper;
     QFile::remove(m_folder + u'/' + av1VideoFileName.toString());
 }

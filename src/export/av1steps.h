@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/exactsize.h"
+#include "export/exportrequest.h"
 #include "export/outputsettings.h"
 
 #include <QList>
@@ -17,10 +18,11 @@ struct Av1Step
     double kilobits = 0;   // Run: the video rate of the next run
     qsizetype keptRun = 0; // Keep: its index among the runs
     QString problem;       // Drop: why, in words a user can act on
+    QString problemCode;   // Drop: the same as a stable name (Av1Problem)
 
-    [[nodiscard]] static Av1Step run(double kilobits) { return {Kind::Run, kilobits, 0, {}}; }
-    [[nodiscard]] static Av1Step keep(qsizetype index) { return {Kind::Keep, 0, index, {}}; }
-    [[nodiscard]] static Av1Step drop(const QString &why) { return {Kind::Drop, 0, 0, why}; }
+    [[nodiscard]] static Av1Step run(double kilobits) { return {Kind::Run, kilobits, 0, {}, {}}; }
+    [[nodiscard]] static Av1Step keep(qsizetype index) { return {Kind::Keep, 0, index, {}, {}}; }
+    [[nodiscard]] static Av1Step drop(const QString &code, const QString &why) { return {Kind::Drop, 0, 0, why, code}; }
 };
 
 // What the first AV1 run needs to know.
@@ -65,6 +67,7 @@ public:
     void judged(const struct Av1Judgement &judgement);
     // Why the AV1 version is missing; empty when it was kept.
     [[nodiscard]] const QString &problem() const { return m_problem; }
+    [[nodiscard]] const QString &problemCode() const { return m_problemCode; }
 
 private:
     [[nodiscard]] QString runPath(qsizetype run) const;
@@ -76,4 +79,5 @@ private:
     qint64 m_fixedBytes = 0;
     QList<Pass> m_runs;
     QString m_problem;
+    QString m_problemCode;
 };

@@ -2,6 +2,7 @@
 
 #include "export/mp4boxes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -94,6 +95,19 @@ QString passName(PassKind kind)
         return QStringLiteral("correction");
     case PassKind::Capped:
         return QStringLiteral("rate-capped pass");
+    }
+    return {};
+}
+
+QString passTitle(PassKind kind)
+{
+    switch (kind) {
+    case PassKind::Final:
+        return QCoreApplication::translate("Export", "Final pass");
+    case PassKind::Corrected:
+        return QCoreApplication::translate("Export", "Correction");
+    case PassKind::Capped:
+        return QCoreApplication::translate("Export", "Rate-capped pass");
     }
     return {};
 }

@@ -55,8 +55,10 @@ inline constexpr int mostCappedPasses = 2;
 [[nodiscard]] std::optional<Pass> nextExactSizePass(const QList<Pass> &passes, qint64 targetBytes, qint64 fixedBytes,
                                                     double duration, SizeBounds bounds = {});
 
-// How a pass is named in progress and diagnostics: "final pass", "correction", "rate-capped pass".
+// How a pass is named in diagnostics: "final pass", "correction", "rate-capped pass".
 [[nodiscard]] QString passName(PassKind kind);
+// How a pass is named in progress, in the user's language: "Final pass", "Correction", "Rate-capped pass".
+[[nodiscard]] QString passTitle(PassKind kind);
 
 // The AV1 version's size. SVT-AV1 has no second pass here: its size is held in
 // a closed loop of whole runs, each at the rate scaled by the last one's miss,

@@ -1,5 +1,7 @@
 #include "export/exportchoice.h"
 
+#include <QCoreApplication>
+
 #include "export/encoderarguments.h"
 #include "export/exportpreflight.h"
 #include "export/posterframe.h"
@@ -18,11 +20,11 @@ constexpr double defaultFrameSeconds = 0.04;
 std::optional<QString> frameSizeRefusal(const ExportChoice &choice, const JSON &video, FrameSize size)
 {
     if (!choice.frameSize.percent && !frameSizePercent(video, size)) {
-        return QStringLiteral("%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...")
+        return QCoreApplication::translate("Export", "%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...")
             .arg(frameSizeText(size), frameSizeText(outputFrameSize(video, 100)), frameSizeText(outputFrameSize(video, 50)));
     }
     if (size.isEmpty())
-        return QStringLiteral("The frame size %1 holds no picture.").arg(frameSizeText(size));
+        return QCoreApplication::translate("Export", "The frame size %1 holds no picture.").arg(frameSizeText(size));
     return std::nullopt;
 }
 
@@ -31,12 +33,12 @@ std::optional<QString> posterRefusal(const ExportChoice &choice, const ExportReq
     if (duration <= 0)
         return std::nullopt;
     if (choice.poster.kind == PositionSetting::Kind::Seconds && request.posterSeconds > duration) {
-        return QStringLiteral("The poster's time %1 lies past the end of the video (%2).")
+        return QCoreApplication::translate("Export", "The poster's time %1 lies past the end of the video (%2).")
             .arg(clockText(request.posterSeconds, true), clockText(duration, true));
     }
     const double end = request.endSeconds.value_or(duration);
     if (request.posterSeconds < request.startSeconds || request.posterSeconds > end) {
-        return QStringLiteral("The poster's time %1 lies outside the part kept (%2 – %3).")
+        return QCoreApplication::translate("Export", "The poster's time %1 lies outside the part kept (%2 – %3).")
             .arg(clockText(request.posterSeconds, true), clockText(request.startSeconds, true), clockText(end, true));
     }
     return std::nullopt;

@@ -19,6 +19,7 @@
 #include "probe/fileprobe.h"
 #include "tools/mediatools.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,12 +65,13 @@ void ExportJob::start()
         return;
     }
     if (const std::optional<QString> refusal = exportRefusal(m_request)) {
-        refuse(*refusal);
+        refuse({FailureCode::refused, *refusal});
         return;
     }
     m_temporary = std::make_unique<QTemporaryDir>(privateTemporaryTemplate());
     if (!m_temporary->isValid()) {
-        fail(QStringLiteral("No temporary folder could be made in %1.").arg(QDir::tempPath()));
+        fail({FailureCode::noTemporaryFolder,
+              QCoreApplication::translate("Export", "No temporary folder could be made in %1.").arg(QDir::tempPath())});
         return;
     }
     const FileProbe &probe = *m_request.probe;
@@ -78,14 +80,19 @@ void ExportJob::start()
     keepPart(m_inputs, m_request.startSeconds, m_request.endSeconds);
     if (m_request.targetIsCeiling && !m_request.approximateSize && !canHitExactSize(m_inputs)) {
         // No rate to aim for: an encode could only overshoot the limit.
-        fail(QStringLiteral("A limit of %1 leaves no rate for this video's picture%2.")
-                 .arg(byteCountText(quint64(saturatingInt64(m_request.targetBytes))),
-                      m_inputs.duration ? QString() : QStringLiteral(", whose duration is unknown")));
+        const QString limit = byteCountText(quint64(saturatingInt64(m_request.targetBytes)));
+        fail({FailureCode::noRate,
+              m_inputs.duration
+                  ? QCoreApplication::translate("Export", "A limit of %1 leaves no rate for this video's picture.").arg(limit)
+                  : QCoreApplication::translate("Export", "A limit of %1 leaves no rate for this video's picture, whose "
+                                                          "duration is unknown.")
+                        .arg(limit)});
         return;
     }
     writePage();
     if (!QFileInfo::exists(path(pageFileName))) {
-        fail(QStringLiteral("The folder %1 cannot be written.").arg(m_request.folder));
+        fail({FailureCode::folderUnwritable,
+              QCoreApplication::translate("Export", "The folder %1 cannot be written.").arg(m_request.folder)});
         return;
     }
     startPoster();
@@ -97,7 +104,7 @@ void ExportJob::start()
 
 void ExportJob::measureSourceLoudness()
 {
-    m_runName = QStringLiteral("Measuring loudness");
+    m_runName = QCoreApplication::translate("Export", "Measuring loudness");
     m_measuring = true;
     if (m_inputs.duration)
         Q_EMIT progressChanged(0, m_runName);
@@ -126,14 +133,14 @@ void ExportJob::startEncoding()
             // encodes it again through the same filters, to the same result.
             m_loudnessBeforeSingleRun = true;
             ++m_runCount;
-            startRun(Phase::Loudness, QStringLiteral("Loudness"), audioArguments(m_inputs, m_temporary->path()));
+            startRun(Phase::Loudness, QCoreApplication::translate("Export", "Loudness"), audioArguments(m_inputs, m_temporary->path()));
             return;
         }
         startSingleRun();
         return;
     }
     m_runCount = 2 + plannedAv1Runs();
-    startRun(Phase::Analysis, QStringLiteral("Analysing"), analysisArguments(m_inputs, m_temporary->path()));
+    startRun(Phase::Analysis, QCoreApplication::translate("Export", "Analysing"), analysisArguments(m_inputs, m_temporary->path()));
 }
 
 void ExportJob::writePage()
@@ -199,14 +206,12 @@ void ExportJob::startRun(Phase phase, const QString &name, const QStringList &ar
 
 void ExportJob::startSingleRun()
 {
-    startRun(Phase::Single, QStringLiteral("Encoding"), buildEncoderArguments(m_inputs));
+    startRun(Phase::Single, QCoreApplication::translate("Export", "Encoding"), buildEncoderArguments(m_inputs));
 }
 
 void ExportJob::startExactPass(const Pass &pass)
 {
-    const QString name = passName(pass.kind);
-    startRun(Phase::Exact, name.left(1).toUpper() + name.mid(1),
-             finalArguments(m_inputs, m_temporary->path(), pass.videoKilobits, pass.kind == PassKind::Capped));
+    startRun(Phase::Exact, passTitle(pass.kind), finalArguments(m_inputs, m_temporary->path(), pass.videoKilobits, pass.kind == PassKind::Capped));
 }
 
 void ExportJob::showProgress(double runPercent)
@@ -285,7 +290,7 @@ void ExportJob::checkAudioLoudness()
                          return;
                      }
                      m_inputs.audioFilters = *filters;
-                     startRun(Phase::Loudness, QStringLiteral("Loudness correction"), audioArguments(m_inputs, m_temporary->path()));
+                     startRun(Phase::Loudness, QCoreApplication::translate("Export", "Loudness correction"), audioArguments(m_inputs, m_temporary->path()));
                  });
 }
 
@@ -331,7 +336,7 @@ void ExportJob::takeAv1Step(const Av1Step &step)
 
 void ExportJob::compareAv1WithH264()
 {
-    m_runName = QStringLiteral("Comparing both videos with the source");
+    m_runName = QCoreApplication::translate("Export", "Comparing both videos with the source");
     m_measuring = true;
     Q_EMIT progressChanged(m_percent, m_runName);
     m_worker.run([arguments = sharpnessArguments(m_inputs, path(videoFileName), path(av1VideoFileName)),
@@ -420,23 +425,25 @@ void ExportJob::judge()
             ExportOutcome outcome = exportVerdict(verdict, observed, end);
             outcome.av1Bytes = QFileInfo(path(av1VideoFileName)).size();
             outcome.av1Problem = m_av1 ? m_av1->problem() : QString();
+            outcome.av1ProblemCode = m_av1 ? m_av1->problemCode() : QString();
             conclude(outcome);
         });
 }
 
-void ExportJob::fail(const QString &reason)
+void ExportJob::fail(const Failure &failure)
 {
     ExportOutcome outcome;
-    outcome.reason = reason;
+    outcome.reason = failure.text;
+    outcome.reasonCode = failure.code;
     for (const QString &name : folderEntryNames(m_request.folder))
         outcome.entries << path(name);
     conclude(outcome);
 }
 
-void ExportJob::refuse(const QString &reason)
+void ExportJob::refuse(const Failure &failure)
 {
     QDir().rmdir(m_request.folder); // only when empty
-    fail(reason);
+    fail(failure);
 }
 
 void ExportJob::conclude(ExportOutcome outcome)

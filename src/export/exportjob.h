@@ -6,6 +6,7 @@
 #include "export/exportrequest.h"
 #include "export/loudness.h"
 
+#include "export/failure.h"
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
@@ -85,9 +86,9 @@ private:
     void concludeWhenIdle();
     void judge();
     void conclude(ExportOutcome outcome);
-    void fail(const QString &reason);
+    void fail(const Failure &failure);
     // Before anything is written: the folder it was given goes again when still empty.
-    void refuse(const QString &reason);
+    void refuse(const Failure &failure);
 
     ExportRequest m_request;
     EncoderInputs m_inputs;

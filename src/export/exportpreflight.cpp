@@ -3,6 +3,7 @@
 #include "common/displaytext.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,10 +34,10 @@ std::optional<QString> sourceRefusal(const QString &sourcePath)
 {
     const QString name = QFileInfo(sourcePath).fileName();
     if (!QFileInfo::exists(sourcePath))
-        return QStringLiteral("“%1” is no longer there: it was moved, renamed or deleted after it was opened.").arg(name);
+        return QCoreApplication::translate("Export", "“%1” is no longer there: it was moved, renamed or deleted after it was opened.").arg(name);
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly))
-        return QStringLiteral("“%1” can no longer be read: %2.").arg(name, source.errorString());
+        return QCoreApplication::translate("Export", "“%1” can no longer be read: %2.").arg(name, source.errorString());
     return std::nullopt;
 }
 
@@ -46,8 +47,8 @@ std::optional<QString> folderRefusal(const QString &folder, const QString &exist
     if (trial.open())
         return std::nullopt;
     if (QDir::cleanPath(folder) != existing)
-        return QStringLiteral("The folder %1 cannot be created in %2: %3.").arg(folder, existing, trial.errorString());
-    return QStringLiteral("The folder %1 cannot be written: %2.").arg(existing, trial.errorString());
+        return QCoreApplication::translate("Export", "The folder %1 cannot be created in %2: %3.").arg(folder, existing, trial.errorString());
+    return QCoreApplication::translate("Export", "The folder %1 cannot be written: %2.").arg(existing, trial.errorString());
 }
 
 std::optional<QString> spaceRefusal(const QString &existing, qint64 needed)
@@ -55,7 +56,7 @@ std::optional<QString> spaceRefusal(const QString &existing, qint64 needed)
     const QStorageInfo disk(existing);
     if (!disk.isValid() || disk.bytesAvailable() < 0 || disk.bytesAvailable() >= needed)
         return std::nullopt;
-    return QStringLiteral("The disk holding %1 has %2 free, and this export needs about %3. Free some space, "
+    return QCoreApplication::translate("Export", "The disk holding %1 has %2 free, and this export needs about %3. Free some space, "
                           "or choose a smaller size or a folder on another disk.")
         .arg(existing, byteCountText(quint64(disk.bytesAvailable())), byteCountText(quint64(needed)));
 }

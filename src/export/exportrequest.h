@@ -36,18 +36,29 @@ struct ExportRequest
 };
 
 // How an export ended.
+// Why the AV1 version is missing, as stable names for scripts and the window.
+namespace Av1Problem {
+inline const QString unknownDuration = QStringLiteral("av1UnknownDuration");
+inline const QString frameTooSmall = QStringLiteral("av1FrameTooSmall");
+inline const QString encoderStopped = QStringLiteral("av1EncoderStopped");
+inline const QString overTarget = QStringLiteral("av1OverTarget");
+inline const QString noSharper = QStringLiteral("av1NoSharper");
+} // namespace Av1Problem
+
 struct ExportOutcome
 {
     enum class Result { Succeeded, Failed, Cancelled };
 
     Result result = Result::Failed;
     QString reason;           // why it failed, in words a user can act on
+    QString reasonCode;       // the same as a stable name for scripts: "diskFull", "sourceGone" ... (FailureCode)
     QStringList entries;      // folder + "/" + name for each entry, sorted by name
     QStringList captionNames; // the caption files the export wrote beside the video
     qint64 targetBytes = 0;
     qint64 videoBytes = 0;
     qint64 av1Bytes = 0;    // the AV1 version, when one was made
     QString av1Problem;     // why the AV1 version asked for is missing; the export still succeeds
+    QString av1ProblemCode; // the same as a stable name (Av1Problem)
     double seconds = 0; // from start to end
 
     [[nodiscard]] bool succeeded() const { return result == Result::Succeeded; }

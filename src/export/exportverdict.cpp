@@ -1,5 +1,7 @@
 #include "export/exportverdict.h"
 
+#include <QCoreApplication>
+
 #include "common/displaytext.h"
 #include "export/playability.h"
 
@@ -21,17 +23,26 @@ ExportOutcome exportVerdict(const FolderVerdict &verdict, const FailureFacts &ob
     outcome.videoBytes = end.videoBytes;
     if (!verdict.success || isCutShort(observed)) {
         outcome.result = ExportOutcome::Result::Failed;
-        outcome.reason = end.missingEncoderFolder
-            ? QStringLiteral("The encoder (FFmpeg's ffmpeg, as \"creator\") was not found in %1.").arg(*end.missingEncoderFolder)
+        const Failure failure = end.missingEncoderFolder
+            ? Failure{FailureCode::encoderMissing,
+                      QCoreApplication::translate("Export", "The encoder (FFmpeg's ffmpeg, as \"creator\") was not found in %1.")
+                          .arg(*end.missingEncoderFolder)}
             : explainFailure(observed);
+        outcome.reason = failure.text;
+        outcome.reasonCode = failure.code;
         return outcome;
     }
     if (end.limitPromised && end.videoBytes > end.targetBytes) {
         outcome.result = ExportOutcome::Result::Failed;
-        outcome.reason = QStringLiteral("The video could not be made as small as %1: it came to %2.")
-                             .arg(byteCountText(quint64(end.targetBytes)), byteCountText(quint64(end.videoBytes)));
-        if (end.fixedBytes > 0)
-            outcome.reason += QStringLiteral(" The sound and the container alone take %1.").arg(byteCountText(quint64(end.fixedBytes)));
+        const QString target = byteCountText(quint64(end.targetBytes));
+        const QString written = byteCountText(quint64(end.videoBytes));
+        outcome.reasonCode = FailureCode::overLimit;
+        outcome.reason = end.fixedBytes > 0
+            ? QCoreApplication::translate("Export", "The video could not be made as small as %1: it came to %2. The sound "
+                                                    "and the container alone take %3.")
+                  .arg(target, written, byteCountText(quint64(end.fixedBytes)))
+            : QCoreApplication::translate("Export", "The video could not be made as small as %1: it came to %2.")
+                  .arg(target, written);
         return outcome;
     }
     outcome.result = ExportOutcome::Result::Succeeded;

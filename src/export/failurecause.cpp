@@ -9,6 +9,7 @@
 #include "export/posterframe.h"
 #include "export/settingstext.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -42,26 +43,28 @@ QString sourceName(const FailureFacts &facts)
 }
 
 // The first thing that went wrong, as the user can act on it.
-QString cause(const FailureFacts &facts)
+Failure cause(const FailureFacts &facts)
 {
     if (!facts.sourceReadable) {
         return QFileInfo::exists(facts.sourcePath)
-            ? QStringLiteral("“%1” could no longer be read while it was exported.").arg(sourceName(facts))
-            : QStringLiteral("“%1” was moved, renamed or deleted while it was exported.").arg(sourceName(facts));
+            ? Failure{FailureCode::sourceUnreadable,
+                      QCoreApplication::translate("Export", "“%1” could no longer be read while it was exported.").arg(sourceName(facts))}
+            : Failure{FailureCode::sourceGone,
+                      QCoreApplication::translate("Export", "“%1” was moved, renamed or deleted while it was exported.").arg(sourceName(facts))};
     }
     if (isDiskFull(facts)) {
-        return QStringLiteral("The disk is full: %1 free, and this export needs about %2. Free some space, "
+        return {FailureCode::diskFull, QCoreApplication::translate("Export", "The disk is full: %1 free, and this export needs about %2. Free some space, "
                               "or choose a smaller size or a folder on another disk.")
             .arg(byteCountText(quint64(std::max<qint64>(facts.freeBytes.value_or(0), 0))),
-                 byteCountText(quint64(facts.neededBytes)));
+                 byteCountText(quint64(facts.neededBytes)))};
     }
     if (isFolderUnwritable(facts))
-        return QStringLiteral("The folder %1 cannot be written.").arg(facts.folder);
+        return {FailureCode::folderUnwritable, QCoreApplication::translate("Export", "The folder %1 cannot be written.").arg(facts.folder)};
     if (isCutShort(facts)) {
-        return QStringLiteral("“%1” cannot be read past %2 of its %3: the file is cut short, as an unfinished "
+        return {FailureCode::sourceCutShort, QCoreApplication::translate("Export", "“%1” cannot be read past %2 of its %3: the file is cut short, as an unfinished "
                               "copy or download is. A complete copy of it will export.")
             .arg(sourceName(facts), clockText(facts.videoSeconds.value_or(0), true),
-                 clockText(facts.sourceSeconds.value_or(0), true));
+                 clockText(facts.sourceSeconds.value_or(0), true))};
     }
     return failureReason(facts.names, facts.besideVideo, facts.encoderEndedNormally, facts.encoderMessage);
 }
@@ -72,10 +75,10 @@ QStringList incompleteEntries(const FailureFacts &facts)
     QStringList lines;
     const QString video = videoFileName.toString();
     if (facts.names.contains(video) && !facts.videoSeconds) {
-        lines << QStringLiteral("%1 (%2) is incomplete: no player can open it.")
+        lines << QCoreApplication::translate("Export", "%1 (%2) is incomplete: no player can open it.")
                      .arg(video, byteCountText(quint64(facts.videoBytes)));
     } else if (facts.names.contains(video) && isCutShort(facts)) {
-        lines << QStringLiteral("%1 holds only the first %2.").arg(video, clockText(*facts.videoSeconds, true));
+        lines << QCoreApplication::translate("Export", "%1 holds only the first %2.").arg(video, clockText(*facts.videoSeconds, true));
     }
     QStringList missing;
     for (const QString &name : {video, PosterFrame::posterFileName.toString(), pageFileName.toString()}) {
@@ -87,7 +90,7 @@ QStringList incompleteEntries(const FailureFacts &facts)
             missing << name;
     }
     if (!missing.isEmpty())
-        lines << QStringLiteral("Missing: %1.").arg(missing.join(QStringLiteral(", ")));
+        lines << QCoreApplication::translate("Export", "Missing: %1.").arg(missing.join(QStringLiteral(", ")));
     return lines;
 }
 
@@ -118,13 +121,15 @@ bool isCutShort(const FailureFacts &facts)
     return missing > std::max(1.0, 0.02 * *facts.sourceSeconds);
 }
 
-QString explainFailure(const FailureFacts &facts)
+Failure explainFailure(const FailureFacts &facts)
 {
-    QString text = cause(facts);
+    Failure failure = cause(facts);
     if (facts.names.isEmpty())
-        return text;
+        return failure;
     const QStringList incomplete = incompleteEntries(facts);
-    if (!incomplete.isEmpty())
-        text += QStringLiteral("\n\nIn the folder %1: ").arg(facts.folder) + incomplete.join(u' ');
-    return text;
+    if (!incomplete.isEmpty()) {
+        failure.text = QCoreApplication::translate("Export", "%1\n\nIn the folder %2: %3")
+                           .arg(failure.text, facts.folder, incomplete.join(u' '));
+    }
+    return failure;
 }

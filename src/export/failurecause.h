@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/failure.h"
 #include <QString>
 #include <QStringList>
 
@@ -40,4 +41,4 @@ void observeAfterExport(FailureFacts &facts);
 // Why the export failed, first in words a user can act on (the disk is full,
 // the folder cannot be written, the source is gone or cut short, the encoder
 // stopped, a file is missing), then what in the folder is incomplete.
-[[nodiscard]] QString explainFailure(const FailureFacts &facts);
+[[nodiscard]] Failure explainFailure(const FailureFacts &facts);

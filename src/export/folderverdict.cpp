@@ -5,6 +5,7 @@
 #include "export/htmlpage.h"
 #include "export/posterframe.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -48,17 +49,19 @@ QStringList folderEntryNames(const QString &folder)
                                   QDir::Name);
 }
 
-QString failureReason(const QStringList &names, const QStringList &captionNames, bool encoderEndedNormally,
+Failure failureReason(const QStringList &names, const QStringList &captionNames, bool encoderEndedNormally,
                       const QString &encoderMessage)
 {
     if (!encoderEndedNormally) {
-        return encoderMessage.isEmpty() ? QStringLiteral("The encoder stopped before the video was complete.")
-                                        : QStringLiteral("The encoder stopped:\n") + encoderMessage;
+        return {FailureCode::encoderStopped,
+                encoderMessage.isEmpty() ? QCoreApplication::translate("Export", "The encoder stopped before the video was complete.")
+                                         : QCoreApplication::translate("Export", "The encoder stopped:\n%1").arg(encoderMessage)};
     }
-    const std::pair<QString, QString> required[] = {
-        {videoFileName.toString(), QStringLiteral("The encoder wrote no video.")},
-        {PosterFrame::posterFileName.toString(), QStringLiteral("No poster frame could be taken from the video.")},
-        {pageFileName.toString(), QStringLiteral("The page could not be written.")}};
+    const std::pair<QString, Failure> required[] = {
+        {videoFileName.toString(), {FailureCode::noVideo, QCoreApplication::translate("Export", "The encoder wrote no video.")}},
+        {PosterFrame::posterFileName.toString(),
+         {FailureCode::noPoster, QCoreApplication::translate("Export", "No poster frame could be taken from the video.")}},
+        {pageFileName.toString(), {FailureCode::noPage, QCoreApplication::translate("Export", "The page could not be written.")}}};
     QStringList strangers = names;
     for (const auto &[name, reason] : required) {
         if (!names.contains(name))
@@ -67,10 +70,12 @@ QString failureReason(const QStringList &names, const QStringList &captionNames,
     }
     for (const QString &caption : captionNames) {
         if (!names.contains(caption))
-            return QStringLiteral("The caption file %1 could not be written.").arg(caption);
+            return {FailureCode::captionsUnwritable,
+                    QCoreApplication::translate("Export", "The caption file %1 could not be written.").arg(caption)};
         strangers.removeAll(caption);
     }
     if (!strangers.isEmpty())
-        return QStringLiteral("The folder holds files the export did not write: ") + strangers.join(QStringLiteral(", "));
-    return QStringLiteral("The video written cannot be played.");
+        return {FailureCode::strangeFiles, QCoreApplication::translate("Export", "The folder holds files the export did not write: %1")
+                                               .arg(strangers.join(QStringLiteral(", ")))};
+    return {FailureCode::unplayable, QCoreApplication::translate("Export", "The video written cannot be played.")};
 }

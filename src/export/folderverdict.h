@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/failure.h"
 #include <QString>
 #include <QStringList>
 
@@ -28,5 +29,5 @@ struct FolderVerdict
 // the encoder stopped (with its last lines), the video, the poster or the page
 // is missing, the folder holds strangers or lacks a caption file, or the video
 // does not play.
-[[nodiscard]] QString failureReason(const QStringList &names, const QStringList &captionNames, bool encoderEndedNormally,
+[[nodiscard]] Failure failureReason(const QStringList &names, const QStringList &captionNames, bool encoderEndedNormally,
                                     const QString &encoderMessage);

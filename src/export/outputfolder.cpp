@@ -1,5 +1,6 @@
 #include "export/outputfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -63,11 +64,11 @@ std::optional<QString> replacementRefusal(const QString &path, const QString &so
     if (!target)
         return std::nullopt;
     if (identityOf(QStringLiteral("/")) == target)
-        return QStringLiteral("The top folder of the computer can't be replaced.");
+        return QCoreApplication::translate("Export", "The top folder of the computer can't be replaced.");
     if (isAmong(*target, identitiesUpFrom(homePath)))
-        return QStringLiteral("“%1” holds your home folder and can't be replaced.").arg(path);
+        return QCoreApplication::translate("Export", "“%1” holds your home folder and can't be replaced.").arg(path);
     if (!sourcePath.isEmpty() && isAmong(*target, identitiesUpFrom(sourcePath)))
-        return QStringLiteral("“%1” holds the video you are converting and can't be replaced.").arg(path);
+        return QCoreApplication::translate("Export", "“%1” holds the video you are converting and can't be replaced.").arg(path);
     return std::nullopt;
 }
 

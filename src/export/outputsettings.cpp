@@ -3,6 +3,7 @@
 #include "common/displaytext.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -50,7 +51,7 @@ std::optional<QString> sizeLimitProblem(double bytes, quint64 sourceFileSize)
     const qint64 smallest = std::max<qint64>(targetSizeBytes(sourceFileSize, 1), 1);
     if (bytes >= double(smallest))
         return std::nullopt;
-    return QStringLiteral("Type a size of at least %1: %2 is less than 1 % of the video.")
+    return QCoreApplication::translate("Export", "Type a size of at least %1: %2 is less than 1 % of the video.")
         .arg(byteCountText(quint64(smallest)), byteCountText(quint64(bytes)));
 }
 

@@ -5,6 +5,7 @@
 #include "probe/languages.h"
 #include "probe/subtitlecodecs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -62,7 +63,7 @@ QList<CaptionTrack> captionTracks(const JSON &answer)
         track.streamIndex = stream[u"index"].numberValue().toInt64();
         track.language = languageTag(code).value_or(QStringLiteral("und"));
         const QString name = IsoLocaleCodes::find(track.language.section(u'-', 0, 0)).name.toString();
-        track.label = name.isEmpty() ? QStringLiteral("Captions") : name;
+        track.label = name.isEmpty() ? QCoreApplication::translate("Export", "Captions") : name;
         const int use = ++uses[track.language];
         track.fileName = QStringLiteral("captions.") + track.language
             + (use > 1 ? u'.' + QString::number(use) : QString()) + QStringLiteral(".vtt");

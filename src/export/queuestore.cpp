@@ -4,6 +4,7 @@
 #include "export/encoderarguments.h"
 #include "export/posterframe.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -225,13 +226,13 @@ std::optional<QString> readyForRestart(QueuedExport &entry)
     const QFileInfo existing(folder);
     if (existing.exists() || existing.isSymLink()) {
         if (!isOwnFolder(entry))
-            return QStringLiteral("“%1” is no longer the folder made for this export and was left alone.").arg(folder);
+            return QCoreApplication::translate("Export", "“%1” is no longer the folder made for this export and was left alone.").arg(folder);
         QDir(folder).removeRecursively();
     }
     QDir().mkpath(folder);
     entry.folderIdentity = folderIdentity(folder);
     if (!entry.folderIdentity)
-        return QStringLiteral("The folder %1 cannot be created.").arg(folder);
+        return QCoreApplication::translate("Export", "The folder %1 cannot be created.").arg(folder);
     entry.state = QueuedExport::State::Waiting;
     entry.percent = 0;
     entry.outcome = {};

@@ -3,6 +3,7 @@
 #include "common/numbertext.h"
 #include "json/json.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -102,9 +103,9 @@ KeptPart keptPart(const std::optional<PositionSetting> &start, const std::option
     // An end past the video is the video's end, as the end slider's far right is.
     const double last = end ? std::min(secondsAt(*end, duration), duration) : duration;
     if (part.start >= last)
-        part.problem = QStringLiteral("The start %1 is not before the end %2.").arg(clockText(part.start, true), clockText(last, true));
+        part.problem = QCoreApplication::translate("Export", "The start %1 is not before the end %2.").arg(clockText(part.start, true), clockText(last, true));
     else if (last - part.start < shortest)
-        part.problem = QStringLiteral("The part from %1 to %2 is shorter than one frame (%3 s).")
+        part.problem = QCoreApplication::translate("Export", "The part from %1 to %2 is shorter than one frame (%3 s).")
                            .arg(clockText(part.start, true), clockText(last, true), QString::number(shortest, 'f', 3));
     if (end && last < duration)
         part.end = last;

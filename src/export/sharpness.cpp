@@ -3,6 +3,8 @@
 #include "tools/mediatools.h"
 #include "tools/toolrun.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -10,7 +12,7 @@
 
 namespace {
 
-// SSIM shown to a person, and compared, at four decimals.
+// SSIM in the diagnostics, and compared, at the four decimals a person is shown.
 QString ssimText(double ssim)
 {
     return QString::number(ssim, 'f', 4);
@@ -88,8 +90,8 @@ Av1Judgement judgeSharpness(const Sharpness &sharpness)
     if (shownSsim(*sharpness.av1) > shownSsim(*sharpness.h264))
         return {true, {}, QStringLiteral("AV1 version sharper: ") + figures};
     return {false,
-            QStringLiteral("The AV1 version was no sharper than the H.264 one (SSIM %1 against %2), so the page offers "
+            QCoreApplication::translate("Export", "The AV1 version was no sharper than the H.264 one (SSIM %1 against %2), so the page offers "
                            "the H.264 video alone.")
-                .arg(ssimText(*sharpness.av1), ssimText(*sharpness.h264)),
+                .arg(QLocale().toString(*sharpness.av1, 'f', 4), QLocale().toString(*sharpness.h264, 'f', 4)),
             QStringLiteral("AV1 version no sharper: ") + figures};
 }

@@ -1,5 +1,6 @@
 #include "probe/acceptance.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 std::optional<QString> refusalMessage(const QString &path, const FileProbe &probe)
@@ -8,12 +9,12 @@ std::optional<QString> refusalMessage(const QString &path, const FileProbe &prob
     const qsizetype dot = name.lastIndexOf(u'.');
     const QString extension = dot < 0 ? QString() : name.sliced(dot + 1).toLower();
     if (extension == u"vob")
-        return QStringLiteral("App does not support opening of '.vob' files");
+        return QCoreApplication::translate("Probe", "App does not support opening of '.vob' files");
     if (extension == u"hevc")
-        return QStringLiteral("App does not support opening of '.hevc' files for now.");
+        return QCoreApplication::translate("Probe", "App does not support opening of '.hevc' files for now.");
     const bool accepted = !probe.hasErrors && !probe.isEncrypted && probe.isValidMediaFile
         && probe.numberOfVideoTracks > 0;
     if (!accepted)
-        return QStringLiteral("Seems to be an unsupported file. Does the video play in VLC Player?");
+        return QCoreApplication::translate("Probe", "Seems to be an unsupported file. Does the video play in VLC Player?");
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "probe/proberrun.h"
 #include "tools/mediatools.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <sys/stat.h>
@@ -62,7 +63,7 @@ quint64 fileSizeOf(const QString &path)
 QString fileSizeText(const QString &path)
 {
     const std::optional<quint64> size = sizeAttribute(path);
-    return size ? byteCountText(*size) : QStringLiteral("Unknown File Size");
+    return size ? byteCountText(*size) : QCoreApplication::translate("Probe", "Unknown File Size");
 }
 
 QStringList FileProbe::proberArguments(const QString &path)

@@ -3,6 +3,7 @@
 #include "common/diagnostics.h"
 #include "json/json.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <plist/plist.h>
@@ -163,8 +164,8 @@ plist_t asCheckedXml(plist_t binaryList)
 QString parseFailure(const QByteArray &bytes)
 {
     if (plist_is_binary(bytes.constData(), uint32_t(bytes.size())))
-        return QStringLiteral("Could not read the movie information: malformed binary property list");
-    return QStringLiteral("Could not read the movie information: not a valid XML or binary property list");
+        return QCoreApplication::translate("Probe", "Could not read the movie information: malformed binary property list");
+    return QCoreApplication::translate("Probe", "Could not read the movie information: not a valid XML or binary property list");
 }
 
 } // namespace
@@ -175,7 +176,7 @@ void unpackMovieInformation(const QString &text, KeyValueMap &entries)
     // a NUL (libplist would abort on one inside a key).
     const bool binary = text.startsWith(u"bplist");
     if (!binary && text.contains(QChar(u'\0'))) {
-        writeDiagnosticLine(QStringLiteral("Could not read the movie information: a NUL character in XML"));
+        writeDiagnosticLine(QCoreApplication::translate("Probe", "Could not read the movie information: a NUL character in XML"));
         return;
     }
     const QByteArray bytes = binary ? text.toLatin1() : text.toUtf8();

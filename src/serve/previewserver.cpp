@@ -2,6 +2,7 @@
 
 #include "common/diagnostics.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <httplib.h>
@@ -146,7 +147,7 @@ std::optional<QUrl> PreviewServer::serve(const QString &folder, int port)
         });
         const int bound = port == 0 ? server->bind_to_any_port("127.0.0.1") : (server->bind_to_port("127.0.0.1", port) ? port : -1);
         if (bound <= 0) {
-            writeDiagnosticLine(QStringLiteral("The preview server could not listen on 127.0.0.1"));
+            writeDiagnosticLine(QCoreApplication::translate("Serve", "The preview server could not listen on 127.0.0.1"));
             return std::nullopt;
         }
         m_port = bound;
