@@ -2,6 +2,7 @@
 // rates and language names as the window shows them; the order of key/value lists.
 #include "common/displaytext.h"
 #include "common/numbertext.h"
+#include "common/translations.h"
 #include "json/json.h"
 #include "probe/framerate.h"
 #include "probe/keyvalues.h"
@@ -42,6 +43,7 @@ class TestValues : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { installTranslations(); } // English plural forms
     void lookup()
     {
         using T = JSON::Type;

@@ -70,6 +70,212 @@
         <source>%1: %2 · video %3 of %4 · %5</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Try &apos;%1&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--av1 needs an encoder with SVT-AV1 (libsvtav1), which %1 lacks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--av1 needs an encoder with SVT-AV1 (libsvtav1), and none was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Without a command, opens the window (with a file or file:// URL, opens that video).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commands and options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exports videos without a window; &apos;%1&apos; lists its options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serves an exported folder on 127.0.0.1 and prints its page&apos;s address, until Ctrl+C.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints where the media tools are and what the prober makes of a video.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder to create; with several sources, the folder that gets one folder per source, named after it. Default: HTML5Video in the current folder, or the current folder itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video&apos;s frame size: a share of the source&apos;s (50%) or one the frame-size slider reaches (1280x720). Default: 100%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video&apos;s size: a share of the source file&apos;s (50%) or a limit in bytes, never exceeded (8MB, 750kB, 1.5GB, 8000000; units of 1000). Default: 100%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The poster&apos;s frame: a share of the duration (40%) or a time (1:02.5). Default: the middle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the published clip starts: a share of the duration (10%) or a time (0:05.2). Default: the video&apos;s start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where it ends, as --start. Default: the video&apos;s end. The target size and --poster&apos;s share follow the kept part.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One encoder run, about a third faster; the size can be well off.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An AV1 version too (html5video-av1.mp4, same size limit), which the page offers first to the browsers that play it; the H.264 file stays the fallback.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Just the video element in a bare page, without captions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video&apos;s index first, so that browsers start playing sooner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video starts by itself (and is muted, as browsers require).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video starts again at its end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video starts without sound.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page shows no player controls.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replaces an existing folder; without it, one is left untouched and the source fails.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No progress and no summary; errors only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The diagnostic lines, such as the encoder&apos;s arguments, on standard error.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run); 2 for a usage error, before anything is written; 130 after Ctrl+C, 143 after SIGTERM and 129 after SIGHUP, which stop the running export, remove its folder and skip the rest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes %2, not &apos;%3&apos;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turns each video into a folder ready for a web site: html5video.mp4 (H.264), poster.jpg and html5Video.html.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a share such as 50% or a size such as 1280x720</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a share such as 50% or a size such as 8MB, 750kB or 8000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a share such as 40% or a time such as 1:02.5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a share such as 10% or a time such as 0:05.2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No source video given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 % · %4 elapsed · about %5 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 % · %4 elapsed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serves an exported folder on 127.0.0.1, as a web site would, and prints its page&apos;s address; Ctrl+C stops it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port to listen on (default: one the system picks).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opens the page in the browser.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Give one exported folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no exported page (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--port takes a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing can listen on 127.0.0.1:%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no browser could be opened (xdg-open).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Display</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -357,6 +563,16 @@ The AV1 version could not be made, so the page offers the H.264 video alone. %2<
         <source>Show in Folder</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 · Elapsed %2, about %3 left</source>
+        <comment>the run, the time so far, the time left</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · Elapsed %2</source>
+        <comment>the run and the time so far</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpSheet</name>
@@ -418,6 +634,14 @@ The AV1 version could not be made, so the page offers the H.264 video alone. %2<
     </message>
     <message>
         <source>“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Labels</name>
+    <message>
+        <source>of %1 (%2 %)</source>
+        <comment>beside a slider: the source&apos;s size or frame size, and the share chosen</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -621,6 +845,160 @@ The AV1 version could not be made, so the page offers the H.264 video alone. %2<
     </message>
     <message>
         <source>&amp;About Videofold</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MediaInfo</name>
+    <message>
+        <source>Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Poster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tall</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text-Based</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image-Based</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Audiobook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Movie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TV Show</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Booklet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ringtone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Podcast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alert Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n chapter(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Codec</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bit rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Container</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -94,10 +94,9 @@ void ExportSheet::showProgress(double percent, const QString &runName)
     m_sheet.setPercent(percent);
     DesktopNotices::showProgress(percent / 100);
     const double elapsed = double(m_clock.elapsed()) / 1000;
-    QString detail = runName + QStringLiteral(" · Elapsed ") + clockText(elapsed);
-    if (percent >= 1)
-        detail += QStringLiteral(", about %1 left").arg(clockText(elapsed * (100 - percent) / percent));
-    m_sheet.setDetail(detail);
+    m_sheet.setDetail(percent >= 1 ? tr("%1 · Elapsed %2, about %3 left", "the run, the time so far, the time left")
+                                         .arg(runName, clockText(elapsed), clockText(elapsed * (100 - percent) / percent))
+                                   : tr("%1 · Elapsed %2", "the run and the time so far").arg(runName, clockText(elapsed)));
 }
 
 void ExportSheet::cancel()

@@ -158,7 +158,7 @@ void KeptPartControls::typed(QLineEdit *edit, bool isStart)
     if (!m_source.isOpen() || !edit->isModified())
         return;
     edit->setModified(false);
-    const std::optional<PositionSetting> position = parsePositionSetting(edit->text().trimmed());
+    const std::optional<PositionSetting> position = parsePositionSetting(withDotDecimals(edit->text().trimmed()));
     if (!position) {
         showProblem(tr("“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.").arg(edit->text()));
         return;

@@ -1,5 +1,6 @@
 #include "app/labels.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 void setLabelText(QLabel *label, const QString &text)
@@ -10,5 +11,7 @@ void setLabelText(QLabel *label, const QString &text)
 
 QString sourceShareText(const QString &sourceValue, int percent)
 {
-    return QStringLiteral("of %1 (%2 %)").arg(sourceValue).arg(percent);
+    return QCoreApplication::translate("Labels", "of %1 (%2 %)", "beside a slider: the source's size or frame size, and the share chosen")
+        .arg(sourceValue)
+        .arg(percent);
 }

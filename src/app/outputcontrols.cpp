@@ -133,7 +133,7 @@ bool OutputControls::applySizeLimit(const QString &text)
 {
     if (!m_source.isOpen() || !m_source.probe->fileSize || text.trimmed().isEmpty())
         return false;
-    const std::optional<SizeSetting> setting = parseSizeSetting(text.trimmed());
+    const std::optional<SizeSetting> setting = parseSizeSetting(withDotDecimals(text.trimmed()));
     if (setting && setting->kind == SizeSetting::Kind::Share) {
         m_widgets.sizeSlider->setValue(int(std::lround(setting->value))); // "40%" means the slider
         return true;

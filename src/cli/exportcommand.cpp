@@ -247,7 +247,7 @@ int runExportCommand(const QStringList &arguments)
     bool helpAsked = false;
     if (const std::optional<QString> error = readSettings(arguments, settings, helpAsked)) {
         printError(QStringLiteral("videofold export: ") + *error);
-        printError(QStringLiteral("Try 'videofold export --help'."));
+        printError(QCoreApplication::translate("CommandLine", "Try '%1'.").arg(QStringLiteral("videofold export --help")));
         return exitUsage;
     }
     if (helpAsked) {
@@ -255,8 +255,10 @@ int runExportCommand(const QStringList &arguments)
         return exitSuccess;
     }
     if (settings.choice.av1Version && !MediaTools::encoderHas(MediaTools::av1EncoderName)) {
-        printError(QStringLiteral("videofold export: --av1 needs an encoder with SVT-AV1 (libsvtav1), which %1 lacks.")
-                       .arg(MediaTools::resourcePath(MediaTools::encoderName).value_or(QStringLiteral("the encoder"))));
+        const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
+        printError(QStringLiteral("videofold export: ")
+                   + (encoder ? QCoreApplication::translate("CommandLine", "--av1 needs an encoder with SVT-AV1 (libsvtav1), which %1 lacks.").arg(*encoder)
+                              : QCoreApplication::translate("CommandLine", "--av1 needs an encoder with SVT-AV1 (libsvtav1), and none was found.")));
         return exitUsage;
     }
     ExportCommand command(std::move(settings));
@@ -265,20 +267,23 @@ int runExportCommand(const QStringList &arguments)
 
 QString applicationHelpText(int width)
 {
-    return QStringLiteral("Usage: videofold [FILE | URL]\n"
-                          "       videofold export [OPTIONS] SOURCE...\n"
-                          "       videofold serve FOLDER [--port N] [--open]\n"
-                          "       videofold --check-tools [VIDEO]\n\n")
-        + wrappedText(QStringLiteral("Without a command, opens the window (with a file or file:// URL, opens that video)."),
+    // "Usage: " is translated; the command lines under it line up with the first one.
+    const QString usage = QCoreApplication::translate("CommandLine", "Usage: %1").arg(QString());
+    const QString indent(usage.size(), u' ');
+    return usage + QStringLiteral("videofold [FILE | URL]\n") + indent + QStringLiteral("videofold export [OPTIONS] SOURCE...\n")
+        + indent + QStringLiteral("videofold serve FOLDER [--port N] [--open]\n") + indent
+        + QStringLiteral("videofold --check-tools [VIDEO]\n\n")
+        + wrappedText(QCoreApplication::translate("CommandLine", "Without a command, opens the window (with a file or file:// URL, opens that video)."),
                       0, width, 0)
-        + QStringLiteral("\n\nCommands and options:\n")
+        + QStringLiteral("\n\n") + QCoreApplication::translate("CommandLine", "Commands and options:") + u'\n'
         + helpEntry(QStringLiteral("  export SOURCE..."),
-                    QStringLiteral("Exports videos without a window; 'videofold export --help' lists its options."), width)
+                    QCoreApplication::translate("CommandLine", "Exports videos without a window; '%1' lists its options.").arg(QStringLiteral("videofold export --help")),
+                    width)
         + helpEntry(QStringLiteral("  serve FOLDER [--port N] [--open]"),
-                    QStringLiteral("Serves an exported folder on 127.0.0.1 and prints its page's address, until Ctrl+C."),
+                    QCoreApplication::translate("CommandLine", "Serves an exported folder on 127.0.0.1 and prints its page's address, until Ctrl+C."),
                     width)
         + helpEntry(QStringLiteral("  --check-tools [VIDEO]"),
-                    QStringLiteral("Prints where the media tools are and what the prober makes of a video."), width)
-        + helpEntry(QStringLiteral("  -h, --help"), QStringLiteral("This help."), width)
-        + helpEntry(QStringLiteral("  --version"), QStringLiteral("The version."), width) + u'\n' + exportHelpText(width);
+                    QCoreApplication::translate("CommandLine", "Prints where the media tools are and what the prober makes of a video."), width)
+        + helpEntry(QStringLiteral("  -h, --help"), QCoreApplication::translate("CommandLine", "This help."), width)
+        + helpEntry(QStringLiteral("  --version"), QCoreApplication::translate("CommandLine", "The version."), width) + u'\n' + exportHelpText(width);
 }

@@ -4,6 +4,7 @@
 #include "export/outputfolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -20,7 +21,7 @@ const QString defaultFolderName = QStringLiteral("HTML5Video");
 struct Option
 {
     QStringList names;
-    QString description;
+    const char *description; // translated when shown
     QString valueName = {};
 };
 
@@ -28,51 +29,51 @@ const QList<Option> &options()
 {
     static const QList<Option> list = {
         {{QStringLiteral("o"), QStringLiteral("output")},
-         QStringLiteral("The folder to create; with several sources, the folder that gets one folder per source, named "
+         QT_TRANSLATE_NOOP("CommandLine", "The folder to create; with several sources, the folder that gets one folder per source, named "
                         "after it. Default: HTML5Video in the current folder, or the current folder itself."),
          QStringLiteral("PATH")},
         {{QStringLiteral("frame-size")},
-         QStringLiteral("The video's frame size: a share of the source's (50%) or one the frame-size slider reaches "
+         QT_TRANSLATE_NOOP("CommandLine", "The video's frame size: a share of the source's (50%) or one the frame-size slider reaches "
                         "(1280x720). Default: 100%."),
          QStringLiteral("SIZE")},
         {{QStringLiteral("size")},
-         QStringLiteral("The video's size: a share of the source file's (50%) or a limit in bytes, never exceeded "
+         QT_TRANSLATE_NOOP("CommandLine", "The video's size: a share of the source file's (50%) or a limit in bytes, never exceeded "
                         "(8MB, 750kB, 1.5GB, 8000000; units of 1000). Default: 100%."),
          QStringLiteral("SIZE")},
         {{QStringLiteral("poster")},
-         QStringLiteral("The poster's frame: a share of the duration (40%) or a time (1:02.5). Default: the middle."),
+         QT_TRANSLATE_NOOP("CommandLine", "The poster's frame: a share of the duration (40%) or a time (1:02.5). Default: the middle."),
          QStringLiteral("POSITION")},
         {{QStringLiteral("start")},
-         QStringLiteral("Where the published clip starts: a share of the duration (10%) or a time (0:05.2). Default: "
+         QT_TRANSLATE_NOOP("CommandLine", "Where the published clip starts: a share of the duration (10%) or a time (0:05.2). Default: "
                         "the video's start."),
          QStringLiteral("POSITION")},
         {{QStringLiteral("end")},
-         QStringLiteral("Where it ends, as --start. Default: the video's end. The target size and --poster's share "
+         QT_TRANSLATE_NOOP("CommandLine", "Where it ends, as --start. Default: the video's end. The target size and --poster's share "
                         "follow the kept part."),
          QStringLiteral("POSITION")},
-        {{QStringLiteral("approximate-size")}, QStringLiteral("One encoder run, about a third faster; the size can be well off.")},
+        {{QStringLiteral("approximate-size")}, QT_TRANSLATE_NOOP("CommandLine", "One encoder run, about a third faster; the size can be well off.")},
         {{QStringLiteral("av1")},
-         QStringLiteral("An AV1 version too (html5video-av1.mp4, same size limit), which the page offers first to the "
+         QT_TRANSLATE_NOOP("CommandLine", "An AV1 version too (html5video-av1.mp4, same size limit), which the page offers first to the "
                         "browsers that play it; the H.264 file stays the fallback.")},
         {{QStringLiteral("loudness")},
-         QStringLiteral("Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.")},
-        {{QStringLiteral("minimal-page")}, QStringLiteral("Just the video element in a bare page, without captions.")},
-        {{QStringLiteral("fast-start")}, QStringLiteral("The video's index first, so that browsers start playing sooner.")},
-        {{QStringLiteral("autoplay")}, QStringLiteral("The video starts by itself (and is muted, as browsers require).")},
-        {{QStringLiteral("loop")}, QStringLiteral("The video starts again at its end.")},
-        {{QStringLiteral("muted")}, QStringLiteral("The video starts without sound.")},
-        {{QStringLiteral("no-controls")}, QStringLiteral("The page shows no player controls.")},
-        {{QStringLiteral("replace")}, QStringLiteral("Replaces an existing folder; without it, one is left untouched and the source fails.")},
-        {{QStringLiteral("q"), QStringLiteral("quiet")}, QStringLiteral("No progress and no summary; errors only.")},
+         QT_TRANSLATE_NOOP("CommandLine", "Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.")},
+        {{QStringLiteral("minimal-page")}, QT_TRANSLATE_NOOP("CommandLine", "Just the video element in a bare page, without captions.")},
+        {{QStringLiteral("fast-start")}, QT_TRANSLATE_NOOP("CommandLine", "The video's index first, so that browsers start playing sooner.")},
+        {{QStringLiteral("autoplay")}, QT_TRANSLATE_NOOP("CommandLine", "The video starts by itself (and is muted, as browsers require).")},
+        {{QStringLiteral("loop")}, QT_TRANSLATE_NOOP("CommandLine", "The video starts again at its end.")},
+        {{QStringLiteral("muted")}, QT_TRANSLATE_NOOP("CommandLine", "The video starts without sound.")},
+        {{QStringLiteral("no-controls")}, QT_TRANSLATE_NOOP("CommandLine", "The page shows no player controls.")},
+        {{QStringLiteral("replace")}, QT_TRANSLATE_NOOP("CommandLine", "Replaces an existing folder; without it, one is left untouched and the source fails.")},
+        {{QStringLiteral("q"), QStringLiteral("quiet")}, QT_TRANSLATE_NOOP("CommandLine", "No progress and no summary; errors only.")},
         {{QStringLiteral("json")},
-         QStringLiteral("One JSON object per source on standard output when it ends: source, folder, outcome, reason, "
-                        "targetBytes, files (name, bytes), seconds.")},
-        {{QStringLiteral("v"), QStringLiteral("verbose")}, QStringLiteral("The diagnostic lines, such as the encoder's arguments, on standard error.")},
+         QT_TRANSLATE_NOOP("CommandLine", "One JSON object per source on standard output when it ends: source, folder, outcome, reason, "
+                        "code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.")},
+        {{QStringLiteral("v"), QStringLiteral("verbose")}, QT_TRANSLATE_NOOP("CommandLine", "The diagnostic lines, such as the encoder's arguments, on standard error.")},
     };
     return list;
 }
 
-const QString exitStatusText = QStringLiteral(
+const char *const exitStatusText = QT_TRANSLATE_NOOP("CommandLine", 
     "Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run); "
     "2 for a usage error, before anything is written; 130 after Ctrl+C, 143 after SIGTERM and 129 after SIGHUP, "
     "which stop the running export, remove its folder and skip the rest.");
@@ -88,7 +89,7 @@ std::optional<QString> readValue(const QCommandLineParser &parser, const QString
         return std::nullopt;
     const std::optional<Setting> value = parse(parser.value(name));
     if (!value)
-        return QStringLiteral("--%1 takes %2, not '%3'.").arg(name, takes, parser.value(name));
+        return QCoreApplication::translate("CommandLine", "--%1 takes %2, not '%3'.").arg(name, takes, parser.value(name));
     setting = *value;
     return std::nullopt;
 }
@@ -137,10 +138,12 @@ int helpWidth()
 
 QString exportHelpText(int width)
 {
-    QString text = QStringLiteral("Usage: videofold export [OPTIONS] SOURCE...\n\n")
-        + wrappedText(QStringLiteral("Turns each video into a folder ready for a web site: html5video.mp4 (H.264), "
-                                     "poster.jpg and html5Video.html."), 0, width, 0)
-        + QStringLiteral("\n\nOptions:\n");
+    QString text = QCoreApplication::translate("CommandLine", "Usage: %1").arg(QStringLiteral("videofold export [OPTIONS] SOURCE..."))
+        + QStringLiteral("\n\n")
+        + wrappedText(QCoreApplication::translate("CommandLine", "Turns each video into a folder ready for a web site: "
+                                                                 "html5video.mp4 (H.264), poster.jpg and html5Video.html."),
+                      0, width, 0)
+        + QStringLiteral("\n\n") + QCoreApplication::translate("CommandLine", "Options:") + u'\n';
     for (const Option &option : options()) {
         QStringList spelled;
         for (const QString &name : option.names)
@@ -148,10 +151,10 @@ QString exportHelpText(int width)
         QString left = QStringLiteral("  ") + spelled.join(QStringLiteral(", "));
         if (!option.valueName.isEmpty())
             left += u' ' + option.valueName;
-        text += helpEntry(left, option.description, width);
+        text += helpEntry(left, QCoreApplication::translate("CommandLine", option.description), width);
     }
-    text += helpEntry(QStringLiteral("  -h, --help"), QStringLiteral("This help."), width);
-    return text + u'\n' + wrappedText(exitStatusText, 0, width, 0) + u'\n';
+    text += helpEntry(QStringLiteral("  -h, --help"), QCoreApplication::translate("CommandLine", "This help."), width);
+    return text + u'\n' + wrappedText(QCoreApplication::translate("CommandLine", exitStatusText), 0, width, 0) + u'\n';
 }
 
 std::optional<QString> readSettings(const QStringList &arguments, CommandSettings &settings, bool &helpAsked)
@@ -159,7 +162,7 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     QCommandLineParser parser;
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     for (const Option &option : options())
-        parser.addOption(QCommandLineOption(option.names, option.description, option.valueName));
+        parser.addOption(QCommandLineOption(option.names, QString::fromUtf8(option.description), option.valueName));
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
     if (!parser.parse(QStringList{QStringLiteral("videofold export")} + arguments))
         return parser.errorText();
@@ -169,11 +172,11 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     }
     const std::optional<QString> problems[] = {
         readValue(parser, QStringLiteral("frame-size"), parseFrameSizeSetting,
-                  QStringLiteral("a share such as 50% or a size such as 1280x720"), settings.choice.frameSize),
+                  QCoreApplication::translate("CommandLine", "a share such as 50% or a size such as 1280x720"), settings.choice.frameSize),
         readValue(parser, QStringLiteral("size"), parseSizeSetting,
-                  QStringLiteral("a share such as 50% or a size such as 8MB, 750kB or 8000000"), settings.choice.size),
+                  QCoreApplication::translate("CommandLine", "a share such as 50% or a size such as 8MB, 750kB or 8000000"), settings.choice.size),
         readValue(parser, QStringLiteral("poster"), parsePositionSetting,
-                  QStringLiteral("a share such as 40% or a time such as 1:02.5"), settings.choice.poster)};
+                  QCoreApplication::translate("CommandLine", "a share such as 40% or a time such as 1:02.5"), settings.choice.poster)};
     for (const std::optional<QString> &problem : problems) {
         if (problem)
             return problem;
@@ -181,7 +184,7 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     for (const auto &[name, setting] : {std::pair{QStringLiteral("start"), &settings.choice.start}, std::pair{QStringLiteral("end"), &settings.choice.end}}) {
         PositionSetting position;
         if (const std::optional<QString> problem = readValue(parser, name, parsePositionSetting,
-                                                             QStringLiteral("a share such as 10% or a time such as 0:05.2"), position))
+                                                             QCoreApplication::translate("CommandLine", "a share such as 10% or a time such as 0:05.2"), position))
             return problem;
         if (parser.isSet(name))
             *setting = position;
@@ -202,7 +205,7 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     settings.output = parser.value(QStringLiteral("output"));
     settings.sources = parser.positionalArguments();
     if (settings.sources.isEmpty())
-        return QStringLiteral("No source video given.");
+        return QCoreApplication::translate("CommandLine", "No source video given.");
     if (parser.isSet(QStringLiteral("verbose")))
         setDiagnosticSink([](const QString &line) { std::fprintf(stderr, "%s\n", line.toUtf8().constData()); });
     else

@@ -2,6 +2,8 @@
 
 #include "export/settingstext.h"
 
+#include <QCoreApplication>
+
 #include <unistd.h>
 
 #include <cmath>
@@ -33,10 +35,11 @@ void ProgressPrinter::show(double percent, const QString &runName)
         return;
     m_lastDrawMs = m_clock.elapsed();
     // One substitution for all: a "%3" in a file name is part of the name, not a place for the percentage.
-    QString line = QStringLiteral("%1 · %2 · %3 % · %4 elapsed")
-                       .arg(m_name, runName, QString::number(int(std::floor(percent))), clockText(elapsed));
-    if (percent >= 1)
-        line += QStringLiteral(" · about %1 left").arg(clockText(elapsed * (100 - percent) / percent));
+    const QString shown = QString::number(int(std::floor(percent)));
+    const QString line = percent >= 1
+        ? QCoreApplication::translate("CommandLine", "%1 · %2 · %3 % · %4 elapsed · about %5 left")
+              .arg(m_name, runName, shown, clockText(elapsed), clockText(elapsed * (100 - percent) / percent))
+        : QCoreApplication::translate("CommandLine", "%1 · %2 · %3 % · %4 elapsed").arg(m_name, runName, shown, clockText(elapsed));
     std::fprintf(stderr, "\r\033[K%s", line.toUtf8().constData());
     std::fflush(stderr);
     m_hasLine = true;

@@ -2,6 +2,7 @@
 
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -20,7 +21,7 @@ QString byteCountText(quint64 bytes)
 {
     const QLocale locale;
     if (bytes < 1000)
-        return locale.toString(bytes) + (bytes == 1 ? QStringLiteral(" byte") : QStringLiteral(" bytes"));
+        return QCoreApplication::translate("Display", "%n byte(s)", nullptr, int(bytes));
     // Round to one decimal first, then pick the unit: 999,950 bytes are 1.0 MB,
     // never 1,000.0 kB.
     static constexpr const char16_t *units[] = {u"kB", u"MB", u"GB", u"TB", u"PB", u"EB"};

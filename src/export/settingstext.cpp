@@ -3,6 +3,7 @@
 #include "common/numbertext.h"
 #include "json/json.h"
 
+#include <QLocale>
 #include <QCoreApplication>
 #include <QRegularExpression>
 
@@ -106,7 +107,7 @@ KeptPart keptPart(const std::optional<PositionSetting> &start, const std::option
         part.problem = QCoreApplication::translate("Export", "The start %1 is not before the end %2.").arg(clockText(part.start, true), clockText(last, true));
     else if (last - part.start < shortest)
         part.problem = QCoreApplication::translate("Export", "The part from %1 to %2 is shorter than one frame (%3 s).")
-                           .arg(clockText(part.start, true), clockText(last, true), QString::number(shortest, 'f', 3));
+                           .arg(clockText(part.start, true), clockText(last, true), QLocale().toString(shortest, 'f', 3));
     if (end && last < duration)
         part.end = last;
     return part;
@@ -147,6 +148,15 @@ QString clockText(double seconds, bool tenths)
     QString text = whole >= 3600 ? QStringLiteral("%1:%2").arg(whole / 3600).arg(minutesAndSeconds.rightJustified(5, u'0'))
                                  : QStringLiteral("%1:%2").arg(whole / 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
     if (tenths)
-        text += u'.' + QString::number(tenthsTotal % 10);
+        text += QLocale().decimalPoint() + QString::number(tenthsTotal % 10);
+    return text;
+}
+
+QString withDotDecimals(QStringView typed, const QLocale &locale)
+{
+    QString text = typed.toString();
+    const QString decimalPoint = locale.decimalPoint();
+    if (decimalPoint != u".")
+        text.replace(decimalPoint, QStringLiteral("."));
     return text;
 }
