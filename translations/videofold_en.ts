@@ -5,52 +5,79 @@
     <name>Display</name>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation><numerusform>%n byte</numerusform><numerusform>%n bytes</numerusform></translation>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>MediaInfo</name>
     <message numerus="yes">
         <source>%n chapter(s)</source>
-        <translation><numerusform>Number of Chapters: %n</numerusform><numerusform>Number of Chapters: %n</numerusform></translation>
+        <translation>
+            <numerusform>Number of Chapters: %n</numerusform>
+            <numerusform>Number of Chapters: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>QueueFlow</name>
     <message numerus="yes">
-        <source>%n file(s) can't be exported.</source>
-        <translation><numerusform>%n file can't be exported.</numerusform><numerusform>%n files can't be exported.</numerusform></translation>
+        <source>%n file(s) can&apos;t be exported.</source>
+        <translation>
+            <numerusform>%n file can&apos;t be exported.</numerusform>
+            <numerusform>%n files can&apos;t be exported.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) were given: the first is open. Set the sliders, then export them all with these settings, each into a folder named after it.</source>
-        <translation><numerusform>%n video was given: it is open. Set the sliders, then export it with these settings into a folder named after it.</numerusform><numerusform>%n videos were given: the first is open. Set the sliders, then export them all with these settings, each into a folder named after it.</numerusform></translation>
+        <translation>
+            <numerusform>%n video was given: it is open. Set the sliders, then export it with these settings into a folder named after it.</numerusform>
+            <numerusform>%n videos were given: the first is open. Set the sliders, then export them all with these settings, each into a folder named after it.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n export(s) did not finish. Add them to the queue again?</source>
-        <translation><numerusform>%n export did not finish. Add it to the queue again?</numerusform><numerusform>%n exports did not finish. Add them to the queue again?</numerusform></translation>
+        <translation>
+            <numerusform>%n export did not finish. Add it to the queue again?</numerusform>
+            <numerusform>%n exports did not finish. Add them to the queue again?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>QueuePanel</name>
     <message numerus="yes">
         <source>%n export(s) failed</source>
-        <translation><numerusform>%n export failed</numerusform><numerusform>%n exports failed</numerusform></translation>
+        <translation>
+            <numerusform>%n export failed</numerusform>
+            <numerusform>%n exports failed</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n HTML5 video(s) created</source>
-        <translation><numerusform>%n HTML5 video created</numerusform><numerusform>%n HTML5 videos created</numerusform></translation>
+        <translation>
+            <numerusform>%n HTML5 video created</numerusform>
+            <numerusform>%n HTML5 videos created</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n failed</source>
         <comment>how many HTML5 videos were created, then how many exports failed</comment>
-        <translation><numerusform>%1, %n failed</numerusform><numerusform>%1, %n failed</numerusform></translation>
+        <translation>
+            <numerusform>%1, %n failed</numerusform>
+            <numerusform>%1, %n failed</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>QuitGuard</name>
     <message numerus="yes">
         <source>%n export(s) are not finished. Stop them and quit?</source>
-        <translation><numerusform>%n export is not finished. Stop it and quit?</numerusform><numerusform>%n exports are not finished. Stop them and quit?</numerusform></translation>
+        <translation>
+            <numerusform>%n export is not finished. Stop it and quit?</numerusform>
+            <numerusform>%n exports are not finished. Stop them and quit?</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -5,580 +5,617 @@
     <name>AppDelegate</name>
     <message>
         <source>No video is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune vidéo n’est ouverte.</translation>
     </message>
     <message>
         <source>Looking for the AV1 encoder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de l’encodeur AV1…</translation>
     </message>
     <message>
         <source>The encoder in %1 was built without SVT-AV1 (libsvtav1), which the AV1 version needs.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’encodeur de %1 a été compilé sans SVT-AV1 (libsvtav1), nécessaire à la version AV1.</translation>
     </message>
     <message>
         <source>About Videofold</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Videofold</translation>
     </message>
     <message>
         <source>FFmpeg was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>FFmpeg est introuvable.</translation>
     </message>
     <message>
         <source>Videofold %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Videofold %1</translation>
     </message>
     <message>
         <source>Turns a video into a folder ready for the web: an H.264 video, a poster and a page that plays it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme une vidéo en un dossier prêt pour le web : une vidéo H.264, une image d’affiche et une page qui la lit.</translation>
     </message>
     <message>
         <source>Media work by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement des médias par %1</translation>
     </message>
     <message>
         <source>Videofold is free software under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Videofold est un logiciel libre sous licence publique générale GNU, version 3 ou ultérieure.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Stopped by a signal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté par un signal.</translation>
     </message>
     <message>
         <source>Please choose another name for the HTML5 video folder. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un autre nom pour le dossier de la vidéo HTML5. %1</translation>
     </message>
     <message>
         <source>%1 already exists; --replace replaces it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà ; --replace le remplace.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>%1: %2 · video %3 of %4 · %5 · AV1 %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 · vidéo %3 sur %4 · %5 · AV1 %6</translation>
     </message>
     <message>
         <source>%1: %2 · video %3 of %4 · %5 · no AV1 version: %6</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 · vidéo %3 sur %4 · %5 · pas de version AV1 : %6</translation>
     </message>
     <message>
         <source>%1: %2 · video %3 of %4 · %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 · vidéo %3 sur %4 · %5</translation>
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « %1 ».</translation>
     </message>
     <message>
         <source>--av1 needs an encoder with SVT-AV1 (libsvtav1), which %1 lacks.</source>
-        <translation type="unfinished"></translation>
+        <translation>--av1 nécessite un encodeur avec SVT-AV1 (libsvtav1), qui manque à %1.</translation>
     </message>
     <message>
         <source>--av1 needs an encoder with SVT-AV1 (libsvtav1), and none was found.</source>
-        <translation type="unfinished"></translation>
+        <translation>--av1 nécessite un encodeur avec SVT-AV1 (libsvtav1), et aucun n’a été trouvé.</translation>
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1</translation>
     </message>
     <message>
         <source>Without a command, opens the window (with a file or file:// URL, opens that video).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans commande, ouvre la fenêtre (avec un fichier ou une adresse file://, ouvre cette vidéo).</translation>
     </message>
     <message>
         <source>Commands and options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes et options :</translation>
     </message>
     <message>
         <source>Exports videos without a window; &apos;%1&apos; lists its options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporte des vidéos sans fenêtre ; « %1 » en liste les options.</translation>
     </message>
     <message>
         <source>Serves an exported folder on 127.0.0.1 and prints its page&apos;s address, until Ctrl+C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sert un dossier exporté sur 127.0.0.1 et affiche l’adresse de sa page, jusqu’à Ctrl+C.</translation>
     </message>
     <message>
         <source>Prints where the media tools are and what the prober makes of a video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche où se trouvent les outils multimédias et ce que l’analyse lit d’une vidéo.</translation>
     </message>
     <message>
         <source>This help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette aide.</translation>
     </message>
     <message>
         <source>The version.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version.</translation>
     </message>
     <message>
         <source>The folder to create; with several sources, the folder that gets one folder per source, named after it. Default: HTML5Video in the current folder, or the current folder itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier à créer ; avec plusieurs sources, le dossier qui reçoit un dossier par source, portant son nom. Par défaut : HTML5Video dans le dossier courant, ou le dossier courant lui-même.</translation>
     </message>
     <message>
         <source>The video&apos;s frame size: a share of the source&apos;s (50%) or one the frame-size slider reaches (1280x720). Default: 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille d’image de la vidéo : une part de celle de la source (50%) ou une taille que le curseur de taille d’image atteint (1280x720). Par défaut : 100%.</translation>
     </message>
     <message>
         <source>The video&apos;s size: a share of the source file&apos;s (50%) or a limit in bytes, never exceeded (8MB, 750kB, 1.5GB, 8000000; units of 1000). Default: 100%.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille de la vidéo : une part de celle du fichier source (50%) ou une limite en octets, jamais dépassée (8MB, 750kB, 1.5GB, 8000000 ; unités de 1000). Par défaut : 100%.</translation>
     </message>
     <message>
         <source>The poster&apos;s frame: a share of the duration (40%) or a time (1:02.5). Default: the middle.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image d’affiche : une part de la durée (40%) ou un instant (1:02.5). Par défaut : le milieu.</translation>
     </message>
     <message>
         <source>Where the published clip starts: a share of the duration (10%) or a time (0:05.2). Default: the video&apos;s start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Où commence l’extrait publié : une part de la durée (10%) ou un instant (0:05.2). Par défaut : le début de la vidéo.</translation>
     </message>
     <message>
         <source>Where it ends, as --start. Default: the video&apos;s end. The target size and --poster&apos;s share follow the kept part.</source>
-        <translation type="unfinished"></translation>
+        <translation>Où il se termine, comme pour --start. Par défaut : la fin de la vidéo. La taille visée et la part de --poster suivent la partie gardée.</translation>
     </message>
     <message>
         <source>One encoder run, about a third faster; the size can be well off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul passage de l’encodeur, environ un tiers plus rapide ; la taille peut s’écarter nettement.</translation>
     </message>
     <message>
         <source>An AV1 version too (html5video-av1.mp4, same size limit), which the page offers first to the browsers that play it; the H.264 file stays the fallback.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une version AV1 en plus (html5video-av1.mp4, même limite de taille), que la page propose d’abord aux navigateurs qui la lisent ; le fichier H.264 reste la solution de repli.</translation>
     </message>
     <message>
         <source>Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonie homogène pour le web : le son à -16 LUFS avec des crêtes d’au plus -1 dBTP ; une piste silencieuse reste telle quelle.</translation>
     </message>
     <message>
         <source>Just the video element in a bare page, without captions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement l’élément vidéo dans une page dépouillée, sans sous-titres.</translation>
     </message>
     <message>
         <source>The video&apos;s index first, so that browsers start playing sooner.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’index de la vidéo en premier, pour que les navigateurs commencent la lecture plus tôt.</translation>
     </message>
     <message>
         <source>The video starts by itself (and is muted, as browsers require).</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo démarre d’elle-même (et sans le son, comme l’exigent les navigateurs).</translation>
     </message>
     <message>
         <source>The video starts again at its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo recommence à sa fin.</translation>
     </message>
     <message>
         <source>The video starts without sound.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo démarre sans le son.</translation>
     </message>
     <message>
         <source>The page shows no player controls.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n’affiche aucune commande de lecture.</translation>
     </message>
     <message>
         <source>Replaces an existing folder; without it, one is left untouched and the source fails.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplace un dossier existant ; sans cette option, il reste intact et la source échoue.</translation>
     </message>
     <message>
         <source>No progress and no summary; errors only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ni progression ni résumé ; seulement les erreurs.</translation>
     </message>
     <message>
         <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un objet JSON par source sur la sortie standard à la fin : source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</translation>
     </message>
     <message>
         <source>The diagnostic lines, such as the encoder&apos;s arguments, on standard error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes de diagnostic, comme les arguments de l’encodeur, sur la sortie d’erreur.</translation>
     </message>
     <message>
         <source>Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run); 2 for a usage error, before anything is written; 130 after Ctrl+C, 143 after SIGTERM and 129 after SIGHUP, which stop the running export, remove its folder and skip the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de sortie : 0 si chaque source a été exportée ; 1 si l’une a été refusée ou a échoué (les autres continuent) ; 2 pour une erreur d’utilisation, avant toute écriture ; 130 après Ctrl+C, 143 après SIGTERM et 129 après SIGHUP, qui arrêtent l’export en cours, suppriment son dossier et sautent le reste.</translation>
     </message>
     <message>
         <source>--%1 takes %2, not &apos;%3&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 attend %2, pas « %3 ».</translation>
     </message>
     <message>
         <source>Turns each video into a folder ready for a web site: html5video.mp4 (H.264), poster.jpg and html5Video.html.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transforme chaque vidéo en un dossier prêt pour un site web : html5video.mp4 (H.264), poster.jpg et html5Video.html.</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options :</translation>
     </message>
     <message>
         <source>a share such as 50% or a size such as 1280x720</source>
-        <translation type="unfinished"></translation>
+        <translation>une part comme 50% ou une taille comme 1280x720</translation>
     </message>
     <message>
         <source>a share such as 50% or a size such as 8MB, 750kB or 8000000</source>
-        <translation type="unfinished"></translation>
+        <translation>une part comme 50% ou une taille comme 8MB, 750kB ou 8000000</translation>
     </message>
     <message>
         <source>a share such as 40% or a time such as 1:02.5</source>
-        <translation type="unfinished"></translation>
+        <translation>une part comme 40% ou un instant comme 1:02.5</translation>
     </message>
     <message>
         <source>a share such as 10% or a time such as 0:05.2</source>
-        <translation type="unfinished"></translation>
+        <translation>une part comme 10% ou un instant comme 0:05.2</translation>
     </message>
     <message>
         <source>No source video given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune vidéo source indiquée.</translation>
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed · about %5 left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 · %3 % · %4 écoulées · environ %5 restantes</translation>
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 · %3 % · %4 écoulées</translation>
     </message>
     <message>
         <source>Serves an exported folder on 127.0.0.1, as a web site would, and prints its page&apos;s address; Ctrl+C stops it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sert un dossier exporté sur 127.0.0.1, comme le ferait un site web, et affiche l’adresse de sa page ; Ctrl+C l’arrête.</translation>
     </message>
     <message>
         <source>The port to listen on (default: one the system picks).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port d’écoute (par défaut : un port choisi par le système).</translation>
     </message>
     <message>
         <source>Opens the page in the browser.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la page dans le navigateur.</translation>
     </message>
     <message>
         <source>Give one exported folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiquez un dossier exporté.</translation>
     </message>
     <message>
         <source>%1 holds no exported page (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune page exportée (%2).</translation>
     </message>
     <message>
         <source>--port takes a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>--port attend un nombre de 1 à 65535.</translation>
     </message>
     <message>
         <source>nothing can listen on 127.0.0.1:%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>rien ne peut écouter sur 127.0.0.1:%1.</translation>
     </message>
     <message>
         <source>no browser could be opened (xdg-open).</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun navigateur n’a pu être ouvert (xdg-open).</translation>
     </message>
 </context>
 <context>
     <name>Display</name>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>kB</source>
+        <translation>ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>GB</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>TB</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>PB</source>
+        <translation>Po</translation>
+    </message>
+    <message>
+        <source>EB</source>
+        <translation>Eo</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a number and its unit: 8.5 MB</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>The video&apos;s duration is unknown, so no rate could be given to the AV1 encoder.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée de la vidéo est inconnue : aucun débit n’a pu être donné à l’encodeur AV1.</translation>
     </message>
     <message>
         <source>SVT-AV1 makes no video smaller than %1 x %1 pixels; this one is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>SVT-AV1 ne produit aucune vidéo plus petite que %1 x %1 pixels ; celle-ci fait %2.</translation>
     </message>
     <message>
         <source>The AV1 encoder stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’encodeur AV1 s’est arrêté.</translation>
     </message>
     <message>
         <source>The AV1 encoder stopped:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’encodeur AV1 s’est arrêté :
+%1</translation>
     </message>
     <message>
         <source>The AV1 version could not be made as small as %1: it came to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version AV1 n’a pas pu être réduite à %1 : elle a atteint %2.</translation>
     </message>
     <message>
         <source>AV1 version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version AV1</translation>
     </message>
     <message>
         <source>AV1 correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction AV1</translation>
     </message>
     <message>
         <source>Final pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe finale</translation>
     </message>
     <message>
         <source>Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction</translation>
     </message>
     <message>
         <source>Rate-capped pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe à débit plafonné</translation>
     </message>
     <message>
         <source>%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une taille d’image de cette vidéo, qui garde ses proportions : %2 (100 %), %3 (50 %)…</translation>
     </message>
     <message>
         <source>The frame size %1 holds no picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>La taille d’image %1 ne contient aucune image.</translation>
     </message>
     <message>
         <source>The poster&apos;s time %1 lies past the end of the video (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instant de l’affiche, %1, se situe après la fin de la vidéo (%2).</translation>
     </message>
     <message>
         <source>The poster&apos;s time %1 lies outside the part kept (%2 – %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>L’instant de l’affiche, %1, se situe hors de la partie gardée (%2 – %3).</translation>
     </message>
     <message>
         <source>No temporary folder could be made in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un dossier temporaire dans %1.</translation>
     </message>
     <message>
         <source>A limit of %1 leaves no rate for this video&apos;s picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une limite de %1 ne laisse aucun débit à l’image de cette vidéo.</translation>
     </message>
     <message>
         <source>A limit of %1 leaves no rate for this video&apos;s picture, whose duration is unknown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une limite de %1 ne laisse aucun débit à l’image de cette vidéo, dont la durée est inconnue.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le dossier %1.</translation>
     </message>
     <message>
         <source>Measuring loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesure de la sonie</translation>
     </message>
     <message>
         <source>Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonie</translation>
     </message>
     <message>
         <source>Analysing</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>Encodage</translation>
     </message>
     <message>
         <source>Loudness correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction de la sonie</translation>
     </message>
     <message>
         <source>Comparing both videos with the source</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison des deux vidéos avec la source</translation>
     </message>
     <message>
         <source>“%1” is no longer there: it was moved, renamed or deleted after it was opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est plus là : le fichier a été déplacé, renommé ou supprimé après son ouverture.</translation>
     </message>
     <message>
         <source>“%1” can no longer be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut plus être lu : %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created in %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1 dans %2 : %3.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le dossier %1 : %2.</translation>
     </message>
     <message>
         <source>The disk holding %1 has %2 free, and this export needs about %3. Free some space, or choose a smaller size or a folder on another disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque qui contient %1 a %2 de libre, et cet export a besoin d’environ %3. Libérez de l’espace, ou choisissez une taille plus petite ou un dossier sur un autre disque.</translation>
     </message>
     <message>
         <source>The encoder (FFmpeg&apos;s ffmpeg, as &quot;creator&quot;) was not found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’encodeur (ffmpeg de FFmpeg, sous le nom « creator ») est introuvable dans %1.</translation>
     </message>
     <message>
         <source>The video could not be made as small as %1: it came to %2. The sound and the container alone take %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo n’a pas pu être réduite à %1 : elle a atteint %2. Le son et le conteneur occupent à eux seuls %3.</translation>
     </message>
     <message>
         <source>The video could not be made as small as %1: it came to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo n’a pas pu être réduite à %1 : elle a atteint %2.</translation>
     </message>
     <message>
         <source>“%1” could no longer be read while it was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’a plus pu être lu pendant l’export.</translation>
     </message>
     <message>
         <source>“%1” was moved, renamed or deleted while it was exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été déplacé, renommé ou supprimé pendant l’export.</translation>
     </message>
     <message>
         <source>The disk is full: %1 free, and this export needs about %2. Free some space, or choose a smaller size or a folder on another disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque est plein : %1 de libre, et cet export a besoin d’environ %2. Libérez de l’espace, ou choisissez une taille plus petite ou un dossier sur un autre disque.</translation>
     </message>
     <message>
         <source>“%1” cannot be read past %2 of its %3: the file is cut short, as an unfinished copy or download is. A complete copy of it will export.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut être lu au-delà de %2 sur %3 : le fichier est tronqué, comme une copie ou un téléchargement inachevé. Une copie complète pourra être exportée.</translation>
     </message>
     <message>
         <source>%1 (%2) is incomplete: no player can open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) est incomplet : aucun lecteur ne peut l’ouvrir.</translation>
     </message>
     <message>
         <source>%1 holds only the first %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient que les %2 premières.</translation>
     </message>
     <message>
         <source>Missing: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquant : %1.</translation>
     </message>
     <message>
         <source>%1
 
 In the folder %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Dans le dossier %2 : %3</translation>
     </message>
     <message>
         <source>The encoder stopped before the video was complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’encodeur s’est arrêté avant que la vidéo soit complète.</translation>
     </message>
     <message>
         <source>The encoder stopped:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L’encodeur s’est arrêté :
+%1</translation>
     </message>
     <message>
         <source>The encoder wrote no video.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’encodeur n’a écrit aucune vidéo.</translation>
     </message>
     <message>
         <source>No poster frame could be taken from the video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image d’affiche n’a pu être tirée de la vidéo.</translation>
     </message>
     <message>
         <source>The page could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page n’a pas pu être écrite.</translation>
     </message>
     <message>
         <source>The caption file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de sous-titres %1 n’a pas pu être écrit.</translation>
     </message>
     <message>
         <source>The folder holds files the export did not write: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier contient des fichiers que l’export n’a pas écrits : %1</translation>
     </message>
     <message>
         <source>The video written cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo écrite ne peut pas être lue.</translation>
     </message>
     <message>
         <source>The top folder of the computer can&apos;t be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier racine de l’ordinateur ne peut pas être remplacé.</translation>
     </message>
     <message>
         <source>“%1” holds your home folder and can&apos;t be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » contient votre dossier personnel et ne peut pas être remplacé.</translation>
     </message>
     <message>
         <source>“%1” holds the video you are converting and can&apos;t be replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » contient la vidéo que vous convertissez et ne peut pas être remplacé.</translation>
     </message>
     <message>
         <source>Type a size of at least %1: %2 is less than 1 % of the video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une taille d’au moins %1 : %2 représente moins de 1 % de la vidéo.</translation>
     </message>
     <message>
         <source>Captions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres</translation>
     </message>
     <message>
         <source>“%1” is no longer the folder made for this export and was left alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est plus le dossier créé pour cet export et a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>The start %1 is not before the end %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début %1 n’est pas avant la fin %2.</translation>
     </message>
     <message>
         <source>The part from %1 to %2 is shorter than one frame (%3 s).</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie de %1 à %2 est plus courte qu’une image (%3 s).</translation>
     </message>
     <message>
         <source>The AV1 version was no sharper than the H.264 one (SSIM %1 against %2), so the page offers the H.264 video alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>La version AV1 n’était pas plus nette que la version H.264 (SSIM %1 contre %2) : la page ne propose donc que la vidéo H.264.</translation>
     </message>
 </context>
 <context>
     <name>ExportSheet</name>
     <message>
         <source>Creating HTML5 Video...</source>
-        <translation type="unfinished"></translation>
+        <translation>Création de la vidéo HTML5…</translation>
     </message>
     <message>
         <source>Waiting for the export under way in the queue to end...</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente de la fin de l’export en cours dans la file…</translation>
     </message>
     <message>
         <source>HTML5 video created</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo HTML5 créée</translation>
     </message>
     <message>
         <source>Oops! Something went wrong!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oups ! Quelque chose s’est mal passé !</translation>
     </message>
     <message>
         <source>Contact: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact : %1</translation>
     </message>
     <message>
         <source>HTML5 Video created Successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo HTML5 a bien été créée !</translation>
     </message>
     <message>
         <source>%1
 
 %2</source>
         <comment>the folder, then why the AV1 version was left out</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+%2</translation>
     </message>
     <message>
         <source>%1
 
 The AV1 version could not be made, so the page offers the H.264 video alone. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+La version AV1 n’a pas pu être créée : la page ne propose donc que la vidéo H.264. %2</translation>
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans le navigateur</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>%1 · Elapsed %2, about %3 left</source>
         <comment>the run, the time so far, the time left</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 écoulées, environ %3 restantes</translation>
     </message>
     <message>
         <source>%1 · Elapsed %2</source>
         <comment>the run and the time so far</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 · %2 écoulées</translation>
     </message>
 </context>
 <context>
     <name>HelpSheet</name>
     <message>
         <source>Videofold Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Videofold</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Put a video on your web site&lt;/h3&gt;
@@ -589,52 +626,59 @@ The AV1 version could not be made, so the page offers the H.264 video alone. %2<
 &lt;p&gt;&lt;b&gt;Save HTML5 Video&lt;/b&gt; creates a new folder holding the video (html5video.mp4), its poster
 (poster.jpg) and a web page that plays it (html5Video.html). Copy the folder to your web site.&lt;/p&gt;
 &lt;p&gt;The page&apos;s player options (controls, autoplay, loop, muted) are in Edit › Preferences.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Mettre une vidéo sur votre site web&lt;/h3&gt;
+&lt;p&gt;Ouvrez une vidéo avec &lt;b&gt;Ouvrir une vidéo&lt;/b&gt;, ou déposez-la sur la fenêtre.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Taille d’image&lt;/b&gt; règle la taille de l’image de la nouvelle vidéo, en pourcentage de celle de l’original.
+&lt;b&gt;Taille visée&lt;/b&gt; règle la taille que doit atteindre le fichier vidéo, en pourcentage du fichier original.
+&lt;b&gt;Image d’affiche&lt;/b&gt; choisit l’image fixe montrée avant la lecture.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Enregistrer la vidéo HTML5&lt;/b&gt; crée un nouveau dossier contenant la vidéo (html5video.mp4), son affiche
+(poster.jpg) et une page web qui la lit (html5Video.html). Copiez le dossier sur votre site web.&lt;/p&gt;
+&lt;p&gt;Les options du lecteur de la page (commandes, lecture automatique, boucle, sans le son) se trouvent dans Édition › Préférences.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Get Quillreel</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtenir Quillreel</translation>
     </message>
     <message>
         <source>More Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres applications</translation>
     </message>
     <message>
         <source>Message the Developer</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire au développeur</translation>
     </message>
     <message>
         <source>Rate Videofold</source>
-        <translation type="unfinished"></translation>
+        <translation>Noter Videofold</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>KeptPartControls</name>
     <message>
         <source>Start time</source>
-        <translation type="unfinished"></translation>
+        <translation>Instant de début</translation>
     </message>
     <message>
         <source>End time</source>
-        <translation type="unfinished"></translation>
+        <translation>Instant de fin</translation>
     </message>
     <message>
         <source>%1 – %2, %3 s</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2, %3 s</translation>
     </message>
     <message>
         <source>%1 – %2, %3 s (the whole video)</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2, %3 s (toute la vidéo)</translation>
     </message>
     <message>
         <source>“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas un instant : saisissez-en un comme 0:05,2 ou 12,5, ou une part comme 10%.</translation>
     </message>
 </context>
 <context>
@@ -642,731 +686,695 @@ The AV1 version could not be made, so the page offers the H.264 video alone. %2<
     <message>
         <source>of %1 (%2 %)</source>
         <comment>beside a slider: the source&apos;s size or frame size, and the share chosen</comment>
-        <translation type="unfinished"></translation>
+        <translation>de %1 (%2 %)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Videofold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Open a video, or drop it here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez une vidéo, ou déposez-la ici.</translation>
     </message>
     <message>
         <source>Frame si&amp;ze</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta&amp;ille d’image</translation>
     </message>
     <message>
         <source>Output frame size, as a percentage of the source&apos;s</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>–</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d’image de la sortie, en pourcentage de celle de la source</translation>
     </message>
     <message>
         <source>&amp;Target size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille visée</translation>
     </message>
     <message>
         <source>Target size of the video, as a percentage of the source file&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille visée de la vidéo, en pourcentage de celle du fichier source</translation>
     </message>
     <message>
         <source>Type a size limit (8 MB, 750 kB) or pick a common one: the video is never larger</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une limite de taille (8 Mo, 750 ko) ou choisissez-en une courante : la vidéo ne la dépasse jamais</translation>
     </message>
     <message>
         <source>10 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Mo</translation>
     </message>
     <message>
         <source>25 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>25 Mo</translation>
     </message>
     <message>
         <source>50 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>50 Mo</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>100 Mo</translation>
     </message>
     <message>
         <source>&amp;Poster frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Image d’affi&amp;che</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;but</translation>
     </message>
     <message>
         <source>Where the published clip starts; drag to see the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Où commence l’extrait publié ; faites glisser pour voir l’image</translation>
     </message>
     <message>
         <source>The start as a time (0:05.2) or a share of the video (10%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début comme instant (0:05,2) ou comme part de la vidéo (10%)</translation>
     </message>
     <message>
         <source>The start at the poster frame (I)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le début à l’image d’affiche (I)</translation>
     </message>
     <message>
         <source>Set Sta&amp;rt</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le déb&amp;ut</translation>
     </message>
     <message>
         <source>E&amp;nd</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;n</translation>
     </message>
     <message>
         <source>Where the published clip ends; drag to see the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Où se termine l’extrait publié ; faites glisser pour voir l’image</translation>
     </message>
     <message>
         <source>The end as a time (0:42.0) or a share of the video (90%)</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin comme instant (0:42,0) ou comme part de la vidéo (90%)</translation>
     </message>
     <message>
         <source>The end at the poster frame (O)</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin à l’image d’affiche (O)</translation>
     </message>
     <message>
         <source>Set En&amp;d</source>
-        <translation type="unfinished"></translation>
+        <translation>Défini&amp;r la fin</translation>
     </message>
     <message>
         <source>Position of the poster still in the video</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de l’image d’affiche dans la vidéo</translation>
     </message>
     <message>
         <source>Media Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le média</translation>
     </message>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier &amp;récent</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>Open Video</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une vidéo</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer…</translation>
     </message>
     <message>
         <source>Save HTML5 Video</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la vidéo HTML5</translation>
     </message>
     <message>
         <source>Add to &amp;Queue...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la &amp;file d’attente…</translation>
     </message>
     <message>
         <source>Add to Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la file d’attente</translation>
     </message>
     <message>
         <source>Export this video with these settings after the others, while you go on working</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter cette vidéo avec ces réglages après les autres, pendant que vous continuez à travailler</translation>
     </message>
     <message>
         <source>Export Se&amp;veral Videos...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter &amp;plusieurs vidéos…</translation>
     </message>
     <message>
         <source>Videofold &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Videofold</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Preferences...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences…</translation>
     </message>
     <message>
         <source>&amp;About Videofold</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Videofold</translation>
     </message>
 </context>
 <context>
     <name>MediaInfo</name>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>Audio</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Subtitle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres</translation>
     </message>
     <message>
         <source>Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitre</translation>
     </message>
     <message>
         <source>Poster</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
     <message>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Large</translation>
     </message>
     <message>
         <source>Square</source>
-        <translation type="unfinished"></translation>
+        <translation>Carré</translation>
     </message>
     <message>
         <source>Tall</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Text-Based</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Image-Based</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Inconnu</translation>
     </message>
     <message>
         <source>Home Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo personnelle</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musique</translation>
     </message>
     <message>
         <source>Audiobook</source>
-        <translation type="unfinished"></translation>
+        <translation>Livre audio</translation>
     </message>
     <message>
         <source>Music Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Clip musical</translation>
     </message>
     <message>
         <source>Movie</source>
-        <translation type="unfinished"></translation>
+        <translation>Film</translation>
     </message>
     <message>
         <source>TV Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission de télévision</translation>
     </message>
     <message>
         <source>Booklet</source>
-        <translation type="unfinished"></translation>
+        <translation>Livret</translation>
     </message>
     <message>
         <source>Ringtone</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonnerie</translation>
     </message>
     <message>
         <source>Podcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Podcast</translation>
     </message>
     <message>
         <source>Alert Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Son d’alerte</translation>
     </message>
     <message numerus="yes">
         <source>%n chapter(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n chapitre</numerusform>
+            <numerusform>%n chapitres</numerusform>
         </translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1</translation>
     </message>
     <message>
         <source>Codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Pistes</translation>
     </message>
     <message>
         <source>Container</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteneur</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitres</translation>
     </message>
 </context>
 <context>
     <name>OpenFlow</name>
     <message>
         <source>Analyzing File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse du fichier…</translation>
     </message>
     <message>
         <source>Contact: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact : %1</translation>
     </message>
 </context>
 <context>
     <name>OutputControls</name>
     <message>
         <source>Size limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite de taille</translation>
     </message>
     <message>
         <source>“%1” is not a size: type one as 8 MB, 750 kB or 25MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n’est pas une taille : saisissez-en une comme 8 Mo, 750 ko ou 25Mo.</translation>
     </message>
     <message>
         <source>Poster frame at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image d’affiche à %1</translation>
     </message>
 </context>
 <context>
     <name>OutputFolderDialog</name>
     <message>
         <source>Create HTML5 Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer la vidéo HTML5</translation>
     </message>
     <message>
         <source>Create Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un dossier</translation>
     </message>
     <message>
         <source>Named:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>“%1” already exists. Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » existe déjà. Voulez-vous le remplacer ?</translation>
     </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences</translation>
     </message>
     <message>
         <source>The web page&apos;s video player:</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lecteur vidéo de la page web :</translation>
     </message>
     <message>
         <source>Show playback &amp;controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les &amp;commandes de lecture</translation>
     </message>
     <message>
         <source>Start playing &amp;automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la lecture &amp;automatiquement</translation>
     </message>
     <message>
         <source>Browsers start only muted videos by themselves.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les navigateurs ne lancent d’eux-mêmes que les vidéos sans le son.</translation>
     </message>
     <message>
         <source>&amp;Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire en &amp;boucle</translation>
     </message>
     <message>
         <source>Start &amp;muted</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer &amp;sans le son</translation>
     </message>
     <message>
         <source>Puts the video&apos;s index first, so browsers start playing before the whole file has arrived</source>
-        <translation type="unfinished"></translation>
+        <translation>Place l’index de la vidéo en tête, pour que les navigateurs lancent la lecture avant que tout le fichier soit arrivé</translation>
     </message>
     <message>
         <source>Start playing &amp;while downloading (fast start)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire &amp;pendant le téléchargement (démarrage rapide)</translation>
     </message>
     <message>
         <source>The export:</source>
-        <translation type="unfinished"></translation>
+        <translation>L’export :</translation>
     </message>
     <message>
         <source>One run of the encoder instead of two: about a third faster, but the video can end up well above or below the target size</source>
-        <translation type="unfinished"></translation>
+        <translation>Un passage de l’encodeur au lieu de deux : environ un tiers plus rapide, mais la vidéo peut finir bien au-dessus ou en dessous de la taille visée</translation>
     </message>
     <message>
         <source>&amp;Faster export (approximate size)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export plus &amp;rapide (taille approximative)</translation>
     </message>
     <message>
         <source>A second video in AV1, a sharper picture for the same size, which the page offers first to the browsers that play it; the H.264 video stays for all others. The export takes about twice as long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une seconde vidéo en AV1, une image plus nette pour la même taille, que la page propose d’abord aux navigateurs qui la lisent ; la vidéo H.264 reste pour tous les autres. L’export prend environ deux fois plus de temps.</translation>
     </message>
     <message>
         <source>&amp;AV1 version for modern browsers</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Version AV1 pour les navigateurs récents</translation>
     </message>
     <message>
         <source>The sound brought to the loudness web players expect (-16 LUFS, peaks at most -1 dBTP), so that clips recorded at different levels sound alike on one page; a silent track is left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Le son est amené à la sonie attendue par les lecteurs web (-16 LUFS, crêtes d’au plus -1 dBTP), pour que des clips enregistrés à des niveaux différents sonnent pareil sur une page ; une piste silencieuse reste telle quelle</translation>
     </message>
     <message>
         <source>Even &amp;loudness for the web (-16 LUFS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonie &amp;homogène pour le web (-16 LUFS)</translation>
     </message>
     <message>
         <source>Only the video element, without a title, captions or a layout for phones: for pasting into a page of your own</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement l’élément vidéo, sans titre, sous-titres ni mise en page pour téléphones : à coller dans une page à vous</translation>
     </message>
     <message>
         <source>Minimal &amp;page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page &amp;minimale</translation>
     </message>
 </context>
 <context>
     <name>Probe</name>
     <message>
         <source>App does not support opening of &apos;.vob&apos; files</source>
-        <translation type="unfinished"></translation>
+        <translation>L’application ne peut pas ouvrir les fichiers « .vob »</translation>
     </message>
     <message>
         <source>App does not support opening of &apos;.hevc&apos; files for now.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’application ne peut pas ouvrir les fichiers « .hevc » pour le moment.</translation>
     </message>
     <message>
         <source>Seems to be an unsupported file. Does the video play in VLC Player?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne semble pas pris en charge. La vidéo se lit-elle dans VLC ?</translation>
     </message>
     <message>
         <source>Unknown File Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de fichier inconnue</translation>
     </message>
     <message>
         <source>Could not read the movie information: malformed binary property list</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les informations du film : liste de propriétés binaire mal formée</translation>
     </message>
     <message>
         <source>Could not read the movie information: not a valid XML or binary property list</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les informations du film : ni une liste de propriétés XML ni une liste binaire valide</translation>
     </message>
     <message>
         <source>Could not read the movie information: a NUL character in XML</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les informations du film : un caractère NUL dans le XML</translation>
     </message>
 </context>
 <context>
     <name>ProgressSheet</name>
     <message>
-        <source>Videofold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Analyzing File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse du fichier…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>QueueFlow</name>
     <message>
         <source>Choose the Videos to Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les vidéos à exporter</translation>
     </message>
     <message>
         <source>Choose a Folder for the HTML5 Videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier pour les vidéos HTML5</translation>
     </message>
     <message>
         <source>Export Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter ici</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a file&apos;s name and why it can&apos;t be exported</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) can&apos;t be exported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier ne peut pas être exporté.</numerusform>
+            <numerusform>%n fichiers ne peuvent pas être exportés.</numerusform>
         </translation>
     </message>
     <message>
         <source>Export All...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout exporter…</translation>
     </message>
     <message>
         <source>Dismiss</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) were given: the first is open. Set the sliders, then export them all with these settings, each into a folder named after it.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vidéo a été donnée : elle est ouverte. Réglez les curseurs, puis exportez-la avec ces réglages dans un dossier portant son nom.</numerusform>
+            <numerusform>%n vidéos ont été données : la première est ouverte. Réglez les curseurs, puis exportez-les toutes avec ces réglages, chacune dans un dossier portant son nom.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 → %2</source>
         <comment>a video and the folder of its export</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message numerus="yes">
         <source>%n export(s) did not finish. Add them to the queue again?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n export ne s’est pas terminé. L’ajouter de nouveau à la file d’attente ?</numerusform>
+            <numerusform>%n exports ne se sont pas terminés. Les ajouter de nouveau à la file d’attente ?</numerusform>
         </translation>
     </message>
     <message>
         <source>Add to Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter à la file d’attente</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>Some exports can&apos;t start again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains exports ne peuvent pas reprendre.</translation>
     </message>
     <message>
         <source>The export queue is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La file d’attente des exports est vide.</translation>
     </message>
 </context>
 <context>
     <name>QueuePanel</name>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Starting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage…</translation>
     </message>
     <message>
         <source>%1, %2 %</source>
         <comment>a run&apos;s name and how far it is</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 %</translation>
     </message>
     <message>
         <source>Done: %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé : %1 sur %2</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec : %1</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé</translation>
     </message>
     <message numerus="yes">
         <source>%n export(s) failed</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n export a échoué</numerusform>
+            <numerusform>%n exports ont échoué</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n HTML5 video(s) created</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n vidéo HTML5 créée</numerusform>
+            <numerusform>%n vidéos HTML5 créées</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n failed</source>
         <comment>how many HTML5 videos were created, then how many exports failed</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1, %n échec</numerusform>
+            <numerusform>%1, %n échecs</numerusform>
         </translation>
     </message>
     <message>
         <source>Export Queue</source>
-        <translation type="unfinished"></translation>
+        <translation>File d’attente des exports</translation>
     </message>
     <message>
         <source>Cancel All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout annuler</translation>
     </message>
     <message>
         <source>Clear Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer les terminés</translation>
     </message>
     <message>
         <source>Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Cancel %1</source>
         <comment>a queued export&apos;s button; %1 is its video</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler %1</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>Remove %1</source>
         <comment>a queued export&apos;s button; %1 is its video</comment>
-        <translation type="unfinished"></translation>
+        <translation>Retirer %1</translation>
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir dans le navigateur</translation>
     </message>
     <message>
         <source>Open %1 in Browser</source>
         <comment>a queued export&apos;s button; %1 is its video</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir %1 dans le navigateur</translation>
     </message>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher dans le dossier</translation>
     </message>
     <message>
         <source>Show %1 in Folder</source>
         <comment>a queued export&apos;s button; %1 is its video</comment>
-        <translation type="unfinished"></translation>
+        <translation>Afficher %1 dans le dossier</translation>
     </message>
 </context>
 <context>
     <name>QuitGuard</name>
     <message>
         <source>An HTML5 video is being created. Stop it and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une vidéo HTML5 est en cours de création. L’arrêter et quitter ?</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter et quitter</translation>
     </message>
     <message numerus="yes">
         <source>%n export(s) are not finished. Stop them and quit?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n export n’est pas terminé. L’arrêter et quitter ?</numerusform>
+            <numerusform>%n exports ne sont pas terminés. Les arrêter et quitter ?</numerusform>
         </translation>
     </message>
 </context>
@@ -1374,29 +1382,29 @@ The AV1 version could not be made, so the page offers the H.264 video alone. %2<
     <name>RecentFiles</name>
     <message>
         <source>Clear Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la liste</translation>
     </message>
 </context>
 <context>
     <name>SaveFlow</name>
     <message>
         <source>Please choose another name for the HTML5 video folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir un autre nom pour le dossier de la vidéo HTML5.</translation>
     </message>
     <message>
         <source>“%1” is, holds or lies in the folder of an export still in the queue (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est, contient ou se trouve dans le dossier d’un export encore en file d’attente (%2).</translation>
     </message>
     <message>
         <source>The HTML5 video can&apos;t be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vidéo HTML5 ne peut pas être créée.</translation>
     </message>
 </context>
 <context>
     <name>Serve</name>
     <message>
         <source>The preview server could not listen on 127.0.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur d’aperçu n’a pas pu écouter sur 127.0.0.1</translation>
     </message>
 </context>
 </TS>

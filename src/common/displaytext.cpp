@@ -24,14 +24,17 @@ QString byteCountText(quint64 bytes)
         return QCoreApplication::translate("Display", "%n byte(s)", nullptr, int(bytes));
     // Round to one decimal first, then pick the unit: 999,950 bytes are 1.0 MB,
     // never 1,000.0 kB.
-    static constexpr const char16_t *units[] = {u"kB", u"MB", u"GB", u"TB", u"PB", u"EB"};
+    static constexpr const char *units[] = {
+        QT_TRANSLATE_NOOP("Display", "kB"), QT_TRANSLATE_NOOP("Display", "MB"), QT_TRANSLATE_NOOP("Display", "GB"),
+        QT_TRANSLATE_NOOP("Display", "TB"), QT_TRANSLATE_NOOP("Display", "PB"), QT_TRANSLATE_NOOP("Display", "EB")};
     double value = double(bytes) / 1000;
     std::size_t unit = 0;
     while (std::round(value * 10) / 10 >= 1000 && unit + 1 < std::size(units)) {
         value /= 1000;
         ++unit;
     }
-    return locale.toString(value, 'f', 1) + u' ' + QString::fromUtf16(units[unit]);
+    return QCoreApplication::translate("Display", "%1 %2", "a number and its unit: 8.5 MB")
+        .arg(locale.toString(value, 'f', 1), QCoreApplication::translate("Display", units[unit]));
 }
 
 QString bitrateText(qint64 bitsPerSecond)

@@ -158,5 +158,11 @@ QString withDotDecimals(QStringView typed, const QLocale &locale)
     const QString decimalPoint = locale.decimalPoint();
     if (decimalPoint != u".")
         text.replace(decimalPoint, QStringLiteral("."));
+    // The units as byte counts are shown in this language: "8,5 Mo" in French.
+    for (const char *unit : {"kB", "MB", "GB"}) {
+        const QString shown = QCoreApplication::translate("Display", unit);
+        if (shown != QLatin1StringView(unit))
+            text.replace(shown, QLatin1StringView(unit), Qt::CaseInsensitive);
+    }
     return text;
 }

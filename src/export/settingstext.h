@@ -70,7 +70,8 @@ struct KeptPart
 // Seconds as a clock reads them: "0:42", "1:02:05"; tenths for short spans ("0:05.2").
 [[nodiscard]] QString clockText(double seconds, bool tenths = false);
 
-// What a person typed, with the locale's decimal separator made a dot, so that
-// the parsers above read "8,5 MB" and "0:11,6" where a comma is the separator;
-// a dot is read everywhere. The command line's options keep the one form.
+// What a person typed, with the locale's decimal separator made a dot and the
+// units as the window shows them made the parsers' own, so that "8,5 MB",
+// "8,5 Mo" and "0:11,6" are read where the language writes them so; a dot and
+// "MB" are read everywhere. The command line's options keep the one form.
 [[nodiscard]] QString withDotDecimals(QStringView typed, const QLocale &locale = QLocale());
