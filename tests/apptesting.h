@@ -57,13 +57,15 @@ inline void usePrivateSettingsStore()
 }
 
 // The window and its parts as the application starts them.
-struct LaunchedDelegate : AppDelegate
+// The translations, installed before the window is made, as main() does.
+struct WithTranslations
 {
-    LaunchedDelegate()
-    {
-        installTranslations(); // as main() does before the window is made
-        applicationDidFinishLaunching();
-    }
+    WithTranslations() { installTranslations(); }
+};
+
+struct LaunchedDelegate : WithTranslations, AppDelegate
+{
+    LaunchedDelegate() { applicationDidFinishLaunching(); }
 };
 
 // The window's widget or action of that object name; the test fails without one.

@@ -111,12 +111,12 @@ private Q_SLOTS:
 
     void prefersAv1()
     {
-        // With the AV1 version on, Chromium takes the page's first source and plays it.
+        // With the AV1 version on and sharper (the cells), Chromium takes the page's first source and plays it.
         UserDefaults defaults;
         defaults.setValue(PreferenceKeys::av1Version, true);
         LaunchedDelegate delegate;
         QVERIFY(QTest::qWaitFor([&] { return delegate.av1Unavailable().isEmpty(); }, 10'000));
-        QVERIFY(openAndWait(delegate, mediaPath(u"h264-aac.mp4"_s)));
+        QVERIFY(openAndWait(delegate, mediaPath(u"cells.mp4"_s)));
         QTemporaryDir out;
         const QString folder = out.filePath(u"av1"_s);
         QCOMPARE(exportAndWait(delegate, folder, 120'000), std::optional(true));

@@ -28,20 +28,23 @@ struct Run
     QByteArray err;
 };
 
-// The command's environment: no display of any kind, temporary files in a folder of the test's.
-QProcessEnvironment headless(const QString &temporary)
+// The command's environment: no display of any kind, temporary files in a folder
+// of the test's, the language and numbers of locale (English by default).
+QProcessEnvironment headless(const QString &temporary, const QString &locale = u"C.UTF-8"_s)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+    for (const QString &name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s, u"LANGUAGE"_s})
         environment.remove(name);
     environment.insert(u"TMPDIR"_s, temporary);
+    environment.insert(u"LC_ALL"_s, locale);
     return environment;
 }
 
 // Starts the command without a display, its temporary files in temporary.
-void startVideofold(QProcess &command, const QStringList &arguments, const QTemporaryDir &temporary)
+void startVideofold(QProcess &command, const QStringList &arguments, const QTemporaryDir &temporary,
+                    const QString &locale = u"C.UTF-8"_s)
 {
-    command.setProcessEnvironment(headless(temporary.path()));
+    command.setProcessEnvironment(headless(temporary.path(), locale));
     command.start(QStringLiteral(VIDEOFOLD_BINARY), arguments);
 }
 
@@ -113,9 +116,13 @@ private Q_SLOTS:
         const QList<QByteArray> lines = run.out.trimmed().split('\n');
         QCOMPARE(lines.size(), 4);
         QStringList outcomes;
-        for (const QByteArray &line : lines)
+        QStringList codes;
+        for (const QByteArray &line : lines) {
             outcomes << QJsonDocument::fromJson(line).object()[u"outcome"].toString();
+            codes << QJsonDocument::fromJson(line).object()[u"code"].toString();
+        }
         QCOMPARE(outcomes, (QStringList{u"succeeded"_s, u"refused"_s, u"succeeded"_s, u"refused"_s}));
+        QCOMPARE(codes, (QStringList{QString(), u"refused"_s, QString(), u"refused"_s})); // the same in every language
         QCOMPARE(QDir(m_work.filePath(u"many"_s)).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  (QStringList{u"h264-aac"_s, u"h264-aac 2"_s}));
         // The window's own refusal text, naming the file; nothing else on standard error with --quiet.
@@ -198,6 +205,13 @@ private Q_SLOTS:
                                   "                             (50%) or a limit in bytes"_s));
         }
         QVERIFY(videofold({u"--version"_s}).out.startsWith("videofold " VIDEOFOLD_VERSION));
+        // The desktop's language: its help, wrapped alike; the options keep their one form.
+        const QString german = QString::fromUtf8(videofold({u"export"_s, u"--help"_s}, u"de_DE.UTF-8"_s).out);
+        QVERIFY2(german.contains(u"Optionen:"_s) && german.contains(u"  --size SIZE                Die Größe des Videos"_s), qPrintable(german));
+        for (const QString &line : german.split(u'\n'))
+            QVERIFY2(line.size() <= 80, qPrintable(line));
+        const Run spanish = videofold({u"export"_s, u"--size"_s, u"8,5MB"_s, mediaPath(u"h264-aac.mp4"_s)}, u"es_ES.UTF-8"_s);
+        QVERIFY2(spanish.status == 2 && spanish.err.contains("--size admite una proporción como 50%"), spanish.err.constData());
     }
 
     void trimmedExport()
@@ -351,11 +365,12 @@ private Q_SLOTS:
 private:
     QTemporaryDir m_work;
 
-    Run videofold(const QStringList &arguments)
+    // The command run to its end, in the language of locale.
+    Run videofold(const QStringList &arguments, const QString &locale = u"C.UTF-8"_s)
     {
         QTemporaryDir temporary;
         QProcess command;
-        startVideofold(command, arguments, temporary);
+        startVideofold(command, arguments, temporary, locale);
         if (!command.waitForFinished(120'000))
             return {};
         return {command.exitStatus() == QProcess::NormalExit ? command.exitCode() : -1, command.readAllStandardOutput(),
