@@ -13,6 +13,7 @@ deb=$(ls "$work"/package/*.deb)
 dpkg-deb -f "$deb" Depends | grep -q 'ffmpeg' || { echo "Depends lacks ffmpeg"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "Depends lacks the shared libraries"; exit 1; }
 dpkg-deb -f "$deb" Recommends | grep -q 'qt6-wayland' || { echo "Recommends lacks qt6-wayland"; exit 1; }
+dpkg-deb -f "$deb" Recommends | grep -q 'qt6-translations-l10n' || { echo "Recommends lacks qt6-translations-l10n"; exit 1; }
 dpkg-deb -x "$deb" "$work/root"
 
 # Debian's standard: no error and no warning from lintian.
