@@ -10,6 +10,7 @@
 #include "app/queuepanel.h"
 #include "app/saveflow.h"
 #include "common/diagnostics.h"
+#include "common/translations.h"
 #include "export/exportqueue.h"
 #include "../tests/darkpalette.h"
 
@@ -114,6 +115,7 @@ int main(int argc, char *argv[])
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
     qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(QStringLiteral("data"))));
     QApplication application(argc, argv);
+    installTranslations(); // the language of LC_ALL, as the application's own
     setDiagnosticSink([](const QString &) {});
     if (argc != 3) {
         std::fputs("usage: videofold_screenshot MEDIA_FOLDER DOCS_FOLDER\n", stderr);
