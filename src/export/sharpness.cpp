@@ -72,11 +72,8 @@ Sharpness measureSharpness(const QStringList &arguments, double seconds, const s
     Sharpness sharpness = readSharpness(report);
     if (!result.succeeded() || !sharpness.measured()) {
         sharpness = {};
-        const QStringList lines = report.trimmed().split(u'\n');
-        sharpness.failure = result.errorLines.isEmpty() ? lines.mid(std::max<qsizetype>(0, lines.size() - 3)).join(u' ')
+        sharpness.failure = result.errorLines.isEmpty() ? QStringLiteral("the comparison gave no figures")
                                                         : QString(result.errorLines).replace(u'\n', u' ');
-        if (sharpness.failure.isEmpty())
-            sharpness.failure = QStringLiteral("the comparison gave no figures");
     }
     return sharpness;
 }
