@@ -210,6 +210,14 @@ private Q_SLOTS:
         QVERIFY2(german.contains(u"Optionen:"_s) && german.contains(u"  --size SIZE                Die Größe des Videos"_s), qPrintable(german));
         for (const QString &line : german.split(u'\n'))
             QVERIFY2(line.size() <= 80, qPrintable(line));
+        // The AV1 version in the summary line and in --json: kept where sharper, else why not.
+        const Run kept = videofold({u"export"_s, u"--av1"_s, u"--size"_s, u"50%"_s, u"-o"_s, u"cells"_s, mediaPath(u"cells.mp4"_s)});
+        QVERIFY2(kept.status == 0 && kept.out.contains(" · AV1 "), kept.out.constData());
+        const Run dropped = videofold({u"export"_s, u"--av1"_s, u"--size"_s, u"50%"_s, u"--json"_s, u"-o"_s, u"noisy"_s,
+                                       mediaPath(u"noisy.mp4"_s)});
+        const QJsonObject result = QJsonDocument::fromJson(dropped.out.trimmed().split('\n').last()).object();
+        QVERIFY2(dropped.status == 0 && dropped.err.contains(" · no AV1 version: The AV1 version was no sharper")
+                     && result[u"av1ProblemCode"].toString() == u"av1NoSharper", dropped.err.constData());
         const Run spanish = videofold({u"export"_s, u"--size"_s, u"8,5MB"_s, mediaPath(u"h264-aac.mp4"_s)}, u"es_ES.UTF-8"_s);
         QVERIFY2(spanish.status == 2 && spanish.err.contains("--size admite una proporción como 50%"), spanish.err.constData());
     }

@@ -245,6 +245,8 @@ private Q_SLOTS:
         QCOMPARE(decided.has_value(), next.has_value());
         if (next) {
             QCOMPARE(decided->kind, next->kind);
+            // Named in the diagnostics as they always were, in progress as a title.
+            QCOMPARE(passTitle(next->kind).toLower(), passName(next->kind));
             QVERIFY2(qFuzzyCompare(decided->videoKilobits, next->videoKilobits), qPrintable(QString::number(decided->videoKilobits)));
         }
         // No video bytes left beside the audio: nothing more to try, whatever the miss.

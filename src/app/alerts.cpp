@@ -31,8 +31,3 @@ QMessageBox *makeQuestion(QWidget *parent, const QString &message, QMessageBox::
     question->setAttribute(Qt::WA_DeleteOnClose);
     return question;
 }
-
-QString countText(qsizetype count, const QString &one, const QString &many)
-{
-    return count == 1 ? one : many.arg(count);
-}

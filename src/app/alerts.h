@@ -17,5 +17,3 @@ QMessageBox *showAlert(QWidget *parent, QMessageBox::Icon icon, const QString &m
 // A window-modal question over parent, deleted when answered.
 QMessageBox *makeQuestion(QWidget *parent, const QString &message, QMessageBox::StandardButtons buttons);
 
-// "1 file" or "3 files": one text for one, another with the count for more.
-[[nodiscard]] QString countText(qsizetype count, const QString &one, const QString &many);

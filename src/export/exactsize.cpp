@@ -86,30 +86,32 @@ std::optional<Pass> nextExactSizePass(const QList<Pass> &passes, qint64 targetBy
     return Pass{PassKind::Capped, std::max(std::min(scaled, capped), 1.0), 0};
 }
 
-QString passName(PassKind kind)
+namespace {
+
+// A pass's name in the diagnostics (English) and in progress (translated).
+std::pair<const char *, const char *> passWords(PassKind kind)
 {
     switch (kind) {
     case PassKind::Final:
-        return QStringLiteral("final pass");
+        return {"final pass", QT_TRANSLATE_NOOP("Export", "Final pass")};
     case PassKind::Corrected:
-        return QStringLiteral("correction");
+        return {"correction", QT_TRANSLATE_NOOP("Export", "Correction")};
     case PassKind::Capped:
-        return QStringLiteral("rate-capped pass");
+        break;
     }
-    return {};
+    return {"rate-capped pass", QT_TRANSLATE_NOOP("Export", "Rate-capped pass")};
+}
+
+} // namespace
+
+QString passName(PassKind kind)
+{
+    return QString::fromLatin1(passWords(kind).first);
 }
 
 QString passTitle(PassKind kind)
 {
-    switch (kind) {
-    case PassKind::Final:
-        return QCoreApplication::translate("Export", "Final pass");
-    case PassKind::Corrected:
-        return QCoreApplication::translate("Export", "Correction");
-    case PassKind::Capped:
-        return QCoreApplication::translate("Export", "Rate-capped pass");
-    }
-    return {};
+    return QCoreApplication::translate("Export", passWords(kind).second);
 }
 
 double firstAv1Kilobits(qint64 targetBytes, qint64 fixedBytes, double duration)
