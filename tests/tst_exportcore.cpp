@@ -196,6 +196,7 @@ private Q_SLOTS:
         const Sharpness read = readSharpness(printed);
         QVERIFY(read.av1 == 0.977394 && read.h264 == 0.990568);
         QVERIFY(!readSharpness(u"[ssim@h264 @ 0x1] SSIM Y:0.98 All:0.98 (20.0)\n"_s).measured());
+        QVERIFY(!readSharpness(u"[ssim@h264 @ 0x1] SSIM All:1.5 (inf)\n[ssim@av1 @ 0x2] SSIM All:0.9 (10.0)\n"_s).h264);
 
         const std::tuple<const char *, Sharpness, bool, QString> rows[] = {
             {"sharper", {0.9812, 0.9851, {}}, true, u"AV1 version sharper: SSIM 0.9851 against 0.9812"_s},
@@ -228,9 +229,12 @@ private Q_SLOTS:
         const ExportOutcome over = verdict(good, {std::nullopt, 1'200'000, 1'000'000, true, 300'000});
         QCOMPARE(over.reason, u"The video could not be made as small as 1.0 MB: it came to 1.2 MB. The sound and the container "
                               "alone take 300.0 kB."_s);
-        QVERIFY(!over.succeeded() && over.entries == good.entries);
+        QVERIFY(!over.succeeded() && over.entries == good.entries && over.reasonCode == u"overLimit");
+        QCOMPARE(verdict(good, {std::nullopt, 1'200'000, 1'000'000, true, 0}).reason,
+                 u"The video could not be made as small as 1.0 MB: it came to 1.2 MB."_s); // nothing measured beside it
         const ExportOutcome noEncoder = verdict({false, {}}, {u"/opt/tools"_s, 0, 1000, false, 0});
-        QVERIFY(!noEncoder.succeeded() && noEncoder.reason.contains(u"was not found in /opt/tools"_s));
+        QVERIFY(!noEncoder.succeeded() && noEncoder.reason.contains(u"was not found in /opt/tools"_s)
+                && noEncoder.reasonCode == u"encoderMissing");
         observed.encoderEndedNormally = false;
         observed.encoderMessage = u"Conversion failed!"_s;
         QVERIFY(verdict({false, {}}, {std::nullopt, 0, 1000, false, 0}).reason.contains(u"Conversion failed!"_s));

@@ -5,18 +5,29 @@
 #include <QLocale>
 #include <QTranslator>
 
+namespace {
+
+// They live as long as the program: a translator must outlive its use.
+QTranslator ownTranslator;
+QTranslator qtTranslator;
+
+const QString catalogueFolder = QStringLiteral(":/i18n");
+const QString ownCatalogue = QStringLiteral("videofold");
+const QString englishCatalogue = QStringLiteral("videofold_en");
+const QString qtCatalogue = QStringLiteral("qtbase");
+const QString separator = QStringLiteral("_");
+
+} // namespace
+
 void installTranslations()
 {
-    // They live as long as the application: a translator must outlive its use.
-    static QTranslator own;
-    static QTranslator qt;
-    QCoreApplication::removeTranslator(&own);
-    QCoreApplication::removeTranslator(&qt);
+    QCoreApplication::removeTranslator(&ownTranslator);
+    QCoreApplication::removeTranslator(&qtTranslator);
     const QLocale locale = QLocale::system();
-    if (own.load(locale, QStringLiteral("videofold"), QStringLiteral("_"), QStringLiteral(":/i18n"))
-        || own.load(QStringLiteral("videofold_en"), QStringLiteral(":/i18n"))) {
-        QCoreApplication::installTranslator(&own);
-    }
-    if (qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt);
+    // English, with its plural forms, where the desktop's language has no catalogue here.
+    if (!ownTranslator.load(locale, ownCatalogue, separator, catalogueFolder))
+        (void)ownTranslator.load(englishCatalogue, catalogueFolder);
+    QCoreApplication::installTranslator(&ownTranslator);
+    if (qtTranslator.load(locale, qtCatalogue, separator, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator);
 }
