@@ -2,12 +2,26 @@
 
 #include "common/diagnostics.h"
 #include "common/displaytext.h"
+#include "common/numbertext.h"
 #include "export/encoderarguments.h"
 #include "export/sharpness.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+
+Av1Start av1StartFor(const ExportRequest &request, const EncoderInputs &inputs, qint64 fixedBytes)
+{
+    Av1Start start;
+    if (const std::optional<BitRates> rates = bitRates(request.targetBytes, inputs.duration, inputs.numberOfAudioTracks))
+        start.singleRunKilobits = rates->video;
+    start.hasVideo = inputs.firstVideoTrackInfo.has_value();
+    start.frameSize = request.frameSize;
+    start.targetBytes = saturatingInt64(request.targetBytes);
+    start.fixedBytes = fixedBytes;
+    start.duration = inputs.duration.value_or(0);
+    return start;
+}
 
 Av1Step firstAv1Step(const Av1Start &start)
 {

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+struct EncoderInputs;
+
 // The AV1 version's decisions, one at a time: with what is known now in, the
 // next run, the run whose file is kept, or why the page goes without one.
 struct Av1Step
@@ -35,6 +37,10 @@ struct Av1Start
     qint64 fixedBytes = 0; // the audio and the container's bytes, known after the exact size's analysis
     double duration = 0;
 };
+
+// What the first run needs to know of an export: its request, the encoder's inputs, and the
+// audio and container's bytes the exact size's analysis measured (0 without one).
+[[nodiscard]] Av1Start av1StartFor(const ExportRequest &request, const EncoderInputs &inputs, qint64 fixedBytes);
 
 // The first run, or why none can be made.
 [[nodiscard]] Av1Step firstAv1Step(const Av1Start &start);

@@ -1,27 +1,23 @@
 #include "export/exportjob.h"
 
 #include "common/diagnostics.h"
-#include "common/displaytext.h"
 #include "common/numbertext.h"
 #include "common/temporaryfolder.h"
 #include "export/av1steps.h"
-#include "export/sharpness.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
 #include "export/exportfiles.h"
 #include "export/exportpreflight.h"
 #include "export/exactsizeruns.h"
 #include "export/exportverdict.h"
-#include "export/failurecause.h"
 #include "export/folderverdict.h"
-#include "export/playability.h"
 #include "export/posterframe.h"
+#include "export/sharpness.h"
 #include "probe/fileprobe.h"
 #include "tools/mediatools.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -78,15 +74,8 @@ void ExportJob::start()
     m_inputs = encoderInputs(probe, m_request.sourcePath, m_request.folder, m_request.targetBytes, m_request.frameSize);
     m_inputs.fastStart = m_request.fastStart;
     keepPart(m_inputs, m_request.startSeconds, m_request.endSeconds);
-    if (m_request.targetIsCeiling && !m_request.approximateSize && !canHitExactSize(m_inputs)) {
-        // No rate to aim for: an encode could only overshoot the limit.
-        const QString limit = byteCountText(quint64(saturatingInt64(m_request.targetBytes)));
-        fail({FailureCode::noRate,
-              m_inputs.duration
-                  ? QCoreApplication::translate("Export", "A limit of %1 leaves no rate for this video's picture.").arg(limit)
-                  : QCoreApplication::translate("Export", "A limit of %1 leaves no rate for this video's picture, whose "
-                                                          "duration is unknown.")
-                        .arg(limit)});
+    if (const std::optional<Failure> failure = limitWithoutRate(m_request, m_inputs)) {
+        fail(*failure);
         return;
     }
     writePage();
@@ -102,26 +91,33 @@ void ExportJob::start()
         startEncoding();
 }
 
+template <typename Measure, typename Then>
+void ExportJob::measureThen(Measure measure, Then then)
+{
+    m_measuring = true;
+    m_worker.run(std::move(measure), [this, then = std::move(then)](auto measured) {
+        m_measuring = false;
+        if (m_cancelRequested)
+            encodingDone(false);
+        else
+            then(std::move(measured));
+    });
+}
+
 void ExportJob::measureSourceLoudness()
 {
     m_runName = QCoreApplication::translate("Export", "Measuring loudness");
-    m_measuring = true;
     if (m_inputs.duration)
         Q_EMIT progressChanged(0, m_runName);
-    m_worker.run([input = sourceInputArguments(m_inputs), map = audioMap(m_inputs), cancelled = m_posterCancelled] {
+    measureThen([input = sourceInputArguments(m_inputs), map = audioMap(m_inputs), cancelled = m_posterCancelled] {
         return Loudness::measure(input, map, cancelled.get());
     },
-                 [this](std::optional<Loudness::Measure> source) {
-                     m_measuring = false;
-                     if (m_cancelRequested) {
-                         concludeWhenIdle();
-                         return;
-                     }
-                     m_loudness.emplace(firstAudioSampleRate(*m_request.probe, m_inputs));
-                     if (const std::optional<QString> filters = m_loudness->sourceMeasured(source))
-                         m_inputs.audioFilters = *filters;
-                     startEncoding();
-                 });
+                [this](std::optional<Loudness::Measure> source) {
+                    m_loudness.emplace(firstAudioSampleRate(*m_request.probe, m_inputs));
+                    if (const std::optional<QString> filters = m_loudness->sourceMeasured(source))
+                        m_inputs.audioFilters = *filters;
+                    startEncoding();
+                });
 }
 
 void ExportJob::startEncoding()
@@ -271,16 +267,10 @@ void ExportJob::analysisDone()
 void ExportJob::checkAudioLoudness()
 {
     const QString audioPath = m_temporary->path() + u'/' + audioFileName.toString();
-    m_measuring = true;
-    m_worker.run([audioPath, cancelled = m_posterCancelled] {
+    measureThen([audioPath, cancelled = m_posterCancelled] {
         return Loudness::measure({QStringLiteral("-i"), audioPath}, QStringLiteral("0:a"), cancelled.get());
     },
                  [this](std::optional<Loudness::Measure> written) {
-                     m_measuring = false;
-                     if (m_cancelRequested) {
-                         encodingDone(false);
-                         return;
-                     }
                      const std::optional<QString> filters = m_loudness->audioMeasured(written);
                      if (!filters) {
                          if (m_loudnessBeforeSingleRun)
@@ -309,14 +299,7 @@ int ExportJob::plannedAv1Runs() const
 
 void ExportJob::startAv1()
 {
-    Av1Start start;
-    if (const std::optional<BitRates> rates = bitRates(m_request.targetBytes, m_inputs.duration, m_inputs.numberOfAudioTracks))
-        start.singleRunKilobits = rates->video;
-    start.hasVideo = m_inputs.firstVideoTrackInfo.has_value();
-    start.frameSize = m_request.frameSize;
-    start.targetBytes = saturatingInt64(m_request.targetBytes);
-    start.fixedBytes = m_fixedBytes;
-    start.duration = m_inputs.duration.value_or(0);
+    const Av1Start start = av1StartFor(m_request, m_inputs, m_fixedBytes);
     m_av1 = std::make_unique<Av1Version>(m_request.folder, start.targetBytes, m_request.approximateSize);
     takeAv1Step(m_av1->start(start));
 }
@@ -337,21 +320,15 @@ void ExportJob::takeAv1Step(const Av1Step &step)
 void ExportJob::compareAv1WithH264()
 {
     m_runName = QCoreApplication::translate("Export", "Comparing both videos with the source");
-    m_measuring = true;
     Q_EMIT progressChanged(m_percent, m_runName);
-    m_worker.run([arguments = sharpnessArguments(m_inputs, path(videoFileName), path(av1VideoFileName)),
-                  seconds = m_inputs.duration.value_or(0), cancelled = m_posterCancelled] {
+    measureThen([arguments = sharpnessArguments(m_inputs, path(videoFileName), path(av1VideoFileName)),
+                 seconds = m_inputs.duration.value_or(0), cancelled = m_posterCancelled] {
         return measureSharpness(arguments, seconds, cancelled.get());
     },
-                 [this](const Sharpness &sharpness) {
-                     m_measuring = false;
-                     if (m_cancelRequested) {
-                         encodingDone(false);
-                         return;
-                     }
-                     m_av1->judged(judgeSharpness(sharpness));
-                     av1Done();
-                 });
+                [this](const Sharpness &sharpness) {
+                    m_av1->judged(judgeSharpness(sharpness));
+                    av1Done();
+                });
 }
 
 void ExportJob::av1Done()

@@ -81,6 +81,9 @@ private:
     void takeAv1Step(const Av1Step &step);
     void av1RunFinished(bool endedNormally);
     void compareAv1WithH264();
+    // A measure on the worker between the encoder's runs; then, unless the export was cancelled meanwhile.
+    template <typename Measure, typename Then>
+    void measureThen(Measure measure, Then then);
     void av1Done();
     void encodingDone(bool endedNormally);
     void concludeWhenIdle();

@@ -2,6 +2,7 @@
 
 #include "common/displaytext.h"
 #include "common/numbertext.h"
+#include "export/encoderarguments.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,4 +72,17 @@ std::optional<QString> exportRefusal(const ExportRequest &request)
     if (std::optional<QString> refusal = folderRefusal(QFileInfo(request.folder).absoluteFilePath(), existing))
         return refusal;
     return spaceRefusal(existing, bytesNeeded(request));
+}
+
+std::optional<Failure> limitWithoutRate(const ExportRequest &request, const EncoderInputs &inputs)
+{
+    if (!request.targetIsCeiling || request.approximateSize || canHitExactSize(inputs))
+        return std::nullopt;
+    const QString limit = byteCountText(quint64(saturatingInt64(request.targetBytes)));
+    return Failure{FailureCode::noRate,
+                   inputs.duration
+                       ? QCoreApplication::translate("Export", "A limit of %1 leaves no rate for this video's picture.").arg(limit)
+                       : QCoreApplication::translate("Export", "A limit of %1 leaves no rate for this video's picture, whose "
+                                                               "duration is unknown.")
+                             .arg(limit)};
 }
