@@ -621,31 +621,54 @@ private Q_SLOTS:
         QVERIFY(!silent.sourceMeasured(*silence) && !silent.isCorrecting() && !silent.audioMeasured(Measure{-20, -3}));
     }
 
-    void folderVerdicts()
+    void folderVerdicts_data()
     {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("encoderEndedNormally");
+        QTest::addColumn<QStringList>("written"); // beside the video
+        QTest::addColumn<QString>("reason");      // none: success
         const QStringList complete = {u"poster.jpg"_s, u"html5video.mp4"_s, u"html5Video.html"_s};
         const QStringList captions = {u"captions.en.vtt"_s, u"captions.de.vtt"_s};
-        const std::tuple<QStringList, bool, QStringList, QString> rows[] = {// entries, encoder ended well, captions, reason (none: success)
-            {complete, true, {}, {}},
-            {complete, false, {}, u"The encoder stopped before the video was complete."_s},
-            {{u"html5Video.html"_s, u"poster.jpg"_s}, true, {}, u"The encoder wrote no video."_s},
-            {{u"html5Video.html"_s, u"html5video.mp4"_s}, true, {}, u"No poster frame could be taken from the video."_s},
-            {{u"html5video.mp4"_s, u"poster.jpg"_s, u"bad.mp4"_s}, true, {}, u"The page could not be written."_s},
-            {complete + QStringList{u"bad.mp4"_s}, true, {}, u"The folder holds files the export did not write: bad.mp4"_s},
-            {complete + QStringList{u".DS_Store"_s}, true, {}, u"The folder holds files the export did not write: .DS_Store"_s},
-            {{}, true, {}, u"The encoder wrote no video."_s},
-            {complete + captions, true, captions, {}},
-            {complete + captions.first(1), true, captions, u"The caption file captions.de.vtt could not be written."_s},
-            {complete + captions, true, {}, u"The folder holds files the export did not write: captions.en.vtt, captions.de.vtt"_s},
-            {complete + QStringList{u"captions.en.vtt"_s, u"notes.vtt"_s}, true, captions, u"The caption file captions.de.vtt could not be written."_s}};
-        for (const auto &[names, encoderEndedNormally, written, reason] : rows) {
-            const FolderVerdict verdict = judgeFolder(u"/out"_s, names, encoderEndedNormally,
-                                                      [](const QString &path) { return !path.endsWith(u"bad.mp4"); }, written);
-            QCOMPARE(verdict.success, reason.isEmpty());
-            QCOMPARE(verdict.entries.size(), names.size());
-            if (!verdict.success)
-                QCOMPARE(failureReason(names, written, encoderEndedNormally, QString()).text, reason);
-        }
+        QTest::newRow("complete") << complete << true << QStringList() << QString();
+        QTest::newRow("the encoder stopped") << complete << false << QStringList() << u"The encoder stopped before the video was complete."_s;
+        QTest::newRow("no video") << QStringList{u"html5Video.html"_s, u"poster.jpg"_s} << true << QStringList() << u"The encoder wrote no video."_s;
+        QTest::newRow("no poster") << QStringList{u"html5Video.html"_s, u"html5video.mp4"_s} << true << QStringList()
+                                   << u"No poster frame could be taken from the video."_s;
+        QTest::newRow("a stranger in place of the page") << QStringList{u"html5video.mp4"_s, u"poster.jpg"_s, u"notes.txt"_s} << true
+                                                         << QStringList() << u"The page could not be written."_s;
+        QTest::newRow("a stranger video beside") << complete + QStringList{u"bad.mp4"_s} << true << QStringList()
+                                                 << u"The folder holds files the export did not write: bad.mp4"_s;
+        QTest::newRow("a hidden stranger") << complete + QStringList{u".DS_Store"_s} << true << QStringList()
+                                           << u"The folder holds files the export did not write: .DS_Store"_s;
+        QTest::newRow("empty") << QStringList() << true << QStringList() << u"The encoder wrote no video."_s;
+        QTest::newRow("with captions") << complete + captions << true << captions << QString();
+        QTest::newRow("a caption missing") << complete + captions.first(1) << true << captions
+                                           << u"The caption file captions.de.vtt could not be written."_s;
+        QTest::newRow("captions not written by it") << complete + captions << true << QStringList()
+                                                    << u"The folder holds files the export did not write: captions.en.vtt, captions.de.vtt"_s;
+        QTest::newRow("a stranger in place of a caption") << complete + QStringList{u"captions.en.vtt"_s, u"notes.vtt"_s} << true << captions
+                                                          << u"The caption file captions.de.vtt could not be written."_s;
+        QTest::newRow("the AV1 version that does not play") << complete + QStringList{u"bad.mp4"_s} << true << QStringList{u"bad.mp4"_s}
+                                                            << u"The video written cannot be played."_s;
+    }
+
+    void folderVerdicts()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, encoderEndedNormally);
+        QFETCH(QStringList, written);
+        QFETCH(QString, reason);
+        const FolderVerdict verdict = judgeFolder(u"/out"_s, names, encoderEndedNormally,
+                                                  [](const QString &path) { return !path.endsWith(u"bad.mp4"); }, written);
+        QCOMPARE(verdict.success, reason.isEmpty());
+        QCOMPARE(verdict.entries.size(), names.size());
+        if (!verdict.success)
+            QCOMPARE(failureReason(names, written, encoderEndedNormally, QString()).text, reason);
+    }
+
+    void failureCauses()
+    {
+        const QStringList complete = {u"poster.jpg"_s, u"html5video.mp4"_s, u"html5Video.html"_s};
         // Three entries, none of them a video; a video that does not play; the encoder's own last words.
         QVERIFY(!judgeFolder(u"/out"_s, {u"html5Video.html"_s, u"poster.jpg"_s, u"video.MP4"_s}, true, {}).success);
         QVERIFY(!judgeFolder(u"/out"_s, {u"html5Video.html"_s, u"bad.mp4"_s, u"poster.jpg"_s}, true,

@@ -8,6 +8,7 @@
 #include "export/exportjob.h"
 #include "export/exportqueue.h"
 #include "export/htmlpage.h"
+#include "export/outputfolder.h"
 #include "export/settingstext.h"
 
 #include <QProcess>
@@ -31,7 +32,7 @@ ExportSheet::~ExportSheet()
 {
     // The job removes its own folder; before it started, the folder is all there is.
     if (m_isWaiting)
-        QDir(m_folder).removeRecursively();
+        removeFolderIfSame(m_folder, m_folderIdentity);
 }
 
 QProcess *ExportSheet::encoderProcess() const
@@ -44,6 +45,7 @@ void ExportSheet::start(const QString &folder)
     m_stopped = false;
     m_isExporting = true;
     m_folder = folder;
+    m_folderIdentity = folderIdentity(folder); // the one made for this export
     Q_EMIT exportingChanged(true);
     // The sheet comes at once, so cancel works while the poster is still being extracted.
     m_sheet.show(false, tr("Creating HTML5 Video..."));
@@ -74,7 +76,7 @@ void ExportSheet::startJob(const QString &folder)
 {
     ChosenExport chosen = m_requestFor(folder);
     if (!chosen.request) { // the settings were frozen since the folder was accepted: only a source gone
-        QDir(folder).removeRecursively();
+        removeFolderIfSame(folder, m_folderIdentity);
         ExportOutcome refused;
         refused.reason = chosen.refusal;
         showOutcome(refused);
@@ -105,7 +107,7 @@ void ExportSheet::cancel()
         // Nothing was started yet: end the export now, not when the extraction does.
         m_isWaiting = false;
         m_sheet.hide();
-        QDir(m_folder).removeRecursively();
+        removeFolderIfSame(m_folder, m_folderIdentity);
         end();
         Q_EMIT finished(false);
         return;
@@ -119,9 +121,8 @@ void ExportSheet::stop()
     if (!m_isExporting)
         return;
     m_stopped = true;
-    // Where only the verdict is left, the export ends by itself in a moment.
-    const QProcess *encoder = encoderProcess();
-    if (m_isWaiting || (encoder && encoder->state() != QProcess::NotRunning))
+    // Wherever the export is, it stops; only its verdict is left to end by itself, in a moment.
+    if (m_isWaiting || !m_job || m_job->stage() != ExportStage::Judging)
         cancel();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "export/exportchoice.h"
+#include "export/outputfolder.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -68,6 +69,7 @@ private:
     RequestFor m_requestFor;
     std::unique_ptr<ExportJob> m_job;
     QString m_folder;
+    std::optional<FolderIdentity> m_folderIdentity;
     bool m_isExporting = false;
     bool m_isWaiting = false; // for the preview's last extraction or the queue, before the job starts
     bool m_stopped = false;

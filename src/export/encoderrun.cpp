@@ -1,15 +1,11 @@
 #include "export/encoderrun.h"
 
-#include "tools/toolrun.h"
-
 #include "common/diagnostics.h"
+#include "tools/toolrun.h"
 #include "export/progress.h"
 
 #include <QRegularExpression>
 #include <QTimer>
-
-
-#include <csignal>
 
 EncoderRun::EncoderRun(QObject *parent) : QObject(parent)
 {
@@ -26,12 +22,11 @@ EncoderRun::~EncoderRun()
 {
     if (!isRunning())
         return;
+    // Nobody wants what it writes any more: killed, it ends at once, where a
+    // polite request would let it finish its file while the window waits.
     m_process.disconnect(this);
-    m_process.terminate();
-    if (!m_process.waitForFinished(3000)) {
-        m_process.kill();
-        m_process.waitForFinished(3000);
-    }
+    m_process.kill();
+    m_process.waitForFinished(1000);
 }
 
 void EncoderRun::start(const QString &program, const QStringList &arguments, std::optional<double> duration)

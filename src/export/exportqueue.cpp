@@ -77,8 +77,10 @@ void ExportQueue::cancel(quint64 id)
     }
     // Waiting, or still being probed: nothing was written into its folder.
     QueueStore::abandon(*e);
-    if (id == m_runningId)
+    if (id == m_runningId) {
+        m_worker.cancelAll(); // its probe
         m_runningId = 0;
+    }
     e->outcome.result = ExportOutcome::Result::Cancelled;
     finish(*e, QueuedExport::State::Cancelled);
 }
@@ -134,8 +136,18 @@ void ExportQueue::release()
 void ExportQueue::interrupt()
 {
     m_interrupted = true;
-    if (m_job)
+    if (m_job) {
         m_job->cancel();
+        return;
+    }
+    if (QueuedExport *probing = m_runningId ? entry(m_runningId) : nullptr) {
+        // Its probe stops; the export stays to be offered back, nothing written.
+        m_worker.cancelAll();
+        m_runningId = 0;
+        probing->state = QueuedExport::State::Waiting;
+        changed(probing->id);
+        Q_EMIT idle();
+    }
 }
 
 void ExportQueue::startNext()
@@ -161,8 +173,8 @@ void ExportQueue::probeAndStart(quint64 id)
     m_worker.run([path] { return std::make_shared<const FileProbe>(path); },
                  [this, id, path](std::shared_ptr<const FileProbe> probe) {
                      QueuedExport *e = entry(id);
-                     if (!e || id != m_runningId)
-                         return; // cancelled meanwhile
+                     if (!e || id != m_runningId || m_interrupted)
+                         return; // cancelled or interrupted meanwhile
                      if (const std::optional<QString> refusal = refusalMessage(path, *probe)) {
                          QueueStore::abandon(*e);
                          m_runningId = 0;

@@ -19,22 +19,18 @@ FolderVerdict judgeFolder(const QString &folder, QStringList names, bool encoder
     FolderVerdict verdict;
     for (const QString &name : std::as_const(names))
         verdict.entries << folder + u'/' + name;
-    if (!encoderEndedNormally || verdict.entries.size() != 3 + captionNames.size())
+    // Exactly what the export writes, by name: a stranger in place of the page is no success.
+    QStringList expected = QStringList{videoFileName.toString(), PosterFrame::posterFileName.toString(),
+                                       pageFileName.toString()}
+        + captionNames;
+    std::sort(expected.begin(), expected.end());
+    if (!encoderEndedNormally || names != expected)
         return verdict;
-    for (const QString &caption : captionNames) {
-        if (!names.contains(caption))
-            return verdict;
-    }
-
-    int videos = 0;
     for (const QString &entry : std::as_const(verdict.entries)) {
-        if (entry.section(u'.', -1) != u"mp4")
-            continue;
-        ++videos;
-        if (!isPlayable(entry))
+        if (entry.endsWith(u".mp4") && !isPlayable(entry))
             return verdict;
     }
-    verdict.success = videos > 0;
+    verdict.success = true;
     return verdict;
 }
 

@@ -14,9 +14,9 @@ struct FolderVerdict
     QStringList entries;
 };
 
-// Success needs an encoder that ended normally, exactly three entries plus the
-// caption files the export wrote (each of them there), and every ".mp4" entry
-// among them playable (at least one).
+// Success needs an encoder that ended normally, the folder holding exactly the
+// video, the poster, the page and the files written beside the video (the
+// caption files, the AV1 version), by name, and every ".mp4" among them playable.
 [[nodiscard]] FolderVerdict judgeFolder(const QString &folder, QStringList names, bool encoderEndedNormally,
                                         const std::function<bool(const QString &path)> &isPlayable,
                                         const QStringList &captionNames = {});

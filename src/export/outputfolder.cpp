@@ -90,6 +90,11 @@ std::optional<FolderIdentity> folderIdentity(const QString &path)
     return FolderIdentity{quint64(status.st_dev), quint64(status.st_ino)};
 }
 
+bool removeFolderIfSame(const QString &path, const std::optional<FolderIdentity> &identity)
+{
+    return identity && folderIdentity(path) == identity && QDir(path).removeRecursively();
+}
+
 QString freeFolderPath(const QString &parent, const QString &base, const QStringList &taken)
 {
     const QDir folder(parent);

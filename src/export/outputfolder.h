@@ -30,6 +30,10 @@ struct FolderIdentity
 // when path names no folder.
 [[nodiscard]] std::optional<FolderIdentity> folderIdentity(const QString &path);
 
+// Removes the folder at path only while it is the one identity names (a folder
+// moved there or made anew meanwhile is someone else's). True when it went.
+bool removeFolderIfSame(const QString &path, const std::optional<FolderIdentity> &identity);
+
 // A path for a new folder named base inside parent: base itself when free on
 // disk and not among taken, else "base 2", "base 3" ... Never an existing name.
 [[nodiscard]] QString freeFolderPath(const QString &parent, const QString &base, const QStringList &taken = {});

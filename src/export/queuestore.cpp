@@ -242,7 +242,7 @@ std::optional<QString> readyForRestart(QueuedExport &entry)
 void abandon(const QueuedExport &entry)
 {
     if (isOwnFolder(entry))
-        QDir(entry.request.folder).removeRecursively();
+        removeFolderIfSame(entry.request.folder, entry.folderIdentity);
 }
 
 } // namespace QueueStore

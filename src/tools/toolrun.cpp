@@ -1,6 +1,7 @@
 #include "tools/toolrun.h"
 
 #include "common/diagnostics.h"
+#include "common/threadcancel.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -42,6 +43,13 @@ void stop(QProcess &process)
 Result run(const QString &program, const QStringList &arguments, const Options &options)
 {
     Result result;
+    const auto cancelRequested = [&options] {
+        return (options.cancelled && options.cancelled->load()) || ThreadCancel::requested();
+    };
+    if (cancelRequested()) {
+        result.end = Result::End::Cancelled;
+        return result;
+    }
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.setProcessChannelMode(options.errorsAsOutput ? QProcess::MergedChannels : QProcess::SeparateChannels);
@@ -66,7 +74,7 @@ Result run(const QString &program, const QStringList &arguments, const Options &
     // Reading as it comes keeps an answer far larger than a pipe from blocking the tool.
     while (!process.waitForFinished(pollMs) && process.state() != QProcess::NotRunning) {
         drain();
-        if (options.cancelled && options.cancelled->load()) {
+        if (cancelRequested()) {
             stop(process);
             result.end = Result::End::Cancelled;
             return result;

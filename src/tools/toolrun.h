@@ -18,7 +18,7 @@ namespace ToolRun {
 struct Options
 {
     std::chrono::milliseconds timeLimit{120'000};
-    const std::atomic<bool> *cancelled = nullptr; // polled; set from any thread
+    const std::atomic<bool> *cancelled = nullptr; // polled; set from any thread (the thread's own flag is obeyed too)
     bool errorsAsOutput = false;                  // standard error read into output, as one stream
 };
 
