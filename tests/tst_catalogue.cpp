@@ -414,6 +414,20 @@ private Q_SLOTS:
         ::raise(SIGTERM);
         QTRY_VERIFY_WITH_TIMEOUT(cancelled(9) && !delegate.window()->isVisible(), 30'000);
         QCOMPARE(QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size(), temporaries);
+
+        // The same while the sound is measured for even loudness, when no encoder runs.
+        const QString measuring = m_folder.filePath(u"measuring"_s);
+        QVERIFY(useTools(realTool, "#!/bin/sh\ncase \"$*\" in *ebur128*) : > '" + QFile::encodeName(measuring) + "'; exec sleep 600;; esac\n"
+                                   "exec @real@ \"$@\"\n"));
+        delegate.userDefaults().setValue(u"loudnessParam"_s, true);
+        const auto loudnessOff = qScopeGuard([&] { delegate.userDefaults().setValue(u"loudnessParam"_s, QVariant()); });
+        delegate.window()->show();
+        delegate.saving().exportInto(folder);
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(measuring); }, 10'000));
+        QVERIFY(!encoderRunning(delegate));
+        ::raise(SIGTERM);
+        QTRY_VERIFY_WITH_TIMEOUT(cancelled(10) && !delegate.window()->isVisible() && childProcesses().isEmpty(), 5'000);
+        QCOMPARE(QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size(), temporaries);
     }
 
     void unsafeFolders()

@@ -3,11 +3,13 @@
 #include "common/temporaryfolder.h"
 #include "export/encoderrun.h"
 #include "export/exportjob.h"
+#include "export/exportstep.h"
 #include "export/outputfolder.h"
 #include "export/posterframe.h"
 #include "probe/fileprobe.h"
 #include "testing.h"
 #include "tools/mediatools.h"
+#include "tools/toolversion.h"
 
 #include <QDirIterator>
 #include <QImageReader>
@@ -283,35 +285,63 @@ private Q_SLOTS:
         }
     }
 
-    void cancels()
+    void stops_data()
     {
-        // In the analysis, the final pass, a hanging poster extraction, and an encoder deaf to TERM (killed soon after).
-        const QString folder = m_out.filePath(u"cancelled"_s);
-        const std::pair<double, QByteArray> cases[] = {
-            {5.0, {}}, {60.0, {}}, {-1.0, "case \"$*\" in *-frames:v*) exec sleep 600;; esac\nexec @real@ \"$@\"\n"},
-            {-1.0, "case \"$*\" in *-frames:v*) exec @real@ \"$@\";; esac\ntrap '' TERM\nwhile :; do sleep 0.1; done\n"}};
-        for (const auto &[cancelAbove, encoder] : cases) {
-            if (!encoder.isEmpty())
-                QVERIFY(useEncoder(encoder));
-            ExportJob job(requestFor(mediaPath(u"long.mp4"_s), folder));
-            QSignalSpy finished(&job, &ExportJob::finished);
-            double percent = 0;
-            connect(&job, &ExportJob::progressChanged, this, [&percent](double value, const QString &) { percent = value; });
-            job.start();
-            QVERIFY(QTest::qWaitFor([&] { return percent > cancelAbove; }, 60'000));
-            QTest::qWait(300);
-            QVERIFY(!childProcesses().isEmpty()); // the poster's extraction, the encoder or both
-            job.cancel();
-            job.cancel(); // a second press changes nothing
-            QVERIFY(finished.wait(EncoderRun::killDelay.count() + 3'000));
-            QCOMPARE(finished.size(), 1);
-            QCOMPARE(finished.first().first().value<ExportOutcome>().result, ExportOutcome::Result::Cancelled);
-            QVERIFY(!QFileInfo::exists(folder) && childProcesses().isEmpty() && temporaryLeftovers().isEmpty());
-        }
-        QVERIFY(m_diagnostics.filter(u"-pass 2"_s).size() >= 1);
+        // The encoder's arguments that it hangs at (writing the mark first), and where the export is then.
+        QTest::addColumn<QByteArray>("hangsAt");
+        QTest::addColumn<bool>("deafToTerm");
+        QTest::addColumn<QString>("options"); // "loudness", "av1", "approximate"
+        QTest::addColumn<int>("stage");
+        QTest::newRow("measuring the source's loudness") << QByteArray("*ebur128*") << false << u"loudness"_s << int(ExportStage::MeasuringLoudness);
+        QTest::newRow("analysing") << QByteArray("*\"-pass 1\"*") << false << QString() << int(ExportStage::Analysing);
+        QTest::newRow("measuring the audio written") << QByteArray("*audio.m4a*ebur128*") << false << u"loudness"_s
+                                                     << int(ExportStage::CorrectingLoudness);
+        QTest::newRow("the final pass") << QByteArray("*\"-pass 2\"*") << false << QString() << int(ExportStage::Encoding);
+        QTest::newRow("the final pass, deaf to a polite stop") << QByteArray("*\"-pass 2\"*") << true << QString() << int(ExportStage::Encoding);
+        QTest::newRow("the one run") << QByteArray("*libx264*") << false << u"approximate"_s << int(ExportStage::Encoding);
+        QTest::newRow("the AV1 run") << QByteArray("*libsvtav1*") << false << u"av1 approximate"_s << int(ExportStage::EncodingAv1);
+        QTest::newRow("comparing both videos") << QByteArray("*ssim@*") << false << u"av1 approximate"_s << int(ExportStage::Comparing);
+        QTest::newRow("the poster") << QByteArray("*-frames:v*") << false << u"approximate"_s << -1;
+    }
 
+    void stops()
+    {
+        QFETCH(QByteArray, hangsAt);
+        QFETCH(bool, deafToTerm);
+        QFETCH(QString, options);
+        QFETCH(int, stage);
+        if (options.contains(u"av1"_s) && !MediaTools::encoderHas(MediaTools::av1EncoderName))
+            QSKIP("The encoder has no SVT-AV1");
+        const QString mark = m_out.filePath(u"hanging"_s);
+        QFile::remove(mark);
+        const QByteArray hang = deafToTerm ? "trap '' TERM; while :; do sleep 0.1; done" : "exec sleep 600";
+        QVERIFY(useEncoder("case \"$*\" in " + hangsAt + ") : > '"
+                           + QFile::encodeName(mark) + "'; " + hang + ";; esac\nexec @real@ \"$@\"\n"));
+        const QString folder = m_out.filePath(u"stopped"_s);
+        ExportRequest request = requestFor(mediaPath(u"cells.mp4"_s), folder);
+        request.evenLoudness = options.contains(u"loudness"_s);
+        request.av1Version = options.contains(u"av1"_s);
+        request.approximateSize = options.contains(u"approximate"_s);
+        ExportJob job(request);
+        QSignalSpy finished(&job, &ExportJob::finished);
+        job.start();
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(mark); }, 60'000));
+        if (stage >= 0)
+            QCOMPARE(int(job.stage()), stage);
+        job.cancel();
+        job.cancel(); // a second press changes nothing
+        QVERIFY(finished.wait(EncoderRun::killDelay.count() + 3'000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.first().first().value<ExportOutcome>().result, ExportOutcome::Result::Cancelled);
+        QVERIFY(!QFileInfo::exists(folder));
+        QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 1'000));
+        QVERIFY(temporaryLeftovers().isEmpty());
+    }
+
+    void destroyedMidway()
+    {
         // A job destroyed mid-way, as at quitting, stops as a cancel does, without a word.
-        qunsetenv(MediaTools::resourcesVariable);
+        const QString folder = m_out.filePath(u"destroyed"_s);
         auto job = std::make_unique<ExportJob>(requestFor(mediaPath(u"long.mp4"_s), folder));
         job->start();
         QTest::qWait(500);

@@ -8,6 +8,7 @@
 #include "common/diagnostics.h"
 #include "export/exportqueue.h"
 #include "export/queuestore.h"
+#include "tools/mediatools.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -214,6 +215,43 @@ private Q_SLOTS:
         for (quint64 id : ids)
             QCOMPARE(stateOf(delegate, id), State::Cancelled);
         QCOMPARE(entriesOf(folder.path()), QStringList());
+    }
+
+    void interruptWhileProbing_data()
+    {
+        QTest::addColumn<bool>("interrupt"); // or cancel
+        QTest::newRow("the session ends") << true;
+        QTest::newRow("the row is cancelled") << false;
+    }
+
+    void interruptWhileProbing()
+    {
+        // An export offered back after a crash is probed when its turn comes; a stop then ends the probe.
+        QFETCH(bool, interrupt);
+        QTemporaryDir tools;
+        const QString mark = tools.filePath(u"probing"_s);
+        QVERIFY(writeScript(tools.filePath(u"sniffer"_s), "#!/bin/sh\n: > '" + QFile::encodeName(mark) + "'\nexec sleep 600\n"));
+        QVERIFY(QFile::link(*MediaTools::resourcePath(MediaTools::encoderName), tools.filePath(u"creator"_s)));
+        qputenv(MediaTools::resourcesVariable, QFile::encodeName(tools.path()));
+        const auto realTools = qScopeGuard([] { qunsetenv(MediaTools::resourcesVariable); });
+        QTemporaryDir folder;
+        ExportQueue queue;
+        QSignalSpy idle(&queue, &ExportQueue::idle);
+        ExportRequest request;
+        request.sourcePath = mediaPath(u"h264-aac.mp4"_s);
+        request.folder = folder.filePath(u"restored"_s);
+        QVERIFY(QDir().mkpath(request.folder));
+        const quint64 id = queue.add(request);
+        QVERIFY(QTest::qWaitFor([&] { return QFileInfo::exists(mark); }, 10'000));
+        if (interrupt)
+            queue.interrupt();
+        else
+            queue.cancel(id);
+        QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 2'000));
+        QCOMPARE(queue.find(id)->state, interrupt ? State::Waiting : State::Cancelled);
+        QVERIFY(!queue.isRunning() && idle.size() == 1);
+        QTest::qWait(200); // the probe's end starts nothing
+        QVERIFY(!queue.isRunning() && childProcesses().isEmpty());
     }
 
     void severalVideosAtOnce()
