@@ -202,6 +202,12 @@ private Q_SLOTS:
                 type("trimStartEdit", row.start);
             if (!row.end.isEmpty())
                 type("trimEndEdit", row.end);
+            if (!row.refusal.isEmpty() && !row.size.isEmpty()) {
+                QVERIFY2(!delegate.outputControls().applySizeLimit(row.size)
+                             && child<QLabel>(delegate, "outputFileSizeLimitProblemLBL")->text().contains(row.refusal),
+                         row.name);
+                continue;
+            }
             if (!row.refusal.isEmpty()) {
                 QVERIFY2(child<QLabel>(delegate, "keptPartLBL")->text().contains(row.refusal), row.name);
                 continue;

@@ -60,14 +60,16 @@ public:
     int run()
     {
         removeStaleTemporaryFolders(); // of runs killed outright
-        // A part that no source has is a usage error, known before anything is written.
+        // A part that no source has, or a limit too small for one, is a usage
+        // error, known before anything is written.
         const ExportChoice &choice = m_settings.choice;
-        if (choice.start || choice.end) {
+        if (choice.start || choice.end || choice.size.kind == SizeSetting::Kind::Bytes) {
             for (const QString &source : std::as_const(m_settings.sources)) {
                 const std::shared_ptr<const FileProbe> description = probe(QFileInfo(source).absoluteFilePath());
-                const QString problem = keptPart(choice.start, choice.end, description->duration, frameSeconds(*description)).problem;
-                if (!problem.isEmpty() && description->duration > 0) {
-                    printError(QStringLiteral("videofold export: %1: %2").arg(source, problem));
+                if (m_signal)
+                    return 128 + m_signal;
+                if (const std::optional<QString> problem = choiceProblem(*description, choice)) {
+                    printError(QStringLiteral("videofold export: %1: %2").arg(source, *problem));
                     return exitUsage;
                 }
             }
@@ -96,6 +98,7 @@ private:
         m_signal = signalNumber;
         if (m_job)
             m_job->cancel();
+        m_worker.cancelAll(); // a probe under way
         m_loop.quit();
     }
 
@@ -110,7 +113,7 @@ private:
                          m_loop.quit();
                      });
         while (!result)
-            m_loop.exec(); // a signal quits it too: the probe ends first (it has its time limit)
+            m_loop.exec(); // a signal quits it too, and stops the probe
         m_probes.insert(path, result);
         return result;
     }

@@ -4,6 +4,7 @@
 
 #include "export/encoderarguments.h"
 #include "export/exportpreflight.h"
+#include "export/outputsettings.h"
 #include "export/posterframe.h"
 #include "probe/acceptance.h"
 #include "probe/fileprobe.h"
@@ -77,6 +78,20 @@ quint64 keptSourceBytes(quint64 fileSize, double keptShare)
     return keptShare >= 1 ? fileSize : quint64(std::llround(double(fileSize) * keptShare));
 }
 
+std::optional<QString> choiceProblem(const FileProbe &probe, const ExportChoice &choice)
+{
+    const double duration = probe.duration;
+    const KeptPart part = keptPart(choice.start, choice.end, duration, frameSeconds(probe));
+    if (!part.problem.isEmpty() && duration > 0)
+        return part.problem;
+    if (choice.size.kind == SizeSetting::Kind::Bytes && duration > 0) {
+        // The target slider's left end: a limit under 1 % of the part kept would only spoil the picture.
+        const double keptShare = (part.end.value_or(duration) - part.start) / duration;
+        return sizeLimitProblem(choice.size.value, keptSourceBytes(probe.fileSize.value_or(0), keptShare));
+    }
+    return std::nullopt;
+}
+
 ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileProbe> probe, const ExportChoice &choice,
                           const QString &folder)
 {
@@ -91,9 +106,9 @@ ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileP
     if (const std::optional<QString> refusal = frameSizeRefusal(choice, video, request.frameSize))
         return refused(*refusal);
 
+    if (const std::optional<QString> problem = choiceProblem(*probe, choice))
+        return refused(*problem);
     const KeptPart part = keptPart(choice.start, choice.end, duration, frameSeconds(*probe));
-    if (!part.problem.isEmpty() && duration > 0)
-        return refused(part.problem);
     request.startSeconds = part.start;
     request.endSeconds = part.end;
     const double kept = part.end.value_or(duration) - part.start;

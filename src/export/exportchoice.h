@@ -47,6 +47,11 @@ struct ChosenExport
 [[nodiscard]] ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileProbe> probe,
                                         const ExportChoice &choice, const QString &folder);
 
+// What the choice itself asks that the source cannot give, known before any
+// folder is looked at: a part that keeps nothing, or a size limit under 1 % of
+// the part kept (the target slider's left end). The same for every way in.
+[[nodiscard]] std::optional<QString> choiceProblem(const FileProbe &probe, const ExportChoice &choice);
+
 // How long one frame of the source lasts: the shortest part worth keeping.
 [[nodiscard]] double frameSeconds(const FileProbe &probe);
 
