@@ -1,6 +1,7 @@
 #include "app/preferencesdialog.h"
 
 #include "app/userdefaults.h"
+#include "export/exportchoice.h"
 #include "ui_preferences.h"
 
 #include <QCheckBox>
@@ -30,11 +31,17 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, const QString &av1U
         if (on)
             m_ui->mutedCheckBox->setChecked(true);
     });
-    if (!av1Unavailable.isEmpty()) {
-        m_ui->av1VersionCheckBox->setEnabled(false);
-        m_ui->av1UnavailableLabel->setText(av1Unavailable);
-        m_ui->av1UnavailableLabel->setVisible(true);
-    }
+    const auto showAv1Availability = [this, av1Unavailable] {
+        const QString reason = !av1Unavailable.isEmpty() ? av1Unavailable
+            : m_ui->minimalPageCheckBox->isChecked()      ? noAv1WithMinimalPage()
+                                                          : QString();
+        m_ui->av1VersionCheckBox->setEnabled(reason.isEmpty());
+        m_ui->av1UnavailableLabel->setText(reason);
+        m_ui->av1UnavailableLabel->setVisible(!reason.isEmpty());
+        m_ui->av1VersionCheckBox->setAccessibleDescription(reason); // heard where it is seen
+    };
+    showAv1Availability();
+    connect(m_ui->minimalPageCheckBox, &QCheckBox::toggled, this, showAv1Availability);
     connect(m_ui->buttonBox, &QDialogButtonBox::rejected, this, &QDialog::close);
     // Sized to its texts: a wrapped hint gets its whole height, in any font size and language.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -264,6 +264,8 @@ int runExportCommand(const QStringList &arguments)
                               : QCoreApplication::translate("CommandLine", "--av1 needs an encoder with SVT-AV1 (libsvtav1), and none was found.")));
         return exitUsage;
     }
+    if (settings.choice.av1Version && settings.choice.minimalPage && !settings.quiet)
+        printError(QStringLiteral("videofold export: ") + noAv1WithMinimalPage());
     ExportCommand command(std::move(settings));
     return command.run();
 }

@@ -78,6 +78,16 @@ quint64 keptSourceBytes(quint64 fileSize, double keptShare)
     return keptShare >= 1 ? fileSize : quint64(std::llround(double(fileSize) * keptShare));
 }
 
+bool makesAv1Version(const ExportChoice &choice)
+{
+    return choice.av1Version && !choice.minimalPage;
+}
+
+QString noAv1WithMinimalPage()
+{
+    return QCoreApplication::translate("Export", "The minimal page names one video without its codecs, so no AV1 version is made for it.");
+}
+
 std::optional<QString> choiceProblem(const FileProbe &probe, const ExportChoice &choice)
 {
     const double duration = probe.duration;
@@ -136,7 +146,7 @@ ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileP
     request.minimalPage = choice.minimalPage;
     request.fastStart = choice.fastStart;
     request.approximateSize = choice.approximateSize;
-    request.av1Version = choice.av1Version;
+    request.av1Version = makesAv1Version(choice);
     request.evenLoudness = choice.evenLoudness;
     request.probe = std::move(probe);
     return {std::move(request), {}};

@@ -52,6 +52,12 @@ struct ChosenExport
 // the part kept (the target slider's left end). The same for every way in.
 [[nodiscard]] std::optional<QString> choiceProblem(const FileProbe &probe, const ExportChoice &choice);
 
+// The minimal page lists its video as plain "video/mp4", without codecs, so a
+// browser could not tell an AV1 file it cannot play from the H.264 one: no AV1
+// version is made for it. Why, as the window and the command line say it.
+[[nodiscard]] bool makesAv1Version(const ExportChoice &choice);
+[[nodiscard]] QString noAv1WithMinimalPage();
+
 // How long one frame of the source lasts: the shortest part worth keeping.
 [[nodiscard]] double frameSeconds(const FileProbe &probe);
 
