@@ -443,9 +443,15 @@ private Q_SLOTS:
         outcome = runToEnd(*std::make_unique<ExportJob>(request));
         QVERIFY2(outcome && outcome->reason.contains(u"has 4.0 MB free, and this export needs about 4.2 MB"_s), qPrintable(outcome->reason));
         QVERIFY(!QFileInfo::exists(request.folder) && m_diagnostics.filter(u"Encoder arguments"_s).isEmpty());
+        // The AV1 version's runs are counted beside the video until one is kept.
+        request.targetBytes = 1'000'000;
+        request.av1Version = true;
+        recreateFolder(request.folder);
+        outcome = runToEnd(*std::make_unique<ExportJob>(request));
+        QVERIFY2(outcome && outcome->reason.contains(u"this export needs about 5.2 MB"_s), qPrintable(outcome->reason));
+        request.av1Version = false;
 
         // The disk fills up once the export has begun: the reason and what is left incomplete.
-        request.targetBytes = 1'000'000;
         recreateFolder(request.folder);
         ExportJob filling(request);
         bool filled = false;

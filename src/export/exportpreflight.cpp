@@ -3,6 +3,7 @@
 #include "common/displaytext.h"
 #include "common/numbertext.h"
 #include "export/encoderarguments.h"
+#include "export/exactsize.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,9 @@ qint64 bytesNeeded(const ExportRequest &request)
     // A JPEG at quality 90 of a camera picture takes well under 3 bits a pixel.
     const double poster = double(request.frameSize.width) * double(request.frameSize.height) * 3 / 8;
     constexpr double margin = 1'000'000;
-    return saturatingInt64(std::ceil(request.targetBytes * 1.05 + poster + margin));
+    // The AV1 version's runs sit beside the H.264 file until the one kept is known.
+    const int av1Runs = request.av1Version ? (request.approximateSize ? 1 : mostAv1Runs) : 0;
+    return saturatingInt64(std::ceil(request.targetBytes * 1.05 * (1 + av1Runs) + poster + margin));
 }
 
 QString nearestExistingFolder(const QString &path)

@@ -12,8 +12,9 @@ struct EncoderInputs;
 // What can be known before an export writes anything: whether its source can
 // still be read, its folder written, and its disk hold it.
 
-// The bytes an export needs on its folder's disk: the target, the poster at the
-// output size, and a margin for the container and the size's corrections.
+// The bytes an export needs on its folder's disk: the target (and the AV1
+// version's runs beside it), the poster at the output size, and a margin for
+// the container and the size's corrections.
 [[nodiscard]] qint64 bytesNeeded(const ExportRequest &request);
 
 // The folder itself when it exists, else the nearest folder above it that does.
