@@ -402,6 +402,48 @@ private Q_SLOTS:
         QVERIFY(back.startSeconds == 2.5 && back.endSeconds == 7.25 && back.posterAtExactTime && back.evenLoudness);
     }
 
+    void queueOwners_data()
+    {
+        QTest::addColumn<bool>("locked"); // a lock file beside the queue
+        QTest::addColumn<bool>("held");   // and a live process holds it
+        QTest::addColumn<bool>("idTaken"); // the queue's process id is a live process's now
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("its lock held by a live process") << true << true << true << false;
+        QTest::newRow("its lock held, though the id is free") << true << true << false << false;
+        QTest::newRow("its lock free, the id taken again (after a reboot)") << true << false << true << true;
+        QTest::newRow("its lock free, the id free") << true << false << false << true;
+        QTest::newRow("no lock, the id taken") << false << false << true << false;
+        QTest::newRow("no lock, the id free") << false << false << false << true;
+    }
+
+    void queueOwners()
+    {
+        QFETCH(bool, locked);
+        QFETCH(bool, held);
+        QFETCH(bool, idTaken);
+        QFETCH(bool, offered);
+        QTemporaryDir directory;
+        QueuedExport waiting;
+        waiting.request.sourcePath = mediaPath(u"h264-aac.mp4"_s);
+        waiting.request.folder = directory.filePath(u"out"_s);
+        waiting.request.frameSize = {320, 240};
+        waiting.request.targetBytes = 60'000;
+        const qint64 processId = idTaken ? 1 : deadProcessId(); // init lives as long as the machine
+        const QString file = QueueStore::filePath(directory.path(), processId);
+        QVERIFY(QueueStore::save(file, {waiting}));
+        std::optional<QueueStore::Lock> lock;
+        if (locked) {
+            lock.emplace(file);
+            QVERIFY(lock->isHeld());
+            if (!held)
+                lock.reset(); // as the kernel lets go of a process that ended
+        }
+        QCOMPARE(QueueStore::Lock::isHeldAt(QueueStore::lockFilePath(file)), held);
+        const QueueStore::LeftBehind left = QueueStore::leftBehind(directory.path(), QCoreApplication::applicationPid());
+        QCOMPARE(left.unfinished.size(), offered ? 1 : 0);
+        QCOMPARE(left.files.contains(QueueStore::lockFilePath(file)), offered && locked);
+    }
+
     void offersBackWhatAKilledRunLeft()
     {
         QTemporaryDir folder;

@@ -11,15 +11,19 @@
 
 ExportQueue::ExportQueue(QString storeFile, QObject *parent) : QObject(parent), m_storeFile(std::move(storeFile))
 {
+    if (!m_storeFile.isEmpty())
+        m_lock = std::make_unique<QueueStore::Lock>(m_storeFile);
 }
 
 ExportQueue::~ExportQueue()
 {
     m_job.reset(); // stops the encoder and removes its folder, without a signal
-    if (unfinishedCount() == 0 && !m_storeFile.isEmpty())
+    if (unfinishedCount() == 0 && !m_storeFile.isEmpty()) {
         QFile::remove(m_storeFile); // nothing to offer back
-    else
+        QFile::remove(QueueStore::lockFilePath(m_storeFile)); // while still held: no one else can have taken it
+    } else {
         save();
+    }
 }
 
 quint64 ExportQueue::add(ExportRequest request)

@@ -2,6 +2,7 @@
 
 #include "common/backgroundworker.h"
 #include "export/queuedexport.h"
+#include "export/queuestore.h"
 
 #include <QList>
 #include <QObject>
@@ -73,6 +74,7 @@ private:
     void save() const;
 
     QString m_storeFile;
+    std::unique_ptr<QueueStore::Lock> m_lock; // says the stored queue's owner lives
     QList<QueuedExport> m_exports;
     quint64 m_nextId = 1;
     quint64 m_runningId = 0;

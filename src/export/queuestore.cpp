@@ -15,6 +15,10 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <csignal>
 #include <cerrno>
 
@@ -114,10 +118,15 @@ std::optional<QueuedExport> fromJson(const QJsonValue &value)
     return entry;
 }
 
-bool isProcessGone(qint64 processId, qint64 ownProcessId)
+bool isOwnerGone(const QString &queueFile, qint64 processId, qint64 ownProcessId)
 {
     // Our own number was given to us after the process that had it ended.
-    return processId == ownProcessId || (::kill(pid_t(processId), 0) != 0 && errno == ESRCH);
+    if (processId == ownProcessId)
+        return true;
+    const QString lock = lockFilePath(queueFile);
+    if (QFileInfo::exists(lock))
+        return !Lock::isHeldAt(lock);
+    return ::kill(pid_t(processId), 0) != 0 && errno == ESRCH;
 }
 
 void setAside(const QString &filePath)
@@ -154,6 +163,40 @@ bool isOwnFolder(const QueuedExport &entry)
 QString filePath(const QString &directory, qint64 processId)
 {
     return QDir(directory).filePath(QStringLiteral("exportqueue-%1.json").arg(processId));
+}
+
+QString lockFilePath(const QString &queueFile)
+{
+    return QString(queueFile).replace(QRegularExpression(QStringLiteral("\\.json$")), QString()) + QStringLiteral(".lock");
+}
+
+Lock::Lock(const QString &queueFile) : m_path(lockFilePath(queueFile))
+{
+    QDir().mkpath(QFileInfo(m_path).path());
+    m_descriptor = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (m_descriptor >= 0 && ::flock(m_descriptor, LOCK_EX | LOCK_NB) != 0) {
+        ::close(m_descriptor);
+        m_descriptor = -1;
+    }
+    if (m_descriptor < 0)
+        writeDiagnosticLine(QStringLiteral("The export queue's lock %1 cannot be held").arg(m_path));
+}
+
+Lock::~Lock()
+{
+    // The file stays beside a queue left to offer back, free for the next launch to find.
+    if (m_descriptor >= 0)
+        ::close(m_descriptor);
+}
+
+bool Lock::isHeldAt(const QString &path)
+{
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    const bool held = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(descriptor);
+    return held;
 }
 
 bool save(const QString &filePath, const QList<QueuedExport> &exports)
@@ -203,9 +246,9 @@ LeftBehind leftBehind(const QString &directory, qint64 ownProcessId)
     for (const QString &name : folder.entryList({QStringLiteral("exportqueue-*.json")}, QDir::Files, QDir::Name)) {
         const QRegularExpressionMatch match = queueName.match(name);
         const qint64 processId = match.captured(1).toLongLong(); // 0 when it does not match
-        if (processId <= 0 || !isProcessGone(processId, ownProcessId))
-            continue; // another window's live queue
         const QString path = folder.filePath(name);
+        if (processId <= 0 || !isOwnerGone(path, processId, ownProcessId))
+            continue; // another window's live queue
         const std::optional<QList<QueuedExport>> exports = read(path);
         if (!exports) {
             setAside(path);
@@ -216,6 +259,8 @@ LeftBehind leftBehind(const QString &directory, qint64 ownProcessId)
                 left.unfinished << entry;
         }
         left.files << path;
+        if (processId != ownProcessId && QFileInfo::exists(lockFilePath(path)))
+            left.files << lockFilePath(path);
     }
     return left;
 }

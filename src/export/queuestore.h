@@ -16,13 +16,36 @@ namespace QueueStore {
 
 [[nodiscard]] QString filePath(const QString &directory, qint64 processId);
 
+// The lock beside a queue file ("exportqueue-PID.lock"), held by the process
+// whose queue it is for as long as that lives: the kernel lets go of it however
+// the process ends (a crash, a kill, a power cut), so a process id given again
+// after a reboot does not pass for the queue's owner.
+[[nodiscard]] QString lockFilePath(const QString &queueFile);
+class Lock
+{
+public:
+    explicit Lock(const QString &queueFile);
+    ~Lock();
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+
+    [[nodiscard]] bool isHeld() const { return m_descriptor >= 0; }
+    // Whether a live process holds the lock at path (false when there is none).
+    [[nodiscard]] static bool isHeldAt(const QString &path);
+
+private:
+    QString m_path;
+    int m_descriptor = -1;
+};
+
 // Writes the queue atomically (a crash leaves the old file or the new one). False on failure.
 bool save(const QString &filePath, const QList<QueuedExport> &exports);
 
 // What a queue file holds; nothing when it is damaged or not a queue file.
 [[nodiscard]] std::optional<QList<QueuedExport>> read(const QString &filePath);
 
-// The queues that processes which are gone left behind.
+// The queues that processes which are gone left behind: their locks free (or,
+// for a queue written without one, their process ids free).
 struct LeftBehind
 {
     QList<QueuedExport> unfinished; // waiting or running when their process ended
