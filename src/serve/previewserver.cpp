@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -126,10 +127,14 @@ std::string PreviewServer::contentType(const std::string &name)
 
 std::optional<QUrl> PreviewServer::serve(const QString &folder, int port)
 {
+    std::string token;
     {
+        // One token a folder for the server's life: a tab opened before keeps seeking and loading captions.
         const std::lock_guard lock(m_mutex);
-        m_folder = folder.toStdString();
-        m_token = randomToken();
+        const std::string path = folder.toStdString();
+        const auto known = std::find_if(m_folders.begin(), m_folders.end(), [&path](const auto &entry) { return entry.second == path; });
+        token = known != m_folders.end() ? known->first : randomToken();
+        m_folders[token] = path;
     }
     if (!m_server) {
         auto server = std::make_unique<httplib::Server>();
@@ -137,7 +142,9 @@ std::optional<QUrl> PreviewServer::serve(const QString &folder, int port)
             std::optional<std::string> file;
             {
                 const std::lock_guard lock(m_mutex);
-                file = fileForPath(m_folder, m_token, request.path);
+                const std::string asked = request.path.substr(1, request.path.find('/', 1) - 1);
+                if (const auto served = m_folders.find(asked); served != m_folders.end())
+                    file = fileForPath(served->second, served->first, request.path);
             }
             if (!file) {
                 response.status = 404;
@@ -157,8 +164,7 @@ std::optional<QUrl> PreviewServer::serve(const QString &folder, int port)
         for (int waited = 0; !m_server->is_running() && waited < 2000; ++waited)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    const std::lock_guard lock(m_mutex);
-    return QUrl(QStringLiteral("http://127.0.0.1:%1/%2/html5Video.html").arg(m_port).arg(QString::fromStdString(m_token)));
+    return QUrl(QStringLiteral("http://127.0.0.1:%1/%2/html5Video.html").arg(m_port).arg(QString::fromStdString(token)));
 }
 
 void PreviewServer::stop()

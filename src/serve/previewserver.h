@@ -3,6 +3,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -15,7 +16,8 @@ class Server;
 
 // A web server on 127.0.0.1 for previewing one export folder as a web site
 // serves it: http://127.0.0.1:PORT/TOKEN/html5Video.html, the token random
-// (128 bits) so that no other local user or page can guess its way in. It
+// (128 bits) so that no other local user or page can guess its way in, and
+// the folder's own for the server's life. It
 // serves only the folder's regular files, by name (no listing, no "..", no
 // links, no hidden files), to GET and HEAD, with ranges for seeking, streamed
 // from disk. It runs on a thread of its own from the first serve() until it is
@@ -28,8 +30,9 @@ public:
     PreviewServer(const PreviewServer &) = delete;
     PreviewServer &operator=(const PreviewServer &) = delete;
 
-    // Serves folder from now on, in place of any other; the address of its page,
-    // or nothing when the server cannot listen. port 0 lets the system pick one;
+    // Serves folder from now on, beside those served before, under the token it
+    // had (or a new one); the address of its page, or nothing when the server
+    // cannot listen. port 0 lets the system pick one;
     // it counts only for the first call, which starts the server.
     [[nodiscard]] std::optional<QUrl> serve(const QString &folder, int port = 0);
     // Stops listening and waits for the server's thread; safe to call twice.
@@ -46,7 +49,6 @@ private:
     std::unique_ptr<httplib::Server> m_server;
     std::thread m_thread;
     int m_port = 0;
-    std::mutex m_mutex; // guards the folder and the token, which the server's threads read
-    std::string m_folder;
-    std::string m_token;
+    std::mutex m_mutex; // guards the folders, which the server's threads read
+    std::map<std::string, std::string> m_folders; // by token
 };
