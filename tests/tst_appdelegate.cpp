@@ -10,6 +10,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QDBusConnection>
@@ -295,6 +296,12 @@ private Q_SLOTS:
         child<QAction>(delegate, "helpBTN")->trigger();
         QVERIFY(child<QDialog>(delegate, "helpWindow")->isVisible() && child<QDialog>(delegate, "helpWindow")->windowModality() == Qt::WindowModal);
         QVERIFY(!child<QDialog>(delegate, "helpWindow")->findChild<QPushButton *>(u"rateAppBTN"_s)->isVisible()); // no store prompt here
+        // Message the Developer writes to the support address, in the desktop's mail program.
+        UrlRecorder mailed;
+        QDesktopServices::setUrlHandler(u"mailto"_s, &mailed, "open");
+        child<QDialog>(delegate, "helpWindow")->findChild<QPushButton *>(u"whatsAppBTN"_s)->click();
+        QDesktopServices::unsetUrlHandler(u"mailto"_s);
+        QCOMPARE(mailed.urls, QList<QUrl>{QUrl(u"mailto:support@videofold.org?subject=Videofold"_s)});
         child<QPushButton>(delegate, "okBTN")->click();
         QVERIFY(!child<QDialog>(delegate, "helpWindow")->isVisible());
 
@@ -309,7 +316,16 @@ private Q_SLOTS:
         autoplay->setChecked(false);
         // The AV1 version is offered once the encoder has said it has SVT-AV1.
         QVERIFY(QTest::qWaitFor([&] { return delegate.av1Unavailable().isEmpty(); }, 10'000));
+        // ... but not with the minimal page, whose untyped video a browser could not pass over.
         autoplay->window()->close();
+        child<QAction>(delegate, "preferencesAction")->trigger();
+        auto *av1 = delegate.window()->findChildren<QCheckBox *>(u"av1VersionCheckBox"_s).last();
+        QVERIFY(av1->isEnabled());
+        av1->window()->findChild<QCheckBox *>(u"minimalPageCheckBox"_s)->setChecked(true);
+        QVERIFY(!av1->isEnabled() && av1->accessibleDescription().contains(u"no AV1 version"_s));
+        av1->window()->findChild<QCheckBox *>(u"minimalPageCheckBox"_s)->setChecked(false);
+        QVERIFY(av1->isEnabled() && av1->accessibleDescription().isEmpty());
+        av1->window()->close();
         QTemporaryDir tools;
         QVERIFY(writeScript(tools.filePath(u"creator"_s), "#!/bin/sh\necho ' V....D libx264   libx264 H.264'\n"));
         qputenv(MediaTools::resourcesVariable, QFile::encodeName(tools.path()));

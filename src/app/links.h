@@ -9,9 +9,9 @@ namespace Links {
 inline const QString quillreelApp = QStringLiteral("appstream://org.quillreel.Quillreel");
 // The developer's other desktop applications.
 inline const QString otherApps = QStringLiteral("https://apps.videofold.org/");
-// A chat with the developer.
-inline const QString messaging = QStringLiteral("https://wa.me/10000000000");
 inline const QString supportEmail = QStringLiteral("support@videofold.org");
+// A message to the developer, in the desktop's mail program: the support address, which answers.
+inline const QString messaging = QStringLiteral("mailto:") + supportEmail + QStringLiteral("?subject=Videofold");
 
 // Opens a link with the system's handler for its scheme; a bad link does nothing.
 void open(const QString &link);
