@@ -30,8 +30,9 @@ make -f lavfi -i testsrc=size=64x48:rate=1 -frames:v 1 still.bmp
 make -i h264-aac.mp4 -i cover.png -map 0 -map 1 -c:v:0 copy -c:a copy -c:v:1 png \
     -disposition:v:1 attached_pic with-cover.mp4
 
-# Subtitles, two audio tracks with languages, and chapters, in Matroska.
-printf '1\n00:00:00,000 --> 00:00:01,000\nHello\n\n2\n00:00:01,000 --> 00:00:02,000\nBonjour\n' > subtitles.srt
+# Subtitles (one cue with an arrow in its text, which a browser must not read
+# as a timing line), two audio tracks with languages, and chapters, in Matroska.
+printf '1\n00:00:00,000 --> 00:00:01,000\nHello\n\n2\n00:00:01,000 --> 00:00:02,000\nBonjour --> salut\n' > subtitles.srt
 cat > chapters.txt <<'META'
 ;FFMETADATA1
 title=Chapter test

@@ -585,12 +585,16 @@ private Q_SLOTS:
         // Kept from 1:00.5 to 1:10: a note kept, a cue across each cut clipped, cues outside dropped, settings kept.
         const QByteArray whole = "WEBVTT\r\n\r\nNOTE made here\r\n\r\n00:59.000 --> 01:00.000\r\nBefore\r\n\r\n"
                                  "1\r\n01:00.000 --> 01:01.500 align:start\r\nAcross the start\r\n\r\n"
-                                 "01:05.000 --> 01:05.250\r\nInside\n\n\n01:09.000 --> 1:00:00.000\nAcross the end\n\n"
+                                 "01:05.000 --> 01:05.250\r\nInside --> out\n\n\n01:09.000 --> 1:00:00.000\nAcross the end\n\n"
                                  "01:10.000 --> 01:11.000\nAfter\n\nbad --> times\nKept as written\n";
         QCOMPARE(trimmedCaptions(whole, 60.5, 70),
                  QByteArray("WEBVTT\n\nNOTE made here\n\n1\n00:00:00.000 --> 00:00:01.000 align:start\nAcross the start\n\n"
-                            "00:00:04.500 --> 00:00:04.750\nInside\n\n00:00:08.500 --> 00:00:09.500\nAcross the end\n\n"
+                            "00:00:04.500 --> 00:00:04.750\nInside --&gt; out\n\n00:00:08.500 --> 00:00:09.500\nAcross the end\n\n"
                             "bad --> times\nKept as written\n"));
+        // A whole video's captions: the same bytes where nothing needs it, an arrow in a cue's text escaped.
+        const QByteArray plain = "WEBVTT\n\n00:01.000 --> 00:02.000\nHello\n";
+        QCOMPARE(safeCaptions(plain), plain);
+        QCOMPARE(safeCaptions("WEBVTT\n\n00:01.000 --> 00:02.000\nA --> B\n"), QByteArray("WEBVTT\n\n00:01.000 --> 00:02.000\nA --&gt; B\n"));
     }
 
     void loudnessDecisions()

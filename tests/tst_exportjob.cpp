@@ -206,6 +206,9 @@ private Q_SLOTS:
         // Captions of the source beside the video, named in the outcome.
         ExportJob captioned(requestFor(mediaPath(u"captions.mkv"_s), m_out.filePath(u"captions"_s)));
         QCOMPARE(runToEnd(captioned).value_or(ExportOutcome()).captionNames, (QStringList{u"captions.en.vtt"_s, u"captions.de.vtt"_s}));
+        // An arrow in a cue's text is no timing line.
+        const QByteArray cues = bytesOf(m_out.filePath(u"captions/captions.en.vtt"_s));
+        QVERIFY2(cues.contains("\nBonjour --&gt; salut\n") && cues.count("-->") == 2, cues.constData());
     }
 
     void endsBeforeEncoding()

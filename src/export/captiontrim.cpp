@@ -34,23 +34,38 @@ QString timeText(double seconds)
         .arg(milliseconds % 1000, 3, 10, QLatin1Char('0'));
 }
 
-// The block with its timing line moved into the kept part; nothing when the cue lies outside it.
-std::optional<QStringList> keptCue(QStringList lines, double start, double end)
+const QRegularExpression &timingLine()
 {
     static const QRegularExpression timing(QStringLiteral("^\\s*(\\S+)\\s+-->\\s+(\\S+)(.*)$"));
-    for (QString &line : lines) {
-        const QRegularExpressionMatch match = timing.match(line);
+    return timing;
+}
+
+// The cue's text after its timing line: an arrow there would read as another
+// timing line in browsers, which then lose the cue; "&gt;" shows as ">".
+void escapeArrows(QStringList &lines, qsizetype timing)
+{
+    for (qsizetype index = timing + 1; index < lines.size(); ++index)
+        lines[index].replace(QStringLiteral("-->"), QStringLiteral("--&gt;"));
+}
+
+// The block with its timing line moved into the kept part, its text made safe;
+// nothing when the cue lies outside it. A whole video keeps everything (end infinite).
+std::optional<QStringList> keptCue(QStringList lines, double start, double end)
+{
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const QRegularExpressionMatch match = timingLine().match(lines.at(index));
         if (!match.hasMatch())
             continue;
+        escapeArrows(lines, index);
         const std::optional<double> from = secondsOf(match.captured(1));
         const std::optional<double> to = secondsOf(match.captured(2));
-        if (!from || !to)
-            return lines; // not a time this reader knows: left as written
+        if (!from || !to || (start <= 0 && std::isinf(end)))
+            return lines; // not a time this reader knows, or nothing cut: left as written
         const double keptFrom = std::max(*from, start) - start;
         const double keptTo = std::min(*to, end) - start;
         if (keptTo <= keptFrom)
             return std::nullopt;
-        line = timeText(keptFrom) + QStringLiteral(" --> ") + timeText(keptTo) + match.captured(3);
+        lines[index] = timeText(keptFrom) + QStringLiteral(" --> ") + timeText(keptTo) + match.captured(3);
         return lines;
     }
     return lines; // the header, a note or a style
@@ -86,4 +101,25 @@ QByteArray trimmedCaptions(const QByteArray &webvtt, double start, double end)
             kept << cue->join(u'\n');
     }
     return (kept.join(QStringLiteral("\n\n")) + u'\n').toUtf8();
+}
+
+QByteArray safeCaptions(const QByteArray &webvtt)
+{
+    return trimmedCaptions(webvtt, 0, HUGE_VAL);
+}
+
+bool makeCaptionFileSafe(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray written = file.readAll();
+    file.close();
+    if (!written.startsWith("WEBVTT"))
+        return false;
+    const QByteArray safe = safeCaptions(written);
+    if (safe == written)
+        return true;
+    QSaveFile rewritten(path);
+    return rewritten.open(QIODevice::WriteOnly) && rewritten.write(safe) >= 0 && rewritten.commit();
 }

@@ -3,6 +3,7 @@
 #include "common/diagnostics.h"
 #include "common/numbertext.h"
 #include "common/temporaryfolder.h"
+#include "export/captiontrim.h"
 #include "export/colour.h"
 #include "export/encoderrun.h"
 #include "export/exportfiles.h"
@@ -279,7 +280,12 @@ void ExportJob::judge()
     facts.sourceEndedEarly = m_work.sourceEndedEarly;
     facts.neededBytes = bytesNeeded(m_request);
     m_worker.run(
-        [facts] { return judgeFinishedFolder(facts); },
+        [facts, captions = isTrimmed(m_work.inputs) ? QStringList() : m_captionNames] {
+            // The encoder copies a cue's text as it is; cut captions were made safe as they were cut.
+            for (const QString &caption : captions)
+                makeCaptionFileSafe(facts.folder + u'/' + caption);
+            return judgeFinishedFolder(facts);
+        },
         [this](const std::pair<FailureFacts, FolderVerdict> &judged) {
             const auto &[observed, verdict] = judged;
             if (m_cancelRequested) {

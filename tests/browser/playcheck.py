@@ -11,7 +11,7 @@ Prints the page's findings as JSON; exits 0 when the video plays at WIDTH
 --by-itself  keeps the browser's own autoplay policy and never calls play():
              the video must start by itself
 The findings also give the source the browser chose (currentSrc), the layout (innerWidth, scrollWidth, videoBoxWidth) and
-each caption track with the number of cues it loaded.
+each caption track with the number of cues it loaded and their texts as shown.
 """
 import functools
 import http.server
@@ -60,6 +60,7 @@ PLAY_SCRIPT = r"""
     tracks: [...video.querySelectorAll('track')].map(t => ({
       srclang: t.srclang, label: t.label, isDefault: t.default, readyState: t.readyState,
       cues: t.track.cues ? t.track.cues.length : 0,
+      texts: t.track.cues ? [...t.track.cues].map(cue => cue.getCueAsHTML().textContent) : [],
     })),
   };
 })(BY_ITSELF)
