@@ -92,33 +92,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");     // the file's name in a private folder
         QTest::addColumn<QByteArray>("bytes"); // its contents; "@name" copies a test medium
         QTest::addColumn<QString>("alert");    // empty: accepted
+        QTest::addColumn<QString>("details");  // what "Show Details..." says, in part
 
         const QByteArray video = "@h264-aac.mp4";
         const QByteArray whole = bytesOf(mediaPath(u"h264-aac.mp4"_s));
-        QTest::newRow("zero bytes") << u"empty.mp4"_s << QByteArray() << unsupported;
-        QTest::newRow("random bytes") << u"noise.mp4"_s << QByteArray(100'000, '\x37') << unsupported;
-        QTest::newRow("truncated") << u"truncated.mp4"_s << whole.first(whole.size() / 2) << unsupported;
-        QTest::newRow("audio only") << u"audio.m4a"_s << QByteArray("@audio-only.m4a") << unsupported;
+        QTest::newRow("zero bytes") << u"empty.mp4"_s << QByteArray() << unsupported << u"The file is empty (0 bytes)."_s;
+        QTest::newRow("random bytes") << u"noise.mp4"_s << QByteArray(100'000, '\x37') << unsupported << u"Its first bytes: 37 37 37"_s;
+        QTest::newRow("truncated") << u"truncated.mp4"_s << whole.first(whole.size() / 2) << unsupported << u"It cannot be read as a video: "_s;
+        QTest::newRow("audio only") << u"audio.m4a"_s << QByteArray("@audio-only.m4a") << unsupported << u"It holds no video track"_s;
         // A still is a picture by its codec (JPEG, PNG) or by its image container (BMP, WebP, TIFF ...).
-        QTest::newRow("still JPEG") << u"still.jpg"_s << QByteArray("@still.jpg") << unsupported;
-        QTest::newRow("still BMP") << u"still.bmp"_s << QByteArray("@still.bmp") << unsupported;
-        QTest::newRow("text") << u"notes.txt"_s << QByteArray("Just notes.\n") << unsupported;
-        QTest::newRow("vob") << u"DVD.VOB"_s << video << u"App does not support opening of '.vob' files"_s;
-        QTest::newRow("hevc") << u"clip.hevc"_s << video << u"App does not support opening of '.hevc' files for now."_s;
-        QTest::newRow("raw stream") << u"raw.h264"_s << QByteArray("@raw.h264") << QString();
+        QTest::newRow("still JPEG") << u"still.jpg"_s << QByteArray("@still.jpg") << unsupported << u"It holds no video track"_s;
+        QTest::newRow("still BMP") << u"still.bmp"_s << QByteArray("@still.bmp") << unsupported << QString();
+        QTest::newRow("text") << u"notes.txt"_s << QByteArray("Just notes.\n") << unsupported << u"Its first bytes: 4a 75 73 74 20 6e 6f 74 65 73 2e 0a (“Just notes.·”)."_s;
+        QTest::newRow("vob") << u"DVD.VOB"_s << video << u"App does not support opening of '.vob' files"_s << QString();
+        QTest::newRow("hevc") << u"clip.hevc"_s << video << u"App does not support opening of '.hevc' files for now."_s << QString();
+        QTest::newRow("raw stream") << u"raw.h264"_s << QByteArray("@raw.h264") << QString() << QString();
         // A leading dash, quotes, markup, an ampersand, percent and hash, a newline and non-ASCII, as the tools get them.
         QTest::newRow("a name to quote") << u"-y my \"best\" 'clip' <b>Tom & Jerry<b> 100% #1\nÜnï – 日本語.mp4"_s << video
-                                         << QString();
-        QTest::newRow("a folder") << u"folder.mp4"_s << asFolder << unsupported;
-        QTest::newRow("vanished before opening") << u"gone.mp4"_s << vanished << unsupported;
-        QTest::newRow("no read permission") << u"locked.mp4"_s << unreadable << unsupported;
+                                         << QString() << QString();
+        QTest::newRow("a folder") << u"folder.mp4"_s << asFolder << unsupported << u"cannot be read"_s;
+        QTest::newRow("vanished before opening") << u"gone.mp4"_s << vanished << unsupported << u"The file is no longer there"_s;
+        QTest::newRow("no read permission") << u"locked.mp4"_s << unreadable << unsupported << u"The file cannot be read: "_s;
     }
+
 
     void inputs()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, alert);
+        QFETCH(QString, details);
 
         const QString path = m_folder.filePath(name);
         if (bytes.startsWith('@') || bytes == unreadable) {
@@ -137,7 +140,12 @@ private Q_SLOTS:
 
         LaunchedDelegate delegate;
         QVERIFY(openAndWait(delegate, path));
-        QCOMPARE(answerAlert(delegate), alert);
+        QMessageBox *refusal = takeAlert(delegate);
+        QCOMPARE(refusal ? refusal->text() : QString(), alert);
+        if (refusal)
+            QVERIFY2(refusal->detailedText().contains(details), qPrintable(refusal->detailedText()));
+        if (refusal)
+            refusal->close();
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(delegate.opening().source().probe != nullptr, alert.isEmpty());
         QCOMPARE(child<QAction>(delegate, "saveToolBarBTN")->isEnabled(), alert.isEmpty());

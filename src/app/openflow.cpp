@@ -116,7 +116,8 @@ void OpenFlow::finish(const QString &path, Analysis analysis)
         // A recent file that is gone leaves the list.
         if (!QFileInfo::exists(path))
             m_recentFiles->remove(path);
-        showAlert(m_widgets.window, QMessageBox::Information, *refusal, tr("Contact: %1").arg(Links::supportEmail));
+        showAlert(m_widgets.window, QMessageBox::Information, *refusal, tr("Contact: %1").arg(Links::supportEmail),
+                  refusalDetails(path, *analysis.probe));
         Q_EMIT opened(false);
         return;
     }

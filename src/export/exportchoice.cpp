@@ -105,7 +105,7 @@ std::optional<QString> choiceProblem(const FileProbe &probe, const ExportChoice 
 ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileProbe> probe, const ExportChoice &choice,
                           const QString &folder)
 {
-    if (const std::optional<QString> refusal = refusalMessage(sourcePath, *probe))
+    if (const std::optional<QString> refusal = refusalWithDetails(sourcePath, *probe))
         return refused(*refusal);
     const JSON video = probe->firstVideoTrackInfo.value_or(JSON());
     const double duration = probe->duration;

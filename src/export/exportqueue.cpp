@@ -179,7 +179,7 @@ void ExportQueue::probeAndStart(quint64 id)
                      QueuedExport *e = entry(id);
                      if (!e || id != m_runningId || m_interrupted)
                          return; // cancelled or interrupted meanwhile
-                     if (const std::optional<QString> refusal = refusalMessage(path, *probe)) {
+                     if (const std::optional<QString> refusal = refusalWithDetails(path, *probe)) {
                          QueueStore::abandon(*e);
                          m_runningId = 0;
                          e->outcome.reason = *refusal;

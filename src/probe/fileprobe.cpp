@@ -112,6 +112,7 @@ void FileProbe::readAnswer(const QString &path, const QByteArray &answer)
         return;
     if (isPresent((*parsed)[u"error"])) {
         hasErrors = true;
+        proberError = (*parsed)[u"error"][u"string"].stringValue();
         return;
     }
     json = parsed;

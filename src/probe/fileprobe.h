@@ -37,6 +37,8 @@ public:
     qint64 numberOfSubtitleTracks = 0;
     // The whole answer, kept only when it carries no "error" member.
     std::optional<JSON> json;
+    // What the prober said went wrong ("Invalid data found when processing input"), when it did.
+    QString proberError;
     // One record per stream, in stream order, with the keys "trackNumber",
     // "trackType", "trackCodec", "trackDuration", "trackDurationHuman",
     // "trackLanguage", "trackExtraInfo" and "trackKeyValue".
