@@ -216,11 +216,11 @@ struct CoreBench : FigureSheet
             double h264Start = -1;
             double av1Start = -1;
             double comparisonStart = -1;
-            QObject::connect(&job, &ExportJob::encoderStarted, [&] {
+            QObject::connect(&job, &ExportJob::encoderStarted, &job, [&] {
                 if (h264Start < 0)
                     h264Start = milliseconds(clock);
             });
-            QObject::connect(&job, &ExportJob::progressChanged, [&](double, const QString &run) {
+            QObject::connect(&job, &ExportJob::progressChanged, &job, [&](double, const QString &run) {
                 if (av1Start < 0 && run.startsWith(QStringLiteral("AV1")))
                     av1Start = milliseconds(clock);
                 if (comparisonStart < 0 && run.startsWith(QStringLiteral("Comparing")))

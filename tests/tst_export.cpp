@@ -238,7 +238,7 @@ private Q_SLOTS:
         QMessageBox::StandardButton answer = QMessageBox::Cancel;
         int questions = 0;
         QTimer watch;
-        connect(&watch, &QTimer::timeout, [&] {
+        connect(&watch, &QTimer::timeout, &watch, [&] {
             // The replace question; not the export's alert, which may come up meanwhile.
             auto *question = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (question && question->button(QMessageBox::Cancel)) {

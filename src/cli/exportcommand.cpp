@@ -54,7 +54,7 @@ class ExportCommand
 public:
     explicit ExportCommand(CommandSettings settings) : m_settings(std::move(settings))
     {
-        QObject::connect(&m_signals, &UnixSignals::received, [this](int signalNumber) { interrupt(signalNumber); });
+        QObject::connect(&m_signals, &UnixSignals::received, &m_signals, [this](int signalNumber) { interrupt(signalNumber); });
     }
 
     int run()
@@ -152,11 +152,11 @@ private:
 
         ProgressPrinter printer(QFileInfo(source).fileName(), m_settings.quiet);
         m_job = std::make_unique<ExportJob>(std::move(request));
-        QObject::connect(m_job.get(), &ExportJob::progressChanged, [&printer](double percent, const QString &run) {
+        QObject::connect(m_job.get(), &ExportJob::progressChanged, m_job.get(), [&printer](double percent, const QString &run) {
             printer.show(percent, run);
         });
         std::optional<ExportOutcome> outcome;
-        QObject::connect(m_job.get(), &ExportJob::finished, [this, &outcome](const ExportOutcome &ended) {
+        QObject::connect(m_job.get(), &ExportJob::finished, m_job.get(), [this, &outcome](const ExportOutcome &ended) {
             outcome = ended;
             m_loop.quit();
         });
