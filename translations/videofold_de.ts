@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.</source>
-        <translation>Gleichmäßige Lautheit fürs Web: der Ton bei -16 LUFS mit Spitzen von höchstens -1 dBTP; eine stille Spur bleibt unverändert.</translation>
+        <translation>Gleichmäßige Lautheit fürs Web: der Ton bei -16 LUFS mit Spitzen von höchstens -1 dBTP; eine stille Spur bleibt unverändert.</translation>
     </message>
     <message>
         <source>Just the video element in a bare page, without captions.</source>
@@ -228,11 +228,11 @@
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed · about %5 left</source>
-        <translation>%1 · %2 · %3 % · %4 vergangen · noch etwa %5</translation>
+        <translation>%1 · %2 · %3 % · %4 vergangen · noch etwa %5</translation>
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed</source>
-        <translation>%1 · %2 · %3 % · %4 vergangen</translation>
+        <translation>%1 · %2 · %3 % · %4 vergangen</translation>
     </message>
     <message>
         <source>Serves an exported folder on 127.0.0.1, as a web site would, and prints its page&apos;s address; Ctrl+C stops it.</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...</source>
-        <translation>%1 ist keine Bildgröße dieses Videos, das sein Seitenverhältnis behält: %2 (100 %), %3 (50 %) …</translation>
+        <translation>%1 ist keine Bildgröße dieses Videos, das sein Seitenverhältnis behält: %2 (100 %), %3 (50 %) …</translation>
     </message>
     <message>
         <source>The frame size %1 holds no picture.</source>
@@ -522,7 +522,7 @@ Im Ordner %2: %3</translation>
     </message>
     <message>
         <source>Type a size of at least %1: %2 is less than 1 % of the video.</source>
-        <translation>Geben Sie eine Größe von mindestens %1 ein: %2 ist weniger als 1 % des Videos.</translation>
+        <translation>Geben Sie eine Größe von mindestens %1 ein: %2 ist weniger als 1 % des Videos.</translation>
     </message>
     <message>
         <source>Captions</source>
@@ -542,11 +542,15 @@ Im Ordner %2: %3</translation>
     </message>
     <message>
         <source>The part from %1 to %2 is shorter than one frame (%3 s).</source>
-        <translation>Der Teil von %1 bis %2 ist kürzer als ein Einzelbild (%3 s).</translation>
+        <translation>Der Teil von %1 bis %2 ist kürzer als ein Einzelbild (%3 s).</translation>
     </message>
     <message>
         <source>The AV1 version was no sharper than the H.264 one (SSIM %1 against %2), so the page offers the H.264 video alone.</source>
         <translation>Die AV1-Version war nicht schärfer als die H.264-Version (SSIM %1 gegenüber %2), daher bietet die Seite nur das H.264-Video an.</translation>
+    </message>
+    <message>
+        <source>The minimal page names one video without its codecs, so no AV1 version is made for it.</source>
+        <translation>Die minimale Seite nennt ein Video ohne seine Codecs, daher wird für sie keine AV1-Version erstellt.</translation>
     </message>
 </context>
 <context>
@@ -669,12 +673,12 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <message>
         <source>%1 – %2, %3 s</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s</translation>
+        <translation>%1 – %2, %3 s</translation>
     </message>
     <message>
         <source>%1 – %2, %3 s (the whole video)</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s (das ganze Video)</translation>
+        <translation>%1 – %2, %3 s (das ganze Video)</translation>
     </message>
     <message>
         <source>“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.</source>
@@ -686,7 +690,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <message>
         <source>of %1 (%2 %)</source>
         <comment>beside a slider: the source&apos;s size or frame size, and the share chosen</comment>
-        <translation>von %1 (%2 %)</translation>
+        <translation>von %1 (%2 %)</translation>
     </message>
 </context>
 <context>
@@ -713,23 +717,23 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     </message>
     <message>
         <source>Type a size limit (8 MB, 750 kB) or pick a common one: the video is never larger</source>
-        <translation>Geben Sie eine Obergrenze ein (8 MB, 750 kB) oder wählen Sie eine übliche: Das Video wird nie größer</translation>
+        <translation>Geben Sie eine Obergrenze ein (8 MB, 750 kB) oder wählen Sie eine übliche: Das Video wird nie größer</translation>
     </message>
     <message>
         <source>10 MB</source>
-        <translation>10 MB</translation>
+        <translation>10 MB</translation>
     </message>
     <message>
         <source>25 MB</source>
-        <translation>25 MB</translation>
+        <translation>25 MB</translation>
     </message>
     <message>
         <source>50 MB</source>
-        <translation>50 MB</translation>
+        <translation>50 MB</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation>100 MB</translation>
+        <translation>100 MB</translation>
     </message>
     <message>
         <source>&amp;Poster frame</source>
@@ -824,7 +828,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
         <translation>HTML5-Video speichern</translation>
     </message>
     <message>
-        <source>Add to &amp;Queue...</source>
+        <source>&amp;Add to Queue...</source>
         <translation>Zur &amp;Warteschlange hinzufügen …</translation>
     </message>
     <message>
@@ -880,7 +884,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     </message>
     <message>
         <source>Poster</source>
-        <translation>Titelbild</translation>
+        <translation>Vorschaubild</translation>
     </message>
     <message>
         <source>Other</source>
@@ -1013,6 +1017,11 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
         <source>Chapters</source>
         <translation>Kapitel</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the picture&apos;s shape and its size: Wide: 1920x1080 (1080p)</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>OpenFlow</name>
@@ -1033,7 +1042,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     </message>
     <message>
         <source>“%1” is not a size: type one as 8 MB, 750 kB or 25MB.</source>
-        <translation>„%1“ ist keine Größe: Geben Sie eine wie 8 MB, 750 kB oder 25MB ein.</translation>
+        <translation>„%1“ ist keine Größe: Geben Sie eine wie 8 MB, 750 kB oder 25MB ein.</translation>
     </message>
     <message>
         <source>Poster frame at %1</source>
@@ -1074,7 +1083,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
         <translation>Der Videoplayer der Webseite:</translation>
     </message>
     <message>
-        <source>Show playback &amp;controls</source>
+        <source>Show playback c&amp;ontrols</source>
         <translation>&amp;Steuerelemente anzeigen</translation>
     </message>
     <message>
@@ -1118,16 +1127,16 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
         <translation>Ein zweites Video in AV1, ein schärferes Bild bei gleicher Größe, das die Seite den Browsern, die es abspielen, zuerst anbietet; das H.264-Video bleibt für alle anderen. Der Export dauert etwa doppelt so lange.</translation>
     </message>
     <message>
-        <source>&amp;AV1 version for modern browsers</source>
+        <source>A&amp;V1 version for modern browsers</source>
         <translation>A&amp;V1-Version für moderne Browser</translation>
     </message>
     <message>
         <source>The sound brought to the loudness web players expect (-16 LUFS, peaks at most -1 dBTP), so that clips recorded at different levels sound alike on one page; a silent track is left alone</source>
-        <translation>Der Ton wird auf die Lautheit gebracht, die Web-Player erwarten (-16 LUFS, Spitzen höchstens -1 dBTP), damit unterschiedlich laut aufgenommene Clips auf einer Seite gleich klingen; eine stille Spur bleibt unverändert</translation>
+        <translation>Der Ton wird auf die Lautheit gebracht, die Web-Player erwarten (-16 LUFS, Spitzen höchstens -1 dBTP), damit unterschiedlich laut aufgenommene Clips auf einer Seite gleich klingen; eine stille Spur bleibt unverändert</translation>
     </message>
     <message>
-        <source>Even &amp;loudness for the web (-16 LUFS)</source>
-        <translation>&amp;Gleichmäßige Lautheit fürs Web (-16 LUFS)</translation>
+        <source>Even loud&amp;ness for the web (-16 LUFS)</source>
+        <translation>&amp;Gleichmäßige Lautheit fürs Web (-16 LUFS)</translation>
     </message>
     <message>
         <source>Only the video element, without a title, captions or a layout for phones: for pasting into a page of your own</source>
@@ -1167,6 +1176,41 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <message>
         <source>Could not read the movie information: a NUL character in XML</source>
         <translation>Die Filminformationen konnten nicht gelesen werden: ein NUL-Zeichen im XML</translation>
+    </message>
+    <message>
+        <source>Its first bytes: %1 (“%2”).</source>
+        <translation>Ihre ersten Bytes: %1 („%2“).</translation>
+    </message>
+    <message>
+        <source>The file is no longer there: it was moved, renamed or deleted.</source>
+        <translation>Die Datei ist nicht mehr da: Sie wurde verschoben, umbenannt oder gelöscht.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The file is empty (0 bytes).</source>
+        <translation>Die Datei ist leer (0 Bytes).</translation>
+    </message>
+    <message>
+        <source>It cannot be read as a video: %1.</source>
+        <translation>Sie lässt sich nicht als Video lesen: %1.</translation>
+    </message>
+    <message>
+        <source>It cannot be read as a video.</source>
+        <translation>Sie lässt sich nicht als Video lesen.</translation>
+    </message>
+    <message>
+        <source>It is encrypted (protected by DRM).</source>
+        <translation>Sie ist verschlüsselt (durch DRM geschützt).</translation>
+    </message>
+    <message numerus="yes">
+        <source>It holds no video track, only %n other track(s).</source>
+        <translation>
+            <numerusform>Sie enthält keine Videospur, nur %n andere Spur.</numerusform>
+            <numerusform>Sie enthält keine Videospur, nur %n andere Spuren.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1212,7 +1256,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     </message>
     <message>
         <source>Dismiss</source>
-        <translation>Verwerfen</translation>
+        <translation>Schließen</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) were given: the first is open. Set the sliders, then export them all with these settings, each into a folder named after it.</source>
@@ -1263,7 +1307,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <message>
         <source>%1, %2 %</source>
         <comment>a run&apos;s name and how far it is</comment>
-        <translation>%1, %2 %</translation>
+        <translation>%1, %2 %</translation>
     </message>
     <message>
         <source>Done: %1 of %2</source>
@@ -1364,17 +1408,17 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <name>QuitGuard</name>
     <message>
         <source>An HTML5 video is being created. Stop it and quit?</source>
-        <translation>Ein HTML5-Video wird gerade erstellt. Abbrechen und beenden?</translation>
+        <translation>Ein HTML5-Video wird gerade erstellt. Stoppen und beenden?</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
-        <translation>Abbrechen und beenden</translation>
+        <translation>Stoppen und beenden</translation>
     </message>
     <message numerus="yes">
         <source>%n export(s) are not finished. Stop them and quit?</source>
         <translation>
-            <numerusform>%n Export ist nicht fertig. Abbrechen und beenden?</numerusform>
-            <numerusform>%n Exporte sind nicht fertig. Abbrechen und beenden?</numerusform>
+            <numerusform>%n Export ist nicht fertig. Stoppen und beenden?</numerusform>
+            <numerusform>%n Exporte sind nicht fertig. Stoppen und beenden?</numerusform>
         </translation>
     </message>
 </context>

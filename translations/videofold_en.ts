@@ -22,6 +22,16 @@
     </message>
 </context>
 <context>
+    <name>Probe</name>
+    <message numerus="yes">
+        <source>It holds no video track, only %n other track(s).</source>
+        <translation>
+            <numerusform>It holds no video track, only %n other track.</numerusform>
+            <numerusform>It holds no video track, only %n other tracks.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QueueFlow</name>
     <message numerus="yes">
         <source>%n file(s) can&apos;t be exported.</source>

@@ -148,7 +148,7 @@
     </message>
     <message>
         <source>Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.</source>
-        <translation>Sonoridad uniforme para la web: el sonido a -16 LUFS con picos de -1 dBTP como máximo; una pista en silencio se deja como está.</translation>
+        <translation>Sonoridad uniforme para la web: el sonido a -16 LUFS con picos de -1 dBTP como máximo; una pista en silencio se deja como está.</translation>
     </message>
     <message>
         <source>Just the video element in a bare page, without captions.</source>
@@ -228,11 +228,11 @@
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed · about %5 left</source>
-        <translation>%1 · %2 · %3 % · %4 transcurrido · quedan unos %5</translation>
+        <translation>%1 · %2 · %3 % · %4 transcurrido · quedan unos %5</translation>
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed</source>
-        <translation>%1 · %2 · %3 % · %4 transcurrido</translation>
+        <translation>%1 · %2 · %3 % · %4 transcurrido</translation>
     </message>
     <message>
         <source>Serves an exported folder on 127.0.0.1, as a web site would, and prints its page&apos;s address; Ctrl+C stops it.</source>
@@ -273,7 +273,7 @@
         <source>%n byte(s)</source>
         <translation>
             <numerusform>%n byte</numerusform>
-            <numerusform>%n bytes</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...</source>
-        <translation>%1 no es un tamaño de imagen de este vídeo, que conserva su forma: %2 (100 %), %3 (50 %)…</translation>
+        <translation>%1 no es un tamaño de imagen de este vídeo, que conserva su forma: %2 (100 %), %3 (50 %)…</translation>
     </message>
     <message>
         <source>The frame size %1 holds no picture.</source>
@@ -522,7 +522,7 @@ En la carpeta %2: %3</translation>
     </message>
     <message>
         <source>Type a size of at least %1: %2 is less than 1 % of the video.</source>
-        <translation>Escriba un tamaño de al menos %1: %2 es menos del 1 % del vídeo.</translation>
+        <translation>Escriba un tamaño de al menos %1: %2 es menos del 1 % del vídeo.</translation>
     </message>
     <message>
         <source>Captions</source>
@@ -542,11 +542,15 @@ En la carpeta %2: %3</translation>
     </message>
     <message>
         <source>The part from %1 to %2 is shorter than one frame (%3 s).</source>
-        <translation>La parte de %1 a %2 dura menos que un fotograma (%3 s).</translation>
+        <translation>La parte de %1 a %2 dura menos que un fotograma (%3 s).</translation>
     </message>
     <message>
         <source>The AV1 version was no sharper than the H.264 one (SSIM %1 against %2), so the page offers the H.264 video alone.</source>
         <translation>La versión AV1 no era más nítida que la H.264 (SSIM %1 frente a %2), así que la página ofrece solo el vídeo H.264.</translation>
+    </message>
+    <message>
+        <source>The minimal page names one video without its codecs, so no AV1 version is made for it.</source>
+        <translation>La página mínima nombra un solo vídeo sin sus códecs, así que no se crea una versión AV1 para ella.</translation>
     </message>
 </context>
 <context>
@@ -669,12 +673,12 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     <message>
         <source>%1 – %2, %3 s</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s</translation>
+        <translation>%1 – %2, %3 s</translation>
     </message>
     <message>
         <source>%1 – %2, %3 s (the whole video)</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s (todo el vídeo)</translation>
+        <translation>%1 – %2, %3 s (todo el vídeo)</translation>
     </message>
     <message>
         <source>“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.</source>
@@ -686,7 +690,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     <message>
         <source>of %1 (%2 %)</source>
         <comment>beside a slider: the source&apos;s size or frame size, and the share chosen</comment>
-        <translation>de %1 (%2 %)</translation>
+        <translation>de %1 (%2 %)</translation>
     </message>
 </context>
 <context>
@@ -713,23 +717,23 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     </message>
     <message>
         <source>Type a size limit (8 MB, 750 kB) or pick a common one: the video is never larger</source>
-        <translation>Escriba un límite de tamaño (8 MB, 750 kB) o elija uno habitual: el vídeo nunca será mayor</translation>
+        <translation>Escriba un límite de tamaño (8 MB, 750 kB) o elija uno habitual: el vídeo nunca será mayor</translation>
     </message>
     <message>
         <source>10 MB</source>
-        <translation>10 MB</translation>
+        <translation>10 MB</translation>
     </message>
     <message>
         <source>25 MB</source>
-        <translation>25 MB</translation>
+        <translation>25 MB</translation>
     </message>
     <message>
         <source>50 MB</source>
-        <translation>50 MB</translation>
+        <translation>50 MB</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation>100 MB</translation>
+        <translation>100 MB</translation>
     </message>
     <message>
         <source>&amp;Poster frame</source>
@@ -824,7 +828,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
         <translation>Guardar vídeo HTML5</translation>
     </message>
     <message>
-        <source>Add to &amp;Queue...</source>
+        <source>&amp;Add to Queue...</source>
         <translation>Añadir a la &amp;cola…</translation>
     </message>
     <message>
@@ -936,7 +940,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     </message>
     <message>
         <source>Booklet</source>
-        <translation>Libreto</translation>
+        <translation>Folleto</translation>
     </message>
     <message>
         <source>Ringtone</source>
@@ -1013,6 +1017,11 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
         <source>Chapters</source>
         <translation>Capítulos</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>the picture&apos;s shape and its size: Wide: 1920x1080 (1080p)</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>OpenFlow</name>
@@ -1033,7 +1042,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     </message>
     <message>
         <source>“%1” is not a size: type one as 8 MB, 750 kB or 25MB.</source>
-        <translation>«%1» no es un tamaño: escriba uno como 8 MB, 750 kB o 25MB.</translation>
+        <translation>«%1» no es un tamaño: escriba uno como 8 MB, 750 kB o 25MB.</translation>
     </message>
     <message>
         <source>Poster frame at %1</source>
@@ -1074,8 +1083,8 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
         <translation>El reproductor de vídeo de la página web:</translation>
     </message>
     <message>
-        <source>Show playback &amp;controls</source>
-        <translation>Mostrar los &amp;controles de reproducción</translation>
+        <source>Show playback c&amp;ontrols</source>
+        <translation>Mostrar los con&amp;troles de reproducción</translation>
     </message>
     <message>
         <source>Start playing &amp;automatically</source>
@@ -1118,16 +1127,16 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
         <translation>Un segundo vídeo en AV1, una imagen más nítida con el mismo tamaño, que la página ofrece primero a los navegadores que lo reproducen; el vídeo H.264 queda para todos los demás. La exportación tarda aproximadamente el doble.</translation>
     </message>
     <message>
-        <source>&amp;AV1 version for modern browsers</source>
+        <source>A&amp;V1 version for modern browsers</source>
         <translation>&amp;Versión AV1 para navegadores modernos</translation>
     </message>
     <message>
         <source>The sound brought to the loudness web players expect (-16 LUFS, peaks at most -1 dBTP), so that clips recorded at different levels sound alike on one page; a silent track is left alone</source>
-        <translation>El sonido se lleva a la sonoridad que esperan los reproductores web (-16 LUFS, picos de -1 dBTP como máximo), para que clips grabados a niveles distintos suenen igual en una página; una pista en silencio se deja como está</translation>
+        <translation>El sonido se lleva a la sonoridad que esperan los reproductores web (-16 LUFS, picos de -1 dBTP como máximo), para que clips grabados a niveles distintos suenen igual en una página; una pista en silencio se deja como está</translation>
     </message>
     <message>
-        <source>Even &amp;loudness for the web (-16 LUFS)</source>
-        <translation>Sonoridad &amp;uniforme para la web (-16 LUFS)</translation>
+        <source>Even loud&amp;ness for the web (-16 LUFS)</source>
+        <translation>Sonoridad &amp;uniforme para la web (-16 LUFS)</translation>
     </message>
     <message>
         <source>Only the video element, without a title, captions or a layout for phones: for pasting into a page of your own</source>
@@ -1167,6 +1176,41 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     <message>
         <source>Could not read the movie information: a NUL character in XML</source>
         <translation>No se pudo leer la información de la película: un carácter NUL en el XML</translation>
+    </message>
+    <message>
+        <source>Its first bytes: %1 (“%2”).</source>
+        <translation>Sus primeros bytes: %1 («%2»).</translation>
+    </message>
+    <message>
+        <source>The file is no longer there: it was moved, renamed or deleted.</source>
+        <translation>El archivo ya no está: se movió, se cambió de nombre o se eliminó.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>El archivo no se puede leer: %1.</translation>
+    </message>
+    <message>
+        <source>The file is empty (0 bytes).</source>
+        <translation>El archivo está vacío (0 bytes).</translation>
+    </message>
+    <message>
+        <source>It cannot be read as a video: %1.</source>
+        <translation>No se puede leer como vídeo: %1.</translation>
+    </message>
+    <message>
+        <source>It cannot be read as a video.</source>
+        <translation>No se puede leer como vídeo.</translation>
+    </message>
+    <message>
+        <source>It is encrypted (protected by DRM).</source>
+        <translation>Está cifrado (protegido con DRM).</translation>
+    </message>
+    <message numerus="yes">
+        <source>It holds no video track, only %n other track(s).</source>
+        <translation>
+            <numerusform>No contiene ninguna pista de vídeo, solo %n pista más.</numerusform>
+            <numerusform>No contiene ninguna pista de vídeo, solo %n pistas más.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1212,7 +1256,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     </message>
     <message>
         <source>Dismiss</source>
-        <translation>Descartar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message numerus="yes">
         <source>%n video(s) were given: the first is open. Set the sliders, then export them all with these settings, each into a folder named after it.</source>
@@ -1263,7 +1307,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     <message>
         <source>%1, %2 %</source>
         <comment>a run&apos;s name and how far it is</comment>
-        <translation>%1, %2 %</translation>
+        <translation>%1, %2 %</translation>
     </message>
     <message>
         <source>Done: %1 of %2</source>

@@ -52,8 +52,10 @@ QString translatedInformation(const QString &information)
         const int count = match.captured(1).toInt();
         return QCoreApplication::translate("MediaInfo", "%n chapter(s)", nullptr, count);
     }
-    if (const qsizetype colon = information.indexOf(QStringLiteral(": ")); colon > 0)
-        return translatedWord(information.first(colon)) + information.sliced(colon);
+    if (const qsizetype colon = information.indexOf(QStringLiteral(": ")); colon > 0) {
+        return QCoreApplication::translate("MediaInfo", "%1: %2", "the picture's shape and its size: Wide: 1920x1080 (1080p)")
+            .arg(translatedWord(information.first(colon)), information.sliced(colon + 2));
+    }
     if (const qsizetype dash = information.lastIndexOf(QStringLiteral(" - ")); dash > 0)
         return information.first(dash + 3) + translatedWord(information.sliced(dash + 3));
     return information;
