@@ -47,7 +47,8 @@ package: deps
 # Each fuzz target for FUZZ_SECONDS, from the seeds in fuzz/corpus/; what it
 # learns stays in build-fuzz/corpus/, crashes in build-fuzz/crashes/.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = json probe_answer progress movie_information frame_size
+FUZZ_TARGETS = json probe_answer progress movie_information frame_size webvtt queue_file mp4_boxes \
+	settings_text loudness_summary
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DBUILD_TESTING=OFF -DVIDEOFOLD_FUZZ=ON

@@ -222,7 +222,12 @@ std::optional<QList<QueuedExport>> read(const QString &filePath)
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QJsonObject document = QJsonDocument::fromJson(file.read(4 << 20)).object();
+    return parse(file.read(4 << 20));
+}
+
+std::optional<QList<QueuedExport>> parse(const QByteArray &bytes)
+{
+    const QJsonObject document = QJsonDocument::fromJson(bytes).object();
     const QString format = document.value(QStringLiteral("format")).toString();
     const int version = document.value(QStringLiteral("version")).toInt();
     const QJsonValue entries = document.value(QStringLiteral("exports"));

@@ -43,6 +43,8 @@ bool save(const QString &filePath, const QList<QueuedExport> &exports);
 
 // What a queue file holds; nothing when it is damaged or not a queue file.
 [[nodiscard]] std::optional<QList<QueuedExport>> read(const QString &filePath);
+// The same from the file's bytes.
+[[nodiscard]] std::optional<QList<QueuedExport>> parse(const QByteArray &bytes);
 
 // The queues that processes which are gone left behind: their locks free (or,
 // for a queue written without one, their process ids free).
