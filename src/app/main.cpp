@@ -3,6 +3,7 @@
 #include "cli/exportcommand.h"
 #include "cli/exportoptions.h"
 #include "cli/servecommand.h"
+#include "common/abnormalexit.h"
 #include "common/translations.h"
 #include "common/unixsignals.h"
 
@@ -68,6 +69,8 @@ int main(int argc, char *argv[])
         return *status;
 
     QApplication application(argc, argv);
+    // Qt's platforms end the program when the display server goes away.
+    AbnormalExit::install();
     nameApplication();
     installTranslations();
     QApplication::setDesktopFileName(QStringLiteral("org.videofold.Videofold"));
@@ -77,9 +80,18 @@ int main(int argc, char *argv[])
     // signal that comes while the window is being made waits for the event loop.
     UnixSignals sessionEnd;
     AppDelegate delegate;
-    QObject::connect(&sessionEnd, &UnixSignals::received, &delegate, &AppDelegate::stopAndQuit);
+    int endedBySignal = 0;
+    QObject::connect(&sessionEnd, &UnixSignals::received, &delegate, [&delegate, &endedBySignal](int signalNumber) {
+        endedBySignal = signalNumber;
+        delegate.stopAndQuit();
+    });
+    // A logout through the session manager ends it the same way.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &delegate, [&delegate] { delegate.stopAndQuit(); });
     delegate.applicationDidFinishLaunching();
     delegate.window()->show();
     delegate.openLaunchArguments(QCoreApplication::arguments().mid(1), QDir::currentPath());
-    return application.exec();
+    const int status = application.exec();
+    AbnormalExit::ordinaryEnd();
+    // As a shell reports a program that a signal ended: 130 after Ctrl+C, 143 after SIGTERM, 129 after SIGHUP.
+    return endedBySignal ? 128 + endedBySignal : status;
 }

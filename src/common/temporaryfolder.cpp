@@ -60,3 +60,11 @@ int removeStaleTemporaryFolders()
                                 .arg(removed == 1 ? QStringLiteral("folder") : QStringLiteral("folders")));
     return removed;
 }
+
+void removeOwnTemporaryFolders()
+{
+    const QDir base(temporaryBase());
+    const QString own = QStringLiteral("videofold-%1-??????").arg(QCoreApplication::applicationPid());
+    for (const QString &name : base.entryList({own}, QDir::Dirs | QDir::NoSymLinks | QDir::Hidden))
+        QDir(base.filePath(name)).removeRecursively();
+}

@@ -12,3 +12,7 @@
 // removing them (killed outright, a power cut): only those whose process is
 // gone, and of the older unmarked ones only the empty. The number removed.
 int removeStaleTemporaryFolders();
+
+// Removes this process's own temporary folders, whoever made them, when it
+// cannot end in order.
+void removeOwnTemporaryFolders();

@@ -1,5 +1,6 @@
 #include "export/exportjob.h"
 
+#include "common/abnormalexit.h"
 #include "common/diagnostics.h"
 #include "common/numbertext.h"
 #include "common/temporaryfolder.h"
@@ -36,6 +37,7 @@ ExportJob::~ExportJob()
     m_run.reset();
     m_worker.waitForAll();
     removeFolder();
+    AbnormalExit::dropCleanup(m_abnormalExitCleanup);
 }
 
 QString ExportJob::path(QStringView name) const
@@ -69,6 +71,9 @@ void ExportJob::start()
     setStage(ExportStage::Preparing);
     m_clock.start();
     m_folderIdentity = folderIdentity(m_request.folder);
+    m_abnormalExitCleanup = AbnormalExit::addCleanup([folder = m_request.folder, identity = m_folderIdentity] {
+        removeFolderIfSame(folder, identity);
+    });
     writeDiagnosticLine(QStringLiteral("Output folder: ") + m_request.folder);
     if (m_cancelRequested) {
         concludeWhenIdle();
@@ -327,6 +332,7 @@ void ExportJob::refuse(const Failure &failure)
 void ExportJob::conclude(ExportOutcome outcome)
 {
     setStage(ExportStage::Done);
+    AbnormalExit::dropCleanup(m_abnormalExitCleanup);
     m_temporary.reset();
     outcome.captionNames = m_captionNames;
     outcome.targetBytes = saturatingInt64(m_request.targetBytes);

@@ -80,6 +80,7 @@ private:
     ExportRequest m_request;
     ExportWork m_work{m_request};
     std::optional<FolderIdentity> m_folderIdentity;
+    quint64 m_abnormalExitCleanup = 0; // the folder goes should the program end from under the job
     ExportStage m_stage = ExportStage::Idle;
     bool m_cancelRequested = false;
     bool m_posterPending = false;
