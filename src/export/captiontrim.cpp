@@ -94,7 +94,8 @@ bool writeTrimmedCaptions(const QString &sourcePath, qint64 streamIndex, double 
 
 QByteArray trimmedCaptions(const QByteArray &webvtt, double start, double end)
 {
-    const QString text = QString::fromUtf8(webvtt).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // WebVTT ends its lines with CR LF, LF or a CR alone.
+    const QString text = QString::fromUtf8(webvtt).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     QStringList kept;
     for (const QString &block : text.split(QRegularExpression(QStringLiteral("\n{2,}")), Qt::SkipEmptyParts)) {
         if (const std::optional<QStringList> cue = keptCue(block.split(u'\n', Qt::SkipEmptyParts), start, end))
