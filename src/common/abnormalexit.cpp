@@ -58,14 +58,18 @@ void endNow()
     for (const pid_t child : children())
         ::kill(child, SIGKILL);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    bool exporting = false;
     {
         const std::lock_guard lock(cleanupsMutex);
+        exporting = !cleanups.isEmpty();
         for (const std::function<void()> &cleanup : std::as_const(cleanups))
             cleanup();
         cleanups.clear();
     }
     removeOwnTemporaryFolders();
-    std::fputs("videofold: the display went away; the export under way was stopped and its folder removed\n", stderr);
+    std::fputs(exporting ? "videofold: the display went away; the export under way was stopped and its folder removed\n"
+                         : "videofold: the display went away\n",
+               stderr);
     std::fflush(nullptr);
     // Ours, not the library's status; and no destructors run under threads still working.
     ::_exit(lostDisplayStatus);
