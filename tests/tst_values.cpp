@@ -128,21 +128,36 @@ private Q_SLOTS:
         QCOMPARE(JSON(QVariant::fromValue(record)), record);
     }
 
+    void equality_data()
+    {
+        QTest::addColumn<QVariant>("left");
+        QTest::addColumn<QVariant>("right");
+        QTest::addColumn<bool>("equal");
+        const QVariant null = QVariant::fromValue(nullptr);
+        QTest::newRow("null and null") << null << null << true;
+        QTest::newRow("null and the text null") << null << QVariant(u"null"_s) << false;
+        QTest::newRow("an integer and the same decimal") << QVariant(25) << QVariant(25.0) << true;
+        QTest::newRow("a number and its text") << QVariant(25) << QVariant(u"25"_s) << false;
+        QTest::newRow("the same text") << QVariant(u"video"_s) << QVariant(u"video"_s) << true;
+        QTest::newRow("other texts") << QVariant(u"video"_s) << QVariant(u"audio"_s) << false;
+        QTest::newRow("true and one") << QVariant(true) << QVariant(1) << false;
+        QTest::newRow("false and false") << QVariant(false) << QVariant(false) << true;
+        QTest::newRow("lists alike") << QVariant(QVariantList{1, u"a"_s, null}) << QVariant(QVariantList{1.0, u"a"_s, null}) << true;
+        QTest::newRow("a shorter list") << QVariant(QVariantList{1}) << QVariant(QVariantList{1, 2}) << false;
+        QTest::newRow("maps alike") << QVariant(QVariantMap{{u"a"_s, 1}, {u"b"_s, QVariantList{true}}})
+                                    << QVariant(QVariantMap{{u"a"_s, 1}, {u"b"_s, QVariantList{true}}}) << true;
+        QTest::newRow("maps with other keys") << QVariant(QVariantMap{{u"a"_s, 1}}) << QVariant(QVariantMap{{u"b"_s, 1}}) << false;
+        QTest::newRow("two unknowns") << QVariant() << QVariant() << false;
+        QTest::newRow("an empty list and an empty map") << QVariant(QVariantList{}) << QVariant(QVariantMap{}) << false;
+    }
+
     void equality()
     {
-        const QVariant null = QVariant::fromValue(nullptr);
-        const std::tuple<QVariant, QVariant, bool> pairs[] = {
-            {null, null, true}, {null, u"null"_s, false}, {25, 25.0, true}, {25, u"25"_s, false},
-            {u"video"_s, u"video"_s, true}, {u"video"_s, u"audio"_s, false}, {true, 1, false}, {false, false, true},
-            {QVariantList{1, u"a"_s, null}, QVariantList{1.0, u"a"_s, null}, true},
-            {QVariantList{1}, QVariantList{1, 2}, false},
-            {QVariantMap{{u"a"_s, 1}, {u"b"_s, QVariantList{true}}}, QVariantMap{{u"a"_s, 1}, {u"b"_s, QVariantList{true}}}, true},
-            {QVariantMap{{u"a"_s, 1}}, QVariantMap{{u"b"_s, 1}}, false},
-            {QVariant(), QVariant(), false}, {QVariantList{}, QVariantMap{}, false}};
-        for (const auto &[left, right, equal] : pairs) {
-            QCOMPARE(JSON(left) == JSON(right), equal);
-            QCOMPARE(JSON(right) == JSON(left), equal);
-        }
+        QFETCH(QVariant, left);
+        QFETCH(QVariant, right);
+        QFETCH(bool, equal);
+        QCOMPARE(JSON(left) == JSON(right), equal);
+        QCOMPARE(JSON(right) == JSON(left), equal);
     }
 
     void iterationAndRendering()
