@@ -360,7 +360,8 @@ private Q_SLOTS:
             {u"40%"_s, Position{Position::Kind::Share, 40}}, {u"62.5"_s, Position{Position::Kind::Seconds, 62.5}},
             {u"1:02.5"_s, Position{Position::Kind::Seconds, 62.5}}, {u"1:01:02.5"_s, Position{Position::Kind::Seconds, 3662.5}},
             {u"100%"_s, Position{Position::Kind::Share, 100}}, {u"0"_s, Position{Position::Kind::Seconds, 0}},
-            {u"1:60"_s, {}}, {u"1.5:00"_s, {}}, {u"-3"_s, {}}, {u"1:2:3:4"_s, {}}, {u"soon"_s, {}}, {u"101%"_s, {}}};
+            {u"1:60"_s, {}}, {u"1.5:00"_s, {}}, {u"-3"_s, {}}, {u"1:2:3:4"_s, {}}, {u"soon"_s, {}}, {u"101%"_s, {}},
+            {u"0\n:0.2"_s, {}}}; // a line break inside once read as -59.8 s (fuzzing)
         for (const auto &[text, position] : positions)
             QVERIFY2(parsePositionSetting(text) == position, qPrintable(text));
         QCOMPARE(clockText(62.56, true), u"1:02.5"_s);

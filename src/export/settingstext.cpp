@@ -22,7 +22,8 @@ std::optional<double> percentOf(QStringView text)
 
 bool isPlainNumber(QStringView text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+    // \\z, not $, which would let a line break through at the end.
+    static const QRegularExpression pattern(QStringLiteral("^[0-9]+(\\.[0-9]+)?\\z"));
     return pattern.match(text).hasMatch();
 }
 
@@ -130,10 +131,10 @@ std::optional<PositionSetting> parsePositionSetting(QStringView text)
         const bool last = index == parts.size() - 1;
         if (!isPlainNumber(part) || (!last && part.contains(u'.')))
             return std::nullopt;
-        const double value = parseDouble(part).value_or(-1);
-        if (index > 0 && value >= 60)
+        const std::optional<double> value = parseDouble(part);
+        if (!value || (index > 0 && *value >= 60))
             return std::nullopt;
-        seconds = seconds * 60 + value;
+        seconds = seconds * 60 + *value;
     }
     return PositionSetting{PositionSetting::Kind::Seconds, seconds};
 }
