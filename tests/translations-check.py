@@ -4,7 +4,9 @@
 Fails when a catalogue has an unfinished, obsolete or vanished message, a
 translation whose placeholders (%1 ... %99, %n, %Ln) or mnemonic marks (&)
 differ from its source, a plural message without its language's forms, or when
-lupdate, run over the sources, would add or drop a message.
+lupdate, run over the sources, would add or drop a message; and when two
+texts shown side by side (a menu, a dialog with Qt's own Close button) mark the
+same key in any language.
 
 Usage: translations-check.py LUPDATE SOURCE_DIR TRANSLATIONS_DIR
 """
@@ -56,6 +58,33 @@ def check_catalogue(path, problems):
                 problems.append(f"{where}: {mnemonics(text)} mnemonics in {text[:60]!r}")
 
 
+# Texts shown side by side, whose keys must differ: by their English source, with
+# the keys Qt's own buttons there take in each language (qtbase_*.qm's "&Close").
+SIDE_BY_SIDE = {
+    "the File menu": (["&Open...", "Open &Recent", "&Save...", "&Add to Queue...", "Export Se&veral Videos...", "&Quit"], {}),
+    "the preferences": (["Show playback c&ontrols", "Start playing &automatically", "&Loop", "Start &muted",
+                         "Start playing &while downloading (fast start)", "&Faster export (approximate size)",
+                         "A&V1 version for modern browsers", "Even loud&ness for the web (-16 LUFS)", "Minimal &page"],
+                        {"en": "c", "de": "i", "fr": "f", "es": "c"}),
+}
+
+
+def key_of(text):
+    match = re.search(r"(?<!&)&(?!&)(\S)", text.replace("&&", ""))
+    return match.group(1).lower() if match else None
+
+
+def check_keys(path, problems):
+    language = ET.parse(path).getroot().get("language", "").split("_")[0]
+    shown = {message.findtext("source"): (message.findtext("translation") or "") for _, message in messages(path)}
+    for group, (sources, qt_keys) in SIDE_BY_SIDE.items():
+        texts = [shown.get(source, source) if language != "en" else source for source in sources]
+        keys_taken = [key_of(text) for text in texts] + ([qt_keys[language]] if language in qt_keys else [])
+        clashes = sorted({key for key in keys_taken if key and keys_taken.count(key) > 1})
+        if clashes:
+            problems.append(f"{path.name}: {group} mark {', '.join(clashes)} more than once: {texts}")
+
+
 def keys(path):
     return {(context, message.findtext("source"), message.findtext("comment")) for context, message in messages(path)}
 
@@ -82,6 +111,7 @@ def main():
     problems = []
     for catalogue in catalogues:
         check_catalogue(catalogue, problems)
+        check_keys(catalogue, problems)
     check_against_code(lupdate, sources, catalogues, problems)
     for problem in problems:
         print(problem)
