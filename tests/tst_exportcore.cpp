@@ -449,18 +449,29 @@ private Q_SLOTS:
         QVERIFY(!encoderInputs(still, u"/in"_s, u"/out"_s, 1e6, {2, 2}).duration);
     }
 
-    void rates()
+    void rates_data()
     {
         // For 100 % of 50,000,000 bytes: audio keeps 128 kb/s down to a total of 369, below it takes a third.
+        QTest::addColumn<double>("total"); // kb/s
+        QTest::addColumn<qint64>("audioTracks");
+        QTest::addColumn<QString>("video");
+        QTest::addColumn<QString>("audio");
+        QTest::newRow("well above") << 393.0 << qint64(1) << u"265.0k"_s << u"128.0k"_s;
+        QTest::newRow("at the threshold") << 369.0 << qint64(1) << u"241.0k"_s << u"128.0k"_s;
+        QTest::newRow("below it, a third") << 368.0 << qint64(1) << u"235.51999999999998k"_s << u"117.75999999999999k"_s;
+        QTest::newRow("no audio track") << 131.0 << qint64(0) << u"131.0k"_s << u"128.0k"_s;
+    }
+
+    void rates()
+    {
+        QFETCH(double, total);
+        QFETCH(qint64, audioTracks);
+        QFETCH(QString, video);
+        QFETCH(QString, audio);
         const double bytesToTotal = 50'000'000.0 / 1'000'000 * 0.96 * 8192;
-        const std::tuple<double, qint64, QString, QString> splits[] = {
-            {393, 1, u"265.0k"_s, u"128.0k"_s}, {369, 1, u"241.0k"_s, u"128.0k"_s},
-            {368, 1, u"235.51999999999998k"_s, u"117.75999999999999k"_s}, {131, 0, u"131.0k"_s, u"128.0k"_s}};
-        for (const auto &[total, audioTracks, video, audio] : splits) {
-            const std::optional<BitRates> rates = bitRates(50'000'000, bytesToTotal / total, audioTracks);
-            QCOMPARE(rateText(rates->video), video);
-            QCOMPARE(rateText(rates->audio), audio);
-        }
+        const std::optional<BitRates> rates = bitRates(50'000'000, bytesToTotal / total, audioTracks);
+        QCOMPARE(rateText(rates->video), video);
+        QCOMPARE(rateText(rates->audio), audio);
         QVERIFY(!bitRates(1000, 0.0, 1) && !bitRates(1000, std::nan(""), 1));
     }
 

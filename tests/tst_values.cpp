@@ -38,36 +38,59 @@ const QByteArray probeAnswer = R"({
 
 } // namespace
 
+Q_DECLARE_METATYPE(JSONPath)
+
 class TestValues : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase() { installTranslations(); } // English plural forms
-    void lookup()
+    void lookup_data()
     {
+        QTest::addColumn<JSONPath>("path");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("error"); // -1: none
+        QTest::addColumn<QString>("string");
+        QTest::addColumn<double>("number");
+        QTest::addColumn<qsizetype>("count");
         using T = JSON::Type;
         using E = JSONError;
-        const std::tuple<JSONPath, T, std::optional<E>, QString, double, qsizetype> rows[] = {
-            {{}, T::dictionary, {}, {}, 0, 2},
-            {{u"streams"}, T::array, {}, {}, 0, 2},
-            {{u"streams", 0, u"width"}, T::number, {}, u"1920"_s, 1920, 0},
-            {{u"format", u"nothing"}, T::null, {}, {}, 0, 0},
-            {{u"streams", 0, u"duration"}, T::string, {}, u"12.345000"_s, 12.345, 0},
-            {{u"format", u"duration"}, T::string, {}, u"N/A"_s, 0, 0},
-            {{u"streams", 1, u"width"}, T::null, E::notExist, {}, 0, 0},
-            {{u"chapters", u"duration", 3}, T::null, E::notExist, {}, 0, 0}, // the first error survives the path
-            {{u"streams", u"codec_type"}, T::null, E::wrongType, {}, 0, 0},
-            {{u"format", 0}, T::null, E::wrongType, {}, 0, 0},
-            {{u"streams", 5}, T::null, E::indexOutOfBounds, {}, 0, 0},
-            {{u"streams", -1}, T::null, E::indexOutOfBounds, {}, 0, 0},
-        };
-        const JSON document = parsed(probeAnswer);
-        for (const auto &[path, type, error, string, number, count] : rows) {
-            const JSON value = document.at(path);
-            QVERIFY(value.type() == type && value.error() == error);
-            QCOMPARE(std::tuple(value.stringValue(), value.numberValue().toDouble(), value.count()), std::tuple(string, number, count));
-        }
+        QTest::newRow("the document") << JSONPath{} << int(T::dictionary) << -1 << QString() << 0.0 << qsizetype(2);
+        QTest::newRow("an array") << JSONPath{u"streams"} << int(T::array) << -1 << QString() << 0.0 << qsizetype(2);
+        QTest::newRow("a number") << JSONPath{u"streams", 0, u"width"} << int(T::number) << -1 << u"1920"_s << 1920.0 << qsizetype(0);
+        QTest::newRow("a null") << JSONPath{u"format", u"nothing"} << int(T::null) << -1 << QString() << 0.0 << qsizetype(0);
+        QTest::newRow("a number as text") << JSONPath{u"streams", 0, u"duration"} << int(T::string) << -1 << u"12.345000"_s << 12.345
+                                          << qsizetype(0);
+        QTest::newRow("N/A") << JSONPath{u"format", u"duration"} << int(T::string) << -1 << u"N/A"_s << 0.0 << qsizetype(0);
+        QTest::newRow("a missing member") << JSONPath{u"streams", 1, u"width"} << int(T::null) << int(E::notExist) << QString() << 0.0
+                                          << qsizetype(0);
+        QTest::newRow("the first error survives the path") << JSONPath{u"chapters", u"duration", 3} << int(T::null) << int(E::notExist)
+                                                           << QString() << 0.0 << qsizetype(0);
+        QTest::newRow("a key into an array") << JSONPath{u"streams", u"codec_type"} << int(T::null) << int(E::wrongType) << QString()
+                                             << 0.0 << qsizetype(0);
+        QTest::newRow("an index into a map") << JSONPath{u"format", 0} << int(T::null) << int(E::wrongType) << QString() << 0.0
+                                             << qsizetype(0);
+        QTest::newRow("past the end") << JSONPath{u"streams", 5} << int(T::null) << int(E::indexOutOfBounds) << QString() << 0.0
+                                      << qsizetype(0);
+        QTest::newRow("a negative index") << JSONPath{u"streams", -1} << int(T::null) << int(E::indexOutOfBounds) << QString() << 0.0
+                                          << qsizetype(0);
+    }
+
+    void lookup()
+    {
+        QFETCH(JSONPath, path);
+        QFETCH(int, type);
+        QFETCH(int, error);
+        QFETCH(QString, string);
+        QFETCH(double, number);
+        QFETCH(qsizetype, count);
+        const JSON value = parsed(probeAnswer).at(path);
+        QCOMPARE(int(value.type()), type);
+        QCOMPARE(value.error() ? int(*value.error()) : -1, error);
+        QCOMPARE(value.stringValue(), string);
+        QCOMPARE(value.numberValue().toDouble(), number);
+        QCOMPARE(value.count(), count);
     }
 
     void jsonNumbers()
