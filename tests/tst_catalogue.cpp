@@ -421,7 +421,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitFor([&] { return encoderRunning(delegate); }, 10'000));
         ::raise(SIGTERM);
         QTRY_VERIFY_WITH_TIMEOUT(cancelled(9) && !delegate.window()->isVisible(), 30'000);
-        QCOMPARE(QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size(), temporaries);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size(), temporaries, 5'000);
 
         // The same while the sound is measured for even loudness, when no encoder runs.
         const QString measuring = m_folder.filePath(u"measuring"_s);
@@ -435,7 +435,7 @@ private Q_SLOTS:
         QVERIFY(!encoderRunning(delegate));
         ::raise(SIGTERM);
         QTRY_VERIFY_WITH_TIMEOUT(cancelled(10) && !delegate.window()->isVisible() && childProcesses().isEmpty(), 5'000);
-        QCOMPARE(QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size(), temporaries);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(QDir::tempPath()).entryList({u"videofold-*"_s}, QDir::Dirs).size(), temporaries, 5'000);
     }
 
     void unsafeFolders()
