@@ -1,4 +1,5 @@
 // The export job without a window: real exports, cancels in every stage, and encoders failing in every way.
+#include "common/abnormalexit.h"
 #include "common/diagnostics.h"
 #include "common/temporaryfolder.h"
 #include "export/encoderrun.h"
@@ -350,6 +351,22 @@ private Q_SLOTS:
         QTest::qWait(500);
         job.reset();
         QVERIFY(!QFileInfo::exists(folder) && childProcesses().isEmpty());
+    }
+
+    void abnormalEnd()
+    {
+        // What the program does when the display goes and a library ends it from under the job:
+        // the tools killed, the export's folder and the temporary folders removed, once.
+        const QString folder = m_out.filePath(u"abandoned"_s);
+        auto job = std::make_unique<ExportJob>(requestFor(mediaPath(u"long.mp4"_s), folder));
+        job->start();
+        QVERIFY(QTest::qWaitFor([&] { return job->encoderProcess() && job->encoderProcess()->state() == QProcess::Running; }, 20'000));
+        QVERIFY(QFileInfo::exists(folder + u"/html5Video.html"_s) && !temporaryLeftovers().isEmpty());
+        QVERIFY(AbnormalExit::cleanUp());
+        QVERIFY(!QFileInfo::exists(folder) && temporaryLeftovers().isEmpty());
+        QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 2'000));
+        QVERIFY(!AbnormalExit::cleanUp()); // nothing registered any more
+        job.reset();
     }
 
     void av1Version()

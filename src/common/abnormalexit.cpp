@@ -54,19 +54,7 @@ void endNow()
         for (;;)
             ::pause();
     }
-    // Nothing writes into the folders once the tools are gone.
-    for (const pid_t child : children())
-        ::kill(child, SIGKILL);
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    bool exporting = false;
-    {
-        const std::lock_guard lock(cleanupsMutex);
-        exporting = !cleanups.isEmpty();
-        for (const std::function<void()> &cleanup : std::as_const(cleanups))
-            cleanup();
-        cleanups.clear();
-    }
-    removeOwnTemporaryFolders();
+    const bool exporting = cleanUp();
     std::fputs(exporting ? "videofold: the display went away; the export under way was stopped and its folder removed\n"
                          : "videofold: the display went away\n",
                stderr);
@@ -94,6 +82,24 @@ void onMessage(QtMsgType type, const QMessageLogContext &context, const QString 
 }
 
 } // namespace
+
+bool cleanUp()
+{
+    // Nothing writes into the folders once the tools are gone.
+    for (const pid_t child : children())
+        ::kill(child, SIGKILL);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    bool exporting = false;
+    {
+        const std::lock_guard lock(cleanupsMutex);
+        exporting = !cleanups.isEmpty();
+        for (const std::function<void()> &cleanup : std::as_const(cleanups))
+            cleanup();
+        cleanups.clear();
+    }
+    removeOwnTemporaryFolders();
+    return exporting;
+}
 
 void install()
 {

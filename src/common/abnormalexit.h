@@ -20,6 +20,11 @@ void install();
 // main is returning: an ordinary end, nothing to catch.
 void ordinaryEnd();
 
+// What the abnormal end does before the program goes: the tools killed, every
+// cleanup registered run (and dropped), this process's temporary folders
+// removed. True when one was registered (an export was under way).
+bool cleanUp();
+
 // What to undo should the program end abnormally (a folder under way to
 // remove); an id for dropping it once done. Only on the main thread.
 [[nodiscard]] quint64 addCleanup(std::function<void()> cleanup);
