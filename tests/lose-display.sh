@@ -8,17 +8,21 @@ shift
 work=$(mktemp -d "${TMPDIR:-/tmp}/videofold-lost-XXXXXX")
 trap 'kill $server 2>/dev/null; rm -rf "$work"' EXIT
 mkdir "$work/tmp"
+# Waits until the server has started, as the test (-s FILE, -S SOCKET) given tells.
+wait_for_server() {
+    tries=0
+    while ! test "$1" "$2"; do
+        tries=$((tries + 1))
+        [ $tries -le 100 ] && kill -0 $server 2>/dev/null || { echo "the display server did not start:"; cat "$work/server.log"; exit 1; }
+        sleep 0.1
+    done
+}
 case $platform in
 x11)
     command -v Xvfb >/dev/null 2>&1 || { echo "skipped: Xvfb is missing (Debian's xvfb package)"; exit 77; }
     Xvfb -displayfd 3 -nolisten tcp 3>"$work/display" >"$work/server.log" 2>&1 &
     server=$!
-    tries=0
-    while [ ! -s "$work/display" ]; do
-        tries=$((tries + 1))
-        [ $tries -le 100 ] && kill -0 $server 2>/dev/null || { echo "Xvfb did not start:"; cat "$work/server.log"; exit 1; }
-        sleep 0.1
-    done
+    wait_for_server -s "$work/display"
     DISPLAY=:$(cat "$work/display")
     export DISPLAY
     QT_QPA_PLATFORM=xcb
@@ -30,12 +34,7 @@ wayland)
     chmod 700 "$work"
     weston --backend=headless-backend.so --socket=lost --idle-time=0 >"$work/server.log" 2>&1 &
     server=$!
-    tries=0
-    while [ ! -S "$work/lost" ]; do
-        tries=$((tries + 1))
-        [ $tries -le 100 ] && kill -0 $server 2>/dev/null || { echo "weston did not start:"; cat "$work/server.log"; exit 1; }
-        sleep 0.1
-    done
+    wait_for_server -S "$work/lost"
     WAYLAND_DISPLAY=lost
     export WAYLAND_DISPLAY
     QT_QPA_PLATFORM=wayland

@@ -63,11 +63,6 @@ void endNow()
     ::_exit(lostDisplayStatus);
 }
 
-void atExit()
-{
-    endNow();
-}
-
 QtMessageHandler previousHandler = nullptr;
 
 // Qt's platforms say so just before they end the program; nothing has been torn down yet.
@@ -107,7 +102,7 @@ void install()
     // and at the exit itself, for a library that says nothing first.
     previousHandler = qInstallMessageHandler(onMessage);
     if (!installed.exchange(true))
-        std::atexit(atExit);
+        std::atexit(endNow);
 }
 
 void ordinaryEnd()

@@ -41,8 +41,6 @@ public:
             cancelled->store(true);
     }
 
-    [[nodiscard]] bool isIdle() const { return m_threads.isEmpty(); }
-
     template <typename Work, typename Done>
     void run(Work work, Done done)
     {

@@ -193,11 +193,8 @@ void ExportJob::startEncoder(const StepAction &action)
     m_runName = action.runName;
     ++m_runIndex;
     m_runCount = std::max({m_runCount, plannedRuns(), m_runIndex + 1});
-    if (m_run) {
-        // Called from the last run's own signal: it goes once that has returned.
-        m_previousRun = m_run.release();
-        m_previousRun->deleteLater();
-    }
+    if (m_run)
+        m_run.release()->deleteLater(); // called from the last run's own signal: it goes once that has returned
     m_run = std::make_unique<EncoderRun>();
     connect(m_run.get(), &EncoderRun::progressChanged, this, &ExportJob::showProgress);
     connect(m_run.get(), &EncoderRun::finished, this, &ExportJob::encoderEnded);

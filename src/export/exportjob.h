@@ -9,7 +9,6 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 #include <QTemporaryDir>
 
 #include <atomic>
@@ -88,7 +87,6 @@ private:
     std::shared_ptr<std::atomic<bool>> m_cancelled; // read by the poster and the measures on their threads
     std::unique_ptr<QTemporaryDir> m_temporary;
     std::unique_ptr<EncoderRun> m_run;
-    QPointer<EncoderRun> m_previousRun; // deleted once its signal has returned
     QStringList m_captionNames;
     QList<CaptionTrack> m_trimmedCaptions; // of a part of the source, cut apart from the runs
 

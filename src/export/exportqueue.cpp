@@ -145,13 +145,20 @@ void ExportQueue::interrupt()
         return;
     }
     if (QueuedExport *probing = m_runningId ? entry(m_runningId) : nullptr) {
-        // Its probe stops; the export stays to be offered back, nothing written.
+        // Its probe stops; nothing was written.
         m_worker.cancelAll();
         m_runningId = 0;
-        probing->state = QueuedExport::State::Waiting;
-        changed(probing->id);
-        Q_EMIT idle();
+        keepForNextLaunch(*probing);
     }
+}
+
+void ExportQueue::keepForNextLaunch(QueuedExport &entry)
+{
+    // Stopped by the session's end, not by the user: to be offered back.
+    entry.state = QueuedExport::State::Waiting;
+    entry.percent = 0;
+    changed(entry.id);
+    Q_EMIT idle();
 }
 
 void ExportQueue::startNext()
@@ -177,7 +184,7 @@ void ExportQueue::probeAndStart(quint64 id)
     m_worker.run([path] { return std::make_shared<const FileProbe>(path); },
                  [this, id, path](std::shared_ptr<const FileProbe> probe) {
                      QueuedExport *e = entry(id);
-                     if (!e || id != m_runningId || m_interrupted)
+                     if (!e || id != m_runningId)
                          return; // cancelled or interrupted meanwhile
                      if (const std::optional<QString> refusal = refusalWithDetails(path, *probe)) {
                          QueueStore::abandon(*e);
@@ -223,11 +230,7 @@ void ExportQueue::jobFinished(quint64 id, const ExportOutcome &outcome)
     e->outcome = outcome;
     e->request.probe.reset(); // a description can be large; the outcome is what the list shows
     if (m_interrupted && outcome.result == ExportOutcome::Result::Cancelled) {
-        // Stopped by the session's end, not by the user: to be offered back.
-        e->state = QueuedExport::State::Waiting;
-        e->percent = 0;
-        changed(id);
-        Q_EMIT idle();
+        keepForNextLaunch(*e);
         return;
     }
     switch (outcome.result) {

@@ -70,6 +70,8 @@ private:
     void startJob(quint64 id);
     void jobFinished(quint64 id, const ExportOutcome &outcome);
     void finish(QueuedExport &entry, QueuedExport::State state);
+    // The session ends: the entry waits again, on disk, for the next launch to offer it back.
+    void keepForNextLaunch(QueuedExport &entry);
     void changed(quint64 id);
     void save() const;
 
