@@ -57,9 +57,12 @@ struct CoreBench : FigureSheet
     }
 
     // The same tool runs by hand: the encoder and the poster's extraction at
-    // once, as the job runs them, then the output's probe.
-    static void bareExport(const ExportRequest &request, const QString &out)
+    // once, as the job runs them, then the output's probe. The command line
+    // reads the source before it chooses; the job is handed the probe's answer.
+    static void bareExport(const ExportRequest &request, const QString &out, bool probesSource = false)
     {
+        if (probesSource)
+            timeTool(tool(MediaTools::proberName), FileProbe::proberArguments(request.sourcePath));
         QDir(out).removeRecursively();
         QDir().mkpath(out);
         const EncoderInputs inputs = encoderInputs(*request.probe, request.sourcePath, out, request.targetBytes,
@@ -141,7 +144,7 @@ struct CoreBench : FigureSheet
         }
         const QString commandOut = folder.filePath(QStringLiteral("command"));
         for (int run = 0; run < 7; ++run) {
-            auto bare = [&] { return timed([&] { bareExport(request, bareOut); }).first; };
+            auto bare = [&] { return timed([&] { bareExport(request, bareOut, true); }).first; };
             auto command = [&] { return timed([&] { commandLineExport(binary, commandOut); }).first; };
             commandLine.samples << interleavedRatio(run, command, bare);
         }

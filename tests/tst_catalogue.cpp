@@ -493,42 +493,6 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(source), bytesOf(mediaPath(u"h264-aac.mp4"_s)));
     }
 
-    void load()
-    {
-        auto descriptors = [] { return entryCount(u"/proc/self/fd"_s); };
-        auto threads = [] { return entryCount(u"/proc/self/task"_s); };
-        LaunchedDelegate delegate;
-        QVERIFY(openAndWait(delegate, mediaPath(u"long.mp4"_s)));
-        const qsizetype descriptorsAtStart = descriptors();
-        const qsizetype threadsAtStart = threads();
-
-        // 200 poster moves as fast as events arrive: one extraction at a time, never a queue of them.
-        qsizetype mostChildren = 0;
-        int value = 0;
-        for (int move = 0; move < 200; ++move) {
-            value = 1 + (move * 37) % 99;
-            child<QSlider>(delegate, "posterImageSlider")->setValue(value);
-            QCoreApplication::processEvents();
-            mostChildren = std::max(mostChildren, childProcesses().size());
-        }
-        QVERIFY(QTest::qWaitFor([&] { return delegate.outputControls().posterPreview().isIdle(); }, 30'000));
-        QCOMPARE_LE(mostChildren, 1);
-        // The view shows the frame of the last position, as one extraction of it gives.
-        const double seconds = PosterFrame::positionSeconds(delegate.opening().source().probe->duration, value);
-        const QImage last = PosterFrame::extract(mediaPath(u"long.mp4"_s), seconds, m_folder.path());
-        QCOMPARE(child<ImageDropView>(delegate, "posterIMGView")->image().convertToFormat(QImage::Format_RGB32), last.convertToFormat(QImage::Format_RGB32));
-
-        // 20 files opened in a row: descriptors and threads do not grow.
-        const QStringList names = {u"h264-aac.mp4"_s, u"subtitles.mkv"_s, u"audio-only.m4a"_s, u"long.mp4"_s};
-        for (int open = 0; open < 20; ++open) {
-            QVERIFY(openAndWait(delegate, mediaPath(names.at(open % names.size()))));
-            answerAlert(delegate);
-        }
-        QVERIFY(QTest::qWaitFor([] { return childProcesses().isEmpty(); }, 5'000));
-        // A worker thread that has handed over its result may take a moment to exit.
-        QTRY_VERIFY_WITH_TIMEOUT(descriptors() <= descriptorsAtStart && threads() <= threadsAtStart, 5'000);
-    }
-
 private:
     QTemporaryDir m_folder;
     std::unique_ptr<QTemporaryDir> m_tools;
