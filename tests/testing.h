@@ -8,6 +8,15 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
+
+// A temporary directory of the test program's own, so that leftovers found
+// there are its own, not those of tests running beside it. In initMain.
+inline void usePrivateTemporaryDirectory()
+{
+    static QTemporaryDir temporary;
+    qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+}
 
 inline QString mediaPath(const QString &name)
 {

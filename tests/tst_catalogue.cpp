@@ -73,7 +73,11 @@ class TestCatalogue : public QObject
     Q_OBJECT
 
 public:
-    static void initMain() { usePrivateSettingsStore(); }
+    static void initMain()
+    {
+        usePrivateSettingsStore();
+        usePrivateTemporaryDirectory();
+    }
 
 private Q_SLOTS:
     void initTestCase() { m_media = contents(mediaPath(QString())); }
@@ -115,7 +119,6 @@ private Q_SLOTS:
         QTest::newRow("no read permission") << u"locked.mp4"_s << unreadable << unsupported << u"The file cannot be read: "_s;
     }
 
-
     void inputs()
     {
         QFETCH(QString, name);
@@ -142,10 +145,10 @@ private Q_SLOTS:
         QVERIFY(openAndWait(delegate, path));
         QMessageBox *refusal = takeAlert(delegate);
         QCOMPARE(refusal ? refusal->text() : QString(), alert);
-        if (refusal)
+        if (refusal) {
             QVERIFY2(refusal->detailedText().contains(details), qPrintable(refusal->detailedText()));
-        if (refusal)
             refusal->close();
+        }
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
         QCOMPARE(delegate.opening().source().probe != nullptr, alert.isEmpty());
         QCOMPARE(child<QAction>(delegate, "saveToolBarBTN")->isEnabled(), alert.isEmpty());

@@ -40,9 +40,7 @@ public:
     static void initMain()
     {
         usePrivateSettingsStore();
-        // A temporary directory of its own, so that leftovers found there are this test's.
-        static QTemporaryDir temporary;
-        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        usePrivateTemporaryDirectory();
     }
 
 private Q_SLOTS:

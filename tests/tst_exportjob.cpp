@@ -114,12 +114,7 @@ class TestExportJob : public QObject
     Q_OBJECT
 
 public:
-    static void initMain()
-    {
-        // A temporary directory of its own, so that leftovers found there are this test's.
-        static QTemporaryDir temporary;
-        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
-    }
+    static void initMain() { usePrivateTemporaryDirectory(); }
 
 private Q_SLOTS:
     void initTestCase() { qRegisterMetaType<ExportOutcome>(); }

@@ -67,8 +67,7 @@ public:
     static void initMain()
     {
         usePrivateSettingsStore();
-        static QTemporaryDir temporary;
-        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        usePrivateTemporaryDirectory();
     }
 
 private Q_SLOTS:

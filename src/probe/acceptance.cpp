@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QStringList>
 
-std::optional<QString> refusalMessage(const QString &path, const FileProbe &probe)
+namespace {
+
+// Vob and hevc files are refused by their name, whatever the probe found.
+std::optional<QString> refusalByName(const QString &path)
 {
     const QString name = QFileInfo(path).fileName();
     const qsizetype dot = name.lastIndexOf(u'.');
@@ -14,6 +17,15 @@ std::optional<QString> refusalMessage(const QString &path, const FileProbe &prob
         return QCoreApplication::translate("Probe", "App does not support opening of '.vob' files");
     if (extension == u"hevc")
         return QCoreApplication::translate("Probe", "App does not support opening of '.hevc' files for now.");
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> refusalMessage(const QString &path, const FileProbe &probe)
+{
+    if (const std::optional<QString> refusal = refusalByName(path))
+        return refusal;
     const bool accepted = !probe.hasErrors && !probe.isEncrypted && probe.isValidMediaFile
         && probe.numberOfVideoTracks > 0;
     if (!accepted)
@@ -39,12 +51,11 @@ QString firstBytesText(const QByteArray &bytes)
 
 QString refusalDetails(const QString &path, const FileProbe &probe)
 {
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (extension == u"vob" || extension == u"hevc")
+    if (refusalByName(path))
         return {};
-    QFile file(path);
     if (!QFileInfo::exists(path))
         return QCoreApplication::translate("Probe", "The file is no longer there: it was moved, renamed or deleted.");
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QCoreApplication::translate("Probe", "The file cannot be read: %1.").arg(file.errorString());
     if (file.size() == 0)
