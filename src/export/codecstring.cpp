@@ -107,7 +107,7 @@ std::optional<QString> videoCodecString(const QString &path)
     return videoCodecOf(file, sampleEntries(file));
 }
 
-std::optional<QString> mp4SourceType(const QString &path)
+std::optional<QStringList> mp4Codecs(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -116,7 +116,16 @@ std::optional<QString> mp4SourceType(const QString &path)
     const std::optional<QString> video = videoCodecOf(file, entries);
     if (!video)
         return std::nullopt;
-    const bool hasAudio = std::any_of(entries.cbegin(), entries.cend(), [](const Mp4Box &entry) { return entry.type == "mp4a"; });
-    const QString codecs = hasAudio ? *video + QStringLiteral(", ") + aacCodecString.toString() : *video;
-    return QStringLiteral("video/mp4; codecs=\"%1\"").arg(codecs);
+    QStringList codecs = {*video};
+    if (std::any_of(entries.cbegin(), entries.cend(), [](const Mp4Box &entry) { return entry.type == "mp4a"; }))
+        codecs << aacCodecString.toString();
+    return codecs;
+}
+
+std::optional<QString> mp4SourceType(const QString &path)
+{
+    const std::optional<QStringList> codecs = mp4Codecs(path);
+    if (!codecs)
+        return std::nullopt;
+    return QStringLiteral("video/mp4; codecs=\"%1\"").arg(codecs->join(QStringLiteral(", ")));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -14,6 +15,10 @@
 
 // The codec of the AAC audio the exports write (AAC-LC).
 inline constexpr QStringView aacCodecString = u"mp4a.40.2";
+
+// The codecs of an MP4 export, video first: "avc1.64001F" and, when the file
+// has an AAC track, "mp4a.40.2". Nothing without a video codec.
+[[nodiscard]] std::optional<QStringList> mp4Codecs(const QString &path);
 
 // A source element's type for an MP4 export: video/mp4; codecs="VIDEO, mp4a.40.2",
 // the audio only when the file has an AAC track. Nothing without a video codec.

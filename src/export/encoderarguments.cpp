@@ -1,6 +1,7 @@
 #include "export/encoderarguments.h"
 
 #include "common/numbertext.h"
+#include "export/adaptiveladder.h"
 #include "export/colour.h"
 #include "export/exactsize.h"
 #include "export/outputsettings.h"
@@ -155,24 +156,45 @@ QStringList containerOptions(const EncoderInputs &inputs)
     return options;
 }
 
+QStringList colourTagOptions(const EncoderInputs &inputs)
+{
+    if (!isHdrTransfer(inputs.firstVideoTransfer))
+        return {};
+    return {QStringLiteral("-color_primaries"), QStringLiteral("bt709"), QStringLiteral("-color_trc"),
+            QStringLiteral("bt709"), QStringLiteral("-colorspace"), QStringLiteral("bt709")};
+}
+
 QStringList videoFilterOptions(const EncoderInputs &inputs)
 {
-    QStringList options = {QStringLiteral("-vf"), videoFilterChain(inputs)};
     // Mapped to SDR, the video says so, or players would still treat it as HDR.
-    if (isHdrTransfer(inputs.firstVideoTransfer)) {
-        options << QStringLiteral("-color_primaries") << QStringLiteral("bt709") << QStringLiteral("-color_trc")
-                << QStringLiteral("bt709") << QStringLiteral("-colorspace") << QStringLiteral("bt709");
-    }
-    return options;
+    return QStringList{QStringLiteral("-vf"), videoFilterChain(inputs)} + colourTagOptions(inputs);
+}
+
+// Key frames at fixed frames only (no extra ones at scene cuts), the same in every quality.
+QStringList keyFrameOptions(int interval)
+{
+    if (interval <= 0)
+        return {};
+    return {QStringLiteral("-g"), QString::number(interval), QStringLiteral("-keyint_min"), QString::number(interval),
+            QStringLiteral("-sc_threshold"), QStringLiteral("0")};
+}
+
+// A fragment at every key frame, the movie without samples before them and a
+// segment index, so that both a player of segments and a plain video element can use the file.
+QStringList fragmentedOptions()
+{
+    return {QStringLiteral("-movflags"), QStringLiteral("+frag_keyframe+empty_moov+default_base_moof+global_sidx")};
 }
 
 QStringList videoStreamOptions(const EncoderInputs &inputs)
 {
     if (!inputs.firstVideoTrackInfo)
         return {};
-    return {QStringLiteral("-map"), QStringLiteral("0:") + (*inputs.firstVideoTrackInfo)[u"index"].stringValue(),
-            QStringLiteral("-c:v"), QStringLiteral("libx264")};
+    return QStringList{QStringLiteral("-map"), QStringLiteral("0:") + (*inputs.firstVideoTrackInfo)[u"index"].stringValue(),
+                       QStringLiteral("-c:v"), QStringLiteral("libx264")}
+        + keyFrameOptions(inputs.keyFrameInterval);
 }
+
 
 QStringList audioStreamOptions(const EncoderInputs &inputs)
 {
@@ -188,7 +210,9 @@ QStringList audioStreamOptions(const EncoderInputs &inputs)
 QStringList outputs(const EncoderInputs &inputs)
 {
     QStringList options;
-    if (inputs.fastStart)
+    if (inputs.keyFrameInterval > 0)
+        options << fragmentedOptions();
+    else if (inputs.fastStart)
         options << QStringLiteral("-movflags") << QStringLiteral("+faststart");
     options << QStringLiteral("-y") << inputs.folder + u'/' + videoFileName.toString();
     for (const CaptionTrack &caption : inputs.captions) {
@@ -284,6 +308,41 @@ QStringList finalArguments(const EncoderInputs &inputs, const QString &temporary
     return arguments + outputs(inputs);
 }
 
+QStringList ladderArguments(const EncoderInputs &inputs, const QList<AdaptiveLadder::Quality> &qualities,
+                            const QString &outputFolder)
+{
+    // One decode, tone-mapped once, split into a scaled picture for each quality.
+    QString graph = QStringLiteral("[0:") + (*inputs.firstVideoTrackInfo)[u"index"].stringValue() + u']'
+        + toneMapFilters(inputs.firstVideoTransfer) + QStringLiteral("split=") + QString::number(qualities.size());
+    for (qsizetype i = 0; i < qualities.size(); ++i)
+        graph += QStringLiteral("[s%1]").arg(i);
+    for (qsizetype i = 0; i < qualities.size(); ++i) {
+        const FrameSize frame = qualities.at(i).frame;
+        graph += QStringLiteral(";[s%1]scale=%2:%3,setsar=1:1[v%1]").arg(i).arg(frame.width).arg(frame.height);
+    }
+    QStringList arguments = sourceInput(inputs) + QStringList{QStringLiteral("-filter_complex"), graph};
+    for (qsizetype i = 0; i < qualities.size(); ++i) {
+        const AdaptiveLadder::Quality &quality = qualities.at(i);
+        const double rate = acceptedVideoRate(quality.videoKilobits);
+        // A buffer of two seconds at one and a half times the rate: a quality
+        // for slow connections must not spend a slow link's time on one scene.
+        arguments << QStringLiteral("-map") << QStringLiteral("[v%1]").arg(i) << plainOutputOptions()
+                  << QStringLiteral("-pix_fmt") << QStringLiteral("yuv420p") << colourTagOptions(inputs)
+                  << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-b:v") << rateText(rate)
+                  << QStringLiteral("-maxrate") << rateText(rate * 1.5) << QStringLiteral("-bufsize")
+                  << rateText(rate * 3) << keyFrameOptions(inputs.keyFrameInterval);
+        if (hasAudio(inputs) && quality.audioChannels > 0) {
+            if (!inputs.audioFilters.isEmpty())
+                arguments << QStringLiteral("-af") << inputs.audioFilters;
+            arguments << QStringLiteral("-map") << QStringLiteral("0:") + QString::number(*inputs.firstAudioTrackNumber)
+                      << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-b:a")
+                      << rateText(quality.audioKilobits) << QStringLiteral("-ac") << QString::number(quality.audioChannels);
+        }
+        arguments << fragmentedOptions() << QStringLiteral("-f") << QStringLiteral("mp4") << QStringLiteral("-y")
+                  << outputFolder + u'/' + quality.name + QStringLiteral(".mp4");
+    }
+    return arguments;
+}
 
 QStringList av1Arguments(const EncoderInputs &inputs, const QString &outputPath, double videoKilobits)
 {

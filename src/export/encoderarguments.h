@@ -31,6 +31,9 @@ struct EncoderInputs
     double start = 0;                   // the kept part's start in the source, read from there
     std::optional<double> keptSeconds;  // how much of the source is read, when its end is cut
     QString audioFilters;               // even loudness's gain and limiter; empty: the audio as it is
+    // Above 0: a key frame every so many frames and none elsewhere, and the MP4
+    // fragmented at them, as the top quality of an adaptive folder.
+    int keyFrameInterval = 0;
 };
 
 // Keeps the part of the source from start to end (nothing: its end); the
@@ -93,6 +96,16 @@ inline constexpr QStringView audioFileName = u"audio.m4a";
 // every stretch of the video under it, so the file cannot grow past the rate.
 [[nodiscard]] QStringList finalArguments(const EncoderInputs &inputs, const QString &temporaryFolder,
                                          double videoKilobits, bool capped = false);
+
+namespace AdaptiveLadder {
+struct Quality;
+}
+
+// The smaller qualities of an adaptive folder in one run, from one decode of
+// the source: each quality its own fragmented MP4 in outputFolder, named after
+// it, with key frames at the same frames as the top quality's.
+[[nodiscard]] QStringList ladderArguments(const EncoderInputs &inputs, const QList<AdaptiveLadder::Quality> &qualities,
+                                          const QString &outputFolder);
 
 // The AV1 version beside the H.264 file, for the browsers that play AV1.
 inline constexpr QStringView av1VideoFileName = u"html5video-av1.mp4";

@@ -1,5 +1,6 @@
 #include "export/exportfiles.h"
 
+#include "export/adaptivefolder.h"
 #include "export/captiontrim.h"
 #include "export/codecstring.h"
 #include "export/encoderarguments.h"
@@ -8,10 +9,14 @@
 
 namespace ExportFiles {
 
-PageContent writePage(const ExportRequest &request)
+PageContent writePage(const ExportRequest &request, const QString &playlist)
 {
     const FrameSize size = request.frameSize;
-    const PageContent content = request.minimalPage ? PageContent{} : pageContent(*request.probe, request.sourcePath);
+    PageContent content = request.minimalPage ? PageContent{} : pageContent(*request.probe, request.sourcePath);
+    if (!request.minimalPage && !playlist.isEmpty()) {
+        content.playlist = playlist;
+        content.scripts = AdaptiveFolder::pageScripts();
+    }
     writeFileAtomically(request.folder + u'/' + pageFileName.toString(),
                         request.minimalPage ? html5PageBytes(size.width, size.height, request.pageOptions)
                                             : visitorPageBytes(size.width, size.height, request.pageOptions, content));

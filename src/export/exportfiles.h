@@ -15,7 +15,8 @@ namespace ExportFiles {
 
 // Writes the page of the request (the minimal page, or the visitor's with its
 // captions) and gives what it holds; the page's presence tells whether the folder takes files.
-PageContent writePage(const ExportRequest &request);
+// An adaptive folder's page names its master playlist.
+PageContent writePage(const ExportRequest &request, const QString &playlist = {});
 
 // Writes the page again, its sources typed by the codecs of the video files in the folder.
 void writeTypedPage(const ExportRequest &request, PageContent content);

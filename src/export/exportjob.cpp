@@ -17,10 +17,24 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <numeric>
+
+namespace {
+
+qint64 folderBytes(const QString &folder)
+{
+    qint64 bytes = 0;
+    QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        bytes += files.nextFileInfo().size();
+    return bytes;
+}
+
+} // namespace
 
 ExportJob::ExportJob(ExportRequest request, QObject *parent)
     : QObject(parent), m_request(std::move(request)), m_cancelled(std::make_shared<std::atomic<bool>>(false))
@@ -98,6 +112,8 @@ void ExportJob::start()
         fail(*failure);
         return;
     }
+    if (m_request.adaptive)
+        planAdaptive();
     writePage();
     if (!QFileInfo::exists(path(pageFileName))) {
         fail({FailureCode::folderUnwritable,
@@ -109,15 +125,33 @@ void ExportJob::start()
     if (m_request.evenLoudness && inputs.numberOfAudioTracks >= 1 && inputs.firstAudioTrackNumber)
         m_steps.push_back(std::make_unique<SourceLoudnessStep>(m_work));
     m_steps.push_back(std::make_unique<H264Step>(m_work));
+    if (!m_work.lowerQualities.isEmpty())
+        m_steps.push_back(std::make_unique<AdaptiveStep>(m_work));
     if (m_request.av1Version)
         m_steps.push_back(std::make_unique<Av1VersionStep>(m_work));
     m_runCount = plannedRuns();
     act(m_steps.front()->start());
 }
 
+void ExportJob::planAdaptive()
+{
+    EncoderInputs &inputs = m_work.inputs;
+    const bool audio = inputs.numberOfAudioTracks >= 1 && inputs.firstAudioTrackNumber;
+    const std::optional<BitRates> rates = bitRates(inputs.targetBytes, inputs.duration, inputs.numberOfAudioTracks);
+    const double topKilobits = rates ? rates->video + (audio ? rates->audio : 0) : 0;
+    const AdaptiveLadder::Plan plan = AdaptiveLadder::plan(m_request.frameSize, topKilobits, inputs.duration, audio);
+    if (plan.lower.isEmpty()) {
+        m_adaptiveSkipped = {plan.skipCode, plan.skipReason};
+        return;
+    }
+    m_work.lowerQualities = plan.lower;
+    inputs.keyFrameInterval = AdaptiveLadder::keyFrameInterval(inputs.frameRate);
+}
+
 void ExportJob::writePage()
 {
-    m_work.pageContent = ExportFiles::writePage(m_request);
+    m_work.pageContent = ExportFiles::writePage(
+        m_request, m_work.lowerQualities.isEmpty() ? QString() : AdaptiveFolder::masterPlaylistUri());
     // The same run of the encoder writes the captions beside the video; of a
     // part, they are cut beside the poster.
     (isTrimmed(m_work.inputs) ? m_trimmedCaptions : m_work.inputs.captions) = m_work.pageContent.captions;
@@ -268,6 +302,10 @@ void ExportJob::concludeWhenIdle()
 
 void ExportJob::judge()
 {
+    if (!m_work.adaptiveFailure.isEmpty()) {
+        fail({FailureCode::adaptiveUnwritten, m_work.adaptiveFailure});
+        return;
+    }
     setStage(ExportStage::Judging);
     FailureFacts facts;
     facts.sourcePath = m_request.sourcePath;
@@ -277,6 +315,8 @@ void ExportJob::judge()
     facts.besideVideo = m_captionNames;
     if (QFileInfo::exists(path(av1VideoFileName)))
         facts.besideVideo << av1VideoFileName.toString();
+    if (!m_work.qualities.isEmpty())
+        facts.besideVideo << AdaptiveLadder::folderName.toString();
     facts.encoderEndedNormally = m_work.encoderEndedNormally;
     facts.encoderMessage = m_work.encoderMessage;
     facts.sourceEndedEarly = m_work.sourceEndedEarly;
@@ -306,6 +346,10 @@ void ExportJob::judge()
             outcome.av1Bytes = QFileInfo(path(av1VideoFileName)).size();
             outcome.av1Problem = m_work.av1Problem;
             outcome.av1ProblemCode = m_work.av1ProblemCode;
+            if (outcome.succeeded()) {
+                outcome.qualities = m_work.qualities;
+                outcome.folderBytes = folderBytes(m_request.folder);
+            }
             conclude(outcome);
         });
 }
@@ -332,6 +376,8 @@ void ExportJob::conclude(ExportOutcome outcome)
     AbnormalExit::dropCleanup(m_abnormalExitCleanup);
     m_temporary.reset();
     outcome.captionNames = m_captionNames;
+    outcome.adaptiveSkipped = m_adaptiveSkipped.text;
+    outcome.adaptiveSkippedCode = m_adaptiveSkipped.code;
     outcome.targetBytes = saturatingInt64(m_request.targetBytes);
     outcome.seconds = double(m_clock.elapsed()) / 1000;
     if (!outcome.succeeded() && !outcome.reason.isEmpty())

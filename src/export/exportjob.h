@@ -57,6 +57,8 @@ Q_SIGNALS:
 private:
     [[nodiscard]] QString path(QStringView name) const;
     void setStage(ExportStage stage);
+    // An adaptive folder's smaller qualities, or why the source gets the plain folder.
+    void planAdaptive();
     void writePage();
     void startPoster();
     // The loop over the steps: does what the step under way asks, or moves on to the next.
@@ -88,6 +90,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_temporary;
     std::unique_ptr<EncoderRun> m_run;
     QStringList m_captionNames;
+    Failure m_adaptiveSkipped; // asked for, but not worth making: the folder is plain
     QList<CaptionTrack> m_trimmedCaptions; // of a part of the source, cut apart from the runs
 
     std::vector<std::unique_ptr<ExportStep>> m_steps;

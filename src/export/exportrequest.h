@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/adaptivefolder.h"
 #include "export/htmlpage.h"
 #include "export/outputsettings.h"
 
@@ -33,6 +34,7 @@ struct ExportRequest
     QImage fallbackPoster;        // written when no frame comes out at the poster's position
     bool av1Version = false;      // an AV1 file too, first on the page, the H.264 file its fallback
     bool evenLoudness = false;    // the audio at -16 LUFS with true peaks at most -1 dBTP
+    bool adaptive = false;        // smaller qualities and playlists beside the MP4, for slow connections
 };
 
 // How an export ended.
@@ -59,6 +61,10 @@ struct ExportOutcome
     qint64 av1Bytes = 0;    // the AV1 version, when one was made
     QString av1Problem;     // why the AV1 version asked for is missing; the export still succeeds
     QString av1ProblemCode; // the same as a stable name (Av1Problem)
+    QList<StreamQuality> qualities; // an adaptive folder's, lowest first; the top is html5video.mp4
+    QString adaptiveSkipped;        // why a folder asked to be adaptive is plain; the export still succeeds
+    QString adaptiveSkippedCode;    // the same as a stable name ("adaptiveTooShort" ...)
+    qint64 folderBytes = 0;         // everything the folder holds
     double seconds = 0; // from start to end
 
     [[nodiscard]] bool succeeded() const { return result == Result::Succeeded; }

@@ -5,10 +5,12 @@
 #include "export/av1steps.h"
 #include "export/exactsizeruns.h"
 #include "export/exportfiles.h"
+#include "export/adaptivefolder.h"
 #include "export/failurecause.h"
 #include "export/sharpness.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 StepAction SourceLoudnessStep::start()
@@ -139,6 +141,42 @@ StepAction H264Step::exactPass(const Pass &pass)
 StepAction H264Step::ended(bool endedNormally)
 {
     m_work.encoderEndedNormally = endedNormally;
+    return StepAction::done();
+}
+
+StepAction AdaptiveStep::start()
+{
+    const QString streamFolder = m_work.request.folder + u'/' + AdaptiveLadder::folderName.toString();
+    QDir().mkpath(streamFolder);
+    return StepAction::encode(ExportStage::EncodingQualities,
+                              QCoreApplication::translate("Export", "Encoding %n smaller qualities", nullptr,
+                                                          int(m_work.lowerQualities.size())),
+                              ladderArguments(m_work.inputs, m_work.lowerQualities, streamFolder));
+}
+
+StepAction AdaptiveStep::encoderEnded(const RunEnd &end)
+{
+    m_work.sourceEndedEarly = m_work.sourceEndedEarly || end.sourceEndedEarly;
+    if (!end.endedNormally) {
+        m_work.encoderEndedNormally = false;
+        m_work.encoderMessage = end.errorLines;
+        return StepAction::done();
+    }
+    m_written = std::make_shared<AdaptiveFolder::Written>();
+    return StepAction::measureWith(
+        ExportStage::EncodingQualities, QCoreApplication::translate("Export", "Writing the playlists"),
+        [written = m_written, folder = m_work.request.folder, top = m_work.request.frameSize,
+         lower = m_work.lowerQualities, rate = m_work.inputs.frameRate](const std::atomic<bool> *) {
+            *written = AdaptiveFolder::write(folder, top, lower, rate);
+        });
+}
+
+StepAction AdaptiveStep::measureEnded()
+{
+    m_work.qualities = m_written->qualities;
+    m_work.adaptiveFailure = m_written->problem;
+    if (m_work.adaptiveFailure.isEmpty() && !m_work.request.minimalPage)
+        ExportFiles::writeTypedPage(m_work.request, m_work.pageContent);
     return StepAction::done();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "export/adaptivefolder.h"
+#include "export/adaptiveladder.h"
 #include "export/encoderarguments.h"
 #include "export/exportrequest.h"
 #include "export/exportstep.h"
@@ -32,6 +34,11 @@ struct ExportWork
     bool encoderEndedNormally = false;
     QString encoderMessage;
     bool sourceEndedEarly = false;
+
+    // An adaptive folder's smaller qualities, as planned, then as written.
+    QList<AdaptiveLadder::Quality> lowerQualities;
+    QList<StreamQuality> qualities;
+    QString adaptiveFailure; // its playlists or player could not be written
 
     // Why the AV1 version asked for is missing; empty when it was kept.
     QString av1Problem;
@@ -88,6 +95,24 @@ private:
     int m_plannedRuns = 1;
     std::unique_ptr<ExactSizeRuns> m_exact; // once the analysis has run
     std::shared_ptr<std::optional<Loudness::Measure>> m_audioMeasured;
+};
+
+// The smaller qualities of an adaptive folder in one run, after the H.264
+// file that is its top quality, then the playlists over all of them.
+class AdaptiveStep : public ExportStep
+{
+public:
+    explicit AdaptiveStep(ExportWork &work) : m_work(work) {}
+
+    [[nodiscard]] StepAction start() override;
+    [[nodiscard]] StepAction encoderEnded(const RunEnd &end) override;
+    [[nodiscard]] StepAction measureEnded() override;
+    [[nodiscard]] bool succeeded() const override { return m_work.encoderEndedNormally && m_work.adaptiveFailure.isEmpty(); }
+    [[nodiscard]] int plannedRuns() const override { return 1; }
+
+private:
+    ExportWork &m_work;
+    std::shared_ptr<AdaptiveFolder::Written> m_written;
 };
 
 // The AV1 version, after the H.264 file it falls back on: its runs, then the

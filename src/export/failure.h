@@ -30,4 +30,5 @@ inline const QString noPage = QStringLiteral("noPage");
 inline const QString captionsUnwritable = QStringLiteral("captionsUnwritable");
 inline const QString strangeFiles = QStringLiteral("strangeFiles");
 inline const QString unplayable = QStringLiteral("unplayable");
+inline const QString adaptiveUnwritten = QStringLiteral("adaptiveUnwritten"); // the playlists or the web player
 } // namespace FailureCode

@@ -30,6 +30,10 @@ QByteArray visitorPageBytes(qint64 width, qint64 height, PageOptions options, co
         if (set)
             attributes << word;
     }
+    // The adaptive script feeds the video from the playlist; the MP4 is fetched
+    // only where it does not, so the two never share a slow link.
+    if (!content.playlist.isEmpty())
+        attributes << "preload=\"none\"" << "data-playlist=\"" + escaped(content.playlist) + '"';
     QByteArray page = "<!DOCTYPE html>\n<html";
     if (!content.language.isEmpty())
         page += " lang=\"" + escaped(content.language) + '"';
@@ -49,7 +53,10 @@ QByteArray visitorPageBytes(qint64 width, qint64 height, PageOptions options, co
             + escaped(track.language) + "\" label=\"" + escaped(track.label) + '"'
             + (track.isDefault ? " default" : "") + ">\n";
     }
-    page += "\t\t</video>\n\t</body>\n</html>\n";
+    page += "\t\t</video>\n";
+    for (const QString &script : content.scripts)
+        page += "\t\t<script src=\"" + escaped(script) + "\"></script>\n";
+    page += "\t</body>\n</html>\n";
     return page;
 }
 

@@ -28,7 +28,7 @@ QList<Mp4Box> mp4Boxes(QFile &file, qint64 start, qint64 end)
         if (size < quint64(body - at))
             break;
         const qint64 boxEnd = size > quint64(end - at) ? end : at + qint64(size);
-        boxes.append({header.mid(4, 4), body, boxEnd});
+        boxes.append({header.mid(4, 4), body, boxEnd, at});
         at = boxEnd;
     }
     return boxes;

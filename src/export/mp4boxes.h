@@ -12,6 +12,7 @@ struct Mp4Box
     QByteArray type;
     qint64 body = 0; // where its content starts, after the size and the type
     qint64 end = 0;  // one past its last byte
+    qint64 start = 0; // its first byte, the size's
 };
 
 // The boxes one after another in [start, end) of an open file, reading only

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -37,6 +38,8 @@ struct PageContent
     QString language; // BCP 47 of the first audio track; empty when unknown
     QList<CaptionTrack> captions;
     QList<VideoSource> sources = {}; // in order; none: html5video.mp4 as "video/mp4"
+    QString playlist = {};           // an adaptive folder's master playlist; the sources its fallback
+    QStringList scripts = {};        // run in this order after the video element
 };
 
 // A BCP 47 tag for a language code of the prober ("eng" gives "en", "pt-BR" and
