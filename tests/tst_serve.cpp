@@ -38,6 +38,12 @@ private Q_SLOTS:
         QVERIFY(writeFile(outside.filePath(u"secret.txt"_s), "secret"));
         QVERIFY(QFile::link(outside.filePath(u"secret.txt"_s), folder.filePath(u"link.mp4"_s)));
         QVERIFY(QDir().mkdir(folder.filePath(u"inner"_s)));
+        // An adaptive folder's subfolder; a linked folder out is never followed.
+        QVERIFY(QDir().mkdir(folder.filePath(u"hls"_s)));
+        for (const auto &[name, bytes] : {std::pair(u"hls/master.m3u8"_s, QByteArray("#EXTM3U\n")), std::pair(u"hls/360p.mp4"_s, QByteArray(500, 'v')),
+                                          std::pair(u"hls/adaptive.js"_s, QByteArray("'use strict';")), std::pair(u"hls/.hidden"_s, QByteArray("secret"))})
+            QVERIFY(writeFile(folder.filePath(name), bytes));
+        QVERIFY(QFile::link(outside.path(), folder.filePath(u"out"_s)));
 
         // Through "videofold serve", which prints the page's address.
         QProcess serve;
@@ -51,8 +57,15 @@ private Q_SLOTS:
         httplib::Result got = client.Get(url->path().toStdString());
         QVERIFY(got && got->status == 200 && got->body == page.toStdString());
         QCOMPARE(got->get_header_value("Content-Type"), std::string("text/html; charset=utf-8"));
-        got = client.Get("/" + token + "/captions.en.vtt");
-        QCOMPARE(got->get_header_value("Content-Type"), std::string("text/vtt; charset=utf-8"));
+        const std::pair<std::string, std::string> types[] = {{"captions.en.vtt", "text/vtt; charset=utf-8"},
+                                                             {"hls/master.m3u8", "application/vnd.apple.mpegurl"},
+                                                             {"hls/adaptive.js", "text/javascript; charset=utf-8"}};
+        for (const auto &[name, type] : types) {
+            got = client.Get("/" + token + "/" + name);
+            QVERIFY2(got && got->status == 200 && got->get_header_value("Content-Type") == type, name.c_str());
+        }
+        got = client.Get("/" + token + "/hls/360p.mp4", {{"Range", "bytes=0-9"}});
+        QVERIFY(got && got->status == 206 && got->body.size() == 10 && got->get_header_value("Content-Type") == "video/mp4");
         // Seeking: a range, one past the end, and the last bytes; HEAD without a body.
         got = client.Get("/" + token + "/html5video.mp4", {{"Range", "bytes=100-199"}});
         QVERIFY(got && got->status == 206 && got->body.size() == 100);
@@ -70,7 +83,9 @@ private Q_SLOTS:
                                         "/" + token + "/../" + outside.path().section(u'/', -1).toStdString() + "/secret.txt",
                                         "/" + token + "/%2e%2e/%2e%2e/etc/passwd", "/" + token + "/..%2fetc%2fpasswd",
                                         "/" + token + "/link.mp4", "/" + token + "/inner", "/" + token + "/.hidden",
-                                        "/" + token + "/missing.mp4"}) {
+                                        "/" + token + "/missing.mp4", "/" + token + "/out/secret.txt", "/" + token + "/hls/",
+                                        "/" + token + "/hls//360p.mp4", "/" + token + "/hls/.hidden", "/" + token + "/hls/../../x",
+                                        "/" + token + "/html5video.mp4/x"}) {
             got = client.Get(path);
             QVERIFY2(got && got->status == 404, path.c_str());
         }

@@ -231,6 +231,7 @@ ExportChoice AppDelegate::exportChoice() const
                    m_userDefaults.boolean(PreferenceKeys::loop), m_userDefaults.boolean(PreferenceKeys::muted)};
     choice.minimalPage = m_userDefaults.boolean(PreferenceKeys::minimalPage);
     choice.fastStart = m_userDefaults.boolean(PreferenceKeys::fastStart);
+    choice.adaptive = m_userDefaults.boolean(PreferenceKeys::adaptive);
     choice.approximateSize = m_userDefaults.boolean(PreferenceKeys::approximateSize);
     choice.av1Version = m_userDefaults.boolean(PreferenceKeys::av1Version) && av1Unavailable().isEmpty();
     choice.evenLoudness = m_userDefaults.boolean(PreferenceKeys::loudness);

@@ -5,6 +5,7 @@
 #include "app/links.h"
 #include "app/posterpreview.h"
 #include "app/progresssheet.h"
+#include "common/displaytext.h"
 #include "export/exportjob.h"
 #include "export/exportqueue.h"
 #include "export/htmlpage.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QWidget>
 
 ExportSheet::ExportSheet(QWidget *window, ProgressSheet &sheet, ExportQueue &queue, PosterPreview &preview,
@@ -148,6 +150,26 @@ void ExportSheet::showOutcome(const ExportOutcome &outcome)
     Q_EMIT finished(success);
 }
 
+// An adaptive folder's qualities and total, or why the folder holds one quality only.
+QString ExportSheet::adaptiveFolderText(const ExportOutcome &outcome)
+{
+    if (!outcome.adaptiveSkipped.isEmpty())
+        return tr("The folder holds one quality only: %1").arg(outcome.adaptiveSkipped);
+    if (outcome.qualities.isEmpty())
+        return {};
+    QStringList lines{tr("%n qualities for slow connections, %1 in all:", "", int(outcome.qualities.size()))
+                          .arg(byteCountText(quint64(outcome.folderBytes)))};
+    for (auto quality = outcome.qualities.crbegin(); quality != outcome.qualities.crend(); ++quality) {
+        lines << tr("%1: %2 × %3, %4 Mb/s, %5", "a quality's name, width, height, average megabits per second and bytes")
+                     .arg(quality->name)
+                     .arg(quality->frame.width)
+                     .arg(quality->frame.height)
+                     .arg(QLocale().toString(double(quality->averageBitsPerSecond) / 1e6, 'f', 1),
+                          byteCountText(quint64(quality->bytes)));
+    }
+    return lines.join(u'\n');
+}
+
 void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &outcome)
 {
     auto *alert = new QMessageBox(QMessageBox::Information, QStringLiteral("Videofold"),
@@ -160,6 +182,8 @@ void ExportSheet::showSuccessAlert(const QString &folder, const ExportOutcome &o
         informative = tr("%1\n\nThe AV1 version could not be made, so the page offers the H.264 video alone. %2")
                           .arg(folder, outcome.av1Problem);
     }
+    if (const QString adaptive = adaptiveFolderText(outcome); !adaptive.isEmpty())
+        informative += QStringLiteral("\n\n") + adaptive;
     alert->setInformativeText(informative);
     showTextsPlainly(alert);
     QPushButton *openInBrowser = alert->addButton(tr("Open in Browser"), QMessageBox::AcceptRole);

@@ -58,6 +58,7 @@ private:
     void startJob(const QString &folder);
     void showProgress(double percent, const QString &runName);
     void showOutcome(const ExportOutcome &outcome);
+    static QString adaptiveFolderText(const ExportOutcome &outcome);
     void showSuccessAlert(const QString &folder, const ExportOutcome &outcome);
     // Leaves the exporting state; true when the export was stopped, so that no alert follows.
     bool end();

@@ -17,6 +17,7 @@ PreferencesDialog::PreferencesDialog(UserDefaults &defaults, const QString &av1U
         {m_ui->loopCheckBox, PreferenceKeys::loop},
         {m_ui->mutedCheckBox, PreferenceKeys::muted},
         {m_ui->fastStartCheckBox, PreferenceKeys::fastStart},
+        {m_ui->adaptiveCheckBox, PreferenceKeys::adaptive},
         {m_ui->approximateSizeCheckBox, PreferenceKeys::approximateSize},
         {m_ui->minimalPageCheckBox, PreferenceKeys::minimalPage},
         {m_ui->av1VersionCheckBox, PreferenceKeys::av1Version},

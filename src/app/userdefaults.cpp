@@ -45,6 +45,11 @@ bool UserDefaults::boolean(const QString &key) const
     return value.metaType().id() == QMetaType::QString && value.toString() == u"true";
 }
 
+bool UserDefaults::contains(const QString &key) const
+{
+    return m_settings.contains(key);
+}
+
 void UserDefaults::setValue(const QString &key, const QVariant &value)
 {
     if (value.isValid())
@@ -75,6 +80,8 @@ QStringList UserDefaults::stringList(const QString &key) const
 
 void recordLaunch(UserDefaults &defaults, const std::optional<QString> &runningVersion)
 {
+    if (!defaults.contains(PreferenceKeys::fastStart))
+        defaults.setValue(PreferenceKeys::fastStart, true);
     if (runningVersion == defaults.string(PreferenceKeys::installedVersion)) {
         const qint64 count = defaults.integer(PreferenceKeys::launchCount).value_or(0) + 1;
         defaults.setValue(PreferenceKeys::launchCount, count);

@@ -17,6 +17,7 @@ public:
     [[nodiscard]] std::optional<QString> string(const QString &key) const;
     // False when absent.
     [[nodiscard]] bool boolean(const QString &key) const;
+    [[nodiscard]] bool contains(const QString &key) const;
     // An invalid value removes the key.
     void setValue(const QString &key, const QVariant &value);
     [[nodiscard]] QByteArray bytes(const QString &key) const;
@@ -35,6 +36,7 @@ inline const QString autoplay = QStringLiteral("autoplayParam");
 inline const QString loop = QStringLiteral("loopParam");
 inline const QString muted = QStringLiteral("mutedParam");
 inline const QString fastStart = QStringLiteral("fastStartParam");
+inline const QString adaptive = QStringLiteral("adaptiveParam");
 inline const QString minimalPage = QStringLiteral("minimalPageParam");
 inline const QString approximateSize = QStringLiteral("approximateSizeParam");
 inline const QString av1Version = QStringLiteral("av1VersionParam");
@@ -45,5 +47,6 @@ inline const QString recentFiles = QStringLiteral("recentFiles");
 } // namespace PreferenceKeys
 
 // Counts launches of the running version and, on a new version, starts the
-// count at 1, records the version and turns the page's controls on.
+// count at 1, records the version and turns the page's controls on. Fast start
+// is on until it is turned off: every folder is for the web.
 void recordLaunch(UserDefaults &defaults, const std::optional<QString> &runningVersion);

@@ -201,6 +201,8 @@ private:
                 } else {
                     line = QCoreApplication::translate("CommandLine", "%1: %2 · video %3 of %4 · %5").arg(name, report.folder, video, target, took);
                 }
+                if (const QString adaptive = adaptiveSummary(report.export_); !adaptive.isEmpty())
+                    line += QStringLiteral(" · ") + adaptive;
                 if (m_settings.json)
                     printError(line);
                 else
@@ -212,6 +214,31 @@ private:
         if (m_settings.json)
             std::printf("%s\n", jsonLine(report).constData());
         std::fflush(stdout);
+    }
+
+    // The qualities of an adaptive folder with the folder's total, or why it has none.
+    static QString adaptiveSummary(const ExportOutcome &outcome)
+    {
+        if (!outcome.qualities.isEmpty()) {
+            return QCoreApplication::translate("CommandLine", "%n qualities, folder %1", "", int(outcome.qualities.size()))
+                .arg(byteCountText(quint64(outcome.folderBytes)));
+        }
+        if (!outcome.adaptiveSkipped.isEmpty())
+            return QCoreApplication::translate("CommandLine", "one quality: %1").arg(outcome.adaptiveSkipped);
+        return {};
+    }
+
+    static QJsonArray qualitiesJson(const ExportOutcome &outcome)
+    {
+        QJsonArray qualities;
+        for (const StreamQuality &quality : outcome.qualities)
+            qualities.append(QJsonObject{{QStringLiteral("name"), quality.name},
+                                         {QStringLiteral("width"), quality.frame.width},
+                                         {QStringLiteral("height"), quality.frame.height},
+                                         {QStringLiteral("bandwidth"), quality.peakBitsPerSecond},
+                                         {QStringLiteral("averageBandwidth"), quality.averageBitsPerSecond},
+                                         {QStringLiteral("bytes"), quality.bytes}});
+        return qualities;
     }
 
     static QByteArray jsonLine(const SourceReport &report)
@@ -229,6 +256,10 @@ private:
                                  {QStringLiteral("av1Problem"), report.export_.av1Problem},
                                  {QStringLiteral("av1ProblemCode"), report.export_.av1ProblemCode},
                                  {QStringLiteral("files"), files},
+                                 {QStringLiteral("folderBytes"), report.export_.folderBytes},
+                                 {QStringLiteral("qualities"), qualitiesJson(report.export_)},
+                                 {QStringLiteral("adaptiveSkipped"), report.export_.adaptiveSkipped},
+                                 {QStringLiteral("adaptiveSkippedCode"), report.export_.adaptiveSkippedCode},
                                  {QStringLiteral("seconds"), report.export_.seconds}};
         return QJsonDocument(object).toJson(QJsonDocument::Compact);
     }

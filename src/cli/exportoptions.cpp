@@ -58,7 +58,12 @@ const QList<Option> &options()
         {{QStringLiteral("loudness")},
          QT_TRANSLATE_NOOP("CommandLine", "Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.")},
         {{QStringLiteral("minimal-page")}, QT_TRANSLATE_NOOP("CommandLine", "Just the video element in a bare page, without captions.")},
-        {{QStringLiteral("fast-start")}, QT_TRANSLATE_NOOP("CommandLine", "The video's index first, so that browsers start playing sooner.")},
+        {{QStringLiteral("adaptive")},
+         QT_TRANSLATE_NOOP("CommandLine", "Several qualities for slow connections (adaptive streaming): an hls folder with smaller "
+                        "qualities and their playlists, which the page plays by the quality the link allows; html5video.mp4 stays "
+                        "the top quality and the fallback.")},
+        {{QStringLiteral("no-fast-start")}, QT_TRANSLATE_NOOP("CommandLine", "The video's index at its end, as encoders write it; by default it comes first, so that browsers start playing sooner.")},
+        {{QStringLiteral("fast-start")}, QT_TRANSLATE_NOOP("CommandLine", "The video's index first (the default).")},
         {{QStringLiteral("autoplay")}, QT_TRANSLATE_NOOP("CommandLine", "The video starts by itself (and is muted, as browsers require).")},
         {{QStringLiteral("loop")}, QT_TRANSLATE_NOOP("CommandLine", "The video starts again at its end.")},
         {{QStringLiteral("muted")}, QT_TRANSLATE_NOOP("CommandLine", "The video starts without sound.")},
@@ -67,7 +72,8 @@ const QList<Option> &options()
         {{QStringLiteral("q"), QStringLiteral("quiet")}, QT_TRANSLATE_NOOP("CommandLine", "No progress and no summary; errors only.")},
         {{QStringLiteral("json")},
          QT_TRANSLATE_NOOP("CommandLine", "One JSON object per source on standard output when it ends: source, folder, outcome, reason, "
-                        "code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.")},
+                        "code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, "
+                        "bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.")},
         {{QStringLiteral("v"), QStringLiteral("verbose")}, QT_TRANSLATE_NOOP("CommandLine", "The diagnostic lines, such as the encoder's arguments, on standard error.")},
     };
     return list;
@@ -195,7 +201,8 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     // Browsers start only muted videos by themselves.
     settings.choice.page.muted = parser.isSet(QStringLiteral("muted")) || settings.choice.page.autoplay;
     settings.choice.minimalPage = parser.isSet(QStringLiteral("minimal-page"));
-    settings.choice.fastStart = parser.isSet(QStringLiteral("fast-start"));
+    settings.choice.fastStart = !parser.isSet(QStringLiteral("no-fast-start"));
+    settings.choice.adaptive = parser.isSet(QStringLiteral("adaptive"));
     settings.choice.approximateSize = parser.isSet(QStringLiteral("approximate-size"));
     settings.choice.av1Version = parser.isSet(QStringLiteral("av1"));
     settings.choice.evenLoudness = parser.isSet(QStringLiteral("loudness"));

@@ -145,6 +145,7 @@ ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileP
     request.pageOptions = choice.page;
     request.minimalPage = choice.minimalPage;
     request.fastStart = choice.fastStart;
+    request.adaptive = choice.adaptive;
     request.approximateSize = choice.approximateSize;
     request.av1Version = makesAv1Version(choice);
     request.evenLoudness = choice.evenLoudness;

@@ -23,7 +23,8 @@ struct ExportChoice
     std::optional<PositionSetting> end;   // nothing: the video's end
     PageOptions page{true, false, false, false};
     bool minimalPage = false;
-    bool fastStart = false;
+    bool fastStart = true; // every folder is for the web
+    bool adaptive = false;
     bool approximateSize = false;
     bool av1Version = false;
     bool evenLoudness = false;

@@ -29,7 +29,7 @@ struct ExportRequest
     std::optional<double> endSeconds;     // where it ends; nothing: at the source's end
     PageOptions pageOptions;
     bool minimalPage = false;
-    bool fastStart = false;
+    bool fastStart = true;
     bool approximateSize = false; // one encoder run instead of the exact size's two or more
     QImage fallbackPoster;        // written when no frame comes out at the poster's position
     bool av1Version = false;      // an AV1 file too, first on the page, the H.264 file its fallback

@@ -50,6 +50,7 @@ QJsonObject toJson(const QueuedExport &entry)
         {QStringLiteral("muted"), request.pageOptions.muted},
         {QStringLiteral("minimalPage"), request.minimalPage},
         {QStringLiteral("fastStart"), request.fastStart},
+        {QStringLiteral("adaptive"), request.adaptive},
         {QStringLiteral("approximateSize"), request.approximateSize},
         {QStringLiteral("av1Version"), request.av1Version},
         {QStringLiteral("startSeconds"), request.startSeconds},
@@ -97,6 +98,7 @@ std::optional<QueuedExport> fromJson(const QJsonValue &value)
                            object.value(QStringLiteral("loop")).toBool(), object.value(QStringLiteral("muted")).toBool()};
     request.minimalPage = object.value(QStringLiteral("minimalPage")).toBool();
     request.fastStart = object.value(QStringLiteral("fastStart")).toBool();
+    request.adaptive = object.value(QStringLiteral("adaptive")).toBool();
     request.approximateSize = object.value(QStringLiteral("approximateSize")).toBool();
     request.av1Version = object.value(QStringLiteral("av1Version")).toBool();
     request.startSeconds = std::max(0.0, object.value(QStringLiteral("startSeconds")).toDouble());

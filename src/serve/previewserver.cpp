@@ -98,13 +98,23 @@ std::optional<std::string> PreviewServer::fileForPath(const std::string &folder,
     if (token.empty() || folder.empty() || path.compare(0, prefix.size(), prefix) != 0)
         return std::nullopt;
     const std::string name = path.substr(prefix.size());
-    if (name.empty() || name.front() == '.' || name.find('/') != std::string::npos || name.find('\0') != std::string::npos)
+    if (name.empty() || name.find('\0') != std::string::npos)
         return std::nullopt;
-    const std::string file = folder + '/' + name;
-    struct stat facts = {};
-    // lstat: a link is never followed, in the folder or out of it.
-    if (::lstat(file.c_str(), &facts) != 0 || !S_ISREG(facts.st_mode))
-        return std::nullopt;
+    // Every step a real folder of its own name, never a link nor a hidden or parent entry.
+    std::string file = folder;
+    for (size_t begin = 0; begin <= name.size();) {
+        const size_t end = std::min(name.find('/', begin), name.size());
+        const std::string step = name.substr(begin, end - begin);
+        if (step.empty() || step.front() == '.')
+            return std::nullopt;
+        file += '/' + step;
+        struct stat facts = {};
+        const bool last = end == name.size();
+        // lstat: a link is never followed, in the folder or out of it.
+        if (::lstat(file.c_str(), &facts) != 0 || !(last ? S_ISREG(facts.st_mode) : S_ISDIR(facts.st_mode)))
+            return std::nullopt;
+        begin = end + 1;
+    }
     return file;
 }
 
@@ -122,6 +132,12 @@ std::string PreviewServer::contentType(const std::string &name)
         return "image/jpeg";
     if (endsWith(".vtt"))
         return "text/vtt; charset=utf-8";
+    if (endsWith(".m3u8"))
+        return "application/vnd.apple.mpegurl";
+    if (endsWith(".js"))
+        return "text/javascript; charset=utf-8";
+    if (endsWith(".txt"))
+        return "text/plain; charset=utf-8";
     return "application/octet-stream";
 }
 

@@ -39,7 +39,8 @@ public:
     void stop();
 
     // The file a request path names, or nothing: "/TOKEN/NAME" for a regular
-    // file NAME directly in folder, NAME without "/" and not starting with ".".
+    // file NAME in folder or in a subfolder of it ("hls/360p.m3u8"), every step
+    // a real file or folder (no link) whose name does not start with ".".
     [[nodiscard]] static std::optional<std::string> fileForPath(const std::string &folder, const std::string &token,
                                                                 const std::string &path);
     // The Content-Type of a file by its name's ending.
