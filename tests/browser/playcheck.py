@@ -16,12 +16,10 @@ each caption track with the number of cues it loaded and their texts as shown.
 import functools
 import http.server
 import json
-import os
-import subprocess
 import sys
-import tempfile
 import threading
-import time
+
+from devtools import chromium_page
 
 DEADLINE = 30  # seconds for the whole check
 
@@ -71,48 +69,6 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-class DevTools:
-    """The DevTools protocol over Chromium's pipe: NUL-separated JSON messages."""
-
-    def __init__(self, to_browser, from_browser):
-        self.to_browser = to_browser
-        self.from_browser = from_browser
-        self.buffer = b""
-        self.next_id = 0
-
-    def send(self, method, params=None, session=None):
-        self.next_id += 1
-        message = {"id": self.next_id, "method": method, "params": params or {}}
-        if session:
-            message["sessionId"] = session
-        os.write(self.to_browser, json.dumps(message).encode() + b"\0")
-        return self.next_id
-
-    def receive(self):
-        while b"\0" not in self.buffer:
-            chunk = os.read(self.from_browser, 65536)
-            if not chunk:
-                raise RuntimeError("the browser closed the pipe")
-            self.buffer += chunk
-        message, self.buffer = self.buffer.split(b"\0", 1)
-        return json.loads(message)
-
-    def call(self, method, params=None, session=None):
-        wanted = self.send(method, params, session)
-        while True:
-            message = self.receive()
-            if message.get("id") == wanted:
-                if "error" in message:
-                    raise RuntimeError(f"{method}: {message['error']}")
-                return message.get("result", {})
-
-    def wait_for(self, event, session):
-        while True:
-            message = self.receive()
-            if message.get("method") == event and message.get("sessionId") == session:
-                return message
-
-
 def check(chromium, folder, width, phone, by_itself):
     # A page already served (the application's own preview), or a folder to serve here.
     server = None
@@ -124,40 +80,8 @@ def check(chromium, folder, width, phone, by_itself):
         threading.Thread(target=server.serve_forever, daemon=True).start()
         url = f"http://127.0.0.1:{server.server_address[1]}/html5Video.html"
 
-    to_browser_read, to_browser_write = os.pipe()
-    from_browser_read, from_browser_write = os.pipe()
-
-    def give_pipe():
-        # Copies first: a pipe that already is fd 3 or 4 would keep its close-on-exec flag.
-        reading, writing = os.dup(to_browser_read), os.dup(from_browser_write)
-        os.dup2(reading, 3)
-        os.dup2(writing, 4)
-
-    with tempfile.TemporaryDirectory(ignore_cleanup_errors=True) as profile:
-        policy = [] if by_itself else ["--autoplay-policy=no-user-gesture-required"]
-        browser = subprocess.Popen(
-            [chromium, "--headless=new", "--no-sandbox", "--disable-gpu", "--mute-audio", *policy,
-             f"--user-data-dir={profile}",
-             "--remote-debugging-pipe", "--no-first-run", "--disable-background-networking",
-             "--disable-component-update", "--disable-sync", "--disable-quic", "about:blank"],
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            preexec_fn=give_pipe, close_fds=False, start_new_session=True)
-        os.close(to_browser_read)
-        os.close(from_browser_write)
-        # The browser and every process it started, which write to the profile until they end.
-        def kill_browser():
-            try:
-                os.killpg(browser.pid, 9)
-            except ProcessLookupError:
-                pass
-        killer = threading.Timer(DEADLINE, kill_browser)
-        killer.start()
-        try:
-            tools = DevTools(to_browser_write, from_browser_read)
-            target = tools.call("Target.createTarget", {"url": "about:blank"})["targetId"]
-            session = tools.call("Target.attachToTarget",
-                                 {"targetId": target, "flatten": True})["sessionId"]
-            tools.call("Page.enable", session=session)
+    try:
+        with chromium_page(chromium, DEADLINE, autoplay_policy=not by_itself) as (tools, session):
             if phone:
                 tools.call("Emulation.setDeviceMetricsOverride",
                            {"width": 375, "height": 667, "deviceScaleFactor": 2, "mobile": True},
@@ -169,12 +93,9 @@ def check(chromium, folder, width, phone, by_itself):
                                  "awaitPromise": True,
                                  "returnByValue": True}, session=session)
             findings = result["result"]["value"]
-        finally:
-            killer.cancel()
-            kill_browser()
-            browser.wait()
-            if server:
-                server.shutdown()
+    finally:
+        if server:
+            server.shutdown()
 
     plays = (findings["currentTime"] >= 1 and findings["decodedFrames"] >= 1
              and findings["videoWidth"] == width and findings["error"] is None
