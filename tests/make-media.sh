@@ -100,6 +100,10 @@ make -f lavfi -i testsrc=size=320x240:rate=25 -t 1 -pix_fmt yuv420p -c:v libx264
 make -f lavfi -i testsrc=size=640x360:rate=25 -f lavfi -i sine=frequency=440 -t 60 -pix_fmt yuv420p \
     -c:v libx264 -preset ultrafast -c:a aac long.mp4
 
+# Long enough and rich enough (about 950 kb/s) for smaller qualities beside it.
+make -f lavfi -i "testsrc2=size=640x360:rate=25,noise=alls=8:allf=t" -f lavfi -i sine=frequency=300:sample_rate=48000 \
+    -t 32 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -crf 30 -c:a aac -b:a 96k ladder.mp4
+
 # MPEG-4 Part 2: a video stream browsers cannot decode, beside audio they can.
 make -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 -t 3 -c:v mpeg4 -c:a aac mpeg4-part2.mp4
 
