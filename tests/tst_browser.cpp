@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMessageBox>
 #include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
@@ -28,6 +29,35 @@ PlayCheck playCheck(const QString &folder, int width, const QStringList &options
     if (!check.waitForFinished(90'000))
         check.kill();
     return {check.exitCode(), check.readAllStandardOutput()};
+}
+
+// Watches the page at url as a visitor on a link would (browser/watchlink.py); the findings, or nothing.
+std::optional<QJsonObject> watchLink(const QString &url, const QStringList &options)
+{
+    QProcess watch;
+    watch.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    watch.start(QStringLiteral(VIDEOFOLD_PYTHON), QStringList{QStringLiteral(VIDEOFOLD_WATCHLINK),
+                QStandardPaths::findExecutable(u"chromium"_s), url} + options);
+    if (!watch.waitForFinished(120'000)) {
+        watch.kill();
+        return std::nullopt;
+    }
+    const QJsonDocument findings = QJsonDocument::fromJson(watch.readAllStandardOutput());
+    if (!findings.isObject())
+        return std::nullopt;
+    return findings.object();
+}
+
+// The files of the requests in findings made from first (seconds after play) until before.
+QStringList filesRequested(const QJsonObject &findings, double first, double before)
+{
+    QStringList files;
+    for (const QJsonValue &request : findings[u"requests"].toArray()) {
+        const double at = request[u"at"].toDouble();
+        if (at >= first && at < before)
+            files << request[u"file"].toString();
+    }
+    return files;
 }
 
 // Exports the file through the window into a new folder of out; empty when it failed.
@@ -125,6 +155,64 @@ private Q_SLOTS:
         const PlayCheck check = playCheck(folder, 320);
         const QString chosen = QJsonDocument::fromJson(check.findings).object()[u"currentSrc"].toString();
         QVERIFY2(check.exitCode == 0 && chosen.endsWith(u"/html5video-av1.mp4"_s), check.findings.constData());
+    }
+
+    void playsAdaptively()
+    {
+        // Several qualities, as the window makes them.
+        UserDefaults defaults;
+        defaults.setValue(PreferenceKeys::adaptive, true);
+        defaults.setValue(PreferenceKeys::approximateSize, true);
+        LaunchedDelegate delegate;
+        QVERIFY(openAndWait(delegate, mediaPath(u"ladder.mp4"_s)));
+        QTemporaryDir out;
+        const QString folder = out.filePath(u"adaptive"_s);
+        const std::optional<bool> exported = exportAndWait(delegate, folder, 120'000);
+        defaults.setValue(PreferenceKeys::adaptive, QVariant());
+        defaults.setValue(PreferenceKeys::approximateSize, QVariant());
+        QCOMPARE(exported, std::optional(true));
+        QMessageBox *alert = takeAlert(delegate);
+        QVERIFY2(alert->informativeText().contains(u"4 qualities for slow connections"_s), qPrintable(alert->informativeText()));
+        UrlRecorder opened;
+        QDesktopServices::setUrlHandler(u"http"_s, &opened, "open");
+        QVERIFY(clickButton(alert, u"Open in Browser"_s));
+        QDesktopServices::unsetUrlHandler(u"http"_s);
+        QCOMPARE(opened.urls.size(), 1);
+        const QString url = opened.urls.first().toString();
+
+        // Over a link a little faster than the lowest quality needs, the library plays from it, the MP4 untouched;
+        // once the link is fast it climbs.
+        const QByteArray master = bytesOf(folder + u"/hls/master.m3u8"_s);
+        const double lowest = master.mid(master.indexOf("BANDWIDTH=") + 10).split(',').first().toDouble();
+        QStringList qualities; // the files, lowest first, the top one the MP4
+        for (const QByteArray &line : master.split('\n')) {
+            if (line.endsWith(".m3u8"))
+                qualities << u"hls/"_s + QString::fromUtf8(line).replace(u".m3u8"_s, u".mp4"_s);
+        }
+        QCOMPARE(qualities.size(), 4);
+        qualities.last() = u"html5video.mp4"_s;
+        const std::optional<QJsonObject> slow = watchLink(url, {u"--link"_s, u"%1,50"_s.arg(std::round(1.4 * lowest / 1000)),
+                                                                u"--watch"_s, u"14"_s, u"--lift-after"_s, u"6"_s});
+        QVERIFY(slow);
+        const QByteArray seen = QJsonDocument(*slow).toJson(QJsonDocument::Compact);
+        QVERIFY2((*slow)[u"currentSrc"].toString().startsWith(u"blob:"_s), seen.constData());
+        const double lifted = (*slow)[u"firstFrameSeconds"].toDouble() + 6;
+        const QStringList before = filesRequested(*slow, 0, lifted);
+        const QStringList after = filesRequested(*slow, lifted + 0.5, 1e9);
+        auto highest = [&qualities](const QStringList &files) {
+            qsizetype found = -1;
+            for (const QString &file : files)
+                found = std::max(found, qualities.indexOf(file));
+            return found;
+        };
+        QVERIFY2(before.contains(qualities.first()) && highest(before) <= 0, seen.constData());
+        QVERIFY2(highest(after) > 0, seen.constData());
+
+        // With JavaScript off the MP4 plays as it would on the plain page.
+        const std::optional<QJsonObject> plain = watchLink(url, {u"--javascript-off"_s, u"--watch"_s, u"2"_s});
+        QVERIFY(plain);
+        QVERIFY2((*plain)[u"currentSrc"].toString().endsWith(u"/html5video.mp4"_s) && (*plain)[u"playedSeconds"].toDouble() >= 1.5,
+                 QJsonDocument(*plain).toJson(QJsonDocument::Compact).constData());
     }
 
     void fitsAPhone()

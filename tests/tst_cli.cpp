@@ -94,6 +94,17 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(folder + u"/keep.txt"_s), QByteArray("mine"));
         QCOMPARE(videofold(again + QStringList{u"--replace"_s}).status, 0);
         QVERIFY(!QFileInfo::exists(folder + u"/keep.txt"_s));
+        // The index first unless turned off; a source too short for smaller qualities gets the plain folder, and says why.
+        QByteArray video = bytesOf(folder + u"/html5video.mp4"_s);
+        QVERIFY(video.indexOf("moov") < video.indexOf("mdat"));
+        const Run plain = videofold(again + QStringList{u"--replace"_s, u"--adaptive"_s, u"--no-fast-start"_s, u"--json"_s});
+        const QJsonObject skipped = QJsonDocument::fromJson(plain.out.trimmed()).object();
+        QVERIFY2(plain.status == 0 && skipped[u"adaptiveSkippedCode"] == u"adaptiveTooShort"_s && skipped[u"qualities"].toArray().isEmpty()
+                     && skipped[u"folderBytes"].toInteger() > 0,
+                 plain.out.constData());
+        QVERIFY(plain.err.contains(" · one quality: ") && !QFileInfo::exists(folder + u"/hls"_s));
+        video = bytesOf(folder + u"/html5video.mp4"_s);
+        QVERIFY(video.indexOf("moov") > video.indexOf("mdat"));
 
         // The source's own folder is refused, replace or not.
         QTemporaryDir sources;

@@ -1,3 +1,5 @@
+#include "export/adaptivefolder.h"
+#include "export/adaptiveladder.h"
 #include "export/av1steps.h"
 #include "export/captiontrim.h"
 #include "export/codecstring.h"
@@ -8,6 +10,7 @@
 #include "export/exportverdict.h"
 #include "export/failurecause.h"
 #include "export/folderverdict.h"
+#include "export/hlsplaylist.h"
 #include "export/loudness.h"
 #include "export/htmlpage.h"
 #include "export/outputsettings.h"
@@ -75,6 +78,7 @@ QByteArray box(const char *type, const QByteArray &payload, bool largeSize = fal
 } // namespace
 
 Q_DECLARE_METATYPE(Pass)
+Q_DECLARE_METATYPE(FrameSize)
 
 class TestExportCore : public QObject
 {
@@ -551,10 +555,103 @@ private Q_SLOTS:
                          {u"html5video.mp4"_s, u"video/mp4; codecs=\"avc1.64001E, mp4a.40.2\""_s}};
         QCOMPARE(visitorPageBytes(640, 480, {true, false, false, false}, typed), dataFile(u"pages/visitor-av1.html"_s));
 
+        // An adaptive folder: the playlist on the video, which loads nothing before play, and the scripts after it.
+        PageContent adaptive = captioned;
+        adaptive.sources = typed.sources.mid(1);
+        adaptive.playlist = AdaptiveFolder::masterPlaylistUri();
+        adaptive.scripts = AdaptiveFolder::pageScripts();
+        QCOMPARE(visitorPageBytes(1280, 720, {true, false, false, false}, adaptive), dataFile(u"pages/visitor-adaptive.html"_s));
+
         QTemporaryDir folder;
         QVERIFY(writeFileAtomically(folder.filePath(u"page.html"_s), page));
         QCOMPARE(folderEntryNames(folder.path()), QStringList{u"page.html"_s});
         QVERIFY(!writeFileAtomically(folder.filePath(u"missing/page.html"_s), page));
+    }
+
+    void adaptiveLadder_data()
+    {
+        QTest::addColumn<FrameSize>("top");
+        QTest::addColumn<double>("kilobits");
+        QTest::addColumn<double>("seconds"); // below 0: unknown
+        QTest::addColumn<bool>("audio");
+        QTest::addColumn<QString>("skipped");
+        QTest::newRow("720p talk") << FrameSize{1280, 720} << 4100.0 << 66.0 << true << QString();
+        QTest::newRow("480p at the lowest rate, just long enough") << FrameSize{854, 480} << 300.0 << 30.0 << true << QString();
+        QTest::newRow("portrait phone, no audio") << FrameSize{720, 1280} << 2500.0 << 45.0 << false << QString();
+        QTest::newRow("4:3 PAL, odd sides scaled") << FrameSize{768, 576} << 900.0 << 79.5 << true << QString();
+        QTest::newRow("smallest frame") << FrameSize{320, 180} << 800.0 << 40.0 << true << QString();
+        QTest::newRow("too short") << FrameSize{1280, 720} << 4000.0 << 29.9 << true << u"adaptiveTooShort"_s;
+        QTest::newRow("unknown duration") << FrameSize{1280, 720} << 4000.0 << -1.0 << true << u"adaptiveTooShort"_s;
+        QTest::newRow("too low a rate") << FrameSize{1280, 720} << 299.0 << 60.0 << true << u"adaptiveTooLow"_s;
+        QTest::newRow("too small a frame") << FrameSize{320, 176} << 800.0 << 60.0 << true << u"adaptiveTooSmall"_s;
+    }
+
+    void adaptiveLadder()
+    {
+        QFETCH(FrameSize, top);
+        QFETCH(double, kilobits);
+        QFETCH(double, seconds);
+        QFETCH(bool, audio);
+        QFETCH(QString, skipped);
+        const AdaptiveLadder::Plan plan = AdaptiveLadder::plan(top, kilobits, seconds < 0 ? std::nullopt : std::optional(seconds), audio);
+        QCOMPARE(plan.skipCode, skipped);
+        QCOMPARE(plan.skipReason.isEmpty(), skipped.isEmpty());
+        if (!skipped.isEmpty()) {
+            QVERIFY(plan.lower.isEmpty());
+            return;
+        }
+        // Three to five qualities with the top, each smaller and cheaper than the one above, even, in the source's shape;
+        // the lowest at most 0.15 of the top's rate; mono where the sound's share is small.
+        QVERIFY(plan.lower.size() >= 2 && plan.lower.size() <= 4);
+        FrameSize above = top;
+        double aboveKilobits = kilobits;
+        for (const AdaptiveLadder::Quality &quality : plan.lower) {
+            const double total = quality.videoKilobits + quality.audioKilobits;
+            QVERIFY(quality.frame.width < above.width && quality.frame.height < above.height);
+            QVERIFY(quality.frame.width % 2 == 0 && quality.frame.height % 2 == 0);
+            QCOMPARE_LT(std::abs(double(quality.frame.width) / double(quality.frame.height) - double(top.width) / double(top.height)),
+                        0.02 * double(top.width) / double(top.height));
+            QVERIFY(total < aboveKilobits && quality.videoKilobits > 0);
+            QCOMPARE(quality.name, QString::number(quality.frame.height) + u'p');
+            QCOMPARE(quality.audioChannels, !audio ? 0 : quality.audioKilobits < 80 ? 1 : 2);
+            QVERIFY(!audio || (quality.audioKilobits >= 24 && quality.audioKilobits <= 128));
+            above = quality.frame;
+            aboveKilobits = total;
+        }
+        QCOMPARE_LE(aboveKilobits, 0.15 * kilobits);
+        // Key frames every four seconds at the frame rate, 30 frames a second when it is unknown or absurd.
+        QCOMPARE(AdaptiveLadder::keyFrameInterval(29.97), 120);
+        QCOMPARE(AdaptiveLadder::keyFrameInterval(std::nullopt), 120);
+        QCOMPARE(AdaptiveLadder::keyFrameInterval(1000.0), 120);
+        QCOMPARE(AdaptiveLadder::keyFrameInterval(0.1), 1);
+    }
+
+    void hlsPlaylists()
+    {
+        // Segments of 4 s and a short last one; the target is the longest rounded.
+        const FragmentIndex index{798, {{1078, 40000, 4.0}, {41078, 60000, 4.0}, {101078, 5000, 0.5}}};
+        QCOMPARE(HlsPlaylist::mediaPlaylist(u"../html5video.mp4"_s, index),
+                 "#EXTM3U\n#EXT-X-VERSION:7\n#EXT-X-INDEPENDENT-SEGMENTS\n#EXT-X-TARGETDURATION:4\n#EXT-X-PLAYLIST-TYPE:VOD\n"
+                 "#EXT-X-MEDIA-SEQUENCE:0\n#EXT-X-MAP:URI=\"../html5video.mp4\",BYTERANGE=\"798@0\"\n"
+                 "#EXTINF:4.000000,\n#EXT-X-BYTERANGE:40000@1078\n../html5video.mp4\n"
+                 "#EXTINF:4.000000,\n#EXT-X-BYTERANGE:60000@41078\n../html5video.mp4\n"
+                 "#EXTINF:0.500000,\n#EXT-X-BYTERANGE:5000@101078\n../html5video.mp4\n#EXT-X-ENDLIST\n");
+        // The peak is the costliest segment's rate (the short last one here), the average all segments' over all time.
+        QCOMPARE(HlsPlaylist::bitsPerSecond(index), std::pair(qint64(120000), qint64(std::ceil(105000 * 8 / 8.5))));
+        QCOMPARE(HlsPlaylist::bitsPerSecond(FragmentIndex{}), std::pair(qint64(0), qint64(0)));
+        // A segment of 4.6 s: the target rounds up to 5, as every rounded length must fit it.
+        QVERIFY(HlsPlaylist::mediaPlaylist(u"a.mp4"_s, {10, {{10, 5, 4.6}}}).contains("#EXT-X-TARGETDURATION:5\n"));
+
+        // The master lists the lowest first, each with both rates, its frame, its frame rate to three places
+        // (none when unknown) and its codecs as we read them.
+        const QList<HlsPlaylist::Variant> variants = {
+            {u"204p.m3u8"_s, 127450, 104184, {272, 204}, 29.97002997, {u"avc1.64000D"_s, u"mp4a.40.2"_s}},
+            {u"576p.m3u8"_s, 957570, 806851, {768, 576}, std::nullopt, {u"avc1.64001F"_s}}};
+        QCOMPARE(HlsPlaylist::masterPlaylist(variants),
+                 "#EXTM3U\n#EXT-X-VERSION:7\n#EXT-X-INDEPENDENT-SEGMENTS\n"
+                 "#EXT-X-STREAM-INF:BANDWIDTH=127450,AVERAGE-BANDWIDTH=104184,RESOLUTION=272x204,FRAME-RATE=29.970,"
+                 "CODECS=\"avc1.64000D,mp4a.40.2\"\n204p.m3u8\n"
+                 "#EXT-X-STREAM-INF:BANDWIDTH=957570,AVERAGE-BANDWIDTH=806851,RESOLUTION=768x576,CODECS=\"avc1.64001F\"\n576p.m3u8\n");
     }
 
     void captionsAndLanguages()

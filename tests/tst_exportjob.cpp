@@ -2,9 +2,11 @@
 #include "common/abnormalexit.h"
 #include "common/diagnostics.h"
 #include "common/temporaryfolder.h"
+#include "export/adaptivefolder.h"
 #include "export/encoderrun.h"
 #include "export/exportjob.h"
 #include "export/exportstep.h"
+#include "export/fragmentindex.h"
 #include "export/outputfolder.h"
 #include "export/posterframe.h"
 #include "probe/fileprobe.h"
@@ -15,6 +17,7 @@
 #include <QDirIterator>
 #include <QImageReader>
 #include <QProcess>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -67,6 +70,60 @@ ExportRequest requestFor(const QString &source, const QString &folder, double pe
     request.pageOptions = {true, false, false, false};
     recreateFolder(folder);
     return request;
+}
+
+// The key frames' times of a file's video, as the prober reads them.
+QList<double> keyFrameTimes(const QString &path)
+{
+    const QByteArray times = runTool(MediaTools::proberName, {u"-v"_s, u"error"_s, u"-select_streams"_s, u"v"_s, u"-skip_frame"_s,
+                                                             u"nokey"_s, u"-show_entries"_s, u"frame=pts_time"_s, u"-of"_s, u"csv=p=0"_s, path});
+    QList<double> found;
+    for (const QByteArray &line : times.split('\n')) {
+        if (!line.trimmed().isEmpty())
+            found << line.trimmed().chopped(line.trimmed().endsWith(',') ? 1 : 0).toDouble();
+    }
+    return found;
+}
+
+// One media playlist's segments, as a player reads them.
+struct PlaylistSegment
+{
+    double start = 0;
+    qint64 offset = 0;
+    qint64 size = 0;
+};
+
+struct MediaPlaylist
+{
+    QString uri; // of the map and every segment: one file
+    qint64 mapSize = -1;
+    QList<PlaylistSegment> segments;
+    bool ended = false;
+};
+
+MediaPlaylist readMediaPlaylist(const QByteArray &text)
+{
+    MediaPlaylist playlist;
+    double start = 0;
+    double duration = 0;
+    for (const QByteArray &line : text.split('\n')) {
+        if (line.startsWith("#EXT-X-MAP:URI=\"")) {
+            playlist.uri = QString::fromUtf8(line.section('"', 1, 1));
+            const QByteArray range = line.section('"', 3, 3);
+            playlist.mapSize = range.endsWith("@0") ? range.chopped(2).toLongLong() : -1;
+        } else if (line.startsWith("#EXTINF:")) {
+            duration = line.mid(8).chopped(1).toDouble();
+        } else if (line.startsWith("#EXT-X-BYTERANGE:")) {
+            const QList<QByteArray> parts = line.mid(17).split('@');
+            playlist.segments << PlaylistSegment{start, parts.value(1).toLongLong(), parts.value(0).toLongLong()};
+            start += duration;
+        } else if (line == "#EXT-X-ENDLIST") {
+            playlist.ended = true;
+        } else if (!line.isEmpty() && !line.startsWith('#') && QString::fromUtf8(line) != playlist.uri) {
+            playlist.uri = u"mixed files"_s;
+        }
+    }
+    return playlist;
 }
 
 std::optional<ExportOutcome> runToEnd(ExportJob &job, int timeout = 60'000)
@@ -172,6 +229,71 @@ private Q_SLOTS:
         QVERIFY2(written >= 0.9 * target || m_diagnostics.filter(u"quality ceiling"_s).size() == 1, qPrintable(ratio));
         QCOMPARE(QDir(request.folder).entryList(QDir::Files).size(), 3); // no pass log or temporary file in it
         QCOMPARE(m_diagnostics.filter(u"held by the"_s).size(), 1);
+    }
+
+    void adaptiveFolder()
+    {
+        // Smaller qualities beside the MP4, which is their top one and keeps its limit.
+        const QString source = mediaPath(u"ladder.mp4"_s);
+        ExportRequest request = requestFor(source, m_out.filePath(u"adaptive"_s));
+        request.targetBytes = 0.6 * double(QFileInfo(source).size());
+        request.targetIsCeiling = true;
+        request.adaptive = true;
+        ExportJob job(request);
+        QSet<QString> runs;
+        connect(&job, &ExportJob::progressChanged, this, [&runs](double, const QString &run) { runs << run; });
+        const std::optional<ExportOutcome> outcome = runToEnd(job, 180'000);
+        QVERIFY(outcome && outcome->succeeded());
+        const QString folder = request.folder;
+        QCOMPARE_LE(QFileInfo(folder + u"/html5video.mp4"_s).size(), qint64(request.targetBytes));
+        QVERIFY2(runs.contains(u"Encoding 3 smaller qualities"_s), qPrintable(runs.values().join(u", ")));
+        QVERIFY(outcome->entries.contains(folder + u"/hls"_s) && outcome->adaptiveSkipped.isEmpty());
+        QCOMPARE_LE(outcome->folderBytes, 2.2 * double(outcome->videoBytes));
+        QCOMPARE(outcome->qualities.size(), 4);
+        QCOMPARE(outcome->qualities.last().frame, request.frameSize);
+        QCOMPARE_LE(outcome->qualities.first().averageBitsPerSecond, 0.15 * double(outcome->qualities.last().averageBitsPerSecond));
+        const QByteArray page = bytesOf(folder + u"/html5Video.html"_s);
+        QVERIFY(page.contains(" data-playlist=\"hls/master.m3u8\"") && page.contains("<script src=\"hls/adaptive.js\"></script>"));
+        for (const QString &name : AdaptiveFolder::playerFileNames())
+            QVERIFY2(QFileInfo(folder + u"/hls/"_s + name).size() > 0, qPrintable(name));
+
+        // Every quality in the master playlist, each a playlist over one file whose fragments it covers
+        // end to end; every segment starts on a key frame, at the same times in every quality.
+        const QByteArray master = bytesOf(folder + u"/hls/master.m3u8"_s);
+        const QList<QByteArray> lines = master.split('\n');
+        QStringList files;
+        QList<double> firstKeyFrames;
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (!lines.at(i).startsWith("#EXT-X-STREAM-INF:"))
+                continue;
+            for (const char *attribute : {"BANDWIDTH=", "AVERAGE-BANDWIDTH=", "RESOLUTION=", "FRAME-RATE=25.000", "CODECS=\"avc1.64"})
+                QVERIFY2(lines.at(i).contains(attribute), lines.at(i).constData());
+            QVERIFY(lines.at(i).contains("mp4a.40.2\""));
+            const MediaPlaylist playlist = readMediaPlaylist(bytesOf(folder + u"/hls/"_s + QString::fromUtf8(lines.value(i + 1))));
+            const QString file = QDir::cleanPath(folder + u"/hls/"_s + playlist.uri);
+            files << file;
+            const QByteArray bytes = bytesOf(file);
+            QVERIFY(playlist.ended && playlist.mapSize > 0 && playlist.segments.size() >= 8);
+            qint64 next = playlist.segments.first().offset;
+            QCOMPARE_GE(next, playlist.mapSize);
+            for (const PlaylistSegment &segment : playlist.segments) {
+                QCOMPARE(segment.offset, next);
+                QCOMPARE(bytes.mid(segment.offset + 4, 4), QByteArray("moof"));
+                next = segment.offset + segment.size;
+            }
+            QCOMPARE(next, bytes.size());
+            const QList<double> keyFrames = keyFrameTimes(file);
+            QCOMPARE(keyFrames.size(), playlist.segments.size());
+            for (qsizetype k = 0; k < keyFrames.size(); ++k)
+                QVERIFY2(std::abs(keyFrames.at(k) - keyFrames.first() - playlist.segments.at(k).start) < 0.002, qPrintable(file));
+            if (firstKeyFrames.isEmpty())
+                firstKeyFrames = keyFrames;
+            QCOMPARE(keyFrames, firstKeyFrames);
+        }
+        QCOMPARE(files.size(), 4);
+        QCOMPARE(files.last(), folder + u"/html5video.mp4"_s);
+        // A file that is not fragmented has no fragments to list.
+        QVERIFY(!readFragmentIndex(mediaPath(u"h264-aac.mp4"_s)) && readFragmentIndex(files.first()));
     }
 
     void modes()
@@ -289,7 +411,7 @@ private Q_SLOTS:
         // The encoder's arguments that it hangs at (writing the mark first), and where the export is then.
         QTest::addColumn<QByteArray>("hangsAt");
         QTest::addColumn<bool>("deafToTerm");
-        QTest::addColumn<QString>("options"); // "loudness", "av1", "approximate"
+        QTest::addColumn<QString>("options"); // "loudness", "av1", "approximate", "adaptive"
         QTest::addColumn<int>("stage");
         QTest::newRow("measuring the source's loudness") << QByteArray("*ebur128*") << false << u"loudness"_s << int(ExportStage::MeasuringLoudness);
         QTest::newRow("analysing") << QByteArray("*\"-pass 1\"*") << false << QString() << int(ExportStage::Analysing);
@@ -300,6 +422,8 @@ private Q_SLOTS:
         QTest::newRow("the one run") << QByteArray("*libx264*") << false << u"approximate"_s << int(ExportStage::Encoding);
         QTest::newRow("the AV1 run") << QByteArray("*libsvtav1*") << false << u"av1 approximate"_s << int(ExportStage::EncodingAv1);
         QTest::newRow("comparing both videos") << QByteArray("*ssim@*") << false << u"av1 approximate"_s << int(ExportStage::Comparing);
+        QTest::newRow("the smaller qualities") << QByteArray("*split=3*") << false << u"adaptive approximate"_s
+                                               << int(ExportStage::EncodingQualities);
         QTest::newRow("the poster") << QByteArray("*-frames:v*") << false << u"approximate"_s << -1;
     }
 
@@ -317,7 +441,9 @@ private Q_SLOTS:
         QVERIFY(useEncoder("case \"$*\" in " + hangsAt + ") : > '"
                            + QFile::encodeName(mark) + "'; " + hang + ";; esac\nexec @real@ \"$@\"\n"));
         const QString folder = m_out.filePath(u"stopped"_s);
-        ExportRequest request = requestFor(mediaPath(u"cells.mp4"_s), folder);
+        // Only a longer, richer source gets smaller qualities.
+        ExportRequest request = requestFor(mediaPath(options.contains(u"adaptive"_s) ? u"ladder.mp4"_s : u"cells.mp4"_s), folder);
+        request.adaptive = options.contains(u"adaptive"_s);
         request.evenLoudness = options.contains(u"loudness"_s);
         request.av1Version = options.contains(u"av1"_s);
         request.approximateSize = options.contains(u"approximate"_s);
