@@ -18,6 +18,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QSet>
+#include <QtEndian>
 #include <QSignalSpy>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -108,8 +109,9 @@ MediaPlaylist readMediaPlaylist(const QByteArray &text)
     double duration = 0;
     for (const QByteArray &line : text.split('\n')) {
         if (line.startsWith("#EXT-X-MAP:URI=\"")) {
-            playlist.uri = QString::fromUtf8(line.section('"', 1, 1));
-            const QByteArray range = line.section('"', 3, 3);
+            const QList<QByteArray> quoted = line.split('"');
+            playlist.uri = QString::fromUtf8(quoted.value(1));
+            const QByteArray range = quoted.value(3);
             playlist.mapSize = range.endsWith("@0") ? range.chopped(2).toLongLong() : -1;
         } else if (line.startsWith("#EXTINF:")) {
             duration = line.mid(8).chopped(1).toDouble();
@@ -281,7 +283,9 @@ private Q_SLOTS:
                 QCOMPARE(bytes.mid(segment.offset + 4, 4), QByteArray("moof"));
                 next = segment.offset + segment.size;
             }
-            QCOMPARE(next, bytes.size());
+            // After the last fragment only the random-access index the muxer appends.
+            QCOMPARE(bytes.mid(next + 4, 4), QByteArray("mfra"));
+            QCOMPARE(qFromBigEndian<quint32>(bytes.constData() + next), quint32(bytes.size() - next));
             const QList<double> keyFrames = keyFrameTimes(file);
             QCOMPARE(keyFrames.size(), playlist.segments.size());
             for (qsizetype k = 0; k < keyFrames.size(); ++k)
