@@ -148,15 +148,11 @@
     </message>
     <message>
         <source>Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.</source>
-        <translation>Gleichmäßige Lautheit fürs Web: der Ton bei -16 LUFS mit Spitzen von höchstens -1 dBTP; eine stille Spur bleibt unverändert.</translation>
+        <translation>Gleichmäßige Lautheit fürs Web: der Ton bei -16&#xa0;LUFS mit Spitzen von höchstens -1&#xa0;dBTP; eine stille Spur bleibt unverändert.</translation>
     </message>
     <message>
         <source>Just the video element in a bare page, without captions.</source>
         <translation>Nur das Video-Element in einer schlichten Seite, ohne Untertitel.</translation>
-    </message>
-    <message>
-        <source>The video&apos;s index first, so that browsers start playing sooner.</source>
-        <translation>Der Index des Videos zuerst, damit Browser früher mit dem Abspielen beginnen.</translation>
     </message>
     <message>
         <source>The video starts by itself (and is muted, as browsers require).</source>
@@ -181,10 +177,6 @@
     <message>
         <source>No progress and no summary; errors only.</source>
         <translation>Kein Fortschritt und keine Zusammenfassung; nur Fehler.</translation>
-    </message>
-    <message>
-        <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</source>
-        <translation>Ein JSON-Objekt je Quelle auf der Standardausgabe, wenn sie fertig ist: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</translation>
     </message>
     <message>
         <source>The diagnostic lines, such as the encoder&apos;s arguments, on standard error.</source>
@@ -228,11 +220,11 @@
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed · about %5 left</source>
-        <translation>%1 · %2 · %3 % · %4 vergangen · noch etwa %5</translation>
+        <translation>%1 · %2 · %3&#xa0;% · %4 vergangen · noch etwa %5</translation>
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed</source>
-        <translation>%1 · %2 · %3 % · %4 vergangen</translation>
+        <translation>%1 · %2 · %3&#xa0;% · %4 vergangen</translation>
     </message>
     <message>
         <source>Serves an exported folder on 127.0.0.1, as a web site would, and prints its page&apos;s address; Ctrl+C stops it.</source>
@@ -265,6 +257,33 @@
     <message>
         <source>no browser could be opened (xdg-open).</source>
         <translation>es konnte kein Browser geöffnet werden (xdg-open).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n qualities, folder %1</source>
+        <translation>
+            <numerusform>%n Qualität, Ordner %1</numerusform>
+            <numerusform>%n Qualitäten, Ordner %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quality: %1</source>
+        <translation>eine Qualität: %1</translation>
+    </message>
+    <message>
+        <source>Several qualities for slow connections (adaptive streaming): an hls folder with smaller qualities and their playlists, which the page plays by the quality the link allows; html5video.mp4 stays the top quality and the fallback.</source>
+        <translation>Mehrere Qualitäten für langsame Verbindungen (adaptives Streaming): ein Ordner hls mit kleineren Qualitäten und ihren Playlists, aus denen die Seite die Qualität abspielt, die die Verbindung zulässt; html5video.mp4 bleibt die höchste Qualität und die Ausweichlösung.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s index at its end, as encoders write it; by default it comes first, so that browsers start playing sooner.</source>
+        <translation>Der Index des Videos an seinem Ende, wie Encoder ihn schreiben; standardmäßig steht er vorn, damit Browser früher mit dem Abspielen beginnen.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s index first (the default).</source>
+        <translation>Der Index des Videos zuerst (die Voreinstellung).</translation>
+    </message>
+    <message>
+        <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</source>
+        <translation>Ein JSON-Objekt je Quelle auf der Standardausgabe, wenn sie fertig ist: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</translation>
     </message>
 </context>
 <context>
@@ -352,7 +371,7 @@
     </message>
     <message>
         <source>%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...</source>
-        <translation>%1 ist keine Bildgröße dieses Videos, das sein Seitenverhältnis behält: %2 (100 %), %3 (50 %) …</translation>
+        <translation>%1 ist keine Bildgröße dieses Videos, das sein Seitenverhältnis behält: %2 (100&#xa0;%), %3 (50&#xa0;%) …</translation>
     </message>
     <message>
         <source>The frame size %1 holds no picture.</source>
@@ -522,7 +541,7 @@ Im Ordner %2: %3</translation>
     </message>
     <message>
         <source>Type a size of at least %1: %2 is less than 1 % of the video.</source>
-        <translation>Geben Sie eine Größe von mindestens %1 ein: %2 ist weniger als 1 % des Videos.</translation>
+        <translation>Geben Sie eine Größe von mindestens %1 ein: %2 ist weniger als 1&#xa0;% des Videos.</translation>
     </message>
     <message>
         <source>Captions</source>
@@ -542,7 +561,7 @@ Im Ordner %2: %3</translation>
     </message>
     <message>
         <source>The part from %1 to %2 is shorter than one frame (%3 s).</source>
-        <translation>Der Teil von %1 bis %2 ist kürzer als ein Einzelbild (%3 s).</translation>
+        <translation>Der Teil von %1 bis %2 ist kürzer als ein Einzelbild (%3&#xa0;s).</translation>
     </message>
     <message>
         <source>The AV1 version was no sharper than the H.264 one (SSIM %1 against %2), so the page offers the H.264 video alone.</source>
@@ -551,6 +570,40 @@ Im Ordner %2: %3</translation>
     <message>
         <source>The minimal page names one video without its codecs, so no AV1 version is made for it.</source>
         <translation>Die minimale Seite nennt ein Video ohne seine Codecs, daher wird für sie keine AV1-Version erstellt.</translation>
+    </message>
+    <message>
+        <source>The web player %1 could not be copied from %2.</source>
+        <translation>Der Web-Player %1 konnte nicht aus %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The quality %1 was not written as segments.</source>
+        <translation>Die Qualität %1 wurde nicht in Segmenten geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The video is shorter than %n seconds: it plays well enough as one file.</source>
+        <translation>
+            <numerusform>Das Video ist kürzer als %n Sekunde: Es läuft als eine Datei gut genug.</numerusform>
+            <numerusform>Das Video ist kürzer als %n Sekunden: Es läuft als eine Datei gut genug.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The video needs less than %1 kb/s: it plays well enough as one file on slow connections.</source>
+        <translation>Das Video braucht weniger als %1 kb/s: Es läuft auch über langsame Verbindungen als eine Datei gut genug.</translation>
+    </message>
+    <message>
+        <source>The frame is smaller than 320 x 180: there is no smaller quality worth making.</source>
+        <translation>Das Bild ist kleiner als 320 x 180: Eine kleinere Qualität lohnt sich nicht.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %n smaller qualities</source>
+        <translation>
+            <numerusform>%n kleinere Qualität wird kodiert</numerusform>
+            <numerusform>%n kleinere Qualitäten werden kodiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Writing the playlists</source>
+        <translation>Die Playlists werden geschrieben</translation>
     </message>
 </context>
 <context>
@@ -614,6 +667,22 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
         <comment>the run and the time so far</comment>
         <translation>%1 · %2 vergangen</translation>
     </message>
+    <message>
+        <source>The folder holds one quality only: %1</source>
+        <translation>Der Ordner enthält nur eine Qualität: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n qualities for slow connections, %1 in all:</source>
+        <translation>
+            <numerusform>%n Qualität für langsame Verbindungen, %1 insgesamt:</numerusform>
+            <numerusform>%n Qualitäten für langsame Verbindungen, %1 insgesamt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3, %4 Mb/s, %5</source>
+        <comment>a quality&apos;s name, width, height, average megabits per second and bytes</comment>
+        <translation>%1: %2 × %3, %4 Mbit/s, %5</translation>
+    </message>
 </context>
 <context>
     <name>HelpSheet</name>
@@ -673,12 +742,12 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <message>
         <source>%1 – %2, %3 s</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s</translation>
+        <translation>%1 – %2, %3&#xa0;s</translation>
     </message>
     <message>
         <source>%1 – %2, %3 s (the whole video)</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s (das ganze Video)</translation>
+        <translation>%1 – %2, %3&#xa0;s (das ganze Video)</translation>
     </message>
     <message>
         <source>“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.</source>
@@ -690,7 +759,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <message>
         <source>of %1 (%2 %)</source>
         <comment>beside a slider: the source&apos;s size or frame size, and the share chosen</comment>
-        <translation>von %1 (%2 %)</translation>
+        <translation>von %1 (%2&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -717,23 +786,23 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     </message>
     <message>
         <source>Type a size limit (8 MB, 750 kB) or pick a common one: the video is never larger</source>
-        <translation>Geben Sie eine Obergrenze ein (8 MB, 750 kB) oder wählen Sie eine übliche: Das Video wird nie größer</translation>
+        <translation>Geben Sie eine Obergrenze ein (8&#xa0;MB, 750&#xa0;kB) oder wählen Sie eine übliche: Das Video wird nie größer</translation>
     </message>
     <message>
         <source>10 MB</source>
-        <translation>10 MB</translation>
+        <translation>10&#xa0;MB</translation>
     </message>
     <message>
         <source>25 MB</source>
-        <translation>25 MB</translation>
+        <translation>25&#xa0;MB</translation>
     </message>
     <message>
         <source>50 MB</source>
-        <translation>50 MB</translation>
+        <translation>50&#xa0;MB</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation>100 MB</translation>
+        <translation>100&#xa0;MB</translation>
     </message>
     <message>
         <source>&amp;Poster frame</source>
@@ -1042,7 +1111,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     </message>
     <message>
         <source>“%1” is not a size: type one as 8 MB, 750 kB or 25MB.</source>
-        <translation>„%1“ ist keine Größe: Geben Sie eine wie 8 MB, 750 kB oder 25MB ein.</translation>
+        <translation>„%1“ ist keine Größe: Geben Sie eine wie 8&#xa0;MB, 750&#xa0;kB oder 25MB ein.</translation>
     </message>
     <message>
         <source>Poster frame at %1</source>
@@ -1132,11 +1201,11 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     </message>
     <message>
         <source>The sound brought to the loudness web players expect (-16 LUFS, peaks at most -1 dBTP), so that clips recorded at different levels sound alike on one page; a silent track is left alone</source>
-        <translation>Der Ton wird auf die Lautheit gebracht, die Web-Player erwarten (-16 LUFS, Spitzen höchstens -1 dBTP), damit unterschiedlich laut aufgenommene Clips auf einer Seite gleich klingen; eine stille Spur bleibt unverändert</translation>
+        <translation>Der Ton wird auf die Lautheit gebracht, die Web-Player erwarten (-16&#xa0;LUFS, Spitzen höchstens -1&#xa0;dBTP), damit unterschiedlich laut aufgenommene Clips auf einer Seite gleich klingen; eine stille Spur bleibt unverändert</translation>
     </message>
     <message>
         <source>Even loud&amp;ness for the web (-16 LUFS)</source>
-        <translation>&amp;Gleichmäßige Lautheit fürs Web (-16 LUFS)</translation>
+        <translation>&amp;Gleichmäßige Lautheit fürs Web (-16&#xa0;LUFS)</translation>
     </message>
     <message>
         <source>Only the video element, without a title, captions or a layout for phones: for pasting into a page of your own</source>
@@ -1145,6 +1214,14 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <message>
         <source>Minimal &amp;page</source>
         <translation>Minimale Sei&amp;te</translation>
+    </message>
+    <message>
+        <source>Smaller versions of the video beside it, between which the page switches as the visitor&apos;s connection allows, so that it plays without standing still on a slow link; the video itself stays for browsers without JavaScript</source>
+        <translation>Kleinere Fassungen des Videos daneben, zwischen denen die Seite wechselt, wie es die Verbindung des Besuchers erlaubt, damit es auch über eine langsame Leitung ohne Stocken läuft; das Video selbst bleibt für Browser ohne JavaScript</translation>
+    </message>
+    <message>
+        <source>Several &amp;qualities for slow connections (adaptive streaming)</source>
+        <translation>Mehrere &amp;Qualitäten für langsame Verbindungen (adaptives Streaming)</translation>
     </message>
 </context>
 <context>
@@ -1191,7 +1268,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     </message>
     <message>
         <source>The file is empty (0 bytes).</source>
-        <translation>Die Datei ist leer (0 Bytes).</translation>
+        <translation>Die Datei ist leer (0&#xa0;Bytes).</translation>
     </message>
     <message>
         <source>It cannot be read as a video: %1.</source>
@@ -1307,7 +1384,7 @@ Die AV1-Version konnte nicht erstellt werden, daher bietet die Seite nur das H.2
     <message>
         <source>%1, %2 %</source>
         <comment>a run&apos;s name and how far it is</comment>
-        <translation>%1, %2 %</translation>
+        <translation>%1, %2&#xa0;%</translation>
     </message>
     <message>
         <source>Done: %1 of %2</source>

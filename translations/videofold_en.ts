@@ -2,12 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CommandLine</name>
+    <message numerus="yes">
+        <source>%n qualities, folder %1</source>
+        <translation>
+            <numerusform>%n quality, folder %1</numerusform>
+            <numerusform>%n qualities, folder %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Display</name>
     <message numerus="yes">
         <source>%n byte(s)</source>
         <translation>
             <numerusform>%n byte</numerusform>
             <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message numerus="yes">
+        <source>The video is shorter than %n seconds: it plays well enough as one file.</source>
+        <translation>
+            <numerusform>The video is shorter than %n second: it plays well enough as one file.</numerusform>
+            <numerusform>The video is shorter than %n seconds: it plays well enough as one file.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %n smaller qualities</source>
+        <translation>
+            <numerusform>Encoding %n smaller quality</numerusform>
+            <numerusform>Encoding %n smaller qualities</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ExportSheet</name>
+    <message numerus="yes">
+        <source>%n qualities for slow connections, %1 in all:</source>
+        <translation>
+            <numerusform>%n quality for slow connections, %1 in all:</numerusform>
+            <numerusform>%n qualities for slow connections, %1 in all:</numerusform>
         </translation>
     </message>
 </context>

@@ -148,15 +148,11 @@
     </message>
     <message>
         <source>Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.</source>
-        <translation>Sonoridad uniforme para la web: el sonido a -16 LUFS con picos de -1 dBTP como máximo; una pista en silencio se deja como está.</translation>
+        <translation>Sonoridad uniforme para la web: el sonido a -16&#xa0;LUFS con picos de -1&#xa0;dBTP como máximo; una pista en silencio se deja como está.</translation>
     </message>
     <message>
         <source>Just the video element in a bare page, without captions.</source>
         <translation>Solo el elemento de vídeo en una página sencilla, sin subtítulos.</translation>
-    </message>
-    <message>
-        <source>The video&apos;s index first, so that browsers start playing sooner.</source>
-        <translation>El índice del vídeo al principio, para que los navegadores empiecen a reproducir antes.</translation>
     </message>
     <message>
         <source>The video starts by itself (and is muted, as browsers require).</source>
@@ -181,10 +177,6 @@
     <message>
         <source>No progress and no summary; errors only.</source>
         <translation>Sin progreso ni resumen; solo errores.</translation>
-    </message>
-    <message>
-        <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</source>
-        <translation>Un objeto JSON por fuente en la salida estándar al terminar: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</translation>
     </message>
     <message>
         <source>The diagnostic lines, such as the encoder&apos;s arguments, on standard error.</source>
@@ -228,11 +220,11 @@
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed · about %5 left</source>
-        <translation>%1 · %2 · %3 % · %4 transcurrido · quedan unos %5</translation>
+        <translation>%1 · %2 · %3&#xa0;% · %4 transcurrido · quedan unos %5</translation>
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed</source>
-        <translation>%1 · %2 · %3 % · %4 transcurrido</translation>
+        <translation>%1 · %2 · %3&#xa0;% · %4 transcurrido</translation>
     </message>
     <message>
         <source>Serves an exported folder on 127.0.0.1, as a web site would, and prints its page&apos;s address; Ctrl+C stops it.</source>
@@ -266,6 +258,33 @@
         <source>no browser could be opened (xdg-open).</source>
         <translation>no se pudo abrir ningún navegador (xdg-open).</translation>
     </message>
+    <message numerus="yes">
+        <source>%n qualities, folder %1</source>
+        <translation>
+            <numerusform>%n calidad, carpeta %1</numerusform>
+            <numerusform>%n calidades, carpeta %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quality: %1</source>
+        <translation>una sola calidad: %1</translation>
+    </message>
+    <message>
+        <source>Several qualities for slow connections (adaptive streaming): an hls folder with smaller qualities and their playlists, which the page plays by the quality the link allows; html5video.mp4 stays the top quality and the fallback.</source>
+        <translation>Varias calidades para conexiones lentas (streaming adaptativo): una carpeta hls con calidades más pequeñas y sus listas de reproducción, que la página reproduce según la calidad que permite la conexión; html5video.mp4 sigue siendo la calidad más alta y la alternativa.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s index at its end, as encoders write it; by default it comes first, so that browsers start playing sooner.</source>
+        <translation>El índice del vídeo al final, como lo escriben los codificadores; por omisión va al principio, para que los navegadores empiecen a reproducir antes.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s index first (the default).</source>
+        <translation>El índice del vídeo al principio (por omisión).</translation>
+    </message>
+    <message>
+        <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</source>
+        <translation>Un objeto JSON por fuente en la salida estándar al terminar: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
@@ -273,7 +292,7 @@
         <source>%n byte(s)</source>
         <translation>
             <numerusform>%n byte</numerusform>
-            <numerusform>%n bytes</numerusform>
+            <numerusform>%n&#xa0;bytes</numerusform>
         </translation>
     </message>
     <message>
@@ -352,7 +371,7 @@
     </message>
     <message>
         <source>%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...</source>
-        <translation>%1 no es un tamaño de imagen de este vídeo, que conserva su forma: %2 (100 %), %3 (50 %)…</translation>
+        <translation>%1 no es un tamaño de imagen de este vídeo, que conserva su forma: %2 (100&#xa0;%), %3 (50&#xa0;%)…</translation>
     </message>
     <message>
         <source>The frame size %1 holds no picture.</source>
@@ -522,7 +541,7 @@ En la carpeta %2: %3</translation>
     </message>
     <message>
         <source>Type a size of at least %1: %2 is less than 1 % of the video.</source>
-        <translation>Escriba un tamaño de al menos %1: %2 es menos del 1 % del vídeo.</translation>
+        <translation>Escriba un tamaño de al menos %1: %2 es menos del 1&#xa0;% del vídeo.</translation>
     </message>
     <message>
         <source>Captions</source>
@@ -542,7 +561,7 @@ En la carpeta %2: %3</translation>
     </message>
     <message>
         <source>The part from %1 to %2 is shorter than one frame (%3 s).</source>
-        <translation>La parte de %1 a %2 dura menos que un fotograma (%3 s).</translation>
+        <translation>La parte de %1 a %2 dura menos que un fotograma (%3&#xa0;s).</translation>
     </message>
     <message>
         <source>The AV1 version was no sharper than the H.264 one (SSIM %1 against %2), so the page offers the H.264 video alone.</source>
@@ -551,6 +570,40 @@ En la carpeta %2: %3</translation>
     <message>
         <source>The minimal page names one video without its codecs, so no AV1 version is made for it.</source>
         <translation>La página mínima nombra un solo vídeo sin sus códecs, así que no se crea una versión AV1 para ella.</translation>
+    </message>
+    <message>
+        <source>The web player %1 could not be copied from %2.</source>
+        <translation>No se pudo copiar el reproductor web %1 desde %2.</translation>
+    </message>
+    <message>
+        <source>The quality %1 was not written as segments.</source>
+        <translation>La calidad %1 no se escribió en segmentos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The video is shorter than %n seconds: it plays well enough as one file.</source>
+        <translation>
+            <numerusform>El vídeo dura menos de %n segundo: se reproduce bastante bien como un solo archivo.</numerusform>
+            <numerusform>El vídeo dura menos de %n segundos: se reproduce bastante bien como un solo archivo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The video needs less than %1 kb/s: it plays well enough as one file on slow connections.</source>
+        <translation>El vídeo necesita menos de %1 kb/s: se reproduce bastante bien como un solo archivo incluso en conexiones lentas.</translation>
+    </message>
+    <message>
+        <source>The frame is smaller than 320 x 180: there is no smaller quality worth making.</source>
+        <translation>La imagen es menor que 320 x 180: no vale la pena hacer una calidad más pequeña.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %n smaller qualities</source>
+        <translation>
+            <numerusform>Codificando %n calidad más pequeña</numerusform>
+            <numerusform>Codificando %n calidades más pequeñas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Writing the playlists</source>
+        <translation>Escribiendo las listas de reproducción</translation>
     </message>
 </context>
 <context>
@@ -614,6 +667,22 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
         <comment>the run and the time so far</comment>
         <translation>%1 · Transcurrido %2</translation>
     </message>
+    <message>
+        <source>The folder holds one quality only: %1</source>
+        <translation>La carpeta contiene una sola calidad: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n qualities for slow connections, %1 in all:</source>
+        <translation>
+            <numerusform>%n calidad para conexiones lentas, %1 en total:</numerusform>
+            <numerusform>%n calidades para conexiones lentas, %1 en total:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3, %4 Mb/s, %5</source>
+        <comment>a quality&apos;s name, width, height, average megabits per second and bytes</comment>
+        <translation>%1: %2 × %3, %4 Mbit/s, %5</translation>
+    </message>
 </context>
 <context>
     <name>HelpSheet</name>
@@ -673,12 +742,12 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     <message>
         <source>%1 – %2, %3 s</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s</translation>
+        <translation>%1 – %2, %3&#xa0;s</translation>
     </message>
     <message>
         <source>%1 – %2, %3 s (the whole video)</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s (todo el vídeo)</translation>
+        <translation>%1 – %2, %3&#xa0;s (todo el vídeo)</translation>
     </message>
     <message>
         <source>“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.</source>
@@ -690,7 +759,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     <message>
         <source>of %1 (%2 %)</source>
         <comment>beside a slider: the source&apos;s size or frame size, and the share chosen</comment>
-        <translation>de %1 (%2 %)</translation>
+        <translation>de %1 (%2&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -717,23 +786,23 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     </message>
     <message>
         <source>Type a size limit (8 MB, 750 kB) or pick a common one: the video is never larger</source>
-        <translation>Escriba un límite de tamaño (8 MB, 750 kB) o elija uno habitual: el vídeo nunca será mayor</translation>
+        <translation>Escriba un límite de tamaño (8&#xa0;MB, 750&#xa0;kB) o elija uno habitual: el vídeo nunca será mayor</translation>
     </message>
     <message>
         <source>10 MB</source>
-        <translation>10 MB</translation>
+        <translation>10&#xa0;MB</translation>
     </message>
     <message>
         <source>25 MB</source>
-        <translation>25 MB</translation>
+        <translation>25&#xa0;MB</translation>
     </message>
     <message>
         <source>50 MB</source>
-        <translation>50 MB</translation>
+        <translation>50&#xa0;MB</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation>100 MB</translation>
+        <translation>100&#xa0;MB</translation>
     </message>
     <message>
         <source>&amp;Poster frame</source>
@@ -1042,7 +1111,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     </message>
     <message>
         <source>“%1” is not a size: type one as 8 MB, 750 kB or 25MB.</source>
-        <translation>«%1» no es un tamaño: escriba uno como 8 MB, 750 kB o 25MB.</translation>
+        <translation>«%1» no es un tamaño: escriba uno como 8&#xa0;MB, 750&#xa0;kB o 25MB.</translation>
     </message>
     <message>
         <source>Poster frame at %1</source>
@@ -1132,11 +1201,11 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     </message>
     <message>
         <source>The sound brought to the loudness web players expect (-16 LUFS, peaks at most -1 dBTP), so that clips recorded at different levels sound alike on one page; a silent track is left alone</source>
-        <translation>El sonido se lleva a la sonoridad que esperan los reproductores web (-16 LUFS, picos de -1 dBTP como máximo), para que clips grabados a niveles distintos suenen igual en una página; una pista en silencio se deja como está</translation>
+        <translation>El sonido se lleva a la sonoridad que esperan los reproductores web (-16&#xa0;LUFS, picos de -1&#xa0;dBTP como máximo), para que clips grabados a niveles distintos suenen igual en una página; una pista en silencio se deja como está</translation>
     </message>
     <message>
         <source>Even loud&amp;ness for the web (-16 LUFS)</source>
-        <translation>Sonoridad &amp;uniforme para la web (-16 LUFS)</translation>
+        <translation>Sonoridad &amp;uniforme para la web (-16&#xa0;LUFS)</translation>
     </message>
     <message>
         <source>Only the video element, without a title, captions or a layout for phones: for pasting into a page of your own</source>
@@ -1145,6 +1214,14 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     <message>
         <source>Minimal &amp;page</source>
         <translation>&amp;Página mínima</translation>
+    </message>
+    <message>
+        <source>Smaller versions of the video beside it, between which the page switches as the visitor&apos;s connection allows, so that it plays without standing still on a slow link; the video itself stays for browsers without JavaScript</source>
+        <translation>Versiones más pequeñas del vídeo a su lado, entre las que la página cambia según lo que permita la conexión del visitante, para que se reproduzca sin pararse en una conexión lenta; el vídeo en sí queda para los navegadores sin JavaScript</translation>
+    </message>
+    <message>
+        <source>Several &amp;qualities for slow connections (adaptive streaming)</source>
+        <translation>Varias &amp;calidades para conexiones lentas (streaming adaptativo)</translation>
     </message>
 </context>
 <context>
@@ -1191,7 +1268,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     </message>
     <message>
         <source>The file is empty (0 bytes).</source>
-        <translation>El archivo está vacío (0 bytes).</translation>
+        <translation>El archivo está vacío (0&#xa0;bytes).</translation>
     </message>
     <message>
         <source>It cannot be read as a video: %1.</source>
@@ -1307,7 +1384,7 @@ No se pudo crear la versión AV1, así que la página ofrece solo el vídeo H.26
     <message>
         <source>%1, %2 %</source>
         <comment>a run&apos;s name and how far it is</comment>
-        <translation>%1, %2 %</translation>
+        <translation>%1, %2&#xa0;%</translation>
     </message>
     <message>
         <source>Done: %1 of %2</source>

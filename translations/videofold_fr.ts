@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Turns a video into a folder ready for the web: an H.264 video, a poster and a page that plays it.</source>
-        <translation>Transforme une vidéo en un dossier prêt pour le web : une vidéo H.264, une image d’affiche et une page qui la lit.</translation>
+        <translation>Transforme une vidéo en un dossier prêt pour le web&#x202f;: une vidéo H.264, une image d’affiche et une page qui la lit.</translation>
     </message>
     <message>
         <source>Media work by %1</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>%1 already exists; --replace replaces it.</source>
-        <translation>%1 existe déjà ; --replace le remplace.</translation>
+        <translation>%1 existe déjà&#x202f;; --replace le remplace.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
@@ -60,19 +60,19 @@
     </message>
     <message>
         <source>%1: %2 · video %3 of %4 · %5 · AV1 %6</source>
-        <translation>%1 : %2 · vidéo %3 sur %4 · %5 · AV1 %6</translation>
+        <translation>%1&#x202f;: %2 · vidéo %3 sur %4 · %5 · AV1 %6</translation>
     </message>
     <message>
         <source>%1: %2 · video %3 of %4 · %5 · no AV1 version: %6</source>
-        <translation>%1 : %2 · vidéo %3 sur %4 · %5 · pas de version AV1 : %6</translation>
+        <translation>%1&#x202f;: %2 · vidéo %3 sur %4 · %5 · pas de version AV1&#x202f;: %6</translation>
     </message>
     <message>
         <source>%1: %2 · video %3 of %4 · %5</source>
-        <translation>%1 : %2 · vidéo %3 sur %4 · %5</translation>
+        <translation>%1&#x202f;: %2 · vidéo %3 sur %4 · %5</translation>
     </message>
     <message>
         <source>Try &apos;%1&apos;.</source>
-        <translation>Essayez « %1 ».</translation>
+        <translation>Essayez «&#x202f;%1&#x202f;».</translation>
     </message>
     <message>
         <source>--av1 needs an encoder with SVT-AV1 (libsvtav1), which %1 lacks.</source>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <translation>Utilisation&#x202f;: %1</translation>
     </message>
     <message>
         <source>Without a command, opens the window (with a file or file:// URL, opens that video).</source>
@@ -92,11 +92,11 @@
     </message>
     <message>
         <source>Commands and options:</source>
-        <translation>Commandes et options :</translation>
+        <translation>Commandes et options&#x202f;:</translation>
     </message>
     <message>
         <source>Exports videos without a window; &apos;%1&apos; lists its options.</source>
-        <translation>Exporte des vidéos sans fenêtre ; « %1 » en liste les options.</translation>
+        <translation>Exporte des vidéos sans fenêtre&#x202f;; «&#x202f;%1&#x202f;» en liste les options.</translation>
     </message>
     <message>
         <source>Serves an exported folder on 127.0.0.1 and prints its page&apos;s address, until Ctrl+C.</source>
@@ -116,47 +116,43 @@
     </message>
     <message>
         <source>The folder to create; with several sources, the folder that gets one folder per source, named after it. Default: HTML5Video in the current folder, or the current folder itself.</source>
-        <translation>Le dossier à créer ; avec plusieurs sources, le dossier qui reçoit un dossier par source, portant son nom. Par défaut : HTML5Video dans le dossier courant, ou le dossier courant lui-même.</translation>
+        <translation>Le dossier à créer&#x202f;; avec plusieurs sources, le dossier qui reçoit un dossier par source, portant son nom. Par défaut&#x202f;: HTML5Video dans le dossier courant, ou le dossier courant lui-même.</translation>
     </message>
     <message>
         <source>The video&apos;s frame size: a share of the source&apos;s (50%) or one the frame-size slider reaches (1280x720). Default: 100%.</source>
-        <translation>La taille d’image de la vidéo : une part de celle de la source (50%) ou une taille que le curseur de taille d’image atteint (1280x720). Par défaut : 100%.</translation>
+        <translation>La taille d’image de la vidéo&#x202f;: une part de celle de la source (50%) ou une taille que le curseur de taille d’image atteint (1280x720). Par défaut&#x202f;: 100%.</translation>
     </message>
     <message>
         <source>The video&apos;s size: a share of the source file&apos;s (50%) or a limit in bytes, never exceeded (8MB, 750kB, 1.5GB, 8000000; units of 1000). Default: 100%.</source>
-        <translation>La taille de la vidéo : une part de celle du fichier source (50%) ou une limite en octets, jamais dépassée (8MB, 750kB, 1.5GB, 8000000 ; unités de 1000). Par défaut : 100%.</translation>
+        <translation>La taille de la vidéo&#x202f;: une part de celle du fichier source (50%) ou une limite en octets, jamais dépassée (8MB, 750kB, 1.5GB, 8000000&#x202f;; unités de 1000). Par défaut&#x202f;: 100%.</translation>
     </message>
     <message>
         <source>The poster&apos;s frame: a share of the duration (40%) or a time (1:02.5). Default: the middle.</source>
-        <translation>L’image d’affiche : une part de la durée (40%) ou un instant (1:02.5). Par défaut : le milieu.</translation>
+        <translation>L’image d’affiche&#x202f;: une part de la durée (40%) ou un instant (1:02.5). Par défaut&#x202f;: le milieu.</translation>
     </message>
     <message>
         <source>Where the published clip starts: a share of the duration (10%) or a time (0:05.2). Default: the video&apos;s start.</source>
-        <translation>Où commence l’extrait publié : une part de la durée (10%) ou un instant (0:05.2). Par défaut : le début de la vidéo.</translation>
+        <translation>Où commence l’extrait publié&#x202f;: une part de la durée (10%) ou un instant (0:05.2). Par défaut&#x202f;: le début de la vidéo.</translation>
     </message>
     <message>
         <source>Where it ends, as --start. Default: the video&apos;s end. The target size and --poster&apos;s share follow the kept part.</source>
-        <translation>Où il se termine, comme pour --start. Par défaut : la fin de la vidéo. La taille visée et la part de --poster suivent la partie gardée.</translation>
+        <translation>Où il se termine, comme pour --start. Par défaut&#x202f;: la fin de la vidéo. La taille visée et la part de --poster suivent la partie gardée.</translation>
     </message>
     <message>
         <source>One encoder run, about a third faster; the size can be well off.</source>
-        <translation>Un seul passage de l’encodeur, environ un tiers plus rapide ; la taille peut s’écarter nettement.</translation>
+        <translation>Un seul passage de l’encodeur, environ un tiers plus rapide&#x202f;; la taille peut s’écarter nettement.</translation>
     </message>
     <message>
         <source>An AV1 version too (html5video-av1.mp4, same size limit), which the page offers first to the browsers that play it; the H.264 file stays the fallback.</source>
-        <translation>Une version AV1 en plus (html5video-av1.mp4, même limite de taille), que la page propose d’abord aux navigateurs qui la lisent ; le fichier H.264 reste la solution de repli.</translation>
+        <translation>Une version AV1 en plus (html5video-av1.mp4, même limite de taille), que la page propose d’abord aux navigateurs qui la lisent&#x202f;; le fichier H.264 reste la solution de repli.</translation>
     </message>
     <message>
         <source>Even loudness for the web: the sound at -16 LUFS with peaks at most -1 dBTP; a silent track is left alone.</source>
-        <translation>Sonie homogène pour le web : le son à -16 LUFS avec des crêtes d’au plus -1 dBTP ; une piste silencieuse reste telle quelle.</translation>
+        <translation>Sonie homogène pour le web&#x202f;: le son à -16&#xa0;LUFS avec des crêtes d’au plus -1&#xa0;dBTP&#x202f;; une piste silencieuse reste telle quelle.</translation>
     </message>
     <message>
         <source>Just the video element in a bare page, without captions.</source>
         <translation>Seulement l’élément vidéo dans une page dépouillée, sans sous-titres.</translation>
-    </message>
-    <message>
-        <source>The video&apos;s index first, so that browsers start playing sooner.</source>
-        <translation>L’index de la vidéo en premier, pour que les navigateurs commencent la lecture plus tôt.</translation>
     </message>
     <message>
         <source>The video starts by itself (and is muted, as browsers require).</source>
@@ -176,15 +172,11 @@
     </message>
     <message>
         <source>Replaces an existing folder; without it, one is left untouched and the source fails.</source>
-        <translation>Remplace un dossier existant ; sans cette option, il reste intact et la source échoue.</translation>
+        <translation>Remplace un dossier existant&#x202f;; sans cette option, il reste intact et la source échoue.</translation>
     </message>
     <message>
         <source>No progress and no summary; errors only.</source>
-        <translation>Ni progression ni résumé ; seulement les erreurs.</translation>
-    </message>
-    <message>
-        <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</source>
-        <translation>Un objet JSON par source sur la sortie standard à la fin : source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), seconds.</translation>
+        <translation>Ni progression ni résumé&#x202f;; seulement les erreurs.</translation>
     </message>
     <message>
         <source>The diagnostic lines, such as the encoder&apos;s arguments, on standard error.</source>
@@ -192,19 +184,19 @@
     </message>
     <message>
         <source>Exit status: 0 when every source was exported; 1 when any was refused or failed (the others still run); 2 for a usage error, before anything is written; 130 after Ctrl+C, 143 after SIGTERM and 129 after SIGHUP, which stop the running export, remove its folder and skip the rest.</source>
-        <translation>Code de sortie : 0 si chaque source a été exportée ; 1 si l’une a été refusée ou a échoué (les autres continuent) ; 2 pour une erreur d’utilisation, avant toute écriture ; 130 après Ctrl+C, 143 après SIGTERM et 129 après SIGHUP, qui arrêtent l’export en cours, suppriment son dossier et sautent le reste.</translation>
+        <translation>Code de sortie&#x202f;: 0 si chaque source a été exportée&#x202f;; 1 si l’une a été refusée ou a échoué (les autres continuent)&#x202f;; 2 pour une erreur d’utilisation, avant toute écriture&#x202f;; 130 après Ctrl+C, 143 après SIGTERM et 129 après SIGHUP, qui arrêtent l’export en cours, suppriment son dossier et sautent le reste.</translation>
     </message>
     <message>
         <source>--%1 takes %2, not &apos;%3&apos;.</source>
-        <translation>--%1 attend %2, pas « %3 ».</translation>
+        <translation>--%1 attend %2, pas «&#x202f;%3&#x202f;».</translation>
     </message>
     <message>
         <source>Turns each video into a folder ready for a web site: html5video.mp4 (H.264), poster.jpg and html5Video.html.</source>
-        <translation>Transforme chaque vidéo en un dossier prêt pour un site web : html5video.mp4 (H.264), poster.jpg et html5Video.html.</translation>
+        <translation>Transforme chaque vidéo en un dossier prêt pour un site web&#x202f;: html5video.mp4 (H.264), poster.jpg et html5Video.html.</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation>Options :</translation>
+        <translation>Options&#x202f;:</translation>
     </message>
     <message>
         <source>a share such as 50% or a size such as 1280x720</source>
@@ -228,19 +220,19 @@
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed · about %5 left</source>
-        <translation>%1 · %2 · %3 % · écoulé : %4 · reste environ %5</translation>
+        <translation>%1 · %2 · %3&#x202f;% · écoulé&#x202f;: %4 · reste environ %5</translation>
     </message>
     <message>
         <source>%1 · %2 · %3 % · %4 elapsed</source>
-        <translation>%1 · %2 · %3 % · écoulé : %4</translation>
+        <translation>%1 · %2 · %3&#x202f;% · écoulé&#x202f;: %4</translation>
     </message>
     <message>
         <source>Serves an exported folder on 127.0.0.1, as a web site would, and prints its page&apos;s address; Ctrl+C stops it.</source>
-        <translation>Sert un dossier exporté sur 127.0.0.1, comme le ferait un site web, et affiche l’adresse de sa page ; Ctrl+C l’arrête.</translation>
+        <translation>Sert un dossier exporté sur 127.0.0.1, comme le ferait un site web, et affiche l’adresse de sa page&#x202f;; Ctrl+C l’arrête.</translation>
     </message>
     <message>
         <source>The port to listen on (default: one the system picks).</source>
-        <translation>Le port d’écoute (par défaut : un port choisi par le système).</translation>
+        <translation>Le port d’écoute (par défaut&#x202f;: un port choisi par le système).</translation>
     </message>
     <message>
         <source>Opens the page in the browser.</source>
@@ -266,14 +258,41 @@
         <source>no browser could be opened (xdg-open).</source>
         <translation>aucun navigateur n’a pu être ouvert (xdg-open).</translation>
     </message>
+    <message numerus="yes">
+        <source>%n qualities, folder %1</source>
+        <translation>
+            <numerusform>%n qualité, dossier %1</numerusform>
+            <numerusform>%n qualités, dossier %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>one quality: %1</source>
+        <translation>une seule qualité&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Several qualities for slow connections (adaptive streaming): an hls folder with smaller qualities and their playlists, which the page plays by the quality the link allows; html5video.mp4 stays the top quality and the fallback.</source>
+        <translation>Plusieurs qualités pour les connexions lentes (streaming adaptatif)&#x202f;: un dossier hls avec des qualités plus petites et leurs listes de lecture, que la page lit selon la qualité que permet la connexion&#x202f;; html5video.mp4 reste la meilleure qualité et la solution de repli.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s index at its end, as encoders write it; by default it comes first, so that browsers start playing sooner.</source>
+        <translation>L’index de la vidéo à la fin, comme l’écrivent les encodeurs&#x202f;; par défaut il vient en premier, pour que les navigateurs commencent la lecture plus tôt.</translation>
+    </message>
+    <message>
+        <source>The video&apos;s index first (the default).</source>
+        <translation>L’index de la vidéo en premier (par défaut).</translation>
+    </message>
+    <message>
+        <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</source>
+        <translation>Un objet JSON par source sur la sortie standard à la fin&#x202f;: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
     <message numerus="yes">
         <source>%n byte(s)</source>
         <translation>
-            <numerusform>%n octet</numerusform>
-            <numerusform>%n octets</numerusform>
+            <numerusform>%n&#xa0;octet</numerusform>
+            <numerusform>%n&#xa0;octets</numerusform>
         </translation>
     </message>
     <message>
@@ -310,25 +329,25 @@
     <name>Export</name>
     <message>
         <source>The video&apos;s duration is unknown, so no rate could be given to the AV1 encoder.</source>
-        <translation>La durée de la vidéo est inconnue : aucun débit n’a pu être donné à l’encodeur AV1.</translation>
+        <translation>La durée de la vidéo est inconnue&#x202f;: aucun débit n’a pu être donné à l’encodeur AV1.</translation>
     </message>
     <message>
         <source>SVT-AV1 makes no video smaller than %1 x %1 pixels; this one is %2.</source>
-        <translation>SVT-AV1 ne produit aucune vidéo plus petite que %1 x %1 pixels ; celle-ci fait %2.</translation>
+        <translation>SVT-AV1 ne produit aucune vidéo plus petite que %1 x %1 pixels&#x202f;; celle-ci fait %2.</translation>
     </message>
     <message>
         <source>The AV1 encoder stopped.</source>
-        <translation>L’encodeur AV1 s’est arrêté.</translation>
+        <translation>L’encodeur AV1&#xa0;s’est arrêté.</translation>
     </message>
     <message>
         <source>The AV1 encoder stopped:
 %1</source>
-        <translation>L’encodeur AV1 s’est arrêté :
+        <translation>L’encodeur AV1&#xa0;s’est arrêté&#x202f;:
 %1</translation>
     </message>
     <message>
         <source>The AV1 version could not be made as small as %1: it came to %2.</source>
-        <translation>La version AV1 n’a pas pu être réduite à %1 : elle a atteint %2.</translation>
+        <translation>La version AV1 n’a pas pu être réduite à %1&#x202f;: elle a atteint %2.</translation>
     </message>
     <message>
         <source>AV1 version</source>
@@ -352,7 +371,7 @@
     </message>
     <message>
         <source>%1 is not a frame size of this video, which keeps its shape: %2 (100 %), %3 (50 %) ...</source>
-        <translation>%1 n’est pas une taille d’image de cette vidéo, qui garde ses proportions : %2 (100 %), %3 (50 %)…</translation>
+        <translation>%1 n’est pas une taille d’image de cette vidéo, qui garde ses proportions&#x202f;: %2 (100&#x202f;%), %3 (50&#x202f;%)…</translation>
     </message>
     <message>
         <source>The frame size %1 holds no picture.</source>
@@ -408,19 +427,19 @@
     </message>
     <message>
         <source>“%1” is no longer there: it was moved, renamed or deleted after it was opened.</source>
-        <translation>« %1 » n’est plus là : le fichier a été déplacé, renommé ou supprimé après son ouverture.</translation>
+        <translation>«&#x202f;%1&#x202f;» n’est plus là&#x202f;: le fichier a été déplacé, renommé ou supprimé après son ouverture.</translation>
     </message>
     <message>
         <source>“%1” can no longer be read: %2.</source>
-        <translation>« %1 » ne peut plus être lu : %2.</translation>
+        <translation>«&#x202f;%1&#x202f;» ne peut plus être lu&#x202f;: %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created in %2: %3.</source>
-        <translation>Impossible de créer le dossier %1 dans %2 : %3.</translation>
+        <translation>Impossible de créer le dossier %1 dans %2&#x202f;: %3.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written: %2.</source>
-        <translation>Impossible d’écrire dans le dossier %1 : %2.</translation>
+        <translation>Impossible d’écrire dans le dossier %1&#x202f;: %2.</translation>
     </message>
     <message>
         <source>The disk holding %1 has %2 free, and this export needs about %3. Free some space, or choose a smaller size or a folder on another disk.</source>
@@ -428,35 +447,35 @@
     </message>
     <message>
         <source>The encoder (FFmpeg&apos;s ffmpeg, as &quot;creator&quot;) was not found in %1.</source>
-        <translation>L’encodeur (ffmpeg de FFmpeg, sous le nom « creator ») est introuvable dans %1.</translation>
+        <translation>L’encodeur (ffmpeg de FFmpeg, sous le nom «&#x202f;creator&#x202f;») est introuvable dans %1.</translation>
     </message>
     <message>
         <source>The video could not be made as small as %1: it came to %2. The sound and the container alone take %3.</source>
-        <translation>La vidéo n’a pas pu être réduite à %1 : elle a atteint %2. Le son et le conteneur occupent à eux seuls %3.</translation>
+        <translation>La vidéo n’a pas pu être réduite à %1&#x202f;: elle a atteint %2. Le son et le conteneur occupent à eux seuls %3.</translation>
     </message>
     <message>
         <source>The video could not be made as small as %1: it came to %2.</source>
-        <translation>La vidéo n’a pas pu être réduite à %1 : elle a atteint %2.</translation>
+        <translation>La vidéo n’a pas pu être réduite à %1&#x202f;: elle a atteint %2.</translation>
     </message>
     <message>
         <source>“%1” could no longer be read while it was exported.</source>
-        <translation>« %1 » n’a plus pu être lu pendant l’export.</translation>
+        <translation>«&#x202f;%1&#x202f;» n’a plus pu être lu pendant l’export.</translation>
     </message>
     <message>
         <source>“%1” was moved, renamed or deleted while it was exported.</source>
-        <translation>« %1 » a été déplacé, renommé ou supprimé pendant l’export.</translation>
+        <translation>«&#x202f;%1&#x202f;» a été déplacé, renommé ou supprimé pendant l’export.</translation>
     </message>
     <message>
         <source>The disk is full: %1 free, and this export needs about %2. Free some space, or choose a smaller size or a folder on another disk.</source>
-        <translation>Le disque est plein : %1 de libre, et cet export a besoin d’environ %2. Libérez de l’espace, ou choisissez une taille plus petite ou un dossier sur un autre disque.</translation>
+        <translation>Le disque est plein&#x202f;: %1 de libre, et cet export a besoin d’environ %2. Libérez de l’espace, ou choisissez une taille plus petite ou un dossier sur un autre disque.</translation>
     </message>
     <message>
         <source>“%1” cannot be read past %2 of its %3: the file is cut short, as an unfinished copy or download is. A complete copy of it will export.</source>
-        <translation>« %1 » ne peut être lu au-delà de %2 sur %3 : le fichier est tronqué, comme une copie ou un téléchargement inachevé. Une copie complète pourra être exportée.</translation>
+        <translation>«&#x202f;%1&#x202f;» ne peut être lu au-delà de %2 sur %3&#x202f;: le fichier est tronqué, comme une copie ou un téléchargement inachevé. Une copie complète pourra être exportée.</translation>
     </message>
     <message>
         <source>%1 (%2) is incomplete: no player can open it.</source>
-        <translation>%1 (%2) est incomplet : aucun lecteur ne peut l’ouvrir.</translation>
+        <translation>%1 (%2) est incomplet&#x202f;: aucun lecteur ne peut l’ouvrir.</translation>
     </message>
     <message>
         <source>%1 holds only the first %2.</source>
@@ -464,7 +483,7 @@
     </message>
     <message>
         <source>Missing: %1.</source>
-        <translation>Manquant : %1.</translation>
+        <translation>Manquant&#x202f;: %1.</translation>
     </message>
     <message>
         <source>%1
@@ -472,7 +491,7 @@
 In the folder %2: %3</source>
         <translation>%1
 
-Dans le dossier %2 : %3</translation>
+Dans le dossier %2&#x202f;: %3</translation>
     </message>
     <message>
         <source>The encoder stopped before the video was complete.</source>
@@ -481,7 +500,7 @@ Dans le dossier %2 : %3</translation>
     <message>
         <source>The encoder stopped:
 %1</source>
-        <translation>L’encodeur s’est arrêté :
+        <translation>L’encodeur s’est arrêté&#x202f;:
 %1</translation>
     </message>
     <message>
@@ -502,7 +521,7 @@ Dans le dossier %2 : %3</translation>
     </message>
     <message>
         <source>The folder holds files the export did not write: %1</source>
-        <translation>Le dossier contient des fichiers que l’export n’a pas écrits : %1</translation>
+        <translation>Le dossier contient des fichiers que l’export n’a pas écrits&#x202f;: %1</translation>
     </message>
     <message>
         <source>The video written cannot be played.</source>
@@ -514,15 +533,15 @@ Dans le dossier %2 : %3</translation>
     </message>
     <message>
         <source>“%1” holds your home folder and can&apos;t be replaced.</source>
-        <translation>« %1 » contient votre dossier personnel et ne peut pas être remplacé.</translation>
+        <translation>«&#x202f;%1&#x202f;» contient votre dossier personnel et ne peut pas être remplacé.</translation>
     </message>
     <message>
         <source>“%1” holds the video you are converting and can&apos;t be replaced.</source>
-        <translation>« %1 » contient la vidéo que vous convertissez et ne peut pas être remplacé.</translation>
+        <translation>«&#x202f;%1&#x202f;» contient la vidéo que vous convertissez et ne peut pas être remplacé.</translation>
     </message>
     <message>
         <source>Type a size of at least %1: %2 is less than 1 % of the video.</source>
-        <translation>Saisissez une taille d’au moins %1 : %2 représente moins de 1 % de la vidéo.</translation>
+        <translation>Saisissez une taille d’au moins %1&#x202f;: %2 représente moins de 1&#x202f;% de la vidéo.</translation>
     </message>
     <message>
         <source>Captions</source>
@@ -530,7 +549,7 @@ Dans le dossier %2 : %3</translation>
     </message>
     <message>
         <source>“%1” is no longer the folder made for this export and was left alone.</source>
-        <translation>« %1 » n’est plus le dossier créé pour cet export et a été laissé tel quel.</translation>
+        <translation>«&#x202f;%1&#x202f;» n’est plus le dossier créé pour cet export et a été laissé tel quel.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
@@ -542,15 +561,49 @@ Dans le dossier %2 : %3</translation>
     </message>
     <message>
         <source>The part from %1 to %2 is shorter than one frame (%3 s).</source>
-        <translation>La partie de %1 à %2 est plus courte qu’une image (%3 s).</translation>
+        <translation>La partie de %1 à %2 est plus courte qu’une image (%3&#xa0;s).</translation>
     </message>
     <message>
         <source>The AV1 version was no sharper than the H.264 one (SSIM %1 against %2), so the page offers the H.264 video alone.</source>
-        <translation>La version AV1 n’était pas plus nette que la version H.264 (SSIM %1 contre %2) : la page ne propose donc que la vidéo H.264.</translation>
+        <translation>La version AV1 n’était pas plus nette que la version H.264 (SSIM %1 contre %2)&#x202f;: la page ne propose donc que la vidéo H.264.</translation>
     </message>
     <message>
         <source>The minimal page names one video without its codecs, so no AV1 version is made for it.</source>
-        <translation>La page minimale nomme une seule vidéo sans ses codecs : aucune version AV1 n’est donc créée pour elle.</translation>
+        <translation>La page minimale nomme une seule vidéo sans ses codecs&#x202f;: aucune version AV1 n’est donc créée pour elle.</translation>
+    </message>
+    <message>
+        <source>The web player %1 could not be copied from %2.</source>
+        <translation>Le lecteur web %1 n’a pas pu être copié depuis %2.</translation>
+    </message>
+    <message>
+        <source>The quality %1 was not written as segments.</source>
+        <translation>La qualité %1 n’a pas été écrite en segments.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The video is shorter than %n seconds: it plays well enough as one file.</source>
+        <translation>
+            <numerusform>La vidéo dure moins de %n seconde&#x202f;: elle se lit assez bien en un seul fichier.</numerusform>
+            <numerusform>La vidéo dure moins de %n secondes&#x202f;: elle se lit assez bien en un seul fichier.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The video needs less than %1 kb/s: it plays well enough as one file on slow connections.</source>
+        <translation>La vidéo demande moins de %1 kb/s&#x202f;: elle se lit assez bien en un seul fichier, même sur une connexion lente.</translation>
+    </message>
+    <message>
+        <source>The frame is smaller than 320 x 180: there is no smaller quality worth making.</source>
+        <translation>L’image est plus petite que 320 x 180&#x202f;: aucune qualité plus petite ne vaut la peine.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %n smaller qualities</source>
+        <translation>
+            <numerusform>Encodage de %n qualité plus petite</numerusform>
+            <numerusform>Encodage de %n qualités plus petites</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Writing the playlists</source>
+        <translation>Écriture des listes de lecture</translation>
     </message>
 </context>
 <context>
@@ -569,15 +622,15 @@ Dans le dossier %2 : %3</translation>
     </message>
     <message>
         <source>Oops! Something went wrong!</source>
-        <translation>Oups ! Quelque chose s’est mal passé !</translation>
+        <translation>Oups&#x202f;! Quelque chose s’est mal passé&#x202f;!</translation>
     </message>
     <message>
         <source>Contact: %1</source>
-        <translation>Contact : %1</translation>
+        <translation>Contact&#x202f;: %1</translation>
     </message>
     <message>
         <source>HTML5 Video created Successfully!</source>
-        <translation>La vidéo HTML5 a bien été créée !</translation>
+        <translation>La vidéo HTML5 a bien été créée&#x202f;!</translation>
     </message>
     <message>
         <source>%1
@@ -594,7 +647,7 @@ Dans le dossier %2 : %3</translation>
 The AV1 version could not be made, so the page offers the H.264 video alone. %2</source>
         <translation>%1
 
-La version AV1 n’a pas pu être créée : la page ne propose donc que la vidéo H.264. %2</translation>
+La version AV1 n’a pas pu être créée&#x202f;: la page ne propose donc que la vidéo H.264. %2</translation>
     </message>
     <message>
         <source>Open in Browser</source>
@@ -607,12 +660,28 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message>
         <source>%1 · Elapsed %2, about %3 left</source>
         <comment>the run, the time so far, the time left</comment>
-        <translation>%1 · écoulé : %2, reste environ %3</translation>
+        <translation>%1 · écoulé&#x202f;: %2, reste environ %3</translation>
     </message>
     <message>
         <source>%1 · Elapsed %2</source>
         <comment>the run and the time so far</comment>
-        <translation>%1 · écoulé : %2</translation>
+        <translation>%1 · écoulé&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>The folder holds one quality only: %1</source>
+        <translation>Le dossier ne contient qu’une qualité&#x202f;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n qualities for slow connections, %1 in all:</source>
+        <translation>
+            <numerusform>%n qualité pour les connexions lentes, %1 en tout&#x202f;:</numerusform>
+            <numerusform>%n qualités pour les connexions lentes, %1 en tout&#x202f;:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2 × %3, %4 Mb/s, %5</source>
+        <comment>a quality&apos;s name, width, height, average megabits per second and bytes</comment>
+        <translation>%1&#x202f;: %2 × %3, %4 Mbit/s, %5</translation>
     </message>
 </context>
 <context>
@@ -673,16 +742,16 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message>
         <source>%1 – %2, %3 s</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s</translation>
+        <translation>%1 – %2, %3&#xa0;s</translation>
     </message>
     <message>
         <source>%1 – %2, %3 s (the whole video)</source>
         <comment>the kept part&apos;s start, end and length</comment>
-        <translation>%1 – %2, %3 s (toute la vidéo)</translation>
+        <translation>%1 – %2, %3&#xa0;s (toute la vidéo)</translation>
     </message>
     <message>
         <source>“%1” is not a time: type one as 0:05.2 or 12.5, or a share as 10%.</source>
-        <translation>« %1 » n’est pas un instant : saisissez-en un comme 0:05,2 ou 12,5, ou une part comme 10%.</translation>
+        <translation>«&#x202f;%1&#x202f;» n’est pas un instant&#x202f;: saisissez-en un comme 0:05,2 ou 12,5, ou une part comme 10%.</translation>
     </message>
 </context>
 <context>
@@ -690,7 +759,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message>
         <source>of %1 (%2 %)</source>
         <comment>beside a slider: the source&apos;s size or frame size, and the share chosen</comment>
-        <translation>de %1 (%2 %)</translation>
+        <translation>de %1 (%2&#x202f;%)</translation>
     </message>
 </context>
 <context>
@@ -717,23 +786,23 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>Type a size limit (8 MB, 750 kB) or pick a common one: the video is never larger</source>
-        <translation>Saisissez une limite de taille (8 Mo, 750 ko) ou choisissez-en une courante : la vidéo ne la dépasse jamais</translation>
+        <translation>Saisissez une limite de taille (8&#xa0;Mo, 750&#xa0;ko) ou choisissez-en une courante&#x202f;: la vidéo ne la dépasse jamais</translation>
     </message>
     <message>
         <source>10 MB</source>
-        <translation>10 Mo</translation>
+        <translation>10&#xa0;Mo</translation>
     </message>
     <message>
         <source>25 MB</source>
-        <translation>25 Mo</translation>
+        <translation>25&#xa0;Mo</translation>
     </message>
     <message>
         <source>50 MB</source>
-        <translation>50 Mo</translation>
+        <translation>50&#xa0;Mo</translation>
     </message>
     <message>
         <source>100 MB</source>
-        <translation>100 Mo</translation>
+        <translation>100&#xa0;Mo</translation>
     </message>
     <message>
         <source>&amp;Poster frame</source>
@@ -745,7 +814,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>Where the published clip starts; drag to see the frame</source>
-        <translation>Où commence l’extrait publié ; faites glisser pour voir l’image</translation>
+        <translation>Où commence l’extrait publié&#x202f;; faites glisser pour voir l’image</translation>
     </message>
     <message>
         <source>The start as a time (0:05.2) or a share of the video (10%)</source>
@@ -765,7 +834,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>Where the published clip ends; drag to see the frame</source>
-        <translation>Où se termine l’extrait publié ; faites glisser pour voir l’image</translation>
+        <translation>Où se termine l’extrait publié&#x202f;; faites glisser pour voir l’image</translation>
     </message>
     <message>
         <source>The end as a time (0:42.0) or a share of the video (90%)</source>
@@ -1020,7 +1089,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message>
         <source>%1: %2</source>
         <comment>the picture&apos;s shape and its size: Wide: 1920x1080 (1080p)</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#x202f;: %2</translation>
     </message>
 </context>
 <context>
@@ -1031,7 +1100,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>Contact: %1</source>
-        <translation>Contact : %1</translation>
+        <translation>Contact&#x202f;: %1</translation>
     </message>
 </context>
 <context>
@@ -1042,7 +1111,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>“%1” is not a size: type one as 8 MB, 750 kB or 25MB.</source>
-        <translation>« %1 » n’est pas une taille : saisissez-en une comme 8 Mo, 750 ko ou 25Mo.</translation>
+        <translation>«&#x202f;%1&#x202f;» n’est pas une taille&#x202f;: saisissez-en une comme 8&#xa0;Mo, 750&#xa0;ko ou 25Mo.</translation>
     </message>
     <message>
         <source>Poster frame at %1</source>
@@ -1061,7 +1130,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>Named:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#x202f;:</translation>
     </message>
     <message>
         <source>Replace</source>
@@ -1069,7 +1138,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>“%1” already exists. Do you want to replace it?</source>
-        <translation>« %1 » existe déjà. Voulez-vous le remplacer ?</translation>
+        <translation>«&#x202f;%1&#x202f;» existe déjà. Voulez-vous le remplacer&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -1080,7 +1149,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>The web page&apos;s video player:</source>
-        <translation>Le lecteur vidéo de la page web :</translation>
+        <translation>Le lecteur vidéo de la page web&#x202f;:</translation>
     </message>
     <message>
         <source>Show playback c&amp;ontrols</source>
@@ -1112,11 +1181,11 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>The export:</source>
-        <translation>L’export :</translation>
+        <translation>L’export&#x202f;:</translation>
     </message>
     <message>
         <source>One run of the encoder instead of two: about a third faster, but the video can end up well above or below the target size</source>
-        <translation>Un passage de l’encodeur au lieu de deux : environ un tiers plus rapide, mais la vidéo peut finir bien au-dessus ou en dessous de la taille visée</translation>
+        <translation>Un passage de l’encodeur au lieu de deux&#x202f;: environ un tiers plus rapide, mais la vidéo peut finir bien au-dessus ou en dessous de la taille visée</translation>
     </message>
     <message>
         <source>&amp;Faster export (approximate size)</source>
@@ -1124,7 +1193,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>A second video in AV1, a sharper picture for the same size, which the page offers first to the browsers that play it; the H.264 video stays for all others. The export takes about twice as long.</source>
-        <translation>Une seconde vidéo en AV1, une image plus nette pour la même taille, que la page propose d’abord aux navigateurs qui la lisent ; la vidéo H.264 reste pour tous les autres. L’export prend environ deux fois plus de temps.</translation>
+        <translation>Une seconde vidéo en AV1, une image plus nette pour la même taille, que la page propose d’abord aux navigateurs qui la lisent&#x202f;; la vidéo H.264 reste pour tous les autres. L’export prend environ deux fois plus de temps.</translation>
     </message>
     <message>
         <source>A&amp;V1 version for modern browsers</source>
@@ -1132,34 +1201,42 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>The sound brought to the loudness web players expect (-16 LUFS, peaks at most -1 dBTP), so that clips recorded at different levels sound alike on one page; a silent track is left alone</source>
-        <translation>Le son est amené à la sonie attendue par les lecteurs web (-16 LUFS, crêtes d’au plus -1 dBTP), pour que des clips enregistrés à des niveaux différents sonnent pareil sur une page ; une piste silencieuse reste telle quelle</translation>
+        <translation>Le son est amené à la sonie attendue par les lecteurs web (-16&#xa0;LUFS, crêtes d’au plus -1&#xa0;dBTP), pour que des clips enregistrés à des niveaux différents sonnent pareil sur une page&#x202f;; une piste silencieuse reste telle quelle</translation>
     </message>
     <message>
         <source>Even loud&amp;ness for the web (-16 LUFS)</source>
-        <translation>Sonie &amp;homogène pour le web (-16 LUFS)</translation>
+        <translation>Sonie &amp;homogène pour le web (-16&#xa0;LUFS)</translation>
     </message>
     <message>
         <source>Only the video element, without a title, captions or a layout for phones: for pasting into a page of your own</source>
-        <translation>Seulement l’élément vidéo, sans titre, sous-titres ni mise en page pour téléphones : à coller dans une page à vous</translation>
+        <translation>Seulement l’élément vidéo, sans titre, sous-titres ni mise en page pour téléphones&#x202f;: à coller dans une page à vous</translation>
     </message>
     <message>
         <source>Minimal &amp;page</source>
         <translation>Page &amp;minimale</translation>
+    </message>
+    <message>
+        <source>Smaller versions of the video beside it, between which the page switches as the visitor&apos;s connection allows, so that it plays without standing still on a slow link; the video itself stays for browsers without JavaScript</source>
+        <translation>Des versions plus petites de la vidéo à côté d’elle, entre lesquelles la page bascule selon ce que permet la connexion du visiteur, pour une lecture sans arrêt même sur une connexion lente&#x202f;; la vidéo elle-même reste pour les navigateurs sans JavaScript</translation>
+    </message>
+    <message>
+        <source>Several &amp;qualities for slow connections (adaptive streaming)</source>
+        <translation>Plusieurs &amp;qualités pour les connexions lentes (streaming adaptatif)</translation>
     </message>
 </context>
 <context>
     <name>Probe</name>
     <message>
         <source>App does not support opening of &apos;.vob&apos; files</source>
-        <translation>L’application ne peut pas ouvrir les fichiers « .vob »</translation>
+        <translation>L’application ne peut pas ouvrir les fichiers «&#x202f;.vob&#x202f;»</translation>
     </message>
     <message>
         <source>App does not support opening of &apos;.hevc&apos; files for now.</source>
-        <translation>L’application ne peut pas ouvrir les fichiers « .hevc » pour le moment.</translation>
+        <translation>L’application ne peut pas ouvrir les fichiers «&#x202f;.hevc&#x202f;» pour le moment.</translation>
     </message>
     <message>
         <source>Seems to be an unsupported file. Does the video play in VLC Player?</source>
-        <translation>Ce fichier ne semble pas pris en charge. La vidéo se lit-elle dans VLC ?</translation>
+        <translation>Ce fichier ne semble pas pris en charge. La vidéo se lit-elle dans VLC&#x202f;?</translation>
     </message>
     <message>
         <source>Unknown File Size</source>
@@ -1167,35 +1244,35 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>Could not read the movie information: malformed binary property list</source>
-        <translation>Impossible de lire les informations du film : liste de propriétés binaire mal formée</translation>
+        <translation>Impossible de lire les informations du film&#x202f;: liste de propriétés binaire mal formée</translation>
     </message>
     <message>
         <source>Could not read the movie information: not a valid XML or binary property list</source>
-        <translation>Impossible de lire les informations du film : ni une liste de propriétés XML ni une liste binaire valide</translation>
+        <translation>Impossible de lire les informations du film&#x202f;: ni une liste de propriétés XML ni une liste binaire valide</translation>
     </message>
     <message>
         <source>Could not read the movie information: a NUL character in XML</source>
-        <translation>Impossible de lire les informations du film : un caractère NUL dans le XML</translation>
+        <translation>Impossible de lire les informations du film&#x202f;: un caractère NUL dans le XML</translation>
     </message>
     <message>
         <source>Its first bytes: %1 (“%2”).</source>
-        <translation>Ses premiers octets : %1 («  %2  »).</translation>
+        <translation>Ses premiers octets&#x202f;: %1 («&#x202f;&#x202f;%2&#x202f;&#x202f;»).</translation>
     </message>
     <message>
         <source>The file is no longer there: it was moved, renamed or deleted.</source>
-        <translation>Le fichier n’est plus là : il a été déplacé, renommé ou supprimé.</translation>
+        <translation>Le fichier n’est plus là&#x202f;: il a été déplacé, renommé ou supprimé.</translation>
     </message>
     <message>
         <source>The file cannot be read: %1.</source>
-        <translation>Le fichier ne peut pas être lu : %1.</translation>
+        <translation>Le fichier ne peut pas être lu&#x202f;: %1.</translation>
     </message>
     <message>
         <source>The file is empty (0 bytes).</source>
-        <translation>Le fichier est vide (0 octet).</translation>
+        <translation>Le fichier est vide (0&#xa0;octet).</translation>
     </message>
     <message>
         <source>It cannot be read as a video: %1.</source>
-        <translation>Il ne peut pas être lu comme une vidéo : %1.</translation>
+        <translation>Il ne peut pas être lu comme une vidéo&#x202f;: %1.</translation>
     </message>
     <message>
         <source>It cannot be read as a video.</source>
@@ -1241,7 +1318,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message>
         <source>%1: %2</source>
         <comment>a file&apos;s name and why it can&apos;t be exported</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#x202f;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) can&apos;t be exported.</source>
@@ -1261,8 +1338,8 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message numerus="yes">
         <source>%n video(s) were given: the first is open. Set the sliders, then export them all with these settings, each into a folder named after it.</source>
         <translation>
-            <numerusform>%n vidéo a été donnée : elle est ouverte. Réglez les curseurs, puis exportez-la avec ces réglages dans un dossier portant son nom.</numerusform>
-            <numerusform>%n vidéos ont été données : la première est ouverte. Réglez les curseurs, puis exportez-les toutes avec ces réglages, chacune dans un dossier portant son nom.</numerusform>
+            <numerusform>%n vidéo a été donnée&#x202f;: elle est ouverte. Réglez les curseurs, puis exportez-la avec ces réglages dans un dossier portant son nom.</numerusform>
+            <numerusform>%n vidéos ont été données&#x202f;: la première est ouverte. Réglez les curseurs, puis exportez-les toutes avec ces réglages, chacune dans un dossier portant son nom.</numerusform>
         </translation>
     </message>
     <message>
@@ -1273,8 +1350,8 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message numerus="yes">
         <source>%n export(s) did not finish. Add them to the queue again?</source>
         <translation>
-            <numerusform>%n export ne s’est pas terminé. L’ajouter de nouveau à la file d’attente ?</numerusform>
-            <numerusform>%n exports ne se sont pas terminés. Les ajouter de nouveau à la file d’attente ?</numerusform>
+            <numerusform>%n export ne s’est pas terminé. L’ajouter de nouveau à la file d’attente&#x202f;?</numerusform>
+            <numerusform>%n exports ne se sont pas terminés. Les ajouter de nouveau à la file d’attente&#x202f;?</numerusform>
         </translation>
     </message>
     <message>
@@ -1307,15 +1384,15 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message>
         <source>%1, %2 %</source>
         <comment>a run&apos;s name and how far it is</comment>
-        <translation>%1, %2 %</translation>
+        <translation>%1, %2&#x202f;%</translation>
     </message>
     <message>
         <source>Done: %1 of %2</source>
-        <translation>Terminé : %1 sur %2</translation>
+        <translation>Terminé&#x202f;: %1 sur %2</translation>
     </message>
     <message>
         <source>Failed: %1</source>
-        <translation>Échec : %1</translation>
+        <translation>Échec&#x202f;: %1</translation>
     </message>
     <message>
         <source>Cancelled</source>
@@ -1408,7 +1485,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <name>QuitGuard</name>
     <message>
         <source>An HTML5 video is being created. Stop it and quit?</source>
-        <translation>Une vidéo HTML5 est en cours de création. L’arrêter et quitter ?</translation>
+        <translation>Une vidéo HTML5 est en cours de création. L’arrêter et quitter&#x202f;?</translation>
     </message>
     <message>
         <source>Stop and Quit</source>
@@ -1417,8 +1494,8 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     <message numerus="yes">
         <source>%n export(s) are not finished. Stop them and quit?</source>
         <translation>
-            <numerusform>%n export n’est pas terminé. L’arrêter et quitter ?</numerusform>
-            <numerusform>%n exports ne sont pas terminés. Les arrêter et quitter ?</numerusform>
+            <numerusform>%n export n’est pas terminé. L’arrêter et quitter&#x202f;?</numerusform>
+            <numerusform>%n exports ne sont pas terminés. Les arrêter et quitter&#x202f;?</numerusform>
         </translation>
     </message>
 </context>
@@ -1437,7 +1514,7 @@ La version AV1 n’a pas pu être créée : la page ne propose donc que la vid
     </message>
     <message>
         <source>“%1” is, holds or lies in the folder of an export still in the queue (%2).</source>
-        <translation>« %1 » est, contient ou se trouve dans le dossier d’un export encore en file d’attente (%2).</translation>
+        <translation>«&#x202f;%1&#x202f;» est, contient ou se trouve dans le dossier d’un export encore en file d’attente (%2).</translation>
     </message>
     <message>
         <source>The HTML5 video can&apos;t be created.</source>
