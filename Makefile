@@ -65,9 +65,10 @@ fuzz: deps
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-	cmake --build build-bench --parallel $(JOBS) --target videofold videofold_bench videofold_window_bench
+	cmake --build build-bench --parallel $(JOBS) --target videofold videofold_web_player videofold_bench videofold_window_bench
 	VIDEOFOLD_FOOTAGE_FOLDER="$$(bench/fetch-footage)" build-bench/videofold_bench bench/results.json
 	build-bench/videofold_window_bench bench/window-results.json
+	bench/adaptive.py build-bench/videofold "$$(bench/fetch-footage)" bench/adaptive-results.json
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-coverage build-package build-bench build-fuzz
