@@ -41,8 +41,6 @@ def free_port():
 
 
 def start_nginx(root, scratch):
-    if not shutil.which("nginx"):
-        sys.exit("adaptive.py serves the folders as a web host would, with nginx: apt-get install nginx-light")
     port = free_port()
     config = os.path.join(scratch, "nginx.conf")
     temporary = os.path.join(scratch, "nginx-temp")
@@ -95,6 +93,9 @@ def figure(name, unit, samples, target):
 def main():
     videofold, footage, results = sys.argv[1:4]
     chromium = shutil.which("chromium")
+    if not shutil.which("nginx") or not chromium:
+        sys.exit("adaptive.py plays the folders as a visitor would, in Chromium, served by nginx: "
+                 "apt-get install chromium nginx-light")
     figures = []
     with tempfile.TemporaryDirectory() as scratch:
         # A generated 720p talk-length source beside the real recording, for the time.
