@@ -605,6 +605,10 @@ Im Ordner %2: %3</translation>
         <source>Writing the playlists</source>
         <translation>Die Playlists werden geschrieben</translation>
     </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Kapitel %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportSheet</name>

@@ -605,6 +605,10 @@ En la carpeta %2: %3</translation>
         <source>Writing the playlists</source>
         <translation>Escribiendo las listas de reproducción</translation>
     </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Capítulo %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportSheet</name>

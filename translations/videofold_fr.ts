@@ -605,6 +605,10 @@ Dans le dossier %2&#x202f;: %3</translation>
         <source>Writing the playlists</source>
         <translation>Écriture des listes de lecture</translation>
     </message>
+    <message>
+        <source>Chapter %1</source>
+        <translation>Chapitre %1</translation>
+    </message>
 </context>
 <context>
     <name>ExportSheet</name>

@@ -1,5 +1,7 @@
 #include "export/captiontrim.h"
 
+#include "export/webvtttime.h"
+
 #include "tools/mediatools.h"
 #include "tools/toolrun.h"
 
@@ -22,16 +24,6 @@ std::optional<double> secondsOf(const QString &text)
         return std::nullopt;
     return match.captured(1).toDouble() * 3600 + match.captured(2).toDouble() * 60 + match.captured(3).toDouble()
         + match.captured(4).toDouble() / 1000;
-}
-
-QString timeText(double seconds)
-{
-    const qint64 milliseconds = std::llround(seconds * 1000);
-    return QStringLiteral("%1:%2:%3.%4")
-        .arg(milliseconds / 3'600'000, 2, 10, QLatin1Char('0'))
-        .arg(milliseconds / 60'000 % 60, 2, 10, QLatin1Char('0'))
-        .arg(milliseconds / 1000 % 60, 2, 10, QLatin1Char('0'))
-        .arg(milliseconds % 1000, 3, 10, QLatin1Char('0'));
 }
 
 const QRegularExpression &timingLine()
@@ -65,7 +57,7 @@ std::optional<QStringList> keptCue(QStringList lines, double start, double end)
         const double keptTo = std::min(*to, end) - start;
         if (keptTo <= keptFrom)
             return std::nullopt;
-        lines[index] = timeText(keptFrom) + QStringLiteral(" --> ") + timeText(keptTo) + match.captured(3);
+        lines[index] = webVttTime(keptFrom) + QStringLiteral(" --> ") + webVttTime(keptTo) + match.captured(3);
         return lines;
     }
     return lines; // the header, a note or a style
