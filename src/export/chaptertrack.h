@@ -4,7 +4,11 @@
 #include <QList>
 #include <QString>
 
+#include <QStringView>
+
 class JSON;
+
+inline constexpr QStringView chapterTrackFileName = u"chapters.vtt";
 
 // One chapter of a source, in its own seconds.
 struct Chapter

@@ -2,10 +2,14 @@
 
 #include "export/adaptivefolder.h"
 #include "export/captiontrim.h"
+#include "export/chaptertrack.h"
 #include "export/codecstring.h"
 #include "export/encoderarguments.h"
 #include "export/htmlpage.h"
 #include "export/posterframe.h"
+#include "probe/fileprobe.h"
+
+#include <cmath>
 
 namespace ExportFiles {
 
@@ -17,10 +21,23 @@ PageContent writePage(const ExportRequest &request, const QString &playlist)
         content.playlist = playlist;
         content.scripts = AdaptiveFolder::pageScripts();
     }
+    if (!request.minimalPage) {
+        const QByteArray chapters = chapterTrack(sourceChapters(request.probe->json.value_or(JSON())), request.startSeconds,
+                                                 request.endSeconds.value_or(HUGE_VAL));
+        if (!chapters.isEmpty() && writeFileAtomically(request.folder + u'/' + chapterTrackFileName.toString(), chapters))
+            content.chapters = chapterTrackFileName.toString();
+    }
     writeFileAtomically(request.folder + u'/' + pageFileName.toString(),
                         request.minimalPage ? html5PageBytes(size.width, size.height, request.pageOptions)
                                             : visitorPageBytes(size.width, size.height, request.pageOptions, content));
     return content;
+}
+
+void rewritePage(const ExportRequest &request, const PageContent &content)
+{
+    const FrameSize size = request.frameSize;
+    writeFileAtomically(request.folder + u'/' + pageFileName.toString(),
+                        visitorPageBytes(size.width, size.height, request.pageOptions, content));
 }
 
 void writeTypedPage(const ExportRequest &request, PageContent content)
@@ -31,9 +48,7 @@ void writeTypedPage(const ExportRequest &request, PageContent content)
     }
     if (content.sources.isEmpty())
         return; // nothing to type: the page stays as written
-    const FrameSize size = request.frameSize;
-    writeFileAtomically(request.folder + u'/' + pageFileName.toString(),
-                        visitorPageBytes(size.width, size.height, request.pageOptions, content));
+    rewritePage(request, content);
 }
 
 void writePosterAndCaptions(const PosterWork &work, const std::atomic<bool> *cancelled)

@@ -20,6 +20,8 @@ PageContent writePage(const ExportRequest &request, const QString &playlist = {}
 
 // Writes the page again, its sources typed by the codecs of the video files in the folder.
 void writeTypedPage(const ExportRequest &request, PageContent content);
+// The page for visitors written again with what the folder now holds.
+void rewritePage(const ExportRequest &request, const PageContent &content);
 
 // The poster's and the cut captions' work, done off the window's thread.
 struct PosterWork

@@ -125,6 +125,10 @@ void ExportJob::start()
     if (m_request.evenLoudness && inputs.numberOfAudioTracks >= 1 && inputs.firstAudioTrackNumber)
         m_steps.push_back(std::make_unique<SourceLoudnessStep>(m_work));
     m_steps.push_back(std::make_unique<H264Step>(m_work));
+    if (!m_request.minimalPage)
+        m_work.thumbnails = thumbnailPlan(inputs.duration.value_or(0), m_request.frameSize, saturatingInt64(m_request.targetBytes));
+    if (m_work.thumbnails)
+        m_steps.push_back(std::make_unique<ThumbnailStep>(m_work));
     if (!m_work.lowerQualities.isEmpty())
         m_steps.push_back(std::make_unique<AdaptiveStep>(m_work));
     if (m_request.av1Version)
@@ -317,6 +321,9 @@ void ExportJob::judge()
         facts.besideVideo << av1VideoFileName.toString();
     if (!m_work.qualities.isEmpty())
         facts.besideVideo << AdaptiveLadder::folderName.toString();
+    if (!m_work.pageContent.chapters.isEmpty())
+        facts.besideVideo << m_work.pageContent.chapters;
+    facts.besideVideo << m_work.thumbnailFiles;
     facts.encoderEndedNormally = m_work.encoderEndedNormally;
     facts.encoderMessage = m_work.encoderMessage;
     facts.sourceEndedEarly = m_work.sourceEndedEarly;

@@ -16,6 +16,7 @@ enum class ExportStage {
     Analysing,         // the exact size's first run
     CorrectingLoudness, // the audio written, measured and made again
     Encoding,          // the H.264 video
+    Thumbnails,        // the seek bar's pictures, from the H.264 video
     EncodingQualities, // the smaller qualities of an adaptive folder, and its playlists
     EncodingAv1,       // the AV1 version
     Comparing,         // both videos against the source

@@ -7,6 +7,7 @@
 #include "export/exportfiles.h"
 #include "export/adaptivefolder.h"
 #include "export/failurecause.h"
+#include "export/htmlpage.h"
 #include "export/sharpness.h"
 
 #include <QCoreApplication>
@@ -141,6 +142,57 @@ StepAction H264Step::exactPass(const Pass &pass)
 StepAction H264Step::ended(bool endedNormally)
 {
     m_work.encoderEndedNormally = endedNormally;
+    return StepAction::done();
+}
+
+namespace {
+
+// The sheets and the track, when every sheet is there and the track could be
+// written; else nothing is left of them.
+QStringList keptThumbnails(const QString &folder, const ThumbnailPlan &plan, double seconds, bool ran)
+{
+    QStringList files;
+    for (qsizetype sheet = 1; sheet <= plan.sheetCount(); ++sheet)
+        files << thumbnailSheetName(sheet);
+    bool complete = ran;
+    for (const QString &file : files)
+        complete = complete && QFileInfo(folder + u'/' + file).size() > 0;
+    files << thumbnailTrackFileName.toString();
+    if (complete && writeFileAtomically(folder + u'/' + files.last(), thumbnailTrack(plan, seconds)))
+        return files;
+    for (const QString &file : files)
+        QFile::remove(folder + u'/' + file);
+    writeDiagnosticLine(QStringLiteral("Thumbnails: none, the sheets were not all written"));
+    return {};
+}
+
+} // namespace
+
+StepAction ThumbnailStep::start()
+{
+    return StepAction::encode(ExportStage::Thumbnails, QCoreApplication::translate("Export", "Thumbnails"),
+                              thumbnailSheetArguments(m_work.request.folder + u'/' + videoFileName.toString(),
+                                                      *m_work.thumbnails, m_work.request.folder));
+}
+
+StepAction ThumbnailStep::encoderEnded(const RunEnd &end)
+{
+    m_written = std::make_shared<QStringList>();
+    return StepAction::measureWith(
+        ExportStage::Thumbnails, QCoreApplication::translate("Export", "Thumbnails"),
+        [written = m_written, folder = m_work.request.folder, plan = *m_work.thumbnails,
+         seconds = m_work.inputs.duration.value_or(0), ran = end.endedNormally](const std::atomic<bool> *) {
+            *written = keptThumbnails(folder, plan, seconds, ran);
+        });
+}
+
+StepAction ThumbnailStep::measureEnded()
+{
+    m_work.thumbnailFiles = *m_written;
+    if (!m_work.thumbnailFiles.isEmpty()) {
+        m_work.pageContent.thumbnails = thumbnailTrackFileName.toString();
+        ExportFiles::rewritePage(m_work.request, m_work.pageContent);
+    }
     return StepAction::done();
 }
 

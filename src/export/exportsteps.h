@@ -7,6 +7,7 @@
 #include "export/exportstep.h"
 #include "export/loudness.h"
 #include "export/pagecontent.h"
+#include "export/thumbnailtrack.h"
 
 #include <memory>
 #include <optional>
@@ -34,6 +35,10 @@ struct ExportWork
     bool encoderEndedNormally = false;
     QString encoderMessage;
     bool sourceEndedEarly = false;
+
+    // The seek bar's thumbnails, as planned; the sheets and their track, as written.
+    std::optional<ThumbnailPlan> thumbnails;
+    QStringList thumbnailFiles;
 
     // An adaptive folder's smaller qualities, as planned, then as written.
     QList<AdaptiveLadder::Quality> lowerQualities;
@@ -95,6 +100,24 @@ private:
     int m_plannedRuns = 1;
     std::unique_ptr<ExactSizeRuns> m_exact; // once the analysis has run
     std::shared_ptr<std::optional<Loudness::Measure>> m_audioMeasured;
+};
+
+// The seek bar's thumbnails: their sheets in one run over the H.264 video,
+// then their track. They only add to the page: when the run fails the export
+// goes on without them.
+class ThumbnailStep : public ExportStep
+{
+public:
+    explicit ThumbnailStep(ExportWork &work) : m_work(work) {}
+
+    [[nodiscard]] StepAction start() override;
+    [[nodiscard]] StepAction encoderEnded(const RunEnd &end) override;
+    [[nodiscard]] StepAction measureEnded() override;
+    [[nodiscard]] int plannedRuns() const override { return 1; }
+
+private:
+    ExportWork &m_work;
+    std::shared_ptr<QStringList> m_written;
 };
 
 // The smaller qualities of an adaptive folder in one run, after the H.264

@@ -40,6 +40,8 @@ struct PageContent
     QList<VideoSource> sources = {}; // in order; none: html5video.mp4 as "video/mp4"
     QString playlist = {};           // an adaptive folder's master playlist; the sources its fallback
     QStringList scripts = {};        // run in this order after the video element
+    QString chapters = {};           // the chapters track, when the part has chapters
+    QString thumbnails = {};         // the seek bar's thumbnails track, once written
 };
 
 // A BCP 47 tag for a language code of the prober ("eng" gives "en", "pt-BR" and

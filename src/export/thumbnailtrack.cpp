@@ -20,6 +20,11 @@ qint64 evenAtLeastTwo(double value)
     return std::max<qint64>(2, 2 * std::llround(value / 2));
 }
 
+QString sheetNamePattern()
+{
+    return QStringLiteral("thumbnails-%1.jpg");
+}
+
 } // namespace
 
 std::optional<ThumbnailPlan> thumbnailPlan(double seconds, FrameSize frame, qint64 videoBytes)
@@ -43,7 +48,7 @@ std::optional<ThumbnailPlan> thumbnailPlan(double seconds, FrameSize frame, qint
 
 QString thumbnailSheetName(qsizetype sheet)
 {
-    return QStringLiteral("thumbnails-%1.jpg").arg(sheet);
+    return sheetNamePattern().arg(sheet);
 }
 
 QByteArray thumbnailTrack(const ThumbnailPlan &plan, double seconds)
@@ -61,4 +66,19 @@ QByteArray thumbnailTrack(const ThumbnailPlan &plan, double seconds)
                      .arg(plan.tile.height);
     }
     return track.toUtf8();
+}
+
+QStringList thumbnailSheetArguments(const QString &videoPath, const ThumbnailPlan &plan, const QString &folder)
+{
+    // The frame nearest each thumbnail's time, the last sheet filled up with black.
+    const QString filters = QStringLiteral("fps=1/%1,scale=%2:%3,setsar=1:1,tile=%4x%5")
+                                .arg(plan.interval)
+                                .arg(plan.tile.width)
+                                .arg(plan.tile.height)
+                                .arg(plan.columns)
+                                .arg(plan.rows);
+    return {QStringLiteral("-i"), videoPath, QStringLiteral("-map"), QStringLiteral("0:v:0"), QStringLiteral("-an"),
+            QStringLiteral("-sn"), QStringLiteral("-dn"), QStringLiteral("-vf"), filters, QStringLiteral("-q:v"),
+            QStringLiteral("5"), QStringLiteral("-f"), QStringLiteral("image2"), QStringLiteral("-start_number"),
+            QStringLiteral("1"), QStringLiteral("-y"), folder + u'/' + sheetNamePattern().arg(QStringLiteral("%d"))};
 }

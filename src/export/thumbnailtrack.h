@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
@@ -28,9 +30,15 @@ struct ThumbnailPlan
 // length or frame, or not even two thumbnails fit.
 [[nodiscard]] std::optional<ThumbnailPlan> thumbnailPlan(double seconds, FrameSize frame, qint64 videoBytes);
 
+inline constexpr QStringView thumbnailTrackFileName = u"thumbnails.vtt";
+
 // The sheet's file name in the folder, counted from 1.
 [[nodiscard]] QString thumbnailSheetName(qsizetype sheet);
 
 // The track: for each thumbnail a cue from its time to the next one's (the
 // last to the video's end) naming its sheet and its rectangle on it.
 [[nodiscard]] QByteArray thumbnailTrack(const ThumbnailPlan &plan, double seconds);
+
+// The encoder's arguments that lay the thumbnails of the video at videoPath
+// out on the plan's sheets in folder: one decode of the small, written video.
+[[nodiscard]] QStringList thumbnailSheetArguments(const QString &videoPath, const ThumbnailPlan &plan, const QString &folder);
