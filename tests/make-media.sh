@@ -104,6 +104,29 @@ make -f lavfi -i testsrc=size=640x360:rate=25 -f lavfi -i sine=frequency=440 -t 
 make -f lavfi -i "testsrc2=size=640x360:rate=25,noise=alls=8:allf=t" -f lavfi -i sine=frequency=300:sample_rate=48000 \
     -t 32 -pix_fmt yuv420p -c:v libx264 -preset ultrafast -crf 30 -c:a aac -b:a 96k ladder.mp4
 
+# Brightness rising with time, from black at 0 s to white at 12 s, so that a
+# thumbnail tells its time (with noise, for the bytes of a real picture);
+# three chapters, the second untitled (in Matroska, which keeps it so).
+cat > ramp-chapters.txt <<'META'
+;FFMETADATA1
+[CHAPTER]
+TIMEBASE=1/1000
+START=0
+END=4000
+title=Dark
+[CHAPTER]
+TIMEBASE=1/1000
+START=4000
+END=8000
+[CHAPTER]
+TIMEBASE=1/1000
+START=8000
+END=12000
+title=Light & bright
+META
+make -f lavfi -i "color=black:size=320x180:rate=25:duration=12,format=gray,geq=lum='255*T/12',noise=alls=12:allf=t" -i ramp-chapters.txt \
+    -map 0:v -map_chapters 1 -pix_fmt yuv420p -c:v libx264 -preset ultrafast ramp.mkv
+
 # MPEG-4 Part 2: a video stream browsers cannot decode, beside audio they can.
 make -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=frequency=440 -t 3 -c:v mpeg4 -c:a aac mpeg4-part2.mp4
 

@@ -17,6 +17,7 @@
 #include <QDirIterator>
 #include <QImageReader>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QtEndian>
 #include <QSignalSpy>
@@ -101,6 +102,14 @@ struct MediaPlaylist
     QList<PlaylistSegment> segments;
     bool ended = false;
 };
+
+// The folder's files, hidden ones too, but for the thumbnails' sheets and track.
+QStringList filesBesideThumbnails(const QString &folder)
+{
+    QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    files.removeIf([](const QString &name) { return name.startsWith(u"thumbnails"); });
+    return files;
+}
 
 MediaPlaylist readMediaPlaylist(const QByteArray &text)
 {
@@ -229,7 +238,8 @@ private Q_SLOTS:
         QCOMPARE(outcome->videoBytes, qint64(written));
         QVERIFY2(written <= (limit > 0 ? 1.0 : 1.02) * target, qPrintable(ratio));
         QVERIFY2(written >= 0.9 * target || m_diagnostics.filter(u"quality ceiling"_s).size() == 1, qPrintable(ratio));
-        QCOMPARE(QDir(request.folder).entryList(QDir::Files).size(), 3); // no pass log or temporary file in it
+        // No pass log or temporary file in it; the seek bar's thumbnails where the video is long enough.
+        QCOMPARE(filesBesideThumbnails(request.folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
         QCOMPARE(m_diagnostics.filter(u"held by the"_s).size(), 1);
     }
 
@@ -298,6 +308,57 @@ private Q_SLOTS:
         QCOMPARE(files.last(), folder + u"/html5video.mp4"_s);
         // A file that is not fragmented has no fragments to list.
         QVERIFY(!readFragmentIndex(mediaPath(u"h264-aac.mp4"_s)) && readFragmentIndex(files.first()));
+    }
+
+    void thumbnailsAndChapters()
+    {
+        // A part from 2 s to 11 s of a video whose brightness tells its time.
+        ExportRequest request = requestFor(mediaPath(u"ramp.mkv"_s), m_out.filePath(u"tracks"_s));
+        request.startSeconds = 2;
+        request.endSeconds = 11;
+        std::optional<ExportOutcome> outcome = runToEnd(*std::make_unique<ExportJob>(request), 60'000);
+        QVERIFY(outcome && outcome->succeeded());
+        QCOMPARE(QDir(request.folder).entryList(QDir::Files, QDir::Name),
+                 (QStringList{u"chapters.vtt"_s, u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s,
+                              u"thumbnails-1.jpg"_s, u"thumbnails.vtt"_s}));
+        // The chapters moved into the part and cut to it, the untitled one named by its place.
+        QCOMPARE(bytesOf(request.folder + u"/chapters.vtt"_s),
+                 QByteArray("WEBVTT\n\n00:00:00.000 --> 00:00:02.000\nDark\n\n00:00:02.000 --> 00:00:06.000\nChapter 2\n\n"
+                            "00:00:06.000 --> 00:00:09.000\nLight &amp; bright\n"));
+        const QByteArray page = bytesOf(request.folder + u"/html5Video.html"_s);
+        QVERIFY2(page.contains("<track kind=\"chapters\" src=\"chapters.vtt\" label=\"Chapters\" default>")
+                     && page.contains("<track kind=\"metadata\" src=\"thumbnails.vtt\" label=\"thumbnails\" default>"),
+                 page.constData());
+
+        // Every cue's rectangle shows the video at the cue's start: as bright as the source there.
+        const QImage sheet = QImage(request.folder + u"/thumbnails-1.jpg"_s).convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(!sheet.isNull());
+        static const QRegularExpression cue(u"(\\d\\d):(\\d\\d)\\.(\\d{3}) --> \\S+\\nthumbnails-1\\.jpg#xywh=(\\d+),(\\d+),(\\d+),(\\d+)"_s);
+        QList<double> starts;
+        for (const QRegularExpressionMatch &match : cue.globalMatch(QString::fromUtf8(bytesOf(request.folder + u"/thumbnails.vtt"_s)))) {
+            const double start = match.captured(2).toDouble() + match.captured(3).toDouble() / 1000;
+            const QImage tile = sheet.copy(match.captured(4).toInt(), match.captured(5).toInt(), match.captured(6).toInt(),
+                                           match.captured(7).toInt());
+            QCOMPARE(tile.size(), QSize(160, 90));
+            double sum = 0;
+            for (int y = 0; y < tile.height(); ++y) {
+                for (int x = 0; x < tile.width(); ++x)
+                    sum += qGray(tile.pixel(x, y));
+            }
+            const double expected = 255 * (request.startSeconds + start) / 12; // the next cue's is 42 brighter
+            QVERIFY2(std::abs(sum / (tile.width() * tile.height()) - expected) < 8,
+                     qPrintable(u"%1: %2, not %3"_s.arg(match.captured(0)).arg(sum / (tile.width() * tile.height())).arg(expected)));
+            starts << start;
+        }
+        QCOMPARE(starts, (QList<double>{0, 2, 4, 6, 8}));
+
+        // The minimal page is the bare video element: no tracks beside it.
+        request = requestFor(mediaPath(u"ramp.mkv"_s), m_out.filePath(u"tracks"_s));
+        request.minimalPage = true;
+        outcome = runToEnd(*std::make_unique<ExportJob>(request), 60'000);
+        QVERIFY(outcome && outcome->succeeded());
+        QCOMPARE(QDir(request.folder).entryList(QDir::Files, QDir::Name),
+                 (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
     }
 
     void modes()
@@ -521,7 +582,7 @@ private Q_SLOTS:
         QVERIFY2(outcome->av1Problem.startsWith(u"The AV1 version was no sharper than the H.264 one (SSIM 0."_s)
                      && outcome->av1Problem.endsWith(u"), so the page offers the H.264 video alone."_s),
                  qPrintable(outcome->av1Problem));
-        QCOMPARE(QDir(request.folder).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(filesBesideThumbnails(request.folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
         const QByteArray alone = bytesOf(request.folder + u"/html5Video.html"_s);
         QVERIFY2(alone.count("<source ") == 1 && alone.contains("<source src=\"html5video.mp4\" type='video/mp4; codecs=\"avc1."),
                  alone.constData());
@@ -547,7 +608,7 @@ private Q_SLOTS:
         QVERIFY(outcome && outcome->succeeded() && outcome->av1Bytes == 0);
         QCOMPARE(outcome->av1Problem, u"The AV1 encoder stopped:\nUnknown encoder libsvtav1"_s);
         QCOMPARE(bytesOf(request.folder + u"/html5Video.html"_s).count("<source "), 1);
-        QCOMPARE(QDir(request.folder).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        QCOMPARE(filesBesideThumbnails(request.folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
 
         // One AV1 run with the approximate size; a frame below SVT-AV1's smallest is said at once.
         qunsetenv(MediaTools::resourcesVariable);

@@ -609,6 +609,10 @@ Im Ordner %2: %3</translation>
         <source>Chapter %1</source>
         <translation>Kapitel %1</translation>
     </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturen</translation>
+    </message>
 </context>
 <context>
     <name>ExportSheet</name>

@@ -609,6 +609,10 @@ En la carpeta %2: %3</translation>
         <source>Chapter %1</source>
         <translation>Capítulo %1</translation>
     </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniaturas</translation>
+    </message>
 </context>
 <context>
     <name>ExportSheet</name>

@@ -609,6 +609,10 @@ Dans le dossier %2&#x202f;: %3</translation>
         <source>Chapter %1</source>
         <translation>Chapitre %1</translation>
     </message>
+    <message>
+        <source>Thumbnails</source>
+        <translation>Miniatures</translation>
+    </message>
 </context>
 <context>
     <name>ExportSheet</name>

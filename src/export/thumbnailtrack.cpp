@@ -70,8 +70,9 @@ QByteArray thumbnailTrack(const ThumbnailPlan &plan, double seconds)
 
 QStringList thumbnailSheetArguments(const QString &videoPath, const ThumbnailPlan &plan, const QString &folder)
 {
-    // The frame nearest each thumbnail's time, the last sheet filled up with black.
-    const QString filters = QStringLiteral("fps=1/%1,scale=%2:%3,setsar=1:1,tile=%4x%5")
+    // The frame showing at each thumbnail's time (the last one at or before it), the last
+    // sheet filled up with black.
+    const QString filters = QStringLiteral("fps=1/%1:round=up,scale=%2:%3,setsar=1:1,tile=%4x%5")
                                 .arg(plan.interval)
                                 .arg(plan.tile.width)
                                 .arg(plan.tile.height)
