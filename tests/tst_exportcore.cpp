@@ -555,8 +555,11 @@ private Q_SLOTS:
                          {u"html5video.mp4"_s, u"video/mp4; codecs=\"avc1.64001E, mp4a.40.2\""_s}};
         QCOMPARE(visitorPageBytes(640, 480, {true, false, false, false}, typed), dataFile(u"pages/visitor-av1.html"_s));
 
-        // An adaptive folder: the playlist on the video, which loads nothing before play, and the scripts after it.
+        // An adaptive folder: the playlist on the video, which loads nothing before play, and the scripts
+        // after it; the chapters and the seek bar's thumbnails as tracks after the captions.
         PageContent adaptive = captioned;
+        adaptive.chapters = u"chapters.vtt"_s;
+        adaptive.thumbnails = u"thumbnails.vtt"_s;
         adaptive.sources = typed.sources.mid(1);
         adaptive.playlist = AdaptiveFolder::masterPlaylistUri();
         adaptive.scripts = AdaptiveFolder::pageScripts();

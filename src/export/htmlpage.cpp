@@ -53,11 +53,11 @@ QByteArray visitorPageBytes(qint64 width, qint64 height, PageOptions options, co
             + escaped(track.language) + "\" label=\"" + escaped(track.label) + '"'
             + (track.isDefault ? " default" : "") + ">\n";
     }
-    // Loaded without showing: for a player's menu and its seek bar.
+    // For a player's menu and its seek bar (which turns them on: only one track may be the default).
     if (!content.chapters.isEmpty())
-        page += "\t\t\t<track kind=\"chapters\" src=\"" + escaped(content.chapters) + "\" label=\"Chapters\" default>\n";
+        page += "\t\t\t<track kind=\"chapters\" src=\"" + escaped(content.chapters) + "\" label=\"Chapters\">\n";
     if (!content.thumbnails.isEmpty())
-        page += "\t\t\t<track kind=\"metadata\" src=\"" + escaped(content.thumbnails) + "\" label=\"thumbnails\" default>\n";
+        page += "\t\t\t<track kind=\"metadata\" src=\"" + escaped(content.thumbnails) + "\" label=\"thumbnails\">\n";
     page += "\t\t</video>\n";
     for (const QString &script : content.scripts)
         page += "\t\t<script src=\"" + escaped(script) + "\"></script>\n";
