@@ -9,12 +9,12 @@
 
 #include <atomic>
 
-// What an export writes beside the encoder's runs: the page, the poster at the
-// output size, and the captions of a part, cut apart from the runs.
+// What an export writes beside the encoder's runs: the page, the chapters, the
+// poster at the output size, and the captions of a part, cut apart from the runs.
 namespace ExportFiles {
 
 // Writes the page of the request (the minimal page, or the visitor's with its
-// captions) and gives what it holds; the page's presence tells whether the folder takes files.
+// captions and the part's chapters, whose track it writes beside it) and gives what it holds; the page's presence tells whether the folder takes files.
 // An adaptive folder's page names its master playlist.
 PageContent writePage(const ExportRequest &request, const QString &playlist = {});
 
