@@ -6,6 +6,7 @@
 #include "export/encoderrun.h"
 #include "export/exportjob.h"
 #include "export/exportstep.h"
+#include "export/failurecause.h"
 #include "export/fragmentindex.h"
 #include "export/outputfolder.h"
 #include "export/posterframe.h"
@@ -308,6 +309,42 @@ private Q_SLOTS:
         QCOMPARE(files.last(), folder + u"/html5video.mp4"_s);
         // A file that is not fragmented has no fragments to list.
         QVERIFY(!readFragmentIndex(mediaPath(u"h264-aac.mp4"_s)) && readFragmentIndex(files.first()));
+    }
+
+    void adaptiveFailures()
+    {
+        // A smaller quality the encoder does not finish: the export fails with the encoder's words.
+        const QString source = mediaPath(u"ladder.mp4"_s);
+        ExportRequest request = requestFor(source, m_out.filePath(u"adaptive-failed"_s));
+        request.approximateSize = true;
+        request.adaptive = true;
+        QVERIFY(useEncoder("case \"$*\" in *split=3*) echo 'Disk quota exceeded' >&2; exit 1;; esac\nexec @real@ \"$@\"\n"));
+        std::optional<ExportOutcome> outcome = runToEnd(*std::make_unique<ExportJob>(request), 120'000);
+        QVERIFY(outcome && !outcome->succeeded());
+        QVERIFY2(outcome->reason.contains(u"Disk quota exceeded"_s), qPrintable(outcome->reason));
+        QVERIFY(outcome->entries.contains(request.folder + u"/hls"_s)); // what is there, as every failure lists it
+
+        // Without the web player beside the tools (this encoder's folder holds none), the folder is not made adaptive
+        // in silence: the export fails and says which file was missing.
+        QVERIFY(useEncoder("exec @real@ \"$@\"\n"));
+        request = requestFor(source, m_out.filePath(u"adaptive-failed"_s));
+        request.approximateSize = true;
+        request.adaptive = true;
+        outcome = runToEnd(*std::make_unique<ExportJob>(request), 120'000);
+        QVERIFY(outcome && !outcome->succeeded());
+        QCOMPARE(outcome->reasonCode, FailureCode::adaptiveUnwritten);
+        QVERIFY2(outcome->reason.startsWith(u"The web player hls.light.min.js could not be copied from "_s), qPrintable(outcome->reason));
+        qunsetenv(MediaTools::resourcesVariable);
+
+        // A quality that is a plain MP4, not fragments: no playlist can address it.
+        const QString folder = m_out.filePath(u"unsegmented"_s);
+        recreateFolder(folder);
+        QVERIFY(QDir(folder).mkpath(u"hls"_s));
+        QVERIFY(QFile::copy(mediaPath(u"h264-aac.mp4"_s), folder + u"/hls/120p.mp4"_s));
+        const AdaptiveFolder::Written written
+            = AdaptiveFolder::write(folder, {320, 240}, {AdaptiveLadder::Quality{u"120p"_s, {160, 120}, 100, 0, 0}}, 25);
+        QCOMPARE(written.problem, u"The quality 120p was not written as segments."_s);
+        QVERIFY(written.qualities.isEmpty());
     }
 
     void thumbnailsAndChapters()
