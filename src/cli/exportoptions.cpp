@@ -68,6 +68,11 @@ const QList<Option> &options()
         {{QStringLiteral("loop")}, QT_TRANSLATE_NOOP("CommandLine", "The video starts again at its end.")},
         {{QStringLiteral("muted")}, QT_TRANSLATE_NOOP("CommandLine", "The video starts without sound.")},
         {{QStringLiteral("no-controls")}, QT_TRANSLATE_NOOP("CommandLine", "The page shows no player controls.")},
+        {{QStringLiteral("no-player")},
+         QT_TRANSLATE_NOOP("CommandLine", "The browser's own controls instead of the page's player (which shows thumbnails and "
+                        "chapters on its seek bar, answers the keyboard and the desktop's media keys); the page runs no script "
+                        "but an adaptive folder's.")},
+        {{QStringLiteral("no-thumbnails")}, QT_TRANSLATE_NOOP("CommandLine", "No thumbnails of the video for the player's seek bar.")},
         {{QStringLiteral("replace")}, QT_TRANSLATE_NOOP("CommandLine", "Replaces an existing folder; without it, one is left untouched and the source fails.")},
         {{QStringLiteral("q"), QStringLiteral("quiet")}, QT_TRANSLATE_NOOP("CommandLine", "No progress and no summary; errors only.")},
         {{QStringLiteral("json")},
@@ -206,6 +211,8 @@ std::optional<QString> readSettings(const QStringList &arguments, CommandSetting
     settings.choice.approximateSize = parser.isSet(QStringLiteral("approximate-size"));
     settings.choice.av1Version = parser.isSet(QStringLiteral("av1"));
     settings.choice.evenLoudness = parser.isSet(QStringLiteral("loudness"));
+    settings.choice.webPlayer = !parser.isSet(QStringLiteral("no-player"));
+    settings.choice.thumbnails = !parser.isSet(QStringLiteral("no-thumbnails"));
     settings.replace = parser.isSet(QStringLiteral("replace"));
     settings.quiet = parser.isSet(QStringLiteral("quiet"));
     settings.json = parser.isSet(QStringLiteral("json"));

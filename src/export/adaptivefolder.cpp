@@ -4,11 +4,9 @@
 #include "export/encoderarguments.h"
 #include "export/hlsplaylist.h"
 #include "export/htmlpage.h"
-#include "tools/mediatools.h"
+#include "export/webplayer.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -18,11 +16,6 @@ namespace AdaptiveFolder {
 QStringList playerFileNames()
 {
     return {QStringLiteral("hls.light.min.js"), QStringLiteral("hls.js-LICENSE.txt"), QStringLiteral("adaptive.js")};
-}
-
-QString playerSourceFolder()
-{
-    return QDir(MediaTools::resourceDirectory()).filePath(QStringLiteral("web"));
 }
 
 QStringList pageScripts()
@@ -45,19 +38,6 @@ struct QualityFile
     QString mediaPath; // the file's path
     QString mediaUri;  // the file's address from the playlists' folder
 };
-
-QString copyPlayer(const QString &streamFolder)
-{
-    const QDir source(playerSourceFolder());
-    for (const QString &name : playerFileNames()) {
-        const QString target = streamFolder + u'/' + name;
-        QFile::remove(target);
-        if (!QFile::copy(source.filePath(name), target))
-            return QCoreApplication::translate("Export", "The web player %1 could not be copied from %2.")
-                .arg(name, source.path());
-    }
-    return {};
-}
 
 } // namespace
 
@@ -90,7 +70,7 @@ Written write(const QString &folder, FrameSize top, const QList<AdaptiveLadder::
         variants << HlsPlaylist::Variant{playlistName, peak, average, file.frame, frameRate, *codecs};
         written.qualities << StreamQuality{file.name, file.frame, peak, average, QFileInfo(file.mediaPath).size()};
     }
-    const QString problem = copyPlayer(streamFolder);
+    const QString problem = WebPlayer::copyFiles(playerFileNames(), streamFolder);
     if (!problem.isEmpty()
         || !writeFileAtomically(streamFolder + u'/' + AdaptiveLadder::masterPlaylistName.toString(),
                                 HlsPlaylist::masterPlaylist(variants))) {

@@ -23,10 +23,9 @@ struct StreamQuality
 namespace AdaptiveFolder {
 
 // The web library that plays the playlists where the browser does not, its
-// licence, and the page's script that starts it, in the resource directory's
-// "web" folder; all three are copied beside the playlists.
+// licence, and the page's script that starts it, among the web player's files;
+// all three are copied beside the playlists.
 [[nodiscard]] QStringList playerFileNames();
-[[nodiscard]] QString playerSourceFolder();
 
 // The scripts the page runs, from the page: the library, then its starter.
 [[nodiscard]] QStringList pageScripts();

@@ -149,6 +149,8 @@ ChosenExport chooseExport(const QString &sourcePath, std::shared_ptr<const FileP
     request.approximateSize = choice.approximateSize;
     request.av1Version = makesAv1Version(choice);
     request.evenLoudness = choice.evenLoudness;
+    request.webPlayer = choice.webPlayer;
+    request.thumbnails = choice.thumbnails;
     request.probe = std::move(probe);
     return {std::move(request), {}};
 }

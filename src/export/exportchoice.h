@@ -28,6 +28,8 @@ struct ExportChoice
     bool approximateSize = false;
     bool av1Version = false;
     bool evenLoudness = false;
+    bool webPlayer = true;  // the page's own player around its video
+    bool thumbnails = true; // pictures of the video on the player's seek bar
 };
 
 // The export a choice gives for one source, or why it gives none.

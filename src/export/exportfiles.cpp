@@ -7,6 +7,7 @@
 #include "export/encoderarguments.h"
 #include "export/htmlpage.h"
 #include "export/posterframe.h"
+#include "export/webplayer.h"
 #include "probe/fileprobe.h"
 
 #include <cmath>
@@ -21,6 +22,9 @@ PageContent writePage(const ExportRequest &request, const QString &playlist)
         content.playlist = playlist;
         content.scripts = AdaptiveFolder::pageScripts();
     }
+    // After the adaptive starter: the player finds the qualities it offers on the video.
+    if (request.usesWebPlayer())
+        content.scripts << WebPlayer::pageScript();
     if (!request.minimalPage) {
         const QByteArray chapters = chapterTrack(sourceChapters(request.probe->json.value_or(JSON())), request.startSeconds,
                                                  request.endSeconds.value_or(HUGE_VAL));

@@ -12,6 +12,7 @@
 #include "export/exportverdict.h"
 #include "export/folderverdict.h"
 #include "export/posterframe.h"
+#include "export/webplayer.h"
 #include "probe/fileprobe.h"
 #include "tools/mediatools.h"
 
@@ -114,6 +115,12 @@ void ExportJob::start()
     }
     if (m_request.adaptive)
         planAdaptive();
+    if (m_request.usesWebPlayer()) {
+        if (const QString problem = WebPlayer::copyInto(m_request.folder); !problem.isEmpty()) {
+            fail({FailureCode::playerUnwritten, problem});
+            return;
+        }
+    }
     writePage();
     if (!QFileInfo::exists(path(pageFileName))) {
         fail({FailureCode::folderUnwritable,
@@ -125,7 +132,7 @@ void ExportJob::start()
     if (m_request.evenLoudness && inputs.numberOfAudioTracks >= 1 && inputs.firstAudioTrackNumber)
         m_steps.push_back(std::make_unique<SourceLoudnessStep>(m_work));
     m_steps.push_back(std::make_unique<H264Step>(m_work));
-    if (!m_request.minimalPage)
+    if (m_request.makesThumbnails())
         m_work.thumbnails = thumbnailPlan(inputs.duration.value_or(0), m_request.frameSize, saturatingInt64(m_request.targetBytes));
     if (m_work.thumbnails)
         m_steps.push_back(std::make_unique<ThumbnailStep>(m_work));
@@ -323,6 +330,8 @@ void ExportJob::judge()
         facts.besideVideo << AdaptiveLadder::folderName.toString();
     if (!m_work.pageContent.chapters.isEmpty())
         facts.besideVideo << m_work.pageContent.chapters;
+    if (m_request.usesWebPlayer())
+        facts.besideVideo << WebPlayer::folderName.toString();
     facts.besideVideo << m_work.thumbnailFiles;
     facts.encoderEndedNormally = m_work.encoderEndedNormally;
     facts.encoderMessage = m_work.encoderMessage;

@@ -35,6 +35,12 @@ struct ExportRequest
     bool av1Version = false;      // an AV1 file too, first on the page, the H.264 file its fallback
     bool evenLoudness = false;    // the audio at -16 LUFS with true peaks at most -1 dBTP
     bool adaptive = false;        // smaller qualities and playlists beside the MP4, for slow connections
+    bool webPlayer = true;        // the visitor page's own player (with controls); else the browser's
+    bool thumbnails = true;       // the seek bar's thumbnails beside the visitor page's video
+
+    // The page's own player, with its script: for a visitor page with controls.
+    [[nodiscard]] bool usesWebPlayer() const { return webPlayer && !minimalPage && pageOptions.controls; }
+    [[nodiscard]] bool makesThumbnails() const { return thumbnails && !minimalPage; }
 };
 
 // How an export ended.

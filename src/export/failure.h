@@ -30,5 +30,6 @@ inline const QString noPage = QStringLiteral("noPage");
 inline const QString captionsUnwritable = QStringLiteral("captionsUnwritable");
 inline const QString strangeFiles = QStringLiteral("strangeFiles");
 inline const QString unplayable = QStringLiteral("unplayable");
-inline const QString adaptiveUnwritten = QStringLiteral("adaptiveUnwritten"); // the playlists or the web player
+inline const QString adaptiveUnwritten = QStringLiteral("adaptiveUnwritten"); // the playlists or their web player
+inline const QString playerUnwritten = QStringLiteral("playerUnwritten");     // the page's player could not be copied
 } // namespace FailureCode

@@ -39,7 +39,11 @@ QByteArray visitorPageBytes(qint64 width, qint64 height, PageOptions options, co
         page += " lang=\"" + escaped(content.language) + '"';
     page += ">\n\t<head>\n\t\t<meta charset=\"UTF-8\">\n"
             "\t\t<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-            "\t\t<title>" + escaped(content.title) + "</title>\n"
+            "\t\t<title>" + escaped(content.title) + "</title>\n";
+    if (!content.description.isEmpty())
+        page += "\t\t<meta name=\"description\" content=\"" + escaped(content.description) + "\">\n";
+    // The poster as the tab's icon, so that no browser asks for a missing favicon.ico.
+    page += "\t\t<link rel=\"icon\" href=\"poster.jpg\" type=\"image/jpeg\">\n"
             "\t</head>\n\t<body>\n"
             "\t\t<video " + attributes.join(' ') + ">\n";
     if (content.sources.isEmpty())

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QRegularExpression>
 
 namespace {
@@ -75,6 +76,19 @@ QList<CaptionTrack> captionTracks(const JSON &answer)
     return tracks;
 }
 
+std::optional<QString> sourceDescription(const JSON &answer)
+{
+    // MP4 writes its tags in lower case, Matroska in capitals.
+    QMap<QString, QString> tags;
+    for (const auto &[name, value] : answer[u"format"][u"tags"])
+        tags.insert(name.toLower(), value.stringValue().simplified());
+    for (const QString &name : {QStringLiteral("description"), QStringLiteral("synopsis"), QStringLiteral("comment")}) {
+        if (!tags.value(name).isEmpty())
+            return tags.value(name);
+    }
+    return std::nullopt;
+}
+
 PageContent pageContent(const FileProbe &probe, const QString &sourcePath)
 {
     PageContent content;
@@ -89,5 +103,6 @@ PageContent pageContent(const FileProbe &probe, const QString &sourcePath)
         }
     }
     content.captions = captionTracks(*probe.json);
+    content.description = sourceDescription(*probe.json).value_or(content.title);
     return content;
 }

@@ -42,6 +42,7 @@ struct PageContent
     QStringList scripts = {};        // run in this order after the video element
     QString chapters = {};           // the chapters track, when the part has chapters
     QString thumbnails = {};         // the seek bar's thumbnails track, once written
+    QString description = {};        // for search engines' results: the source's own, else the title
 };
 
 // A BCP 47 tag for a language code of the prober ("eng" gives "en", "pt-BR" and
@@ -52,5 +53,8 @@ struct PageContent
 // stream order, named by language with a number added when two share one. Only
 // the first may carry default, when the source marks its stream so.
 [[nodiscard]] QList<CaptionTrack> captionTracks(const JSON &answer);
+
+// The source's description, synopsis or comment tag, whitespace simplified; nothing without one.
+[[nodiscard]] std::optional<QString> sourceDescription(const JSON &answer);
 
 [[nodiscard]] PageContent pageContent(const FileProbe &probe, const QString &sourcePath);

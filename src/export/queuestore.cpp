@@ -56,6 +56,8 @@ QJsonObject toJson(const QueuedExport &entry)
         {QStringLiteral("startSeconds"), request.startSeconds},
         {QStringLiteral("posterAtExactTime"), request.posterAtExactTime},
         {QStringLiteral("evenLoudness"), request.evenLoudness},
+        {QStringLiteral("webPlayer"), request.webPlayer},
+        {QStringLiteral("thumbnails"), request.thumbnails},
         {QStringLiteral("videoBytes"), entry.outcome.videoBytes},
         {QStringLiteral("reason"), entry.outcome.reason},
     };
@@ -107,6 +109,9 @@ std::optional<QueuedExport> fromJson(const QJsonValue &value)
         request.endSeconds = end.toDouble();
     request.posterAtExactTime = object.value(QStringLiteral("posterAtExactTime")).toBool();
     request.evenLoudness = object.value(QStringLiteral("evenLoudness")).toBool();
+    // Entries queued before the player and its thumbnails existed get them as new ones do.
+    request.webPlayer = object.value(QStringLiteral("webPlayer")).toBool(true);
+    request.thumbnails = object.value(QStringLiteral("thumbnails")).toBool(true);
     entry.outcome.videoBytes = object.value(QStringLiteral("videoBytes")).toInteger();
     entry.outcome.reason = object.value(QStringLiteral("reason")).toString();
     if (request.frameSize.isEmpty())

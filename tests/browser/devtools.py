@@ -59,7 +59,7 @@ class DevTools:
 
 
 @contextlib.contextmanager
-def chromium_page(chromium, deadline, autoplay_policy=True):
+def chromium_page(chromium, deadline, autoplay_policy=True, extra_arguments=()):
     """A fresh headless Chromium with one blank page: yields (tools, session).
     The browser and everything it started are killed after deadline seconds
     at the latest, and always on leaving."""
@@ -78,7 +78,7 @@ def chromium_page(chromium, deadline, autoplay_policy=True):
             [chromium, "--headless=new", "--no-sandbox", "--disable-gpu", "--mute-audio", *policy,
              f"--user-data-dir={profile}",
              "--remote-debugging-pipe", "--no-first-run", "--disable-background-networking",
-             "--disable-component-update", "--disable-sync", "--disable-quic", "about:blank"],
+             "--disable-component-update", "--disable-sync", "--disable-quic", *extra_arguments, "about:blank"],
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
             preexec_fn=give_pipe, close_fds=False, start_new_session=True)
         os.close(to_browser_read)
