@@ -78,10 +78,16 @@ private Q_SLOTS:
         QCOMPARE(run.status, 0);
         const QString folder = m_work.filePath(u"HTML5Video"_s);
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 3);
+        QCOMPARE(QDir(folder + u"/player"_s).entryList(QDir::Files), (QStringList{u"media-chrome-LICENSE.txt"_s, u"player.js"_s}));
         QCOMPARE_LE(QFileInfo(folder + u"/html5video.mp4"_s).size(), 200'000);
         const QJsonObject result = QJsonDocument::fromJson(run.out.trimmed()).object();
         QVERIFY(result[u"outcome"].toString() == u"succeeded" && result[u"folder"].toString() == folder
-                && result[u"targetBytes"].toInteger() == 200'000 && result[u"files"].toArray().size() == 3);
+                && result[u"targetBytes"].toInteger() == 200'000 && result[u"files"].toArray().size() == 4);
+        // A folder among the files weighs what it holds.
+        const QJsonObject player = result[u"files"].toArray().at(2).toObject();
+        QCOMPARE(player[u"name"].toString(), u"player"_s);
+        QCOMPARE(player[u"bytes"].toInteger(), QFileInfo(folder + u"/player/player.js"_s).size()
+                                                   + QFileInfo(folder + u"/player/media-chrome-LICENSE.txt"_s).size());
         QVERIFY(run.err.contains("video ") && run.err.contains(folder.toUtf8()));
         QVERIFY(bytesOf(folder + u"/html5Video.html"_s).contains("width=\"160\" height=\"90\""));
 
@@ -105,6 +111,18 @@ private Q_SLOTS:
         QVERIFY(plain.err.contains(" · one quality: ") && !QFileInfo::exists(folder + u"/hls"_s));
         video = bytesOf(folder + u"/html5video.mp4"_s);
         QVERIFY(video.indexOf("moov") > video.indexOf("mdat"));
+
+        // The browser's own controls, with the thumbnails still listed for a player of the site's; then without them.
+        const QStringList chaptered = {u"export"_s, mediaPath(u"ramp.mkv"_s), u"-o"_s, folder, u"--replace"_s,
+                                       u"--approximate-size"_s, u"--no-player"_s};
+        QCOMPARE(videofold(chaptered).status, 0);
+        QByteArray page = bytesOf(folder + u"/html5Video.html"_s);
+        QVERIFY2(!page.contains("<script") && page.contains("thumbnails.vtt") && page.contains("chapters.vtt"), page.constData());
+        QVERIFY(!QFileInfo::exists(folder + u"/player"_s) && QFileInfo::exists(folder + u"/thumbnails-1.jpg"_s));
+        QCOMPARE(videofold(chaptered + QStringList{u"--no-thumbnails"_s}).status, 0);
+        page = bytesOf(folder + u"/html5Video.html"_s);
+        QVERIFY(!page.contains("thumbnails") && page.contains("chapters.vtt"));
+        QVERIFY(QDir(folder).entryList({u"thumbnails*"_s}).isEmpty());
 
         // The source's own folder is refused, replace or not.
         QTemporaryDir sources;
@@ -212,7 +230,8 @@ private Q_SLOTS:
         QVERIFY2(noAv1.status == 2 && noAv1.err.contains("SVT-AV1 (libsvtav1)"), noAv1.err.constData());
         const Run help = videofold({u"export"_s, u"--help"_s});
         for (const char *option : {"--output", "--frame-size", "--size", "--poster", "--approximate-size", "--minimal-page",
-                                   "--fast-start", "--autoplay", "--loop", "--muted", "--no-controls", "--replace", "--quiet", "--json"})
+                                   "--fast-start", "--autoplay", "--loop", "--muted", "--no-controls", "--no-player", "--no-thumbnails",
+                                   "--replace", "--quiet", "--json"})
             QVERIFY2(help.status == 0 && help.out.contains(option), option);
         QVERIFY(videofold({u"--help"_s}).out.contains("videofold export [OPTIONS] SOURCE..."));
         // Not on a terminal, help fits 80 columns, each option's words whole.

@@ -66,9 +66,11 @@ private Q_SLOTS:
         const QString folder = m_out.filePath(u"HTML5Video"_s);
         QDir().mkpath(folder + u"/old"_s);
         QVERIFY(exportAndWait(delegate, folder));
-        QCOMPARE(entryNames(folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"poster.jpg"_s}));
-        QCOMPARE(bytesOf(folder + u"/html5Video.html"_s),
-                 visitorPageBytes(160, 120, {true, false, false, false}, {u"h264-aac"_s, {}, {}}));
+        QCOMPARE(entryNames(folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"player"_s, u"poster.jpg"_s}));
+        PageContent content{u"h264-aac"_s, u"en"_s, {}}; // the user's language (C), where the sound has none
+        content.scripts = {u"player/player.js"_s};
+        content.description = content.title;
+        QCOMPARE(bytesOf(folder + u"/html5Video.html"_s), visitorPageBytes(160, 120, {true, false, false, false}, content));
         QCOMPARE(QImageReader(folder + u"/poster.jpg"_s).size(), QSize(160, 120));
         const JSON video = probeStream(folder + u"/html5video.mp4"_s);
         QCOMPARE(video[u"codec_name"].stringValue() + video[u"width"].stringValue() + u'x' + video[u"height"].stringValue(),
@@ -302,7 +304,7 @@ private Q_SLOTS:
         answer = QMessageBox::Yes;
         panel->accept();
         QVERIFY(questions == 2 && finished.wait(60'000));
-        QCOMPARE(entryNames(existing).size(), 3);
+        QCOMPARE(entryNames(existing).size(), 4);
     }
 
 private:

@@ -20,6 +20,7 @@
 #include "export/progress.h"
 #include "export/settingstext.h"
 #include "export/sharpness.h"
+#include "export/webplayer.h"
 #include "probe/fileprobe.h"
 #include "testing.h"
 #include "tools/mediatools.h"
@@ -562,8 +563,20 @@ private Q_SLOTS:
         adaptive.thumbnails = u"thumbnails.vtt"_s;
         adaptive.sources = typed.sources.mid(1);
         adaptive.playlist = AdaptiveFolder::masterPlaylistUri();
-        adaptive.scripts = AdaptiveFolder::pageScripts();
+        adaptive.scripts = AdaptiveFolder::pageScripts() << WebPlayer::pageScript();
+        adaptive.description = u"A walk & a \"talk\" <3"_s;
         QCOMPARE(visitorPageBytes(1280, 720, {true, false, false, false}, adaptive), dataFile(u"pages/visitor-adaptive.html"_s));
+
+        // The page's description: the source's own in either case of its tag name, whitespace simplified.
+        const std::pair<const char *, std::optional<QString>> descriptions[] = {
+            {R"({"format": {"tags": {"description": "A walk", "comment": "Made by me"}}})", u"A walk"_s},
+            {R"({"format": {"tags": {"DESCRIPTION": " Line one\n line two "}}})", u"Line one line two"_s},
+            {R"({"format": {"tags": {"synopsis": "Plot", "comment": "Other"}}})", u"Plot"_s},
+            {R"({"format": {"tags": {"COMMENT": "Shot at dawn"}}})", u"Shot at dawn"_s},
+            {R"({"format": {"tags": {"description": "  ", "title": "Title"}}})", std::nullopt},
+            {R"({"format": {}})", std::nullopt}};
+        for (const auto &[answer, expected] : descriptions)
+            QCOMPARE(sourceDescription(JSON::fromBytes(answer).value_or(JSON())), expected);
 
         QTemporaryDir folder;
         QVERIFY(writeFileAtomically(folder.filePath(u"page.html"_s), page));

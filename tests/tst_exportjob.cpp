@@ -10,6 +10,7 @@
 #include "export/fragmentindex.h"
 #include "export/outputfolder.h"
 #include "export/posterframe.h"
+#include "export/webplayer.h"
 #include "probe/fileprobe.h"
 #include "testing.h"
 #include "tools/mediatools.h"
@@ -261,7 +262,11 @@ private Q_SLOTS:
         QCOMPARE_LE(QFileInfo(folder + u"/html5video.mp4"_s).size(), qint64(request.targetBytes));
         QVERIFY2(runs.contains(u"Encoding 3 smaller qualities"_s), qPrintable(runs.values().join(u", ")));
         QVERIFY(outcome->entries.contains(folder + u"/hls"_s) && outcome->adaptiveSkipped.isEmpty());
-        QCOMPARE_LE(outcome->folderBytes, 2.2 * double(outcome->videoBytes));
+        // The qualities and their playlists; the page's player weighs the same beside any video.
+        qint64 playerBytes = 0;
+        for (const QString &name : WebPlayer::fileNames())
+            playerBytes += QFileInfo(folder + u"/player/"_s + name).size();
+        QCOMPARE_LE(outcome->folderBytes - playerBytes, 2.2 * double(outcome->videoBytes));
         QCOMPARE(outcome->qualities.size(), 4);
         QCOMPARE(outcome->qualities.last().frame, request.frameSize);
         QCOMPARE_LE(outcome->qualities.first().averageBitsPerSecond, 0.15 * double(outcome->qualities.last().averageBitsPerSecond));
@@ -324,12 +329,20 @@ private Q_SLOTS:
         QVERIFY2(outcome->reason.contains(u"Disk quota exceeded"_s), qPrintable(outcome->reason));
         QVERIFY(outcome->entries.contains(request.folder + u"/hls"_s)); // what is there, as every failure lists it
 
-        // Without the web player beside the tools (this encoder's folder holds none), the folder is not made adaptive
-        // in silence: the export fails and says which file was missing.
-        QVERIFY(useEncoder("exec @real@ \"$@\"\n"));
+        // Without the web files beside the tools (this encoder's folder holds none), the folder is not made adaptive
+        // nor given its player in silence: the export fails and says which file was missing.
+        QVERIFY(useEncoder("exec @real@ \"$@\"\n", false));
         request = requestFor(source, m_out.filePath(u"adaptive-failed"_s));
         request.approximateSize = true;
         request.adaptive = true;
+        outcome = runToEnd(*std::make_unique<ExportJob>(request), 120'000);
+        QVERIFY(outcome && !outcome->succeeded());
+        QCOMPARE(outcome->reasonCode, FailureCode::playerUnwritten);
+        QVERIFY2(outcome->reason.startsWith(u"The web player player.js could not be copied from "_s), qPrintable(outcome->reason));
+        request = requestFor(source, m_out.filePath(u"adaptive-failed"_s));
+        request.approximateSize = true;
+        request.adaptive = true;
+        request.webPlayer = false;
         outcome = runToEnd(*std::make_unique<ExportJob>(request), 120'000);
         QVERIFY(outcome && !outcome->succeeded());
         QCOMPARE(outcome->reasonCode, FailureCode::adaptiveUnwritten);
@@ -408,7 +421,11 @@ private Q_SLOTS:
         QList<QString> runs;
         connect(&job, &ExportJob::progressChanged, this, [&runs](double, const QString &run) { runs << run; });
         const std::optional<ExportOutcome> outcome = runToEnd(job);
-        QVERIFY(outcome && outcome->succeeded() && outcome->reason.isEmpty() && outcome->entries.size() == 3);
+        QVERIFY(outcome && outcome->succeeded() && outcome->reason.isEmpty());
+        QStringList entries;
+        for (const QString &name : {u"html5Video.html"_s, u"html5video.mp4"_s, u"player"_s, u"poster.jpg"_s})
+            entries << request.folder + u'/' + name;
+        QCOMPARE(outcome->entries, entries);
         const QStringList arguments = m_diagnostics.filter(u"Encoder arguments"_s);
         QVERIFY(arguments.size() == 1 && !arguments.first().contains(u"-pass"));
         QVERIFY(runs.size() > 1 && runs.count(u"Encoding"_s) == runs.size());
@@ -604,7 +621,7 @@ private Q_SLOTS:
         QVERIFY2(outcome->av1Bytes > 0 && outcome->av1Bytes <= outcome->targetBytes,
                  qPrintable(u"AV1 %1 of %2"_s.arg(outcome->av1Bytes).arg(outcome->targetBytes)));
         QVERIFY(!m_diagnostics.filter(u"AV1 version sharper: SSIM 0."_s).isEmpty());
-        QCOMPARE(outcome->entries.size(), 4);
+        QCOMPARE(outcome->entries.size(), 5); // the page, both videos, the player and the poster
         const QByteArray page = bytesOf(request.folder + u"/html5Video.html"_s);
         const qsizetype av1 = page.indexOf("<source src=\"html5video-av1.mp4\" type='video/mp4; codecs=\"av01.0.");
         QVERIFY2(av1 > 0 && page.indexOf("<source src=\"html5video.mp4\" type='video/mp4; codecs=\"avc1.", av1) > av1, page.constData());
@@ -797,13 +814,17 @@ private:
     std::unique_ptr<QTemporaryDir> m_tools;
 
     // The real prober, and an encoder scripted in sh around the real one; none when empty.
-    bool useEncoder(const QByteArray &script)
+    // The real prober, the encoder as script tells (@real@ stands for the real one), and the
+    // web player's files unless told otherwise.
+    bool useEncoder(const QByteArray &script, bool webPlayer = true)
     {
         qunsetenv(MediaTools::resourcesVariable); // the real tools, not the last script
         const QString prober = *MediaTools::resourcePath(MediaTools::proberName);
         const QString encoder = *MediaTools::resourcePath(MediaTools::encoderName);
         m_tools = std::make_unique<QTemporaryDir>();
         if (!QFile::link(prober, m_tools->filePath(MediaTools::proberName.toString())))
+            return false;
+        if (webPlayer && !QFile::link(WebPlayer::sourceFolder(), m_tools->filePath(u"web"_s)))
             return false;
         if (!script.isEmpty()
             && !writeScript(m_tools->filePath(MediaTools::encoderName.toString()),

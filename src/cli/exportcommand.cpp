@@ -246,7 +246,7 @@ private:
         QJsonArray files;
         for (const QString &entry : report.export_.entries)
             files.append(QJsonObject{{QStringLiteral("name"), QFileInfo(entry).fileName()},
-                                     {QStringLiteral("bytes"), QFileInfo(entry).size()}});
+                                     {QStringLiteral("bytes"), entryBytes(entry)}});
         const QJsonObject object{{QStringLiteral("source"), report.source},
                                  {QStringLiteral("folder"), report.folder},
                                  {QStringLiteral("outcome"), report.outcome},

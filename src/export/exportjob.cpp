@@ -18,24 +18,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <numeric>
-
-namespace {
-
-qint64 folderBytes(const QString &folder)
-{
-    qint64 bytes = 0;
-    QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (files.hasNext())
-        bytes += files.nextFileInfo().size();
-    return bytes;
-}
-
-} // namespace
 
 ExportJob::ExportJob(ExportRequest request, QObject *parent)
     : QObject(parent), m_request(std::move(request)), m_cancelled(std::make_shared<std::atomic<bool>>(false))
@@ -115,17 +101,17 @@ void ExportJob::start()
     }
     if (m_request.adaptive)
         planAdaptive();
-    if (m_request.usesWebPlayer()) {
-        if (const QString problem = WebPlayer::copyInto(m_request.folder); !problem.isEmpty()) {
-            fail({FailureCode::playerUnwritten, problem});
-            return;
-        }
-    }
     writePage();
     if (!QFileInfo::exists(path(pageFileName))) {
         fail({FailureCode::folderUnwritable,
               QCoreApplication::translate("Export", "The folder %1 cannot be written.").arg(m_request.folder)});
         return;
+    }
+    if (m_request.usesWebPlayer()) {
+        if (const QString problem = WebPlayer::copyInto(m_request.folder); !problem.isEmpty()) {
+            fail({FailureCode::playerUnwritten, problem});
+            return;
+        }
     }
     startPoster();
 
@@ -364,7 +350,7 @@ void ExportJob::judge()
             outcome.av1ProblemCode = m_work.av1ProblemCode;
             if (outcome.succeeded()) {
                 outcome.qualities = m_work.qualities;
-                outcome.folderBytes = folderBytes(m_request.folder);
+                outcome.folderBytes = entryBytes(m_request.folder);
             }
             conclude(outcome);
         });

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -110,4 +111,16 @@ QString folderNameFor(const QString &sourcePath)
     if (base.isEmpty() || base.startsWith(u'.'))
         return QStringLiteral("HTML5Video");
     return base;
+}
+
+qint64 entryBytes(const QString &path)
+{
+    const QFileInfo entry(path);
+    if (!entry.isDir() || entry.isSymLink())
+        return entry.size();
+    qint64 bytes = 0;
+    QDirIterator files(path, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (files.hasNext())
+        bytes += files.nextFileInfo().size();
+    return bytes;
 }

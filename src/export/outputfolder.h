@@ -41,3 +41,6 @@ bool removeFolderIfSame(const QString &path, const std::optional<FolderIdentity>
 // The name of the folder a source's export goes to among others: the source's
 // name without its extension, or "HTML5Video" when it has none.
 [[nodiscard]] QString folderNameFor(const QString &sourcePath);
+
+// The bytes of the file at path, or of all the files in the folder there and its subfolders.
+[[nodiscard]] qint64 entryBytes(const QString &path);

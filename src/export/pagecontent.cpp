@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QMap>
 #include <QRegularExpression>
 
@@ -102,6 +103,10 @@ PageContent pageContent(const FileProbe &probe, const QString &sourcePath)
             break;
         }
     }
+    // A page says its language (screen readers and the player's words follow it): without the
+    // sound's, the one its publisher reads, who named the video.
+    if (content.language.isEmpty())
+        content.language = QLocale().bcp47Name().section(u'-', 0, 0);
     content.captions = captionTracks(*probe.json);
     content.description = sourceDescription(*probe.json).value_or(content.title);
     return content;

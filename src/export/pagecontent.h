@@ -35,7 +35,7 @@ struct VideoSource
 struct PageContent
 {
     QString title;    // the source's name without its extension
-    QString language; // BCP 47 of the first audio track; empty when unknown
+    QString language; // BCP 47 of the first audio track, else of the user's language; empty when unknown
     QList<CaptionTrack> captions;
     QList<VideoSource> sources = {}; // in order; none: html5video.mp4 as "video/mp4"
     QString playlist = {};           // an adaptive folder's master playlist; the sources its fallback

@@ -26,7 +26,8 @@ QString sourceFolder()
 QString copyFiles(const QStringList &names, const QString &targetFolder)
 {
     const QDir source(sourceFolder());
-    if (!QDir().mkpath(targetFolder))
+    // Never its parent: a folder that is gone stays gone.
+    if (!QDir(targetFolder).exists() && !QDir().mkdir(targetFolder))
         return QCoreApplication::translate("Export", "The folder %1 cannot be written.").arg(targetFolder);
     for (const QString &name : names) {
         const QString target = targetFolder + u'/' + name;

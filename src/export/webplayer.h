@@ -20,7 +20,8 @@ inline constexpr QStringView folderName = u"player";
 [[nodiscard]] QString sourceFolder();
 
 // Copies the named files of the web folder into targetFolder (made when
-// missing), replacing what is there; why not, in words, when one could not be.
+// missing, in a folder that must be there), replacing what is there; why not,
+// in words, when one could not be.
 [[nodiscard]] QString copyFiles(const QStringList &names, const QString &targetFolder);
 
 // Copies the player into folder's subfolder; why not when it could not.
