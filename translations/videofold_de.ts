@@ -285,6 +285,14 @@
         <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</source>
         <translation>Ein JSON-Objekt je Quelle auf der Standardausgabe, wenn sie fertig ist: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s own controls instead of the page&apos;s player (which shows thumbnails and chapters on its seek bar, answers the keyboard and the desktop&apos;s media keys); the page runs no script but an adaptive folder&apos;s.</source>
+        <translation>Die eigenen Bedienelemente des Browsers statt des Players der Seite (der Miniaturen und Kapitel auf seiner Zeitleiste zeigt und auf die Tastatur und die Medientasten des Desktops hört); die Seite führt kein Skript aus außer dem eines adaptiven Ordners.</translation>
+    </message>
+    <message>
+        <source>No thumbnails of the video for the player&apos;s seek bar.</source>
+        <translation>Keine Miniaturen des Videos für die Zeitleiste des Players.</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>

@@ -285,6 +285,14 @@
         <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</source>
         <translation>Un objeto JSON por fuente en la salida estándar al terminar: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s own controls instead of the page&apos;s player (which shows thumbnails and chapters on its seek bar, answers the keyboard and the desktop&apos;s media keys); the page runs no script but an adaptive folder&apos;s.</source>
+        <translation>Los controles propios del navegador en lugar del reproductor de la página (que muestra miniaturas y capítulos en su barra de progreso y responde al teclado y a las teclas multimedia del escritorio); la página no ejecuta ningún script salvo el de una carpeta adaptativa.</translation>
+    </message>
+    <message>
+        <source>No thumbnails of the video for the player&apos;s seek bar.</source>
+        <translation>Sin miniaturas del vídeo para la barra de progreso del reproductor.</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>

@@ -285,6 +285,14 @@
         <source>One JSON object per source on standard output when it ends: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</source>
         <translation>Un objet JSON par source sur la sortie standard à la fin&#x202f;: source, folder, outcome, reason, code, targetBytes, av1Problem, av1ProblemCode, files (name, bytes), folderBytes, qualities (name, width, height, bandwidth, averageBandwidth, bytes), adaptiveSkipped, adaptiveSkippedCode, seconds.</translation>
     </message>
+    <message>
+        <source>The browser&apos;s own controls instead of the page&apos;s player (which shows thumbnails and chapters on its seek bar, answers the keyboard and the desktop&apos;s media keys); the page runs no script but an adaptive folder&apos;s.</source>
+        <translation>Les commandes du navigateur au lieu du lecteur de la page (qui montre miniatures et chapitres sur sa barre de lecture, répond au clavier et aux touches multimédia du bureau)&#x202f;; la page n’exécute aucun script, sauf celui d’un dossier adaptatif.</translation>
+    </message>
+    <message>
+        <source>No thumbnails of the video for the player&apos;s seek bar.</source>
+        <translation>Pas de miniatures de la vidéo pour la barre de lecture du lecteur.</translation>
+    </message>
 </context>
 <context>
     <name>Display</name>
