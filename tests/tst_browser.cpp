@@ -48,6 +48,33 @@ std::optional<QJsonObject> watchLink(const QString &url, const QStringList &opti
     return findings.object();
 }
 
+// Uses the player of the page at url as a visitor would (browser/playercheck.py); the findings, or nothing.
+std::optional<QJsonObject> usePlayer(const QString &url)
+{
+    QProcess use;
+    use.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    use.start(QStringLiteral(VIDEOFOLD_PYTHON), QStringList{QStringLiteral(VIDEOFOLD_PLAYERCHECK),
+              QStandardPaths::findExecutable(u"chromium"_s), url});
+    if (!use.waitForFinished(90'000)) {
+        use.kill();
+        return std::nullopt;
+    }
+    const QJsonDocument findings = QJsonDocument::fromJson(use.readAllStandardOutput());
+    if (!findings.isObject())
+        return std::nullopt;
+    return findings.object(); // with "failure" when the browser could not be driven
+}
+
+// The address "Open in Browser" of the alert after an export opens.
+QString openedInBrowser(AppDelegate &delegate)
+{
+    UrlRecorder opened;
+    QDesktopServices::setUrlHandler(u"http"_s, &opened, "open");
+    const bool clicked = clickButton(takeAlert(delegate), u"Open in Browser"_s);
+    QDesktopServices::unsetUrlHandler(u"http"_s);
+    return clicked && opened.urls.size() == 1 ? opened.urls.first().toString() : QString();
+}
+
 // The files of the requests in findings made from first (seconds after play) until before.
 QStringList filesRequested(const QJsonObject &findings, double first, double before)
 {
@@ -213,6 +240,58 @@ private Q_SLOTS:
         QVERIFY(plain);
         QVERIFY2((*plain)[u"currentSrc"].toString().endsWith(u"/html5video.mp4"_s) && (*plain)[u"playedSeconds"].toDouble() >= 1.5,
                  QJsonDocument(*plain).toJson(QJsonDocument::Compact).constData());
+    }
+
+    void playerAnswersAVisitor()
+    {
+        // The page's own player, over the application's preview (whose byte ranges let a browser seek), as a
+        // visitor uses it: the source's chapters on the seek bar, where it would land in its thumbnails, the
+        // keyboard, the menu of chapters, the desktop's media controls.
+        LaunchedDelegate delegate;
+        delegate.userDefaults().setValue(PreferenceKeys::controls, true); // as a first launch sets it
+        QVERIFY(openAndWait(delegate, mediaPath(u"ramp.mkv"_s)));
+        QTemporaryDir out;
+        const QString folder = out.filePath(u"player"_s);
+        QCOMPARE(exportAndWait(delegate, folder, 60'000), std::optional(true));
+        const QString url = openedInBrowser(delegate);
+        QVERIFY(!url.isEmpty());
+        const std::optional<QJsonObject> used = usePlayer(url);
+        QVERIFY(used);
+        const QByteArray seen = QJsonDocument(*used).toJson(QJsonDocument::Compact);
+        QVERIFY2((*used)[u"enhanced"].toBool(), seen.constData());
+        QCOMPARE((*used)[u"chapters"].toArray(), (QJsonArray{QJsonArray{u"Dark"_s, 0}, QJsonArray{u"Chapter 2"_s, 4},
+                                                             QJsonArray{u"Light & bright"_s, 8}}));
+        // Tab reaches the player, Space plays, the right arrow seeks 10 s on, Space pauses.
+        const QJsonArray keyboard = (*used)[u"keyboard"].toArray();
+        QVERIFY2(keyboard.size() == 4 && keyboard[0][u"focused"].toString().startsWith(u"media-"_s), seen.constData());
+        QVERIFY2(!keyboard[1][u"paused"].toBool() && keyboard[1][u"time"].toDouble() > 0.2, seen.constData());
+        QVERIFY2(keyboard[2][u"time"].toDouble() >= keyboard[1][u"time"].toDouble() + 9.5, seen.constData());
+        QVERIFY2(keyboard[3][u"paused"].toBool(), seen.constData());
+        QCOMPARE((*used)[u"chapterMenu"].toDouble(), 4.0);
+        // At three quarters of the seek bar: 9 s, in the last chapter, its tile of the sprite.
+        const QJsonObject preview = (*used)[u"preview"].toObject();
+        QVERIFY2(std::abs(preview[u"time"].toDouble() - 9) < 1 && preview[u"chapter"] == u"Light & bright"_s
+                     && preview[u"image"].toString().contains(u"/thumbnails-1.jpg#xywh="_s),
+                 seen.constData());
+        const QJsonObject session = (*used)[u"session"].toObject();
+        QVERIFY2(session[u"title"] == u"ramp"_s && session[u"playbackState"] == u"paused"_s
+                     && session[u"artwork"].toArray().first().toString().endsWith(u"/poster.jpg"_s),
+                 seen.constData());
+        QVERIFY2((*used)[u"labels"].toArray().contains(u"Chapters"_s), seen.constData());
+
+        // The player's words in the page's language.
+        const QString page = folder + u"/html5Video.html"_s;
+        QVERIFY(writeFile(page, bytesOf(page).replace("<html lang=\"en\">", "<html lang=\"de\">")));
+        const std::optional<QJsonObject> german = usePlayer(url);
+        QVERIFY(german);
+        const QJsonArray labels = (*german)[u"labels"].toArray();
+        QVERIFY2(labels.contains(u"Kapitel"_s) && labels.contains(u"abspielen"_s),
+                 QJsonDocument(labels).toJson(QJsonDocument::Compact).constData());
+
+        // With JavaScript off the browser's own controls play it.
+        const std::optional<QJsonObject> plain = watchLink(url, {u"--javascript-off"_s, u"--watch"_s, u"2"_s});
+        QVERIFY(plain);
+        QVERIFY2((*plain)[u"playedSeconds"].toDouble() >= 1.5, QJsonDocument(*plain).toJson(QJsonDocument::Compact).constData());
     }
 
     void fitsAPhone()
