@@ -10,6 +10,7 @@
 #include "export/outputsettings.h"
 #include "export/playability.h"
 #include "export/posterframe.h"
+#include "export/webplayer.h"
 #include "probe/fileprobe.h"
 #include "tools/mediatools.h"
 
@@ -47,12 +48,14 @@ QByteArray chapterAnswer()
 
 struct CoreBench : FigureSheet
 {
-    // An export at half the frame size, one encoder run, as the job and the command line get it.
+    // An export at half the frame size, one encoder run, as the job and the command line get it;
+    // without the seek bar's thumbnails, whose run has figures of its own.
     ExportRequest halfSizeRequest(const QString &out) const
     {
         ExportChoice choice;
         choice.frameSize = {50.0, {}};
         choice.approximateSize = true;
+        choice.thumbnails = false;
         return *chooseExport(source, std::make_shared<const FileProbe>(source), choice, out).request;
     }
 
@@ -98,6 +101,7 @@ struct CoreBench : FigureSheet
         QProcess command;
         command.setStandardInputFile(QProcess::nullDevice());
         command.start(binary, {QStringLiteral("export"), QStringLiteral("-q"), QStringLiteral("--approximate-size"),
+                               QStringLiteral("--no-thumbnails"),
                                QStringLiteral("--frame-size"), QStringLiteral("50%"), QStringLiteral("-o"), out, source});
         command.waitForFinished(-1);
     }
@@ -266,6 +270,64 @@ struct CoreBench : FigureSheet
             kept.samples << std::accumulate(keptClips.begin(), keptClips.end(), 0.0) / double(keptClips.size());
     }
 
+    // The page's player and the seek bar's thumbnails on real footage, each clip at its own
+    // frame size and size: the player's files compressed as a server sends them, the sprites'
+    // bytes over the video's, and the thumbnails' run (its start to the next stage's) over the export.
+    void player(const QString &footage)
+    {
+        Figure &compressed = figure(QStringLiteral("player files, compressed"), QStringLiteral("kB"), 60);
+        Figure &bytes = figure(QStringLiteral("thumbnails over video bytes"), QStringLiteral(""), 0.05);
+        Figure &share = figure(QStringLiteral("thumbnails share of export"), QStringLiteral(""), 0.1);
+        qint64 playerBytes = 0;
+        for (const QString &name : WebPlayer::fileNames()) {
+            QFile file(QDir(WebPlayer::sourceFolder()).filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                playerBytes += qCompress(file.readAll(), 9).size() - 4; // zlib at its best, gzip within a few bytes
+        }
+        compressed.samples << double(playerBytes) / 1000;
+        for (const QFileInfo &clip : QDir(footage).entryInfoList(QDir::Files, QDir::Name)) {
+            const QString path = clip.filePath();
+            ExportChoice choice;
+            choice.approximateSize = true;
+            const ChosenExport chosen = chooseExport(path, std::make_shared<const FileProbe>(path), choice,
+                                                     folder.filePath(QStringLiteral("player")));
+            if (!chosen.request)
+                continue;
+            recreateFolder(chosen.request->folder);
+            ExportJob job(*chosen.request);
+            QElapsedTimer clock;
+            double begun = -1;
+            double ended = -1;
+            QObject::connect(&job, &ExportJob::stageChanged, &job, [&](ExportStage stage) {
+                if (stage == ExportStage::Thumbnails)
+                    begun = milliseconds(clock);
+                else if (begun >= 0 && ended < 0)
+                    ended = milliseconds(clock);
+            });
+            QSignalSpy finished(&job, &ExportJob::finished);
+            clock.start();
+            job.start();
+            finished.wait(900'000);
+            const double total = milliseconds(clock);
+            const qint64 video = QFileInfo(chosen.request->folder + QStringLiteral("/html5video.mp4")).size();
+            qint64 sprites = 0;
+            for (const QFileInfo &sheet : QDir(chosen.request->folder).entryInfoList({QStringLiteral("thumbnails-*.jpg")}))
+                sprites += sheet.size();
+            if (begun < 0 || video <= 0) {
+                say(QStringLiteral("player %1: no thumbnails").arg(clip.fileName()));
+                continue;
+            }
+            bytes.samples << double(sprites) / double(video);
+            share.samples << ((ended < 0 ? total : ended) - begun) / total;
+            say(QStringLiteral("player %1: thumbnails %2 ms of %3 ms, %4 bytes beside a video of %5")
+                    .arg(clip.fileName())
+                    .arg((ended < 0 ? total : ended) - begun)
+                    .arg(total)
+                    .arg(sprites)
+                    .arg(video));
+        }
+    }
+
     void probe()
     {
         Figure &ratio = figure(QStringLiteral("probe ratio"), QStringLiteral("x"), 1.05);
@@ -331,6 +393,8 @@ int main(int argc, char *argv[])
     bench.exactSize();
     say(QStringLiteral("the AV1 version on real footage"));
     bench.av1(qEnvironmentVariable("VIDEOFOLD_FOOTAGE_FOLDER"));
+    say(QStringLiteral("the page's player and its thumbnails on real footage"));
+    bench.player(qEnvironmentVariable("VIDEOFOLD_FOOTAGE_FOLDER"));
     say(QStringLiteral("probes"));
     bench.probe();
     bench.answerWalk();

@@ -66,7 +66,8 @@ function controlBar(video, hasChapters) {
         element('media-play-button'),
         element('media-mute-button'),
         element('media-volume-range'),
-        element('media-time-display', { showduration: '' }),
+        // Not a button that toggles the remaining time: a timer, named as a screen reader reads it.
+        element('media-time-display', { showduration: '', notoggle: '', role: 'timer' }),
         // The bar's own background across the gap, as behind the controls.
         element('span', { style: 'flex-grow: 1; background: var(--media-control-background, rgb(20 20 30 / .7))' }),
     ];
