@@ -3,7 +3,8 @@
 # runs `npm ci`), copied or bundled into the build tree's resource directory,
 # whence every export copies them into its folder:
 # - the player: media-chrome's controls and the page's own parts (web/player),
-#   bundled by esbuild into one script, with media-chrome's licence;
+#   bundled by esbuild into one script, with media-chrome's licence, and the
+#   page's small starter that loads it when the visitor comes to use it;
 # - for an adaptive folder, hls.js and the page's starter of it.
 set(VIDEOFOLD_WEB_MODULES ${PROJECT_SOURCE_DIR}/web/node_modules)
 foreach(required hls.js/dist/hls.light.min.js media-chrome/LICENSE .bin/esbuild)
@@ -33,6 +34,7 @@ add_custom_command(
 
 file(GLOB VIDEOFOLD_PLAYER_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/player/*.js)
 set(VIDEOFOLD_PLAYER_FILES
+    ${VIDEOFOLD_WEB_RESOURCES}/start.js
     ${VIDEOFOLD_WEB_RESOURCES}/player.js
     ${VIDEOFOLD_WEB_RESOURCES}/media-chrome-LICENSE.txt)
 add_custom_command(
@@ -41,6 +43,8 @@ add_custom_command(
     COMMAND ${VIDEOFOLD_WEB_MODULES}/.bin/esbuild ${PROJECT_SOURCE_DIR}/web/player/player.js
         --bundle --minify --format=iife --target=es2020 --legal-comments=none --log-level=warning
         --outfile=${VIDEOFOLD_WEB_RESOURCES}/player.js
+    COMMAND ${VIDEOFOLD_WEB_MODULES}/.bin/esbuild ${PROJECT_SOURCE_DIR}/web/player/start.js
+        --minify --target=es2020 --log-level=warning --outfile=${VIDEOFOLD_WEB_RESOURCES}/start.js
     COMMAND ${CMAKE_COMMAND} -E copy ${VIDEOFOLD_WEB_MODULES}/media-chrome/LICENSE ${VIDEOFOLD_WEB_RESOURCES}/media-chrome-LICENSE.txt
     DEPENDS ${VIDEOFOLD_PLAYER_SOURCES} ${VIDEOFOLD_WEB_MODULES}/media-chrome/LICENSE ${PROJECT_SOURCE_DIR}/web/package-lock.json
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}/web

@@ -258,10 +258,12 @@ private Q_SLOTS:
         const std::optional<QJsonObject> used = usePlayer(url);
         QVERIFY(used);
         const QByteArray seen = QJsonDocument(*used).toJson(QJsonDocument::Compact);
-        QVERIFY2((*used)[u"enhanced"].toBool(), seen.constData());
+        // The player loads as the visitor comes (here the keyboard's focus), not with the page.
+        QVERIFY2(!(*used)[u"enhancedBeforeUse"].toBool() && (*used)[u"enhanced"].toBool(), seen.constData());
         QCOMPARE((*used)[u"chapters"].toArray(), (QJsonArray{QJsonArray{u"Dark"_s, 0}, QJsonArray{u"Chapter 2"_s, 4},
                                                              QJsonArray{u"Light & bright"_s, 8}}));
-        // Tab reaches the player, Space plays, the right arrow seeks 10 s on, Space pauses.
+        // Tab reaches the play button over the poster, and the player takes its place; Space plays,
+        // the right arrow seeks 10 s on, Space pauses.
         const QJsonArray keyboard = (*used)[u"keyboard"].toArray();
         QVERIFY2(keyboard.size() == 4 && keyboard[0][u"focused"].toString().startsWith(u"media-"_s), seen.constData());
         QVERIFY2(!keyboard[1][u"paused"].toBool() && keyboard[1][u"time"].toDouble() > 0.2, seen.constData());
@@ -287,6 +289,13 @@ private Q_SLOTS:
         const QJsonArray labels = (*german)[u"labels"].toArray();
         QVERIFY2(labels.contains(u"Kapitel"_s) && labels.contains(u"abspielen"_s),
                  QJsonDocument(labels).toJson(QJsonDocument::Compact).constData());
+
+        // A player that does not load (a folder copied in part): the browser's own controls come back.
+        QVERIFY(QFile::rename(folder + u"/player/player.js"_s, folder + u"/player/elsewhere.js"_s));
+        const std::optional<QJsonObject> broken = usePlayer(url);
+        QVERIFY(broken);
+        QVERIFY2(!(*broken)[u"enhanced"].toBool() && (*broken)[u"controls"].toBool(),
+                 QJsonDocument(*broken).toJson(QJsonDocument::Compact).constData());
 
         // With JavaScript off the browser's own controls play it.
         const std::optional<QJsonObject> plain = watchLink(url, {u"--javascript-off"_s, u"--watch"_s, u"2"_s});

@@ -68,7 +68,7 @@ private Q_SLOTS:
         QVERIFY(exportAndWait(delegate, folder));
         QCOMPARE(entryNames(folder), (QStringList{u"html5Video.html"_s, u"html5video.mp4"_s, u"player"_s, u"poster.jpg"_s}));
         PageContent content{u"h264-aac"_s, u"en"_s, {}}; // the user's language (C), where the sound has none
-        content.scripts = {u"player/player.js"_s};
+        content.scripts = {u"player/start.js"_s};
         content.description = content.title;
         QCOMPARE(bytesOf(folder + u"/html5Video.html"_s), visitorPageBytes(160, 120, {true, false, false, false}, content));
         QCOMPARE(QImageReader(folder + u"/poster.jpg"_s).size(), QSize(160, 120));

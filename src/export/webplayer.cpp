@@ -10,12 +10,12 @@ namespace WebPlayer {
 
 QStringList fileNames()
 {
-    return {QStringLiteral("player.js"), QStringLiteral("media-chrome-LICENSE.txt")};
+    return {QStringLiteral("start.js"), QStringLiteral("player.js"), QStringLiteral("media-chrome-LICENSE.txt")};
 }
 
 QString pageScript()
 {
-    return folderName.toString() + QStringLiteral("/player.js");
+    return folderName.toString() + QStringLiteral("/start.js");
 }
 
 QString sourceFolder()

@@ -6,7 +6,9 @@ usage: playercheck.py CHROMIUM URL|FOLDER
 A folder is served here, without byte ranges: seeking needs a server with them
 (the application's own preview, nginx), so give its page's address instead.
 Prints JSON findings; exits 0 when the page could be driven, 2 when not:
+  enhancedBeforeUse  whether the player stood around the video before the visitor came
   enhanced      the player stands around the video, whose own controls are off
+  controls      the video shows the browser's own controls
   chapters      the chapters the player shows: [title, start] each
   labels        the control bar's buttons as a screen reader names them
   keyboard      after Tab, Space, the right arrow and Space again, each step's
@@ -44,6 +46,7 @@ FACTS = r"""(() => {
   const state = controller ? controller.mediaStore.getState() : {};
   return {
     enhanced: !!controller && controller.contains(video) && !video.hasAttribute('controls'),
+    controls: video.controls,
     chapters: (state.mediaChaptersCues || []).map(cue => [cue.text, cue.startTime]),
     labels: controller ? [...controller.querySelectorAll('media-control-bar > *')]
         .map(control => control.getAttribute('aria-label')).filter(Boolean) : [],
@@ -90,13 +93,9 @@ def use_player(tools, session, url):
                {"width": 900, "height": 700, "deviceScaleFactor": 1, "mobile": False}, session=session)
     tools.call("Page.navigate", {"url": url}, session=session)
     tools.wait_for("Page.loadEventFired", session)
-    # The chapters track loads after the page.
-    for _ in range(50):
-        findings = evaluate(tools, session, FACTS)
-        if findings["chapters"] or not findings["enhanced"]:
-            break
-        settle(0.1)
+    before = evaluate(tools, session, FACTS)
 
+    # The player comes as the visitor does: here by the keyboard.
     keyboard = []
     for key, code, key_code, text in (("Tab", "Tab", 9, None), (" ", "Space", 32, " "),
                                       ("ArrowRight", "ArrowRight", 39, None), (" ", "Space", 32, " ")):
@@ -104,7 +103,16 @@ def use_player(tools, session, url):
         # Short waits: a 12 s video seeked 10 s on must not end before Space pauses it.
         settle(1.0 if key == " " and len(keyboard) == 1 else 0.4)
         keyboard.append(evaluate(tools, session, STATE))
+    # The chapters track loads once the player asks for it.
+    for _ in range(50):
+        findings = evaluate(tools, session, FACTS)
+        if findings["chapters"] or not findings["enhanced"]:
+            break
+        settle(0.1)
+    findings["enhancedBeforeUse"] = before["enhanced"]
     findings["keyboard"] = keyboard
+    if not findings["enhanced"]:
+        return findings
 
     # The chapters menu by keyboard: focus its button, open it, the second chapter.
     evaluate(tools, session, "document.querySelector('media-chrome-menu-button').focus()")

@@ -1,6 +1,5 @@
 // The page's player: media-chrome's controls around the page's own <video>,
-// which plays with the browser's controls until this runs (and wherever it
-// does not). Seek bar thumbnails and chapters come from the video's metadata
+// which plays with the browser's controls wherever this does not run. Seek bar thumbnails and chapters come from the video's metadata
 // and chapters tracks, qualities from an adaptive folder's renditions, and the
 // desktop's media keys from the Media Session.
 import 'media-chrome/dist/media-controller.js';
@@ -111,8 +110,5 @@ export function enhance(video) {
     return controller;
 }
 
-// Only a video the page gives controls: one that plays by itself without them
-// (a silent loop, say) stays as it is.
-const video = document.querySelector('video[controls]');
-if (video && window.customElements)
-    enhance(video);
+// For the page's starter (start.js), which hands over the video once this has loaded.
+window.videofoldPlayer = { enhance };
