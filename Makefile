@@ -69,6 +69,7 @@ bench: deps
 	VIDEOFOLD_FOOTAGE_FOLDER="$$(bench/fetch-footage)" build-bench/videofold_bench bench/results.json
 	build-bench/videofold_window_bench bench/window-results.json
 	bench/adaptive.py build-bench/videofold "$$(bench/fetch-footage)" bench/adaptive-results.json
+	bench/visitor.py build-bench/videofold "$$(bench/fetch-footage)" bench/visitor-results.json
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-coverage build-package build-bench build-fuzz

@@ -40,7 +40,7 @@ def free_port():
         return probe.getsockname()[1]
 
 
-def start_nginx(root, scratch):
+def start_nginx(root, scratch, compress=False):
     port = free_port()
     config = os.path.join(scratch, "nginx.conf")
     temporary = os.path.join(scratch, "nginx-temp")
@@ -56,6 +56,7 @@ events {{}}
 http {{
     include /etc/nginx/mime.types;
     access_log off;
+    {"gzip on; gzip_types text/javascript application/javascript text/vtt;" if compress else ""}
     client_body_temp_path {temporary}/body;
     proxy_temp_path {temporary}/proxy;
     fastcgi_temp_path {temporary}/fastcgi;
