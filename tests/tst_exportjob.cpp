@@ -338,7 +338,7 @@ private Q_SLOTS:
         outcome = runToEnd(*std::make_unique<ExportJob>(request), 120'000);
         QVERIFY(outcome && !outcome->succeeded());
         QCOMPARE(outcome->reasonCode, FailureCode::playerUnwritten);
-        QVERIFY2(outcome->reason.startsWith(u"The web player player.js could not be copied from "_s), qPrintable(outcome->reason));
+        QVERIFY2(outcome->reason.startsWith(u"The web player start.js could not be copied from "_s), qPrintable(outcome->reason));
         request = requestFor(source, m_out.filePath(u"adaptive-failed"_s));
         request.approximateSize = true;
         request.adaptive = true;
