@@ -2,6 +2,7 @@
 
 #include "common/threadcancel.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QObject>
 #include <QThread>
@@ -39,6 +40,18 @@ public:
     {
         for (const std::shared_ptr<std::atomic<bool>> &cancelled : std::as_const(m_threads))
             cancelled->store(true);
+    }
+
+    // For an abnormal end, when the event loop will not run again: cancels every
+    // unfinished piece of work and waits until the deadline for its thread to
+    // end, touching nothing else. False when one still runs.
+    bool cancelAndAwait(QDeadlineTimer deadline)
+    {
+        cancelAll();
+        bool ended = true;
+        for (auto it = m_threads.cbegin(); it != m_threads.cend(); ++it)
+            ended = it.key()->wait(deadline) && ended;
+        return ended;
     }
 
     template <typename Work, typename Done>

@@ -72,8 +72,12 @@ void ExportJob::start()
     setStage(ExportStage::Preparing);
     m_clock.start();
     m_folderIdentity = folderIdentity(m_request.folder);
-    m_abnormalExitCleanup = AbnormalExit::addCleanup([folder = m_request.folder, identity = m_folderIdentity] {
-        removeFolderIfSame(folder, identity);
+    m_abnormalExitCleanup = AbnormalExit::addCleanup([this] {
+        // The poster's thread, its tool killed, would write the fallback still in
+        // the folder while it goes; its end is awaited first, as at a cancel.
+        m_cancelled->store(true);
+        m_worker.cancelAndAwait(QDeadlineTimer(std::chrono::seconds(2)));
+        removeFolder();
     });
     writeDiagnosticLine(QStringLiteral("Output folder: ") + m_request.folder);
     if (m_cancelRequested) {
