@@ -25,8 +25,11 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure --parallel $(JOBS)
 
+# GCC 12's sanitizer runtime may take a dynamic TLS block for an old glibc's
+# and read an address from it: the leak check at exit then crashes ("Tracer
+# caught signal 11") though nothing leaked. Those blocks go untracked.
 test-asan: deps
-	$(MAKE) test BUILD_DIR=build-asan CMAKE_FLAGS=-DVIDEOFOLD_SANITIZE=ON
+	ASAN_OPTIONS=intercept_tls_get_addr=0 $(MAKE) test BUILD_DIR=build-asan CMAKE_FLAGS=-DVIDEOFOLD_SANITIZE=ON
 
 # The suite on an instrumented build (in build-coverage/), then the line and
 # branch coverage of src/ as gcovr reads it.
