@@ -44,14 +44,12 @@ public:
 
     // For an abnormal end, when the event loop will not run again: cancels every
     // unfinished piece of work and waits until the deadline for its thread to
-    // end, touching nothing else. False when one still runs.
-    bool cancelAndAwait(QDeadlineTimer deadline)
+    // end, touching nothing else.
+    void cancelAndAwait(QDeadlineTimer deadline)
     {
         cancelAll();
-        bool ended = true;
         for (auto it = m_threads.cbegin(); it != m_threads.cend(); ++it)
-            ended = it.key()->wait(deadline) && ended;
-        return ended;
+            it.key()->wait(deadline);
     }
 
     template <typename Work, typename Done>

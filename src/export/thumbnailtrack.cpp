@@ -80,8 +80,9 @@ QStringList thumbnailSheetArguments(const QString &videoPath, const ThumbnailPla
                                 .arg(plan.rows);
     // Frames no other frame refers to are not decoded: a quarter less work, and a tile at most
     // a frame or two from its time, as a seek bar's picture may be.
-    return {QStringLiteral("-skip_frame"), QStringLiteral("noref"), QStringLiteral("-i"), videoPath, QStringLiteral("-map"), QStringLiteral("0:v:0"), QStringLiteral("-an"),
-            QStringLiteral("-sn"), QStringLiteral("-dn"), QStringLiteral("-vf"), filters, QStringLiteral("-q:v"),
-            QStringLiteral("5"), QStringLiteral("-f"), QStringLiteral("image2"), QStringLiteral("-start_number"),
-            QStringLiteral("1"), QStringLiteral("-y"), folder + u'/' + sheetNamePattern().arg(QStringLiteral("%d"))};
+    return {QStringLiteral("-skip_frame"), QStringLiteral("noref"), QStringLiteral("-i"), videoPath,
+            QStringLiteral("-map"), QStringLiteral("0:v:0"), QStringLiteral("-an"), QStringLiteral("-sn"),
+            QStringLiteral("-dn"), QStringLiteral("-vf"), filters, QStringLiteral("-q:v"), QStringLiteral("5"),
+            QStringLiteral("-f"), QStringLiteral("image2"), QStringLiteral("-start_number"), QStringLiteral("1"),
+            QStringLiteral("-y"), folder + u'/' + sheetNamePattern().arg(QStringLiteral("%d"))};
 }
