@@ -2,6 +2,7 @@
 
 // Helpers shared by all the tests: the generated media, and whole files in and out.
 
+#include "export/webplayer.h"
 #include "json/json.h"
 #include "tools/mediatools.h"
 
@@ -51,6 +52,35 @@ inline bool writeScript(const QString &path, const QByteArray &script)
 {
     return writeFile(path, script) && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+// Fills folder as the tools' resource folder (MediaTools::resourcesVariable names it): the real
+// prober, the web files when asked, and an encoder script that may run the real one as "@real@".
+inline bool makeToolFolder(const QString &folder, const QByteArray &encoderScript, bool webFiles = true)
+{
+    const std::optional<QString> prober = MediaTools::resourcePath(MediaTools::proberName);
+    const std::optional<QString> encoder = MediaTools::resourcePath(MediaTools::encoderName);
+    const QDir tools(folder);
+    if (!prober || !encoder || !QFile::link(*prober, tools.filePath(MediaTools::proberName.toString())))
+        return false;
+    if (webFiles && !QFile::link(WebPlayer::sourceFolder(), tools.filePath(QStringLiteral("web"))))
+        return false;
+    return encoderScript.isEmpty()
+        || writeScript(tools.filePath(MediaTools::encoderName.toString()),
+                       "#!/bin/sh\n" + QByteArray(encoderScript).replace("@real@", QFile::encodeName(*encoder)));
+}
+
+// The real encoder with SVT-AV1 on one thread, whose sizes repeat from run to run. On moving
+// noise the threaded encoder's sizes vary with the machine's load by more than the AV1
+// version's margin, so whether its last run lands within the target would be chance.
+inline constexpr char repeatableAv1Encoder[]
+    = "previous=\n"
+      "for argument; do\n"
+      "    shift\n"
+      "    [ \"$previous\" = -svtav1-params ] && argument=\"$argument:lp=1\"\n"
+      "    set -- \"$@\" \"$argument\"\n"
+      "    previous=$argument\n"
+      "done\n"
+      "exec @real@ \"$@\"\n";
 
 // Runs a real tool to its end; its standard output, or its standard error when asked.
 inline QByteArray runTool(QStringView tool, const QStringList &arguments, bool standardError = false)

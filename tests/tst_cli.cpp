@@ -253,8 +253,12 @@ private Q_SLOTS:
         // The AV1 version in the summary line and in --json: kept where sharper, else why not.
         const Run kept = videofold({u"export"_s, u"--av1"_s, u"--size"_s, u"50%"_s, u"-o"_s, u"cells"_s, mediaPath(u"cells.mp4"_s)});
         QVERIFY2(kept.status == 0 && kept.out.contains(" · AV1 "), kept.out.constData());
+        QTemporaryDir repeatable;
+        QVERIFY(makeToolFolder(repeatable.path(), repeatableAv1Encoder));
+        qputenv(MediaTools::resourcesVariable, QFile::encodeName(repeatable.path()));
         const Run dropped = videofold({u"export"_s, u"--av1"_s, u"--size"_s, u"50%"_s, u"--json"_s, u"-o"_s, u"noisy"_s,
                                        mediaPath(u"noisy.mp4"_s)});
+        qunsetenv(MediaTools::resourcesVariable);
         const QJsonObject result = QJsonDocument::fromJson(dropped.out.trimmed().split('\n').last()).object();
         QVERIFY2(dropped.status == 0 && dropped.err.contains(" · no AV1 version: The AV1 version was no sharper")
                      && result[u"av1ProblemCode"].toString() == u"av1NoSharper", dropped.err.constData());

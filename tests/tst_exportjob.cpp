@@ -629,6 +629,7 @@ private Q_SLOTS:
 
         // Moving noise, which AV1 smooths away: the folder holds the H.264 file alone, the page
         // offers it alone, typed, and the reason is said.
+        QVERIFY(useEncoder(repeatableAv1Encoder));
         request = requestFor(mediaPath(u"noisy.mp4"_s), request.folder, 50);
         request.av1Version = true;
         outcome = runToEnd(*std::make_unique<ExportJob>(request), 120'000);
@@ -819,18 +820,9 @@ private:
     bool useEncoder(const QByteArray &script, bool webPlayer = true)
     {
         qunsetenv(MediaTools::resourcesVariable); // the real tools, not the last script
-        const QString prober = *MediaTools::resourcePath(MediaTools::proberName);
-        const QString encoder = *MediaTools::resourcePath(MediaTools::encoderName);
         m_tools = std::make_unique<QTemporaryDir>();
-        if (!QFile::link(prober, m_tools->filePath(MediaTools::proberName.toString())))
+        if (!makeToolFolder(m_tools->path(), script, webPlayer))
             return false;
-        if (webPlayer && !QFile::link(WebPlayer::sourceFolder(), m_tools->filePath(u"web"_s)))
-            return false;
-        if (!script.isEmpty()
-            && !writeScript(m_tools->filePath(MediaTools::encoderName.toString()),
-                            "#!/bin/sh\n" + QByteArray(script).replace("@real@", QFile::encodeName(encoder)))) {
-            return false;
-        }
         qputenv(MediaTools::resourcesVariable, QFile::encodeName(m_tools->path()));
         return true;
     }
